@@ -1,0 +1,94 @@
+#pragma once
+// Matrice2: the numeric library. Matrices are arrays of rows of Scalars,
+// 0-based and row-major; routines take their operands by reference, re-size
+// their output variables, and often work in place.
+//
+// Failures are reported the way each routine's comment says: through the
+// library status MatError, a Boolean or an integer result. The library writes
+// no text; Scalar arithmetic errors (division by a tiny complex divisor,
+// floating-point faults) propagate to the caller as exceptions.
+#include <cstdint>
+#include <vector>
+
+#include "core/scalar.h"
+
+namespace quorvix {
+
+using RCOVec = std::vector<Scalar>;   // one matrix row
+using RCOMat = std::vector<RCOVec>;   // a matrix as an array of rows
+using RCoVecE = std::vector<std::int32_t>;  // index work vector (pivots, permutations)
+using RCoVecD = std::vector<double>;        // real work vector
+
+// A second array-of-rows matrix type with the same layout; the eigenvalue
+// routines use it as an (n+1) x (n+1) matrix indexed from 1.
+struct matrx2 : std::vector<std::vector<Scalar>> {
+    using std::vector<std::vector<Scalar>>::vector;
+};
+
+// The library status: 0 success, 3 singular, 4 dimensions disagree or not
+// square, 5 empty operand. Only the routines below write it; the command layer
+// never reads it.
+enum : std::int32_t { kMatOk = 0, kMatSingular = 3, kMatDimensions = 4, kMatEmpty = 5 };
+extern std::int32_t MatError;
+
+// Sizes `m` to rows x cols, every element empty (which counts as 0).
+void SizeMatrix(RCOMat& m, std::int32_t rows, std::int32_t cols);
+
+// ---- Container and element-wise routines --------------------------------
+// Each starts with MatSize on its operand(s) and returns at once when MatError
+// is not 0; a failed dimension rule sets MatError to 4. An early return leaves
+// the output untouched.
+
+// rows := row count; cols := length of row 0 (0 without rows); MatError := 0, or 5 without rows.
+void MatSize(const RCOMat& m, std::int32_t& rows, std::int32_t& cols);
+void MatAdd(const RCOMat& a, const RCOMat& b, RCOMat& c);
+void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c);
+void MatAnd(const RCOMat& a, const RCOMat& b, RCOMat& c);
+void MatOr(const RCOMat& a, const RCOMat& b, RCOMat& c);
+void MatXor(const RCOMat& a, const RCOMat& b, RCOMat& c);
+// t := sum of m[i][i] for i below min(rows, cols); t is set before any check.
+void MatTrace(const RCOMat& m, Scalar& t);
+void MatTranspose(const RCOMat& m, RCOMat& t);
+// r[i][j] := m[i][j] * x (x on the right).
+void MatScale(const Scalar& x, const RCOMat& m, RCOMat& r);
+
+// ---- Inverse, determinant, rank and LU -----------------------------------
+
+// LU with full pivoting that keeps the inverse of the lower factor: on return
+// `a` holds U in its upper triangle and M (M*P = U) strictly below. Expects
+// MatError = 0; sets 3 when singular.
+void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm);
+// Solves A*x = b from the packed factors; x may be the same vector as b. Sets MatError := 0.
+void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm,
+                      const RCoVecE& colPerm, RCOVec& x);
+// inv := a^-1 through MatLUDecompose; `a` is overwritten. MatError 0, 3, 4 or 5;
+// on failure `inv` is left as it was.
+void MatInvertLU(RCOMat& a, RCOMat& inv);
+// Complex Gauss-Jordan with full pivoting on split real and imaginary arrays
+// (n*n each, destroyed). Returns true when the matrix is singular.
+bool MatInverse(std::int32_t n, RCoVecD& re, RCoVecD& im, RCOMat& inv);
+// The determinant by Gaussian elimination with full pivoting (`a` destroyed).
+Scalar MatDeterminant(RCOMat& a, std::int32_t rows, std::int32_t cols);
+// The rank as a whole number in a double (`a` destroyed).
+double MatRank(RCOMat& a, std::int32_t rows, std::int32_t cols);
+// Doolittle without pivoting: 1 success, -1 not square, 0 zero pivot before the last row.
+std::int32_t MatLU(RCOMat& a, RCOMat& l, RCOMat& u, std::int32_t n, std::int32_t m);
+
+// ---- QR, eigenvalues and SVD ---------------------------------------------
+
+// Householder QR of a real m x n matrix (m >= n): `a` becomes R, `q` (m x m,
+// sized by the caller) the accumulated reflections with Q*A = R.
+void MatQR(RCOMat& a, std::int32_t m, std::int32_t n, RCOMat& q);
+// Balancing, Hessenberg reduction and the shifted QR iteration on the 1-based
+// (n+1) x (n+1) working matrix. MatEigenvalues writes entries 1..n of re and im
+// and returns false when the iteration limit stopped it before every
+// eigenvalue was found.
+void MatBalance(matrx2& a, std::int32_t n);
+void MatHessenberg(matrx2& a, std::int32_t n);
+bool MatEigenvalues(matrx2& a, std::int32_t n, RCoVecD& re, RCoVecD& im);
+// Singular value decomposition A = U*S*V: S is written into `a` (m x n), U is
+// m x m, V n x n (sized by the caller). Returns 1 when every singular value
+// converged, 0 when the iteration limit stopped it.
+std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32_t m, std::int32_t n);
+
+}  // namespace quorvix

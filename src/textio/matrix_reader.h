@@ -1,0 +1,57 @@
+#pragma once
+// Reading a matrix from editor text: one row per non-blank line, elements
+// separated by characters of code 1 to 32, double-quoted tokens allowed.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/matrice2.h"
+#include "textio/output_settings.h"
+#include "textio/result_panel.h"
+
+namespace quorvix {
+
+// An editor's text as its lines (an empty editor has no lines).
+using EditorLines = std::vector<std::string>;
+
+inline constexpr const char* kIncompleteWarning =
+    "Warning : Matrix is incomplete, and the null elements will be replaced by zeros.";
+inline constexpr const char* kRealMatrixNotice = " Notice: Please input real matrix!";
+
+// Splits one line into tokens by the token rule.
+std::vector<std::string> SplitTokens(std::string_view line);
+// Number of tokens of one line.
+std::int32_t CountTokens(std::string_view line);
+// Number of lines that are not blank (codes 0 to 32 trimmed).
+std::int32_t CountRows(const EditorLines& editor);
+// The largest token count; appends the incomplete warning to `panel` when
+// non-empty lines disagree.
+std::int32_t CountColumns(const EditorLines& editor, ResultPanel& panel);
+
+// Rewrites a token into the form the element parser accepts ("2i" -> "0+2i",
+// polar "5(30)" -> "4.33+2.5i" under the current precision).
+std::string NormalizeToken(std::string_view token, const OutputSettings& settings);
+// Makes "." the decimal mark ("1,5" -> "1.5"; "1.234,5" -> "1,234.5").
+std::string NormalizeDecimalMark(std::string_view text);
+
+// Calls store(i, j, value) for every element the text supplies, row by row,
+// for the first `rows` non-blank lines and the first `cols` tokens of each.
+using ElementSink = std::function<void(std::int32_t, std::int32_t, const Scalar&)>;
+void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
+                  const OutputSettings& settings, const ElementSink& store);
+// Complex reading into `target`, already sized rows x cols; every supplied
+// element becomes a complex Scalar, missing ones stay as they are (empty).
+void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target,
+                const OutputSettings& settings);
+
+// Real-only reading: a token containing "i" makes it append the real-matrix
+// notice and an empty line to `panel` and return false at once; other tokens
+// are converted as locale numbers and handed to store(i, j, value) as real Scalars.
+bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
+                      char decimalMark, ResultPanel& panel, const ElementSink& store);
+bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target,
+                    char decimalMark, ResultPanel& panel);
+
+}  // namespace quorvix
