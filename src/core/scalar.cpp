@@ -1,0 +1,267 @@
+// Scalar kinds, their mixed arithmetic, equality and polar conversions.
+// Does not implement a text kind: text becomes a value only through the parser.
+#include "core/scalar.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "core/errors.h"
+#include "core/fpu.h"
+
+namespace quorvix {
+
+namespace {
+
+constexpr long double kTicksPerUnit = 10000.0L;
+
+[[noreturn]] void RaiseInvalidVariantOp() { throw ArithmeticError(kInvalidVariantOpMessage); }
+
+bool IsFixed(const Scalar& v) { return v.Kind() == ScalarKind::Fixed; }
+bool IsIntegral(const Scalar& v) { return v.Kind() == ScalarKind::Empty || v.Kind() == ScalarKind::Integer; }
+std::int64_t IntegralValue(const Scalar& v) { return v.Kind() == ScalarKind::Integer ? v.IntegerValue() : 0; }
+
+// Rounds an extended value to a count of ten-thousandths, ties to even.
+std::int64_t RoundTicks(long double ticks) {
+    CheckExtended(ticks);
+    const long double r = std::nearbyint(ticks);
+    if (r >= 9223372036854775808.0L || r < -9223372036854775808.0L) RaiseOverflow();
+    return static_cast<std::int64_t>(r);
+}
+
+std::int64_t ToTicks(const Scalar& v) {
+    if (IsFixed(v)) return v.Ticks();
+    return RoundTicks(v.ToExtended() * kTicksPerUnit);
+}
+
+Scalar FromInteger64(std::int64_t v) {
+    if (v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max())
+        return Scalar::Integer(static_cast<std::int32_t>(v));
+    return Scalar::Real(static_cast<double>(v));
+}
+
+Scalar ComplexResult(long double re, long double im) {
+    return Scalar::Complex(StoreDouble(re), StoreDouble(im));
+}
+
+enum class Op { Add, Sub, Mul, Div };
+
+Scalar ComplexOp(Op op, const TComplexData& a, const TComplexData& b) {
+    const long double ar = a.Real(), ai = a.Imaginary(), br = b.Real(), bi = b.Imaginary();
+    switch (op) {
+    case Op::Add: return ComplexResult(ar + br, ai + bi);
+    case Op::Sub: return ComplexResult(ar - br, ai - bi);
+    case Op::Mul: return ComplexResult(ar * br - ai * bi, ar * bi + ai * br);
+    case Op::Div: {
+        const long double d = br * br + bi * bi;
+        if (std::fabs(d) <= 1e-12L) throw ArithmeticError(kComplexDivisionMessage);
+        return ComplexResult((ar * br + ai * bi) / d, (ai * br - ar * bi) / d);
+    }
+    }
+    RaiseInvalidVariantOp();
+}
+
+Scalar FixedOp(Op op, const Scalar& a, const Scalar& b) {
+    switch (op) {
+    case Op::Add:
+    case Op::Sub: {
+        const std::int64_t x = ToTicks(a), y = ToTicks(b);
+        std::int64_t r = 0;
+        if (op == Op::Add ? __builtin_add_overflow(x, y, &r) : __builtin_sub_overflow(x, y, &r)) RaiseOverflow();
+        return Scalar::FixedTicks(r);
+    }
+    case Op::Mul:
+        if (IsFixed(a) && IsFixed(b)) {
+            // The exact product of the two counts, scaled back to ten-thousandths.
+            const long double exact = static_cast<long double>(a.Ticks()) * static_cast<long double>(b.Ticks());
+            return Scalar::FixedTicks(RoundTicks(exact / kTicksPerUnit));
+        }
+        if (IsFixed(a)) return Scalar::FixedTicks(RoundTicks(static_cast<long double>(a.Ticks()) * b.ToExtended()));
+        return Scalar::FixedTicks(RoundTicks(a.ToExtended() * static_cast<long double>(b.Ticks())));
+    case Op::Div:
+        if (IsFixed(a)) {
+            const long double q = DivideExtended(static_cast<long double>(a.Ticks()) / kTicksPerUnit, b.ToExtended());
+            return Scalar::FixedTicks(RoundTicks(q * kTicksPerUnit));
+        }
+        // A real or integer dividend is first rounded to four decimals; the quotient is real.
+        return Scalar::Real(StoreDouble(
+            DivideExtended(static_cast<long double>(ToTicks(a)) / kTicksPerUnit, b.ToExtended())));
+    }
+    RaiseInvalidVariantOp();
+}
+
+Scalar RealOp(Op op, const Scalar& a, const Scalar& b) {
+    if (IsIntegral(a) && IsIntegral(b) && op != Op::Div) {
+        const std::int64_t x = IntegralValue(a), y = IntegralValue(b);
+        switch (op) {
+        case Op::Add: return FromInteger64(x + y);
+        case Op::Sub: return FromInteger64(x - y);
+        default: return FromInteger64(x * y);
+        }
+    }
+    const long double x = a.ToExtended(), y = b.ToExtended();
+    switch (op) {
+    case Op::Add: return Scalar::Real(StoreDouble(x + y));
+    case Op::Sub: return Scalar::Real(StoreDouble(x - y));
+    case Op::Mul: return Scalar::Real(StoreDouble(x * y));
+    case Op::Div: return Scalar::Real(StoreDouble(DivideExtended(x, y)));
+    }
+    RaiseInvalidVariantOp();
+}
+
+Scalar Apply(Op op, const Scalar& a, const Scalar& b) {
+    if (IsComplex(a) || IsComplex(b)) return ComplexOp(op, ToComplexData(a), ToComplexData(b));
+    if (IsFixed(a) || IsFixed(b)) return FixedOp(op, a, b);
+    return RealOp(op, a, b);
+}
+
+// x and y are "same" when |x - y| <= max(min(|x|, |y|) * 1e-12, 1e-12).
+bool Same(double x, double y) {
+    const long double diff = std::fabs(static_cast<long double>(x) - static_cast<long double>(y));
+    const long double scale = std::fmin(std::fabs(static_cast<long double>(x)), std::fabs(static_cast<long double>(y)));
+    return diff <= std::fmax(scale * 1e-12L, 1e-12L);
+}
+
+}  // namespace
+
+double FlushToZero(double part) {
+    return std::fabs(part) <= 1e-12 ? 0.0 : part;
+}
+
+double TComplexData::Radius() const {
+    double r = 0, a = 0;
+    ComplexToPolar(Scalar::Complex(*this), true, r, a);
+    return r;
+}
+
+double TComplexData::Theta() const {
+    double r = 0, a = 0;
+    ComplexToPolar(Scalar::Complex(*this), false, r, a);
+    return a;
+}
+
+double TComplexData::FixedTheta() const {
+    double r = 0, a = 0;
+    ComplexToPolar(Scalar::Complex(*this), true, r, a);
+    return a;
+}
+
+Scalar Scalar::Integer(std::int32_t v) {
+    Scalar s;
+    s.kind_ = ScalarKind::Integer;
+    s.u_.i = v;
+    return s;
+}
+
+Scalar Scalar::Real(double v) {
+    Scalar s;
+    s.kind_ = ScalarKind::Real;
+    s.u_.r = v;
+    return s;
+}
+
+Scalar Scalar::FixedTicks(std::int64_t ticks) {
+    Scalar s;
+    s.kind_ = ScalarKind::Fixed;
+    s.u_.ticks = ticks;
+    return s;
+}
+
+Scalar Scalar::Fixed(long double v) { return FixedTicks(RoundTicks(v * kTicksPerUnit)); }
+
+Scalar Scalar::Complex(double re, double im) {
+    Scalar s;
+    s.kind_ = ScalarKind::Complex;
+    s.u_.c = TComplexData(re, im);
+    return s;
+}
+
+long double Scalar::ToExtended() const {
+    switch (kind_) {
+    case ScalarKind::Empty: return 0.0L;
+    case ScalarKind::Integer: return u_.i;
+    case ScalarKind::Fixed: return static_cast<long double>(u_.ticks) / kTicksPerUnit;
+    case ScalarKind::Real: return u_.r;
+    case ScalarKind::Complex: return u_.c.Real();
+    }
+    return 0.0L;
+}
+
+Scalar Scalar::operator-() const {
+    switch (kind_) {
+    case ScalarKind::Empty: return Integer(0);
+    case ScalarKind::Integer: return FromInteger64(-static_cast<std::int64_t>(u_.i));
+    case ScalarKind::Fixed:
+        if (u_.ticks == std::numeric_limits<std::int64_t>::min()) RaiseOverflow();
+        return FixedTicks(-u_.ticks);
+    case ScalarKind::Real: return Real(-u_.r);
+    case ScalarKind::Complex: return Complex(-u_.c.Real(), -u_.c.Imaginary());
+    }
+    return *this;
+}
+
+Scalar operator+(const Scalar& a, const Scalar& b) { return Apply(Op::Add, a, b); }
+Scalar operator-(const Scalar& a, const Scalar& b) { return Apply(Op::Sub, a, b); }
+Scalar operator*(const Scalar& a, const Scalar& b) { return Apply(Op::Mul, a, b); }
+Scalar operator/(const Scalar& a, const Scalar& b) { return Apply(Op::Div, a, b); }
+
+bool operator==(const Scalar& a, const Scalar& b) {
+    if (IsComplex(a) || IsComplex(b)) {
+        const TComplexData x = ToComplexData(a), y = ToComplexData(b);
+        return Same(x.Real(), y.Real()) && Same(x.Imaginary(), y.Imaginary());
+    }
+    if (IsFixed(a) && IsFixed(b)) return a.Ticks() == b.Ticks();
+    if (IsIntegral(a) && IsIntegral(b)) return IntegralValue(a) == IntegralValue(b);
+    return a.ToExtended() == b.ToExtended();
+}
+
+bool operator<(const Scalar& a, const Scalar& b) {
+    if (IsComplex(a) || IsComplex(b)) RaiseInvalidVariantOp();
+    return a.ToExtended() < b.ToExtended();
+}
+
+bool IsComplex(const Scalar& v) { return v.Kind() == ScalarKind::Complex; }
+
+TComplexData ToComplexData(const Scalar& v) {
+    if (IsComplex(v)) return v.ComplexValue();
+    return TComplexData(StoreDouble(v.ToExtended()), 0.0);
+}
+
+double ScalarToReal(const Scalar& v) {
+    if (v.Kind() == ScalarKind::Real) return v.RealValue();
+    return StoreDouble(v.ToExtended());
+}
+
+double RealPart(const Scalar& v) { return ScalarToReal(v); }
+double ImagPart(const Scalar& v) { return IsComplex(v) ? v.ComplexValue().Imaginary() : 0.0; }
+
+Scalar ComplexFromParts(double re, double im) { return Scalar::Complex(re, im); }
+
+Scalar ComplexFromPolar(double radius, double theta) {
+    const long double r = radius, t = theta;
+    return ComplexResult(r * std::cos(t), r * std::sin(t));
+}
+
+void ComplexToPolar(const Scalar& v, bool fixAngle, double& radius, double& angle) {
+    const TComplexData c = ToComplexData(v);
+    const long double re = c.Real(), im = c.Imaginary();
+    radius = StoreDouble(std::sqrt(re * re + im * im));
+    long double a = std::atan2(im, re);
+    if (fixAngle) {
+        while (a > kPi) a -= kTwoPi;
+        while (a <= -kPi) a += kTwoPi;
+    }
+    angle = static_cast<double>(a);
+}
+
+Scalar ComplexConjugate(const Scalar& v) {
+    const TComplexData c = ToComplexData(v);
+    return Scalar::Complex(c.Real(), -c.Imaginary());
+}
+
+Scalar ComplexTimesI(const Scalar& v) {
+    const TComplexData c = ToComplexData(v);
+    return Scalar::Complex(-c.Imaginary(), c.Real());
+}
+
+}  // namespace quorvix
