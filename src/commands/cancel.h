@@ -3,7 +3,7 @@
 // (SIGINT) raise the flag; long loops check it between products.
 namespace quorvix {
 
-inline constexpr const char* kCancelledMessage = " Error: The calculation was cancelled";
+inline constexpr const char* kCancelledMessage = "The calculation was cancelled";
 
 void RequestCancel();   // async-signal-safe
 void ClearCancel();
