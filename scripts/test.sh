@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the normal build, the same suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and short fuzzer runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build -j"$jobs" --output-on-failure
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVIX_SANITIZE=ON -DQUORVIX_BENCH=OFF >/dev/null
+cmake --build build-sanitize -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize -j"$jobs" --output-on-failure
+
+if [ -x scripts/fuzz-short.sh ]; then
+  scripts/fuzz-short.sh
+fi
