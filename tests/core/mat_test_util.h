@@ -1,0 +1,126 @@
+#pragma once
+// Builders and comparisons shared by the Matrice2 tests.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "core/errors.h"
+#include "core/matrice2.h"
+#include "core/scalar.h"
+
+namespace quorvix::mattest {
+
+// A complex Scalar, as the editors' reader makes every element.
+inline Scalar C(double re, double im = 0.0) { return Scalar::Complex(re, im); }
+inline Scalar R(double v) { return Scalar::Real(v); }
+inline Scalar I(std::int32_t v) { return Scalar::Integer(v); }
+
+// A matrix of complex Scalars with zero imaginary parts from real rows.
+inline RCOMat ComplexRows(std::initializer_list<std::initializer_list<double>> rows) {
+    RCOMat m;
+    for (const auto& r : rows) {
+        RCOVec row;
+        for (double v : r) row.push_back(C(v));
+        m.push_back(row);
+    }
+    return m;
+}
+
+// A matrix of real Scalars.
+inline RCOMat RealRows(std::initializer_list<std::initializer_list<double>> rows) {
+    RCOMat m;
+    for (const auto& r : rows) {
+        RCOVec row;
+        for (double v : r) row.push_back(R(v));
+        m.push_back(row);
+    }
+    return m;
+}
+
+inline RCOMat ScalarRows(std::initializer_list<std::initializer_list<Scalar>> rows) {
+    RCOMat m;
+    for (const auto& r : rows) m.emplace_back(r);
+    return m;
+}
+
+inline bool SameKindAndValue(const Scalar& a, const Scalar& b) {
+    if (a.Kind() != b.Kind()) return false;
+    switch (a.Kind()) {
+        case ScalarKind::Empty: return true;
+        case ScalarKind::Integer: return a.IntegerValue() == b.IntegerValue();
+        case ScalarKind::Fixed: return a.Ticks() == b.Ticks();
+        case ScalarKind::Real: return a.RealValue() == b.RealValue();
+        case ScalarKind::Complex:
+            return a.ComplexValue().Real() == b.ComplexValue().Real() &&
+                   a.ComplexValue().Imaginary() == b.ComplexValue().Imaginary();
+    }
+    return false;
+}
+
+inline std::string Describe(const Scalar& v) {
+    switch (v.Kind()) {
+        case ScalarKind::Empty: return "empty";
+        case ScalarKind::Integer: return "int " + std::to_string(v.IntegerValue());
+        case ScalarKind::Fixed: return "fixed " + std::to_string(v.Ticks());
+        case ScalarKind::Real: return "real " + FormatGeneral(v.RealValue(), '.', 17);
+        case ScalarKind::Complex:
+            return "complex " + FormatGeneral(v.ComplexValue().Real(), '.', 17) + " " +
+                   FormatGeneral(v.ComplexValue().Imaginary(), '.', 17) + "i";
+    }
+    return "?";
+}
+
+// Exact value comparison (kinds may differ): real and imaginary parts equal.
+inline ::testing::AssertionResult ValueIs(const Scalar& v, double re, double im = 0.0) {
+    if (RealPart(v) == re && ImagPart(v) == im) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << Describe(v) << " is not " << re << " + " << im << "i";
+}
+
+// Matrix of values equal to the expected parts, within `tol` absolutely.
+using Rows = std::vector<std::vector<double>>;
+inline ::testing::AssertionResult MatrixNear(const RCOMat& m, const Rows& re, double tol = 0.0,
+                                             const Rows& im = {}) {
+    if (m.size() != re.size()) return ::testing::AssertionFailure() << "rows " << m.size() << " != " << re.size();
+    std::size_t i = 0;
+    for (const auto& row : re) {
+        if (m[i].size() != row.size())
+            return ::testing::AssertionFailure() << "row " << i << " has " << m[i].size() << " elements";
+        std::size_t j = 0;
+        for (double want : row) {
+            double wantIm = 0.0;
+            if (im.size() > i) wantIm = im[i][j];
+            const double gotRe = RealPart(m[i][j]);
+            const double gotIm = ImagPart(m[i][j]);
+            if (std::abs(gotRe - want) > tol || std::abs(gotIm - wantIm) > tol)
+                return ::testing::AssertionFailure() << "[" << i << "][" << j << "] is " << Describe(m[i][j])
+                                                     << ", expected " << want << " + " << wantIm << "i";
+            ++j;
+        }
+        ++i;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+inline std::string ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const CalcError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// The seed of the random property tests: QUORVIX_SEED when set, else a fixed one.
+inline std::uint64_t TestSeed(std::uint64_t fallback) {
+    if (const char* s = std::getenv("QUORVIX_SEED"); s != nullptr && *s != '\0')
+        return std::strtoull(s, nullptr, 10);
+    return fallback;
+}
+
+}  // namespace quorvix::mattest
