@@ -1,0 +1,165 @@
+#include "workspace/project_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "core/errors.h"
+#include "core/fpu.h"
+#include "textio/locale_number.h"
+#include "textio/text_tools.h"
+#include "workspace/project_codec.h"
+#include "workspace/replacing_file.h"
+#include "workspace/x87_extended.h"
+
+namespace quorvix {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void WriteInt32(ReplacingFile& out, std::int32_t v) {
+    std::vector<std::uint8_t> bytes;
+    AppendInt32(bytes, v);
+    out.Write(bytes.data(), bytes.size());
+}
+
+void WriteExtended(ReplacingFile& out, long double v) {
+    const auto bytes = EncodeExtended(v);
+    out.Write(bytes.data(), bytes.size());
+}
+
+// One matrix block. The counts are written first; a non-empty editor is then
+// measured a second time (an incomplete matrix warns twice) and written row by
+// row, every element the extended value of its locale conversion, missing
+// elements 0. Only one row is held at a time.
+void WriteBlock(CalcState& s, const EditorLines& editor, ReplacingFile& out) {
+    const std::int32_t rows = CountRows(editor);
+    const std::int32_t cols = CountColumns(editor, s.Panel);
+    WriteInt32(out, rows);
+    WriteInt32(out, cols);
+    if (rows == 0 || cols == 0) return;
+    CountRows(editor);
+    CountColumns(editor, s.Panel);
+
+    std::vector<long double> row(static_cast<std::size_t>(cols));
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(row.size() * kExtendedBytes);
+    std::int32_t written = 0;
+    for (const std::string& line : editor) {
+        if (written >= rows) break;
+        if (IsBlankLine(line)) continue;
+        std::fill(row.begin(), row.end(), 0.0L);
+        const std::vector<std::string> tokens = SplitTokens(line);
+        const std::size_t n = std::min(tokens.size(), row.size());
+        for (std::size_t j = 0; j < n; ++j) row[j] = LocaleToExtended(tokens[j], s.Settings.DecimalMark);
+        bytes.clear();
+        for (long double v : row) AppendExtended(bytes, v);
+        out.Write(bytes.data(), bytes.size());
+        ++written;
+    }
+}
+
+// The editor text of a stored matrix: one line per row, each element as " "
+// and its general number form, and the line break after the last row.
+EditorLines MatrixLines(const ProjectMatrix& m, char decimalMark) {
+    EditorLines lines;
+    lines.reserve(static_cast<std::size_t>(m.Rows) + 1);
+    const std::size_t cols = static_cast<std::size_t>(m.Cols);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(m.Rows); ++i) {
+        std::string line;
+        for (std::size_t j = 0; j < cols; ++j) {
+            line += ' ';
+            line += FormatGeneral(m.Elements[i * cols + j], decimalMark);
+        }
+        lines.push_back(std::move(line));
+    }
+    lines.emplace_back();
+    return lines;
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+    errno = 0;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) {
+        const int error = errno != 0 ? errno : EIO;
+        throw FileError(CannotOpenMessage(path, std::generic_category().message(error)));
+    }
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[65536];
+    for (;;) {
+        const std::size_t n = std::fread(chunk, 1, sizeof chunk, f);
+        bytes.insert(bytes.end(), chunk, chunk + n);
+        if (n < sizeof chunk) break;
+    }
+    const bool failed = std::ferror(f) != 0;
+    const int error = errno != 0 ? errno : EIO;
+    std::fclose(f);
+    if (failed) throw FileError(CannotOpenMessage(path, std::generic_category().message(error)));
+    return bytes;
+}
+
+}  // namespace
+
+void SaveProject(CalcState& s, const std::string& path) {
+    const long double x = LocaleToExtended(s.X, s.Settings.DecimalMark);
+    s.Coefficient = Scalar::Real(StoreDouble(x));
+    const std::int32_t precision = TextToInteger(s.Precision);
+
+    ReplacingFile out(path);
+    WriteExtended(out, x);
+    WriteInt32(out, precision);
+    WriteBlock(s, s.MatrixA, out);
+    WriteBlock(s, s.MatrixB, out);
+    out.Commit();
+}
+
+void OpenProjectBytes(CalcState& s, std::span<const std::uint8_t> bytes, const std::string& path) {
+    std::optional<ProjectData> data = ParseProject(bytes);
+    if (!data) throw FileError(CannotOpenMessage(path, kDamagedProjectReason));
+
+    // Everything that can fail is done on copies first: the coefficient as a
+    // double, the new rounding factor, the texts of x and of both editors.
+    const Scalar coefficient = Scalar::Real(StoreDouble(data->X));
+    std::string xText = FormatGeneral(data->X, s.Settings.DecimalMark);
+    std::string precisionText = std::to_string(data->Precision);
+    OutputSettings settings = s.Settings;
+    PrecisionChange(precisionText, settings);
+    std::optional<EditorLines> a;
+    std::optional<EditorLines> b;
+    if (data->A.HasElements()) a = MatrixLines(data->A, s.Settings.DecimalMark);
+    if (data->B.HasElements()) b = MatrixLines(data->B, s.Settings.DecimalMark);
+
+    s.Coefficient = coefficient;
+    s.X = std::move(xText);
+    s.Precision = std::move(precisionText);
+    s.Settings = settings;
+    if (a) s.MatrixA = std::move(*a);
+    if (b) s.MatrixB = std::move(*b);
+}
+
+void OpenProject(CalcState& s, const std::string& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found) return;
+    if (fs::is_directory(status))
+        throw FileError(CannotOpenMessage(path, std::make_error_code(std::errc::is_a_directory).message()));
+    // Devices and pipes may never end: only a regular file can be a project.
+    if (!ec && !fs::is_regular_file(status)) throw FileError(CannotOpenMessage(path, kDamagedProjectReason));
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+    OpenProjectBytes(s, bytes, path);
+}
+
+std::string WithDefaultExtension(const std::string& path, const std::string& ext) {
+    if (path.empty()) return path;
+    const fs::path name = fs::path(path).filename();
+    if (name.empty() || name.has_extension()) return path;
+    if (!ext.empty() && ext.front() == '.') return path + ext;
+    return path + "." + ext;
+}
+
+}  // namespace quorvix
