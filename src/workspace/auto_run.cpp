@@ -1,0 +1,17 @@
+#include "workspace/auto_run.h"
+
+#include "commands/cancel.h"
+#include "commands/operation_table.h"
+#include "workspace/clear.h"
+
+namespace quorvix {
+
+void Auto1Click(CalcState& s) {
+    ClearResult(s);
+    for (const Operation& op : Operations()) {
+        CheckCancelled();
+        op.Handler(s);
+    }
+}
+
+}  // namespace quorvix
