@@ -1,0 +1,23 @@
+#pragma once
+// Running a handler on a small state and reading the result panel.
+#include <string>
+#include <vector>
+
+#include "commands/calc_state.h"
+#include "workspace/steps.h"
+
+namespace quorvix::testing_util {
+
+inline CalcState StateWith(const std::string& a, const std::string& b = "", const std::string& x = "1") {
+    CalcState s = StartState('.');
+    s.MatrixA = SplitEditorText(a);
+    s.MatrixB = SplitEditorText(b);
+    s.X = x;
+    return s;
+}
+
+inline std::vector<std::string> Lines(std::initializer_list<const char*> lines) {
+    return std::vector<std::string>(lines.begin(), lines.end());
+}
+
+}  // namespace quorvix::testing_util

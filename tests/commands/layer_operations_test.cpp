@@ -1,0 +1,162 @@
+// The operations computed in the command layer: extreme components, norm,
+// dimension, element-wise product and quotient, A/B, x times a matrix and
+// the integer powers, with their labels, refusals and the decided cases.
+#include <gtest/gtest.h>
+
+#include "command_test_util.h"
+#include "commands/cancel.h"
+#include "commands/handlers.h"
+#include "core/errors.h"
+
+namespace quorvix {
+namespace {
+
+using testing_util::Lines;
+using testing_util::StateWith;
+
+TEST(ExtremeComponents, CompareRealPartsAndPrintWholeElement) {
+    CalcState s = StateWith("1+5i 3\n3 -2");
+    SpeedButton40Click(s);
+    SpeedButton47Click(s);
+    EXPECT_EQ(s.Panel.Lines(), Lines({"Max(A)=", "", "            3", "", "Min(A)=", "", "           -2", ""}));
+    CalcState c = StateWith("2-7i");
+    SpeedButton40Click(c);
+    EXPECT_EQ(c.Panel.Lines()[2], "         2-7i");
+}
+
+TEST(ExtremeComponents, EmptyEditorWritesAMessage) {
+    CalcState s = StateWith("");
+    SpeedButton45Click(s);  // Max(B) of an empty B
+    SpeedButton47Click(s);
+    EXPECT_EQ(s.Panel.Lines(), Lines({"Max(B)", " Error: To Calculate Max(B), the Matrix is empty!", "", "Min(A)",
+                                      " Error: To Calculate Min(A), the Matrix is empty!", ""}));
+}
+
+TEST(Norm, FrobeniusOfRealAndComplex) {
+    CalcState s = StateWith("3 4", "3+4i");
+    SpeedButton50Click(s);
+    SpeedButton51Click(s);
+    EXPECT_EQ(s.Panel.Lines(), Lines({"Norm(A)=", "", "            5", "", "Norm(B)=", "", "            5", ""}));
+    CalcState e = StateWith("");
+    SpeedButton50Click(e);
+    EXPECT_EQ(e.Panel.Lines()[2], "            0");
+}
+
+TEST(Norm, OverflowIsAnError) {
+    CalcState s = StateWith("1e200 1e200");
+    EXPECT_THROW(SpeedButton50Click(s), ArithmeticError);
+    EXPECT_EQ(s.Panel.Lines(), Lines({"Norm(A)"}));
+}
+
+TEST(Dimension, CountsRowsAndColumnsAndStillParses) {
+    CalcState s = StateWith("1 2 3\n\n4 5 6\n");
+    SpeedButton19Click(s);
+    SpeedButton20Click(s);
+    EXPECT_EQ(s.Panel.Lines(), Lines({"Dim(A)=", "", "       2*3", "", "Dim(B)=", "", "       0*0", ""}));
+    CalcState bad = StateWith("1 x");
+    EXPECT_THROW(SpeedButton19Click(bad), ComplexParseError);
+}
+
+TEST(ElementwiseProduct, MultipliesAndKeepsMissingElementsZero) {
+    CalcState s = StateWith("1 2\n3 4", "2 2\n0.5 1");
+    SpeedButton46Click(s);
+    EXPECT_EQ(s.Panel.Lines(), Lines({"A.*B=", "          2          4", "        1.5          4", ""}));
+}
+
+TEST(ElementwiseQuotient, StopsAtAZeroInB) {
+    CalcState s = StateWith("1 2\n3 4", "1 0\n1 1");
+    SpeedButton52Click(s);
+    EXPECT_EQ(s.Panel.Lines(), Lines({"A./B", " Error: To Calculate A./B, the Matrix B without 0!", ""}));
+    CalcState ragged = StateWith("2 4\n6 8", "2 4\n3");  // the missing element is not tested
+    SpeedButton52Click(ragged);
+    EXPECT_EQ(ragged.Panel.Lines(),
+              Lines({"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "A./B=",
+                     "          1          1", "          2          0", ""}));
+}
+
+TEST(RightDivision, ShapesAndSingularDivisor) {
+    CalcState s = StateWith("1 2 3\n4 5 6", "2 0 0\n0 4 0\n0 0 8");
+    SpeedButton49Click(s);
+    EXPECT_EQ(s.Panel.Lines(), Lines({"A/B=", "        0.5        0.5      0.375", "          2       1.25       0.75", ""}));
+    CalcState wrong = StateWith("1 0 0\n0 1 0\n0 0 1", "1 2\n3 4\n5 6");
+    SpeedButton49Click(wrong);
+    EXPECT_EQ(wrong.Panel.Lines()[1], " Error: To Calculate A/B, B Should be square, and A(Col)=B(Row)!");
+    CalcState singular = StateWith("1 2\n3 4", "1 2\n2 4");
+    SpeedButton49Click(singular);
+    EXPECT_EQ(singular.Panel.Lines(), Lines({"A/B", " Error: To Calculate A/B, Matrix B is singular!", ""}));
+}
+
+TEST(ScaleByX, ComplexCoefficientAndOrderOfErrors) {
+    CalcState s = StateWith("1 2", "", "1+1i");
+    SpeedButton16Click(s);
+    EXPECT_EQ(s.Panel.Lines(), Lines({"A*x=", "        1+i       2+2i", ""}));
+    CalcState bad = StateWith("1 2\n3", "", "zz");
+    EXPECT_THROW(SpeedButton16Click(bad), ComplexParseError);
+    // The warning about the matrix comes before the error about x.
+    EXPECT_EQ(bad.Panel.Lines(),
+              Lines({"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "A*x"}));
+}
+
+struct PowerCase {
+    const char* name;
+    bool onB;
+    const char* x;
+    const char* matrix;
+    std::vector<std::string> expected;
+};
+
+class Powers : public ::testing::TestWithParam<PowerCase> {};
+
+TEST_P(Powers, LabelAndResult) {
+    const PowerCase& c = GetParam();
+    CalcState s = c.onB ? StateWith("", c.matrix, c.x) : StateWith(c.matrix, "", c.x);
+    if (c.onB) SpeedButton44Click(s);
+    else SpeedButton27Click(s);
+    EXPECT_EQ(s.Panel.Lines(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exponents, Powers,
+    ::testing::Values(
+        PowerCase{"zero_gives_identity", false, "0", "5 6\n7 8", {"A^(0)=", "          1          0", "          0          1", ""}},
+        PowerCase{"one_gives_operand", false, "1", "5 6\n7 8", {"A^(1)=", "          5          6", "          7          8", ""}},
+        PowerCase{"three_products", false, "3", "1 1\n0 1", {"A^(3)=", "          1          3", "          0          1", ""}},
+        PowerCase{"ties_to_even", false, "2.5", "1 1\n0 1", {"A^(2)=", "          1          2", "          0          1", ""}},
+        PowerCase{"imaginary_part_ignored", false, "2+3i", "2", {"A^(2)=", "          4", ""}},
+        PowerCase{"minus_one_inverts", false, "-1", "2 0\n0 4", {"A^(-1)=", "        0.5          0", "          0       0.25", ""}},
+        PowerCase{"b_truncates", true, "2.9", "1 1\n0 1", {"B^(2)=", "          1          2", "          0          1", ""}},
+        PowerCase{"b_negative_two", true, "-2", "2 0\n0 1", {"B^(-2)=", "       0.25          0", "          0          1", ""}},
+        PowerCase{"b_negative_truncates", true, "-2.7", "2", {"B^(-2)=", "       0.25", ""}},
+        PowerCase{"not_square", false, "2", "1 2", {"A^(2)", " Error: To Calculate A^x, A must be square! ", ""}},
+        PowerCase{"singular_negative", false, "-2", "1 2\n2 4", {"A^(-2)", " Error: To Calculate A^x, A is singular!", ""}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Powers, BReadsXAsAPlainNumber) {
+    CalcState s = StateWith("", "1", "2+3i");
+    EXPECT_THROW(SpeedButton44Click(s), ConversionError);
+    EXPECT_TRUE(s.Panel.Lines().empty());  // nothing is written before the conversion
+    CalcState a = StateWith("1", "", "abc");
+    EXPECT_THROW(SpeedButton27Click(a), ComplexParseError);
+    EXPECT_TRUE(a.Panel.Lines().empty());
+}
+
+TEST(Powers, OverflowSurfacesAtOnce) {
+    CalcState s = StateWith("1e200", "", "1000000000000");
+    try {
+        SpeedButton27Click(s);
+        FAIL() << "no overflow";
+    } catch (const ArithmeticError& e) {
+        EXPECT_STREQ(e.what(), "Floating point overflow");
+    }
+}
+
+TEST(Powers, CancelStopsALongPower) {
+    CalcState s = StateWith("1", "", "1000000000000");
+    RequestCancel();
+    EXPECT_THROW(SpeedButton27Click(s), CancelledError);
+    EXPECT_FALSE(CancelRequested());
+    EXPECT_EQ(s.MatrixA, Lines({"1"}));
+}
+
+}  // namespace
+}  // namespace quorvix
