@@ -1,0 +1,74 @@
+#include "ui/command_runner.h"
+
+#include <new>
+
+#include "commands/cancel.h"
+#include "core/errors.h"
+
+namespace quorvix {
+
+std::optional<std::string> RunGuarded(CalcState& state, const CommandRunner::Job& job, bool& cancelled) {
+    cancelled = false;
+    try {
+        job(state);
+    } catch (const CancelledError& e) {
+        cancelled = true;
+        return std::string(e.what());
+    } catch (const CalcError& e) {
+        return std::string(e.what());
+    } catch (const std::bad_alloc&) {
+        return std::string("Out of memory");
+    } catch (const std::exception& e) {
+        return std::string(e.what());
+    }
+    return std::nullopt;
+}
+
+CommandRunner::CommandRunner(QObject* parent) : QObject(parent) {}
+
+CommandRunner::~CommandRunner() {
+    if (worker_.joinable()) {
+        Cancel();
+        worker_.join();
+    }
+}
+
+void CommandRunner::Start(CalcState state, Job job) {
+    if (running_) return;
+    if (worker_.joinable()) worker_.join();
+    running_ = true;
+    error_.reset();
+    cancelled_ = false;
+    state_ = std::move(state);
+    // Lowered here, before the worker exists, so that a cancel asked for at
+    // once is not lost.
+    ClearCancel();
+    worker_ = std::thread([this, job = std::move(job)] {
+        bool cancelled = false;
+        std::optional<std::string> error = RunGuarded(state_, job, cancelled);
+        error_ = std::move(error);
+        cancelled_ = cancelled;
+        QMetaObject::invokeMethod(this, &CommandRunner::Done, Qt::QueuedConnection);
+    });
+}
+
+void CommandRunner::Done() {
+    if (!running_) return;
+    if (worker_.joinable()) worker_.join();
+    running_ = false;
+    emit Finished();
+}
+
+void CommandRunner::Cancel() {
+    if (running_) RequestCancel();
+}
+
+void CommandRunner::Wait() {
+    if (worker_.joinable()) worker_.join();
+    // The queued Done() may not have been delivered yet; finish here.
+    Done();
+}
+
+CalcState CommandRunner::TakeState() { return std::move(state_); }
+
+}  // namespace quorvix

@@ -1,0 +1,56 @@
+#pragma once
+// Runs one command of the engine on a worker thread, so that the window
+// keeps drawing and can take Esc or Cancel while a long command runs. The
+// engine is not re-entrant: one command at a time, and the state is moved to
+// the worker for the run and handed back when it ends.
+#include <QObject>
+#include <functional>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "commands/calc_state.h"
+
+namespace quorvix {
+
+class CommandRunner : public QObject {
+    Q_OBJECT
+
+public:
+    using Job = std::function<void(CalcState&)>;
+
+    explicit CommandRunner(QObject* parent = nullptr);
+    ~CommandRunner() override;
+
+    bool Running() const { return running_; }
+    // Lowers the cancel flag, then runs `job` on `state` in a worker thread.
+    // Finished() is emitted on this object's thread when it is done.
+    void Start(CalcState state, Job job);
+    // Asks the running command to stop at its next check.
+    void Cancel();
+    // Blocks until the running command has ended (used when closing).
+    void Wait();
+
+    // After Finished(): the state, and the error the command raised, if any.
+    CalcState TakeState();
+    const std::optional<std::string>& Error() const { return error_; }
+    bool Cancelled() const { return cancelled_; }
+
+signals:
+    void Finished();
+
+private:
+    void Done();
+
+    std::thread worker_;
+    bool running_ = false;
+    CalcState state_;
+    std::optional<std::string> error_;
+    bool cancelled_ = false;
+};
+
+// Runs `job` on `state`, catching what a command can raise; returns the
+// error text, with `cancelled` set for a cancel.
+std::optional<std::string> RunGuarded(CalcState& state, const CommandRunner::Job& job, bool& cancelled);
+
+}  // namespace quorvix

@@ -1,0 +1,247 @@
+// Running the engine's commands from the window: the controls are copied
+// into the state, the command runs (on a worker when it can take long), and
+// what it changed is put back into the controls.
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTimer>
+
+#include "commands/cancel.h"
+#include "ui/img_btn.h"
+#include "ui/main_window.h"
+#include "ui/skin_widgets.h"
+#include "workspace/steps.h"
+
+namespace quorvix {
+
+namespace {
+
+constexpr const char* kMessageTitle = "Quorvix";
+
+EditorLines LinesOf(const QPlainTextEdit* editor) { return SplitEditorText(editor->toPlainText().toStdString()); }
+
+// Every line of an editor ends with a line break, as lines added to an editor do.
+QString TextOf(const std::vector<std::string>& lines, std::size_t from = 0) {
+    QString text;
+    for (std::size_t i = from; i < lines.size(); ++i) {
+        text += QString::fromStdString(lines[i]);
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+bool IsHeldInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+void TForm1::Run(const Job& job, RunMode mode, bool busyAtOnce) {
+    // One command at a time; input that arrives meanwhile waits (see eventFilter).
+    if (runner_.Running()) return;
+    PullControls();
+    if (mode == RunMode::Inline) {
+        ClearCancel();
+        bool cancelled = false;
+        const std::optional<std::string> error = RunGuarded(state_, job, cancelled);
+        PushControls();
+        Report(error, cancelled);
+        return;
+    }
+    runner_.Start(std::move(state_), job);
+    state_ = CalcState{};
+    BeginBusy(busyAtOnce);
+}
+
+void TForm1::OperationClick(const char* control) {
+    const Operation* op = FindOperationByControl(control);
+    if (op == nullptr) return;
+    Run([op](CalcState& s) { op->Handler(s); }, RunMode::Worker);
+}
+
+void TForm1::WaitForCommand() {
+    while (runner_.Running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void TForm1::CancelCommand() { runner_.Cancel(); }
+
+void TForm1::CommandDone() {
+    state_ = runner_.TakeState();
+    PushControls();
+    EndBusy();
+    Report(runner_.Error(), runner_.Cancelled());
+    emit CommandFinished();
+    ReplayHeldInput();
+    if (closePending_) {
+        closePending_ = false;
+        close();
+    }
+}
+
+void TForm1::PullControls() {
+    state_.MatrixA = LinesOf(RichEdit1);
+    state_.MatrixB = LinesOf(RichEdit2);
+    pulledA_ = state_.MatrixA;
+    pulledB_ = state_.MatrixB;
+    state_.X = Edit1->text().toStdString();
+    state_.Precision = ComboBox1->currentText().toStdString();
+    if (panelEdited_) {
+        // The user changed the panel: take its text as it is now, every line
+        // ending with a break, so that later results are appended after it.
+        const QString text = RichEdit3->toPlainText();
+        if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) {
+            syncing_ = true;
+            QTextCursor end(RichEdit3->document());
+            end.movePosition(QTextCursor::End);
+            end.insertText(QStringLiteral("\n"));
+            syncing_ = false;
+        }
+        state_.Panel.MutableLines() = LinesOf(RichEdit3);
+        shownPanel_ = state_.Panel.Lines();
+        panelEdited_ = false;
+    }
+}
+
+void TForm1::PushControls() {
+    syncing_ = true;
+    if (state_.MatrixA != pulledA_) RichEdit1->setPlainText(TextOf(state_.MatrixA));
+    if (state_.MatrixB != pulledB_) RichEdit2->setPlainText(TextOf(state_.MatrixB));
+    pulledA_ = state_.MatrixA;
+    pulledB_ = state_.MatrixB;
+    const QString x = QString::fromStdString(state_.X);
+    if (Edit1->text() != x) Edit1->setText(x);
+    const QString precision = QString::fromStdString(state_.Precision);
+    if (ComboBox1->currentText() != precision) {
+        const QSignalBlocker block(ComboBox1);
+        ComboBox1->setEditText(precision);
+    }
+    QRadioButton* format =
+        state_.Settings.Format == ComplexFormat::Polar ? RadioGroup1Polar : RadioGroup1Rectangular;
+    if (!format->isChecked()) format->setChecked(true);
+    SyncPanel();
+    syncing_ = false;
+}
+
+void TForm1::SyncPanel() {
+    // The panel only grows, so usually the new lines follow the shown ones:
+    // keep the common beginning and rewrite only from the first difference.
+    const std::vector<std::string>& lines = state_.Panel.Lines();
+    std::size_t same = 0;
+    const std::size_t common = std::min(lines.size(), shownPanel_.size());
+    while (same < common && lines[same] == shownPanel_[same]) ++same;
+    if (same == shownPanel_.size() && same == lines.size()) return;
+
+    const bool wasSyncing = syncing_;
+    syncing_ = true;
+    QTextDocument* document = RichEdit3->document();
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    if (same < shownPanel_.size()) {
+        cursor.setPosition(document->findBlockByNumber(static_cast<int>(same)).position());
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    } else {
+        cursor.movePosition(QTextCursor::End);
+    }
+    cursor.insertText(TextOf(lines, same));
+    cursor.endEditBlock();
+    shownPanel_.resize(same);
+    shownPanel_.insert(shownPanel_.end(), lines.begin() + static_cast<std::ptrdiff_t>(same), lines.end());
+    RichEdit3->moveCursor(QTextCursor::End);
+    RichEdit3->ensureCursorVisible();
+    syncing_ = wasSyncing;
+}
+
+void TForm1::Report(const std::optional<std::string>& error, bool cancelled) {
+    // A cancel is the user's own wish: nothing to tell.
+    if (error && !cancelled)
+        QMessageBox::critical(this, QString::fromLatin1(kMessageTitle), QString::fromStdString(*error) + QLatin1Char('.'));
+    std::vector<std::string> notices = std::move(state_.Notices);
+    state_.Notices.clear();
+    for (const std::string& notice : notices)
+        QMessageBox::warning(this, QString::fromLatin1(kMessageTitle), QString::fromStdString(notice));
+}
+
+void TForm1::BeginBusy(bool busyAtOnce) {
+    qApp->installEventFilter(this);
+    if (busyAtOnce && !busyCursor_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        busyCursor_ = true;
+    }
+    // A command that is still running after a moment shows the busy cursor
+    // and the Cancel button.
+    busyTimer_->start();
+}
+
+void TForm1::ShowBusy() {
+    if (!runner_.Running()) return;
+    if (!busyCursor_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        busyCursor_ = true;
+    }
+    CancelButton->show();
+    CancelButton->raise();
+}
+
+void TForm1::EndBusy() {
+    busyTimer_->stop();
+    if (busyCursor_) {
+        QApplication::restoreOverrideCursor();
+        busyCursor_ = false;
+    }
+    CancelButton->hide();
+    qApp->removeEventFilter(this);
+}
+
+bool TForm1::Intercepts(QObject* watched) const {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) return false;
+    // The Cancel button, and the title bar (to move, minimize or close the
+    // window, which stops the command first) stay usable.
+    for (const QWidget* free : {static_cast<const QWidget*>(CancelButton), static_cast<const QWidget*>(Image1),
+                                static_cast<const QWidget*>(ImgBtnMin), static_cast<const QWidget*>(ImgBtnMax),
+                                static_cast<const QWidget*>(ImgBtnClose)})
+        if (widget == free) return false;
+    return true;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (!runner_.Running()) return false;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ContextMenu) return Intercepts(watched);
+    if (!IsHeldInput(type) || !Intercepts(watched)) return false;
+    if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        CancelCommand();
+        return true;
+    }
+    // Keys typed and clicks made while a command runs are handed on, in
+    // order, when it has ended, as if they had waited in the queue.
+    heldInput_.emplace_back(QPointer<QObject>(watched), std::unique_ptr<QEvent>(event->clone()));
+    return true;
+}
+
+void TForm1::ReplayHeldInput() {
+    auto held = std::move(heldInput_);
+    heldInput_.clear();
+    for (auto& [receiver, event] : held)
+        if (receiver) QCoreApplication::postEvent(receiver, event.release());
+}
+
+}  // namespace quorvix

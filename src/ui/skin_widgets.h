@@ -1,0 +1,90 @@
+#pragma once
+// The widgets the skin is made of: a picture control, the two bars that
+// paint their own background, the menu-bar button and the style that draws
+// the drop-down menus' items.
+#include <QPixmap>
+#include <QProxyStyle>
+#include <QToolButton>
+#include <QWidget>
+#include <functional>
+
+namespace quorvix {
+
+// A picture on the form: drawn at the top left, or stretched over the whole
+// control. Reports presses and double-clicks.
+class TImage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TImage(QWidget* parent = nullptr, bool stretch = false);
+    const QPixmap& Picture() const { return picture_; }
+    void SetPicture(const QPixmap& picture);
+    // Lets the caller draw on the picture (the title bar's icon and caption).
+    QPixmap& Canvas() { return picture_; }
+    bool Stretch() const { return stretch_; }
+
+signals:
+    void MouseDown(QMouseEvent* event);
+    void DblClick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+    bool stretch_;
+};
+
+// A bar whose background is painted by a drawing routine (the menu bar and
+// the toolbar).
+class TSkinToolBar : public QWidget {
+    Q_OBJECT
+
+public:
+    using Painter = std::function<void(QPainter&, const QRect&)>;
+    TSkinToolBar(QWidget* parent, Painter customDraw);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Painter customDraw_;
+};
+
+// A menu-bar button: drops down its menu on a press and is drawn from the
+// menu-bar cells (hot while the mouse is over it, selected while its menu
+// is open).
+class TMenuBarButton : public QToolButton {
+    Q_OBJECT
+
+public:
+    explicit TMenuBarButton(QWidget* parent = nullptr);
+    void SetDropDownMenu(QMenu* menu);
+    bool Hot() const { return underMouse(); }
+    bool Selected() const { return isDown() || menuOpen_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    bool menuOpen_ = false;
+};
+
+// Draws the items of the menus it is given to with the skin's colours, and
+// measures them a little larger than the base style does.
+class TOwnerDrawMenuStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    TOwnerDrawMenuStyle();
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget = nullptr) const override;
+};
+
+}  // namespace quorvix
