@@ -1,0 +1,103 @@
+// "Auto": the 43 commands in their fixed order, refusals that do not stop the
+// run, and errors that do.
+#include "workspace/auto_run.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "commands/cancel.h"
+#include "core/errors.h"
+
+namespace quorvix {
+namespace {
+
+// The order in which Auto presses the buttons, by their result labels (the
+// powers show the exponent, here x = 1).
+const std::vector<std::string> kLabels = {
+    "A",       "B",       "A+B",    "A'",     "B'",     "A-B",    "inv(A)", "inv(B)",  "A*B",
+    "Max(A)",  "Max(B)",  "A.*B",   "Min(A)", "Min(B)", "A/B",    "Norm(A)", "Norm(B)", "A./B",
+    "Dim(A)",  "Dim(B)",  "A&B",    "Trace(A)", "Trace(B)", "A|B", "Det(A)", "Det(B)", "A#B",
+    "Rank(A)", "Rank(B)", "A*x",    "Eig(A)", "Eig(B)", "B*x",    "QR(A)",  "QR(B)",   "A^(1)",
+    "LU(A)",   "LU(B)",   "B^(1)",  "Chol(A)", "Chol(B)", "Svd(A)", "Svd(B)",
+};
+
+CalcState Identities() {
+    CalcState s;
+    s.MatrixA = {"1 0 0", "0 1 0", "0 0 1"};
+    s.MatrixB = s.MatrixA;
+    s.X = "1";
+    s.Precision = "3";
+    return s;
+}
+
+// Label lines are the ones that start with neither a blank nor the warning:
+// every printed value, message and factor heading starts with a blank.
+std::vector<std::string> LabelLines(const CalcState& s) {
+    std::vector<std::string> labels;
+    for (const std::string& line : s.Panel.Lines())
+        if (!line.empty() && line[0] != ' ' && line.rfind("Warning", 0) != 0) labels.push_back(line);
+    return labels;
+}
+
+std::vector<std::string> WithEquals(std::vector<std::string> labels) {
+    for (std::string& l : labels) l += "=";
+    return labels;
+}
+
+TEST(Auto, RunsAllCommandsInOrderOnTheStartMatrices) {
+    ASSERT_EQ(kLabels.size(), 43u);
+    CalcState s = Identities();
+    s.Panel.AddLine("an earlier result");
+    Auto1Click(s);
+    // Every command prints its result, except A./B, which refuses the zeros of B.
+    std::vector<std::string> expected = WithEquals(kLabels);
+    expected[17] = "A./B";
+    EXPECT_EQ(LabelLines(s), expected);
+    const auto& lines = s.Panel.Lines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), " Error: To Calculate A./B, the Matrix B without 0!"), lines.end());
+    EXPECT_EQ(s.Panel.Lines().front(), "A=");
+    EXPECT_TRUE(s.Panel.Lines().back().empty());
+}
+
+TEST(Auto, RefusalsDoNotStopTheRun) {
+    CalcState s = Identities();
+    s.MatrixA = {"1 2 3", "4 5 6"};
+    Auto1Click(s);
+    std::vector<std::string> labels = LabelLines(s);
+    for (std::string& l : labels)
+        if (!l.empty() && l.back() == '=') l.pop_back();
+    EXPECT_EQ(labels, kLabels);
+    const auto& lines = s.Panel.Lines();
+    auto has = [&](const std::string& text) { return std::find(lines.begin(), lines.end(), text) != lines.end(); };
+    EXPECT_TRUE(has(" Error: To Calculate A+B, the two Matrice must be same dimensions!"));
+    EXPECT_TRUE(has(" Error: To Calculate Det(A), the Matrix must be square!"));
+    EXPECT_TRUE(has(" Error: To Calculate A^x, A must be square! "));
+    EXPECT_EQ(lines.back(), "");
+}
+
+TEST(Auto, AnErrorStopsTheRunAndKeepsTheOutput) {
+    CalcState s = Identities();
+    s.Panel.AddLine("an earlier result");
+    s.MatrixB = {"1 abc"};
+    EXPECT_THROW(Auto1Click(s), ComplexParseError);
+    // "A" printed in full, then "B" stopped on its element after its label.
+    ASSERT_FALSE(s.Panel.Lines().empty());
+    EXPECT_EQ(s.Panel.Lines().front(), "A=");
+    EXPECT_EQ(s.Panel.Lines().back(), "B");
+    EXPECT_EQ(LabelLines(s), (std::vector<std::string>{"A=", "B"}));
+}
+
+TEST(Auto, ACancelStopsTheRunBetweenCommands) {
+    CalcState s = Identities();
+    s.Panel.AddLine("an earlier result");
+    RequestCancel();
+    EXPECT_THROW(Auto1Click(s), CancelledError);
+    ClearCancel();
+    EXPECT_TRUE(s.Panel.Lines().empty());
+}
+
+}  // namespace
+}  // namespace quorvix
