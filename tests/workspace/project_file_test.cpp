@@ -2,8 +2,10 @@
 // incomplete-matrix warnings, the refusals, and files that are not projects.
 #include "workspace/project_file.h"
 
+#include <csignal>
 #include <filesystem>
 #include <string>
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -315,6 +317,34 @@ TEST_F(ProjectFileTest, AFolderIsNotReplacedByAProject) {
     }
     EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_EQ(Names(), (std::vector<std::string>{"folder.mtx"}));
+}
+
+// A write that fails half-way, as on a full disk: the file size limit makes
+// the writes beyond 100 bytes fail (EFBIG), and the old file must survive.
+TEST_F(ProjectFileTest, AWriteThatFailsHalfWayLeavesTheOldFile) {
+    const std::string path = PathOf("full.mtx");
+    const Bytes old = Cat({kTwo, I32(4), I32(0), I32(0), I32(0), I32(0)});
+    WriteBytes(path, old);
+    CalcState s = Fresh();  // 210 bytes to write
+
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string message;
+    try {
+        SaveProject(s, path);
+    } catch (const FileError& e) {
+        message = e.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(message, "Cannot create file \"" + path + "\". File too large");
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"full.mtx"}));
 }
 
 // ---- Opening what is not a project -------------------------------------------
