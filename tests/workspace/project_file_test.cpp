@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -410,6 +411,24 @@ TEST_F(ProjectFileTest, AFolderCannotBeOpened) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + path + "\". Is a directory");
     }
     EXPECT_TRUE(Snapshot(s) == before);
+}
+
+TEST_F(ProjectFileTest, DevicesAndPipesAreNotRead) {
+    // Reading them might never end; they are refused before they are opened.
+    const std::string fifo = PathOf("pipe.mtx");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+        CalcState s = Fresh();
+        const Snapshot before(s);
+        try {
+            OpenProject(s, path);
+            FAIL() << path;
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Cannot open file \"" + path + "\". The file is damaged or is not a project file");
+        }
+        EXPECT_TRUE(Snapshot(s) == before);
+    }
 }
 
 TEST_F(ProjectFileTest, ValuesTheStateCannotHoldChangeNothing) {
