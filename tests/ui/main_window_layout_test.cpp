@@ -1,0 +1,285 @@
+// The window's frame, controls, texts, fonts and menus at creation.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include "commands/operation_table.h"
+#include "ui/img_btn.h"
+#include "ui/main_window.h"
+#include "ui/skin_widgets.h"
+
+namespace quorvix {
+namespace {
+
+struct Place {
+    const char* Name;
+    QRect Geometry;  // relative to the parent
+};
+
+// Direct children of the form.
+const Place kFormPlaces[] = {
+    {"Image1", QRect(0, 0, 783, 25)},      {"Image3", QRect(0, 25, 783, 28)},
+    {"Image2", QRect(0, 621, 783, 30)},    {"Image9", QRect(0, 53, 8, 568)},
+    {"Image10", QRect(775, 53, 8, 568)},   {"ImgBtnMin", QRect(683, 1, 33, 25)},
+    {"ImgBtnMax", QRect(709, 1, 33, 25)},  {"ImgBtnClose", QRect(735, 1, 49, 25)},
+    {"ToolBar1", QRect(12, 25, 761, 28)},  {"Panel1", QRect(8, 53, 767, 568)},
+};
+
+// Children of the panel.
+const Place kPanelPlaces[] = {
+    {"Image5", QRect(0, 0, 767, 568)},      {"ToolBar2", QRect(0, 0, 767, 57)},
+    {"Image4", QRect(8, 64, 200, 27)},      {"Image6", QRect(8, 256, 200, 27)},
+    {"Image7", QRect(448, 64, 313, 31)},    {"Image8", QRect(112, 456, 100, 27)},
+    {"Image11", QRect(110, 512, 100, 27)},  {"RichEdit1", QRect(8, 88, 201, 161)},
+    {"RichEdit2", QRect(8, 280, 201, 169)}, {"RichEdit3", QRect(448, 88, 315, 473)},
+    {"Edit1", QRect(112, 480, 98, 24)},     {"ComboBox1", QRect(112, 538, 97, 21)},
+    {"RadioGroup1", QRect(8, 456, 97, 105)}, {"SpeedButton10", QRect(368, 496, 65, 57)},
+};
+
+// The operation buttons' grid: columns 224, 296 and 368, rows from 80, 32 apart.
+const char* const kGrid[][3] = {
+    {"SpeedButton11", "SpeedButton12", "SpeedButton13"}, {"SpeedButton14", "SpeedButton15", "SpeedButton9"},
+    {"SpeedButton18", "SpeedButton38", "SpeedButton39"}, {"SpeedButton40", "SpeedButton45", "SpeedButton46"},
+    {"SpeedButton47", "SpeedButton48", "SpeedButton49"}, {"SpeedButton50", "SpeedButton51", "SpeedButton52"},
+    {"SpeedButton19", "SpeedButton20", "SpeedButton21"}, {"SpeedButton24", "SpeedButton25", "SpeedButton22"},
+    {"SpeedButton32", "SpeedButton37", "SpeedButton23"}, {"SpeedButton34", "SpeedButton35", "SpeedButton16"},
+    {"SpeedButton33", "SpeedButton43", "SpeedButton17"}, {"SpeedButton26", "SpeedButton28", "SpeedButton27"},
+    {"SpeedButton29", "SpeedButton30", "SpeedButton44"}, {"SpeedButton31", "SpeedButton36", nullptr},
+    {"SpeedButton41", "SpeedButton42", nullptr},
+};
+
+class WindowLayout : public ::testing::Test {
+protected:
+    TForm1 form;
+};
+
+TEST_F(WindowLayout, FormIsFixedFramelessAndCaptioned) {
+    EXPECT_EQ(form.size(), QSize(783, 651));
+    EXPECT_EQ(form.pos(), QPoint(252, 72));
+    EXPECT_EQ(form.minimumSize(), QSize(783, 651));
+    EXPECT_EQ(form.maximumSize(), QSize(783, 651));
+    EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Quorvix 5.4"));
+    EXPECT_FALSE(form.mask().isEmpty());
+    EXPECT_FALSE(form.mask().contains(QPoint(0, 0)));
+    EXPECT_EQ(form.font().pixelSize(), 11);
+}
+
+TEST_F(WindowLayout, EveryControlAtItsPlace) {
+    for (const Place& place : kFormPlaces) {
+        auto* widget = form.findChild<QWidget*>(QString::fromLatin1(place.Name), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(widget, nullptr) << place.Name;
+        EXPECT_EQ(widget->geometry(), place.Geometry) << place.Name;
+    }
+    for (const Place& place : kPanelPlaces) {
+        auto* widget = form.Panel1->findChild<QWidget*>(QString::fromLatin1(place.Name), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(widget, nullptr) << place.Name;
+        EXPECT_EQ(widget->geometry(), place.Geometry) << place.Name;
+    }
+}
+
+TEST_F(WindowLayout, OperationButtonsInTheirGridWithHintsFromTheTable) {
+    int count = 0;
+    for (int row = 0; row < 15; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const char* name = kGrid[row][column];
+            if (name == nullptr) continue;
+            ++count;
+            auto* button = form.Panel1->findChild<QToolButton*>(QString::fromLatin1(name));
+            ASSERT_NE(button, nullptr) << name;
+            EXPECT_EQ(button->geometry(), QRect(224 + 72 * column, 80 + 32 * row, 65, 25)) << name;
+            const Operation* op = FindOperationByControl(name);
+            ASSERT_NE(op, nullptr) << name;
+            EXPECT_EQ(button->toolTip().toStdString(), op->Hint) << name;
+            EXPECT_TRUE(button->text().isEmpty() || button->toolButtonStyle() == Qt::ToolButtonIconOnly) << name;
+            EXPECT_FALSE(button->icon().isNull()) << name;
+            const QColor colour = button->palette().color(QPalette::ButtonText);
+            if (std::string(name) == "SpeedButton11") {
+                EXPECT_EQ(colour, QColor(Qt::black));
+                EXPECT_EQ(button->font().family(), QStringLiteral("Arial"));
+            } else if (column == 0) {
+                EXPECT_EQ(colour, QColor(128, 0, 0)) << name;
+                EXPECT_EQ(button->font().family(), QStringLiteral("MS Sans Serif")) << name;
+            } else {
+                EXPECT_EQ(colour, column == 1 ? QColor(0, 128, 0) : QColor(0, 0, 128)) << name;
+                EXPECT_EQ(button->font().family(), QStringLiteral("Arial")) << name;
+            }
+        }
+    }
+    EXPECT_EQ(count, 43);
+    EXPECT_EQ(form.OperationButtons.size(), 43u);
+}
+
+TEST_F(WindowLayout, AutoButtonToolbarAndInputs) {
+    EXPECT_EQ(form.SpeedButton10->text(), QStringLiteral("AuTo"));
+    EXPECT_EQ(form.SpeedButton10->toolTip(), QStringLiteral("Auto calculate"));
+    EXPECT_TRUE(form.SpeedButton10->font().bold());
+    EXPECT_TRUE(form.SpeedButton10->font().italic());
+    EXPECT_EQ(form.SpeedButton10->font().pixelSize(), 16);
+    EXPECT_EQ(form.SpeedButton10->palette().color(QPalette::ButtonText), QColor(0, 128, 0));
+
+    const struct {
+        QToolButton* Button;
+        const char* Caption;
+        const char* Hint;
+        QRect Geometry;
+    } tools[] = {
+        {form.SpeedButton3, "Save", "Save Result", QRect(0, 1, 49, 55)},
+        {form.SpeedButton4, "Clear", "Clear Result", QRect(49, 1, 47, 55)},
+        {form.SpeedButton5, "Auto", "Auto Generate", QRect(96, 1, 47, 55)},
+        {form.SpeedButton6, "Manual", "Manual", QRect(143, 1, 47, 55)},
+        {form.SpeedButton7, "Home", "HomePage", QRect(190, 1, 47, 55)},
+    };
+    for (const auto& tool : tools) {
+        EXPECT_EQ(tool.Button->parentWidget(), form.ToolBar2);
+        EXPECT_EQ(tool.Button->text().toStdString(), tool.Caption);
+        EXPECT_EQ(tool.Button->toolTip().toStdString(), tool.Hint);
+        EXPECT_EQ(tool.Button->geometry(), tool.Geometry) << tool.Caption;
+        EXPECT_TRUE(tool.Button->autoRaise());
+        EXPECT_EQ(tool.Button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        EXPECT_EQ(tool.Button->palette().color(QPalette::ButtonText), QColor(0, 128, 128));
+        EXPECT_EQ(tool.Button->font().family(), QStringLiteral("Arial"));
+    }
+
+    EXPECT_EQ(form.Edit1->text(), QStringLiteral("1"));
+    EXPECT_EQ(form.Edit1->toolTip(), QStringLiteral("Coefficient X"));
+    EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("3"));
+    EXPECT_EQ(form.ComboBox1->toolTip(), QStringLiteral("Precision of result"));
+    QStringList items;
+    for (int i = 0; i < form.ComboBox1->count(); ++i) items << form.ComboBox1->itemText(i);
+    EXPECT_EQ(items, QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "e"}));
+    EXPECT_EQ(form.RadioGroup1->title(), QStringLiteral("Complex Format"));
+    EXPECT_EQ(form.RadioGroup1->toolTip(), QStringLiteral("Rectangular: a+bi   Polar: Radius(degrees)       "));
+    EXPECT_EQ(form.RadioGroup1Rectangular->text(), QStringLiteral("Rectangular"));
+    EXPECT_EQ(form.RadioGroup1Polar->text(), QStringLiteral("polar"));
+    EXPECT_TRUE(form.RadioGroup1Rectangular->isChecked());
+    for (QPlainTextEdit* editor : {form.RichEdit1, form.RichEdit2, form.RichEdit3}) {
+        EXPECT_EQ(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
+        EXPECT_EQ(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        EXPECT_EQ(editor->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        EXPECT_EQ(editor->font().family(), QStringLiteral("Arial"));
+    }
+    EXPECT_EQ(form.ToolButton1->text(), QStringLiteral("File"));
+    EXPECT_EQ(form.ToolButton1->menu(), form.File1);
+    EXPECT_EQ(form.ToolButton2->menu(), form.Help1);
+    EXPECT_EQ(form.ToolButton1->palette().color(QPalette::ButtonText), QColor(Qt::white));
+    EXPECT_EQ(form.ToolButton1->size(), QSize(65, 28));
+    EXPECT_TRUE(form.CancelButton->isHidden());
+}
+
+struct MenuRow {
+    const char* Name;
+    const char* Caption;  // nullptr for a separator
+    QKeySequence Key;
+};
+
+void ExpectMenu(QMenu* menu, const std::vector<MenuRow>& rows) {
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), static_cast<qsizetype>(rows.size())) << menu->objectName().toStdString();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        QAction* action = actions[static_cast<qsizetype>(i)];
+        if (rows[i].Name != nullptr) {
+            EXPECT_EQ(action->objectName().toStdString(), rows[i].Name);
+        }
+        if (rows[i].Caption == nullptr) {
+            EXPECT_TRUE(action->isSeparator()) << i;
+            continue;
+        }
+        EXPECT_EQ(action->text().toStdString(), rows[i].Caption);
+        EXPECT_EQ(action->shortcut(), rows[i].Key) << rows[i].Caption;
+    }
+}
+
+TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
+    ExpectMenu(form.File1, {{"Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F)},
+                            {"Save3", "Save project", QKeySequence(Qt::Key_F2)},
+                            {"N4", nullptr, {}},
+                            {"Save1", "Save result", QKeySequence(Qt::Key_F3)},
+                            {"Clear1", "Clear", QKeySequence(Qt::Key_F8)},
+                            {"Auto1", "Auto", QKeySequence(Qt::Key_F5)},
+                            {"Exit1", nullptr, {}},
+                            {"Exit2", "Exit", QKeySequence(Qt::Key_Escape)}});
+    ExpectMenu(form.Help1, {{"Manual1", "Manual", QKeySequence(Qt::Key_F1)}, {"Connectto1", "Homepage", {}}});
+    for (QAction* action : {form.Open1, form.Save3, form.Save1, form.Clear1, form.Auto1, form.Exit2, form.Manual1,
+                            form.Connectto1})
+        EXPECT_FALSE(action->icon().isNull()) << action->text().toStdString();
+    EXPECT_NE(dynamic_cast<TOwnerDrawMenuStyle*>(form.File1->style()), nullptr);
+    EXPECT_NE(dynamic_cast<TOwnerDrawMenuStyle*>(form.Help1->style()), nullptr);
+
+    ExpectMenu(form.PopupMenu1, {{"Copy1", "Copy", {}}, {"Paste1", "Paste", {}}, {nullptr, nullptr, {}},
+                                 {"PolarToRect1", "Polar To Rect", {}}, {"RecttoPolar1", "Rect to Polar", {}},
+                                 {nullptr, nullptr, {}}, {"Clear3", "Clear", {}}, {"Align1", "Align", {}}});
+    ExpectMenu(form.PopupMenu2, {{"MenuItem1", "Copy", {}}, {"MenuItem2", "Paste", {}}, {nullptr, nullptr, {}},
+                                 {"PolarToRect2", "Polar To Rect", {}}, {"RecttoPolar2", "Rect to Polar", {}},
+                                 {nullptr, nullptr, {}}, {"MenuItem4", "Clear", {}}, {"Align2", "Align", {}}});
+    ExpectMenu(form.PopupMenu3, {{"Copy2", "Copy", {}}, {"Paste2", "Paste", {}}, {nullptr, nullptr, {}},
+                                 {"commatodot1", "comma to dot", {}}, {"dottocomma1", "dot to comma", {}},
+                                 {nullptr, nullptr, {}}, {"Save2", "Save", {}}, {nullptr, nullptr, {}},
+                                 {"Clear4", "Clear", {}}, {"Align3", "Align", {}}});
+    // The pop-up menus are drawn by the platform.
+    EXPECT_EQ(dynamic_cast<TOwnerDrawMenuStyle*>(form.PopupMenu1->style()), nullptr);
+}
+
+TEST_F(WindowLayout, TitleBarShowsIconCaptionAndButtonPictures) {
+    const QImage title = form.Image1->Picture().toImage();
+    ASSERT_EQ(title.size(), QSize(783, 25));
+    const QImage icon = form.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+    // An opaque pixel of the icon shows at (10, 5) + its place.
+    int opaque = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            if (qAlpha(icon.pixel(x, y)) == 255) {
+                ++opaque;
+                EXPECT_EQ(title.pixel(10 + x, 5 + y) & 0xffffff, icon.pixel(x, y) & 0xffffff) << x << "," << y;
+            }
+    EXPECT_GT(opaque, 0);
+    // White caption text from x = 34, on one line.
+    int white = 0, whiteBetween = 0;
+    for (int y = 0; y < 25; ++y)
+        for (int x = 26; x < 300; ++x)
+            if ((title.pixel(x, y) & 0xffffff) == 0xffffff) (x < 34 ? whiteBetween : white)++;
+    EXPECT_GT(white, 30);
+    EXPECT_EQ(whiteBetween, 0);
+    // The title-bar buttons carry the ImageM cells; the maximize button none.
+    EXPECT_EQ(form.ImgBtnMin->Pic().size(), QSize(27, 20));
+    EXPECT_EQ(form.ImgBtnMin->Pic().toImage(), form.PanelImage.ImageM.copy(0, 0, 27, 20).convertToFormat(
+                                                   form.ImgBtnMin->Pic().toImage().format()));
+    EXPECT_EQ(form.ImgBtnMin->PicUp().toImage().pixel(5, 5), form.PanelImage.ImageM.pixel(5, 26));
+    EXPECT_EQ(form.ImgBtnMin->PicDown().toImage().pixel(5, 5), form.PanelImage.ImageM.pixel(5, 47));
+    EXPECT_EQ(form.ImgBtnClose->Pic().size(), QSize(42, 20));
+    EXPECT_EQ(form.ImgBtnClose->PicDown().toImage().pixel(0, 0), form.PanelImage.ImageM.pixel(52, 42));
+    EXPECT_TRUE(form.ImgBtnMax->Pic().isNull());
+    EXPECT_TRUE(form.ImgBtnMin->Supported());
+    EXPECT_TRUE(form.ImgBtnMax->Supported());
+    EXPECT_TRUE(form.ImgBtnClose->Supported());
+    // The strips: the title bar's middle is ImageTop's column 100.
+    EXPECT_EQ(title.pixel(600, 24), form.PanelImage.ImageTop.pixel(100, 24));
+    EXPECT_EQ(form.Image3->Picture().toImage().pixel(400, 10), form.PanelImage.ImageMenu.pixel(10, 10));
+    EXPECT_EQ(form.Image2->Picture().toImage().pixel(0, 29), form.PanelImage.ImageBottom.pixel(0, 29));
+}
+
+TEST_F(WindowLayout, OwnerDrawnMenuShowsSeparatorLineAndStripe) {
+    form.show();
+    form.File1->popup(form.ToolButton1->mapToGlobal(QPoint(0, 28)));
+    const QImage menu = form.File1->grab().toImage();
+    const QRect separator = form.File1->actionGeometry(form.N4);
+    ASSERT_FALSE(separator.isEmpty());
+    const int line = separator.top() + separator.height() / 2 - 1;
+    EXPECT_EQ(menu.pixelColor(separator.left() + 40, line), QColor(212, 208, 200));
+    EXPECT_EQ(menu.pixelColor(separator.left() + 40, line + 1), QColor(255, 255, 255));
+    EXPECT_EQ(menu.pixelColor(separator.left() + 5, line), QColor(226, 238, 238));
+    const QRect open = form.File1->actionGeometry(form.Open1);
+    EXPECT_EQ(menu.pixelColor(open.left() + 19, open.bottom()), QColor(226, 238, 238));
+    form.File1->hide();
+}
+
+}  // namespace
+}  // namespace quorvix

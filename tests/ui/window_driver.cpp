@@ -1,0 +1,66 @@
+#include "window_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/main_window.h"
+
+namespace quorvix::test {
+
+QString CliRun::ErrorText() const {
+    if (Code != 1) return {};
+    QStringList lines = Err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.last();
+}
+
+CliRun RunCli(const Inputs& inputs, const QStringList& steps, bool json) {
+    QTemporaryDir dir;
+    auto write = [&](const char* name, const QString& text) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+        return file.fileName();
+    };
+    QStringList args{QStringLiteral("-a"), write("a.txt", inputs.A), QStringLiteral("-b"), write("b.txt", inputs.B),
+                     QStringLiteral("-x"), inputs.X, QStringLiteral("-p"), inputs.Precision,
+                     QStringLiteral("--decimal-mark"), QStringLiteral(".")};
+    if (json) args << QStringLiteral("--json");
+    args << steps;
+    QProcess cli;
+    cli.start(QStringLiteral(QUORVIX_CLI), args);
+    EXPECT_TRUE(cli.waitForFinished(-1));
+    CliRun run;
+    run.Code = cli.exitCode();
+    run.Out = QString::fromUtf8(cli.readAllStandardOutput());
+    run.Err = QString::fromUtf8(cli.readAllStandardError());
+    if (json) run.Json = QJsonDocument::fromJson(run.Out.toUtf8()).object();
+    return run;
+}
+
+void SetInputs(TForm1& form, const Inputs& inputs) {
+    form.RichEdit1->setPlainText(inputs.A);
+    form.RichEdit2->setPlainText(inputs.B);
+    form.Edit1->setText(inputs.X);
+    form.ComboBox1->setEditText(inputs.Precision);
+}
+
+void Click(TForm1& form, QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(button->width() / 2, button->height() / 2));
+    form.WaitForCommand();
+}
+
+QStringList Lines(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+}  // namespace quorvix::test
