@@ -14,13 +14,23 @@ inline constexpr const char* kInvalidOpMessage = "Invalid floating point operati
 [[noreturn]] void RaiseZeroDivide();
 [[noreturn]] void RaiseInvalidOp();
 
+// Checks an extended-precision intermediate: nan -> invalid operation, inf -> overflow.
+inline long double CheckExtended(long double v) {
+    if (std::isnan(v)) [[unlikely]] RaiseInvalidOp();
+    if (std::isinf(v)) [[unlikely]] RaiseOverflow();
+    return v;
+}
+
 // The value of an extended-precision result as a double. A nan raises the
 // invalid-operation error; an infinity or a finite value too large for a double
-// raises the overflow error. Underflow is silent.
-double StoreDouble(long double v);
-
-// Checks an extended-precision intermediate: nan -> invalid operation, inf -> overflow.
-long double CheckExtended(long double v);
+// raises the overflow error. Underflow is silent. Inline: every Scalar
+// operation stores through it.
+inline double StoreDouble(long double v) {
+    CheckExtended(v);
+    const double d = static_cast<double>(v);
+    if (std::isinf(d)) [[unlikely]] RaiseOverflow();
+    return d;
+}
 
 // a / b in extended precision with the division faults: x/0 raises the
 // division-by-zero error, 0/0 the invalid-operation error.
