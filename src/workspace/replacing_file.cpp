@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <random>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -44,6 +46,13 @@ std::string TempName(const std::string& target, unsigned salt) {
 }  // namespace
 
 ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)) {
+    // A file its owner made read-only is protected: creating it anew would be
+    // refused, so replacing it through a new file is refused too.
+    struct stat existing {};
+    if (::stat(target_.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+        ::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
+        throw FileError(CannotCreateMessage(target_, Reason(EACCES)));
+
     std::random_device rd;
     int error = 0;
     // "x": fail rather than reuse a name that someone else holds.
