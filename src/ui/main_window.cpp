@@ -44,6 +44,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
 }
 
 TForm1::~TForm1() {
+    // A command still running is stopped; its results go nowhere.
+    disconnect(&runner_, nullptr, this, nullptr);
     if (runner_.Running()) {
         runner_.Cancel();
         runner_.Wait();
