@@ -180,14 +180,7 @@ int main(int argc, char** argv) {
         steps.push_back(std::move(*step));
     }
 
-    char decimalMark = '.';
-    if (mark) {
-        decimalMark = (*mark)[0];
-    } else {
-        const std::string localeMark = LocaleDecimalMark();
-        decimalMark = localeMark.size() == 1 ? localeMark[0] : '\0';
-    }
-    CalcState state = StartState(decimalMark);
+    CalcState state = mark ? StartState((*mark)[0]) : StartStateForLocale(LocaleDecimalMark());
     if (polar) state.Settings.Format = ComplexFormat::Polar;
 
     std::optional<std::string> error;

@@ -12,4 +12,11 @@ CalcState StartState(char decimalMark) {
     return state;
 }
 
+CalcState StartStateForLocale(const std::string& localeMark) {
+    if (localeMark.size() == 1) return StartState(localeMark[0]);
+    CalcState state = StartState('\0');  // no identity: the mark is neither "." nor ","
+    state.Settings.DecimalMark = '.';
+    return state;
+}
+
 }  // namespace quorvix

@@ -35,5 +35,10 @@ struct CalcState {
 // The start state of the window: both editors hold the 3 x 3 identity when
 // the decimal mark is "." or ",", otherwise they are empty; x "1", precision "3".
 CalcState StartState(char decimalMark);
+// The same from the locale's decimal symbol as the system reports it. A mark
+// of more than one byte (such as the Arabic decimal separator) cannot be
+// printed by the one-byte number formats: the editors start empty, as for any
+// mark other than "." or ",", and numbers use "." rather than a broken byte.
+CalcState StartStateForLocale(const std::string& localeMark);
 
 }  // namespace quorvix

@@ -82,8 +82,7 @@ void TForm1::FormCreate() {
     RichEdit2->clear();
     syncing_ = false;
     shownPanel_.clear();
-    const std::string mark = LocaleDecimalMark();
-    state_ = StartState(mark.size() == 1 ? mark[0] : '\0');
+    state_ = StartStateForLocale(LocaleDecimalMark());
     pulledA_.clear();
     pulledB_.clear();
     PushControls();

@@ -84,3 +84,27 @@ TEST(BasicCommands, TransposeOfARow) {
 
 }  // namespace
 }  // namespace quorvix
+
+namespace quorvix {
+namespace {
+
+TEST(StartState, IdentitiesOnlyForPointAndComma) {
+    const CalcState comma = StartStateForLocale(",");
+    EXPECT_EQ(comma.MatrixA, testing_util::Lines({"1 0 0", "0 1 0", "0 0 1"}));
+    EXPECT_EQ(comma.Settings.DecimalMark, ',');
+    const CalcState other = StartStateForLocale("'");
+    EXPECT_TRUE(other.MatrixA.empty());
+    EXPECT_EQ(other.Settings.DecimalMark, '\'');
+    // A mark of more than one byte cannot be printed by the number formats:
+    // no identities, and numbers printed with ".", never with a NUL byte.
+    CalcState wide = StartStateForLocale("\xd9\xab");
+    EXPECT_TRUE(wide.MatrixA.empty());
+    EXPECT_TRUE(wide.MatrixB.empty());
+    EXPECT_EQ(wide.Settings.DecimalMark, '.');
+    wide.MatrixA = {"1.5"};
+    SpeedButton11Click(wide);
+    EXPECT_EQ(wide.Panel.Lines(), testing_util::Lines({"A=", "        1.5", ""}));
+}
+
+}  // namespace
+}  // namespace quorvix
