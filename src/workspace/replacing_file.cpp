@@ -35,9 +35,18 @@ namespace {
 
 std::string Reason(int error) { return std::generic_category().message(error); }
 
+// The temporary file's name: the target's, cut where needed so that with
+// the suffix it stays within the usual limit of 255 bytes for one name; a
+// target near that limit can still be saved.
 std::string TempName(const std::string& target, unsigned salt) {
     static const char* const kHex = "0123456789abcdef";
-    std::string name = target + ".~";
+    constexpr std::size_t kNameMax = 255;
+    constexpr std::size_t kSuffix = 2 + 8 + 4;  // ".~", eight hex digits, ".tmp"
+    const std::size_t slash = target.find_last_of('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    std::string name = target;
+    if (name.size() - nameStart > kNameMax - kSuffix) name.resize(nameStart + kNameMax - kSuffix);
+    name += ".~";
     for (int k = 0; k < 8; ++k) name += kHex[(salt >> (4 * k)) & 0xF];
     name += ".tmp";
     return name;

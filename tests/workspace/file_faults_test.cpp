@@ -331,6 +331,24 @@ TEST_F(FileFaults, AFileInPlaceOfAFolderIsReported) {
     EXPECT_EQ(ReadBytes(file), Bytes{'x'});
 }
 
+// ---- Long names ----------------------------------------------------------------------
+
+// A name of 250 bytes is within the usual limit of 255; the file written
+// beside it first must not need a longer name.
+TEST_F(FileFaults, ANameNearTheLengthLimitStillSaves) {
+    const std::string stem(246, 'n');
+    CalcState s = Identity();
+    SaveProject(s, WithDefaultExtension(PathOf(stem), kProjectExtension));
+    SaveResult(SmallPanel(), PathOf(stem + ".txt"));
+    SaveResult(SmallPanel(), PathOf(stem + ".txt"));  // and replaces it again
+    EXPECT_EQ(Names(), (std::vector<std::string>{stem + ".mtx", stem + ".txt"}));
+    EXPECT_EQ(ReadBytes(PathOf(stem + ".mtx")).size(), 210u);
+
+    // A name beyond the limit is refused with the system's reason.
+    const std::string tooLong = PathOf(std::string(300, 'n') + ".txt");
+    EXPECT_EQ(MessageOf([&] { SaveResult(SmallPanel(), tooLong); }), CannotCreateMessage(tooLong, Reason(ENAMETOOLONG)));
+}
+
 // ---- Names with non-ASCII characters ------------------------------------------------
 
 struct NamedFile {
