@@ -1,5 +1,6 @@
-// Auto on 200 x 200 random real and complex matrices, one process of its own
-// so that the peak resident memory it reports is this run's.
+// Auto on 200 x 200 random real and complex matrices. Run alone (ctest runs
+// each case in a process of its own), the peak resident memory it reports is
+// this run's.
 #include <gtest/gtest.h>
 
 #include "stress/auto_stress.h"
