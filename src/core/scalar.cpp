@@ -200,9 +200,52 @@ Scalar Scalar::operator-() const {
     return *this;
 }
 
-Scalar operator+(const Scalar& a, const Scalar& b) { return Apply(Op::Add, a, b); }
-Scalar operator-(const Scalar& a, const Scalar& b) { return Apply(Op::Sub, a, b); }
-Scalar operator*(const Scalar& a, const Scalar& b) { return Apply(Op::Mul, a, b); }
+namespace {
+
+// The common case of the products and eliminations: a complex operand (the
+// other one converted to complex, as the general path does). The parts are evaluated in extended precision as in ComplexOp; when both
+// stored doubles are finite they are the values ComplexOp would store, and
+// any other case takes the general path, which raises the right error.
+inline bool FastComplex(long double re, long double im, Scalar& out) {
+    const double r = static_cast<double>(re), i = static_cast<double>(im);
+    if (!std::isfinite(r) || !std::isfinite(i)) [[unlikely]] return false;
+    out = Scalar::Complex(r, i);
+    return true;
+}
+
+}  // namespace
+
+Scalar operator+(const Scalar& a, const Scalar& b) {
+    if (IsComplex(a) || IsComplex(b)) [[likely]] {
+        const TComplexData x = ToComplexData(a), y = ToComplexData(b);
+        Scalar out;
+        if (FastComplex(static_cast<long double>(x.Real()) + y.Real(),
+                        static_cast<long double>(x.Imaginary()) + y.Imaginary(), out))
+            return out;
+    }
+    return Apply(Op::Add, a, b);
+}
+
+Scalar operator-(const Scalar& a, const Scalar& b) {
+    if (IsComplex(a) || IsComplex(b)) [[likely]] {
+        const TComplexData x = ToComplexData(a), y = ToComplexData(b);
+        Scalar out;
+        if (FastComplex(static_cast<long double>(x.Real()) - y.Real(),
+                        static_cast<long double>(x.Imaginary()) - y.Imaginary(), out))
+            return out;
+    }
+    return Apply(Op::Sub, a, b);
+}
+
+Scalar operator*(const Scalar& a, const Scalar& b) {
+    if (IsComplex(a) || IsComplex(b)) [[likely]] {
+        const TComplexData x = ToComplexData(a), y = ToComplexData(b);
+        const long double ar = x.Real(), ai = x.Imaginary(), br = y.Real(), bi = y.Imaginary();
+        Scalar out;
+        if (FastComplex(ar * br - ai * bi, ar * bi + ai * br, out)) return out;
+    }
+    return Apply(Op::Mul, a, b);
+}
 Scalar operator/(const Scalar& a, const Scalar& b) { return Apply(Op::Div, a, b); }
 
 bool operator==(const Scalar& a, const Scalar& b) {
