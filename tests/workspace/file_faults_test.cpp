@@ -306,6 +306,27 @@ TEST_F(FileFaults, AReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(NamesIn(folder), (std::vector<std::string>{"result.txt", "work.mtx"}));
 }
 
+TEST_F(FileFaults, AProjectThatMayNotBeReadIsReportedAndChangesNothing) {
+    const fs::path folder = dir_ / "shared";
+    fs::create_directory(folder);
+    fs::permissions(folder, fs::perms::all);
+    const std::string project = (folder / "work.mtx").string();
+    CalcState saved = Identity();
+    saved.X = "7";
+    SaveProject(saved, project);
+    fs::permissions(project, fs::perms::owner_write);  // write-only: nobody may read it
+
+    CalcState s;
+    s.MatrixA = {"5"};
+    s.X = "1";
+    const testutil::Snapshot before(s);
+    std::string message;
+    const bool ran = WithoutPrivileges([&] { message = MessageOf([&] { OpenProject(s, project); }); });
+    if (!ran) GTEST_SKIP() << "cannot drop root's privileges here";
+    EXPECT_EQ(message, CannotOpenMessage(project, Reason(EACCES)));
+    EXPECT_TRUE(testutil::Snapshot(s) == before);
+}
+
 // ---- Paths that are folders -------------------------------------------------------
 
 TEST_F(FileFaults, APathThatIsAFolderIsNeitherReplacedNorOpened) {
