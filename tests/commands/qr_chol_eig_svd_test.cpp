@@ -52,12 +52,6 @@ void UsePrecision4(CalcState& s) {
     s.Settings.RoundingFactor = 10000.0L;
 }
 
-Lines Concat(std::initializer_list<Lines> parts) {
-    Lines out;
-    for (const Lines& p : parts) out.insert(out.end(), p.begin(), p.end());
-    return out;
-}
-
 // ---- QR ------------------------------------------------------------------
 
 const Lines kClassic = {"12 -51 4", "6 167 -68", "-4 24 -41"};

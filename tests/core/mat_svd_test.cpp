@@ -159,10 +159,14 @@ Ratios Check(const Dense& a, const SvdRun& r) {
     // S: diagonal, ordered, non-negative.
     for (std::size_t i = 0; i < m; ++i)
         for (std::size_t j = 0; j < n; ++j)
-            if (i != j) EXPECT_EQ(r.s[i][j], 0.0) << "S[" << i << "][" << j << "]";
+            if (i != j) {
+                EXPECT_EQ(r.s[i][j], 0.0) << "S[" << i << "][" << j << "]";
+            }
     for (std::size_t k = 0; k < q; ++k) {
         EXPECT_GE(r.s[k][k], 0.0) << k;
-        if (k + 1 < q) EXPECT_GE(r.s[k][k], r.s[k + 1][k + 1]) << k;
+        if (k + 1 < q) {
+            EXPECT_GE(r.s[k][k], r.s[k + 1][k + 1]) << k;
+        }
     }
     // The columns of U beyond min(m, n) are never generated.
     for (std::size_t i = 0; i < m; ++i)
