@@ -13,7 +13,7 @@ namespace quorvix {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, StepKind>, 16> kPlainSteps{{
+constexpr std::array<std::pair<std::string_view, StepKind>, 15> kPlainSteps{{
     {"Auto", StepKind::Auto},
     {"polar-to-rect-a", StepKind::PolarToRectA},
     {"rect-to-polar-a", StepKind::RectToPolarA},
@@ -29,7 +29,6 @@ constexpr std::array<std::pair<std::string_view, StepKind>, 16> kPlainSteps{{
     {"clear-b", StepKind::ClearB},
     {"format=rect", StepKind::SetFormat},
     {"format=polar", StepKind::SetFormat},
-    {"", StepKind::Operation},
 }};
 
 constexpr std::array<std::pair<std::string_view, StepKind>, 7> kValueSteps{{
@@ -51,7 +50,7 @@ std::optional<Step> ParseStep(std::string_view word) {
         return step;
     }
     for (const auto& [name, kind] : kPlainSteps) {
-        if (!name.empty() && word == name) {
+        if (word == name) {
             step.Kind = kind;
             if (kind == StepKind::SetFormat) step.Argument = std::string(word.substr(7));
             return step;
