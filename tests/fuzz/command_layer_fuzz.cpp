@@ -42,6 +42,8 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -182,19 +184,37 @@ struct Folder {
     std::string result;
 };
 
+// libFuzzer may end the process without running exit handlers, so each
+// process names its folder after its id and removes the folders of
+// processes that are gone.
+void RemoveStaleFolders(const fs::path& base) {
+    std::error_code ec;
+    constexpr std::string_view kPrefix = "quorvix-fuzz-";
+    for (const auto& entry : fs::directory_iterator(base, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(kPrefix)) continue;
+        char* end = nullptr;
+        const long pid = std::strtol(name.c_str() + kPrefix.size(), &end, 10);
+        if (pid <= 0 || *end != '\0') continue;
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) fs::remove_all(entry.path(), ec);
+    }
+}
+
 const Folder& TheFolder() {
     static const Folder folder = [] {
         const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "quorvix-fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) Fail("cannot make a scratch folder", pattern);
+        RemoveStaleFolders(base);
         Folder f;
-        f.dir = pattern;
+        f.dir = base / ("quorvix-fuzz-" + std::to_string(::getpid()));
+        std::error_code ec;
+        fs::remove_all(f.dir, ec);
+        if (!fs::create_directory(f.dir, ec)) Fail("cannot make a scratch folder", f.dir.string());
         f.project = (f.dir / "p").string();
         f.result = (f.dir / "r.txt").string();
         f.folder = (f.dir / "folder.mtx").string();
         std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(TheFolder().dir, ec);
+            std::error_code ignored;
+            fs::remove_all(TheFolder().dir, ignored);
         });
         return f;
     }();
