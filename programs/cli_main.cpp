@@ -1,9 +1,9 @@
 // quorvix-cli: the calculator's command layer without its window.
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -63,15 +63,20 @@ int UsageError(const std::string& message) {
     return 2;
 }
 
+// Reads a whole file (or standard input for "-"); false with errno set when
+// it cannot be opened or read (a folder, say).
 bool ReadWholeFile(const std::string& name, std::string& text) {
-    if (name == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return true;
-    }
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return false;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    std::FILE* f = name == "-" ? stdin : std::fopen(name.c_str(), "rb");
+    if (f == nullptr) return false;
+    text.clear();
+    char buf[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, got);
+    const bool failed = std::ferror(f) != 0;
+    const int error = errno;
+    if (f != stdin) std::fclose(f);
+    errno = error;
+    return !failed;
 }
 
 // JSON string: valid UTF-8 passes through, other bytes are escaped as the
@@ -188,11 +193,13 @@ int main(int argc, char** argv) {
     try {
         std::string text;
         if (fileA) {
-            if (!ReadWholeFile(*fileA, text)) throw FileError("Cannot open file \"" + *fileA + "\". No such file");
+            if (!ReadWholeFile(*fileA, text))
+                throw FileError("Cannot open file \"" + *fileA + "\". " + std::strerror(errno));
             state.MatrixA = SplitEditorText(text);
         }
         if (fileB) {
-            if (!ReadWholeFile(*fileB, text)) throw FileError("Cannot open file \"" + *fileB + "\". No such file");
+            if (!ReadWholeFile(*fileB, text))
+                throw FileError("Cannot open file \"" + *fileB + "\". " + std::strerror(errno));
             state.MatrixB = SplitEditorText(text);
         }
         if (x) state.X = *x;
