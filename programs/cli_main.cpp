@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "commands/calc_state.h"
-#include "commands/cancel.h"
+#include "core/cancel.h"
 #include "core/errors.h"
 #include "textio/locale_number.h"
 #include "workspace/steps.h"

@@ -1,7 +1,7 @@
 // The QR and Cholesky commands: QR(A), QR(B), Chol(A), Chol(B).
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
-#include "commands/mat_ldl.h"
+#include "core/mat_ldl.h"
 
 namespace quorvix {
 

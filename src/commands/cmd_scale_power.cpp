@@ -6,9 +6,9 @@
 #include <string>
 #include <utility>
 
-#include "commands/cancel.h"
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
+#include "core/cancel.h"
 #include "core/fpu.h"
 #include "textio/locale_number.h"
 

@@ -1,5 +1,4 @@
-// The element parser ("1+2i", "-2.5e-3", "1 - 2.5 i") and the general complex
-// text form. The parser itself does not accept forms without a real part
+// The element parser ("1+2i", "-2.5e-3", "1 - 2.5 i"). The parser itself does not accept forms without a real part
 // ("2i", "-i") or without a number before the symbol ("1+i"); the matrix
 // reader rewrites those first.
 #include <cerrno>
@@ -148,15 +147,6 @@ Scalar ComplexFromText(std::string_view text) {
     rest = DropBlanks(rest.substr(1));
     if (!rest.empty()) Fail(text, "Unexpected characters", rest);
     return Scalar::Complex(re, im);
-}
-
-std::string ComplexToText(const Scalar& v, char decimalMark) {
-    const TComplexData c = ToComplexData(v);
-    std::string text = FormatGeneral(c.Real(), decimalMark, 15, 3);
-    text += c.Imaginary() >= 0 ? " + " : " - ";
-    text += FormatGeneral(std::fabs(c.Imaginary()), decimalMark, 15, 3);
-    text += 'i';
-    return text;
 }
 
 }  // namespace quorvix

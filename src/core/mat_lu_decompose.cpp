@@ -1,5 +1,5 @@
 // LU with full pivoting that keeps M, the inverse of the unit lower factor
-// (M*P = U), and the inverse built column by column from it.
+// (M*P = U), and the solution of one column from those packed factors.
 // Pivots are chosen by the magnitude of the real part only, and a pivot counts
 // as zero only when it is exactly zero: there is no tolerance and no
 // equilibration, and a tiny complex pivot ends the work with the Scalar
@@ -8,8 +8,8 @@
 #include <cstddef>
 #include <utility>
 
-#include "core/matrice2.h"
 #include "core/mat_internal.h"
+#include "core/matrice2.h"
 
 namespace quorvix {
 namespace {
@@ -95,34 +95,6 @@ void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RC
     if (x.size() < static_cast<std::size_t>(n)) x.resize(static_cast<std::size_t>(n));
     for (std::int32_t i = 0; i < n; ++i) x[colPerm[i]] = y[i];
     MatError = kMatOk;
-}
-
-void MatInvertLU(RCOMat& a, RCOMat& inv) {
-    std::int32_t rows = 0, cols = 0;
-    MatSize(a, rows, cols);
-    if (MatError != kMatOk) return;
-    if (rows != cols || !matdetail::RowsHoldAtLeast(a, cols)) {
-        MatError = kMatDimensions;
-        return;
-    }
-    const std::int32_t n = rows;
-    RCOVec e(static_cast<std::size_t>(n));
-    RCoVecE rowPerm, colPerm;
-    MatLUDecompose(n, a, rowPerm, colPerm);
-    if (MatError != kMatOk) return;
-    // Built aside and moved in at the end, so that Inv keeps what the caller
-    // had when a Scalar error stops a column half-way.
-    RCOMat result;
-    SizeMatrix(result, n, n);
-    const Scalar zero = Scalar::Integer(0);
-    const Scalar one = Scalar::Integer(1);
-    for (std::int32_t c = 0; c < n; ++c) {
-        for (std::int32_t i = 0; i < n; ++i) e[i] = zero;
-        e[c] = one;
-        MatLUSolveColumn(a, n, e, rowPerm, colPerm, e);
-        for (std::int32_t i = 0; i < n; ++i) result[i][c] = e[i];
-    }
-    inv = std::move(result);
 }
 
 }  // namespace quorvix

@@ -127,15 +127,6 @@ Scalar ComplexTimesI(const Scalar& v);
 // number too large for a double, the overflow error.
 Scalar ComplexFromText(std::string_view text);
 
-// General text form "re + imi" ('1 + 2i', '3 - 0.5i'), 15 significant digits.
-std::string ComplexToText(const Scalar& v, char decimalMark = '.');
-
-// The general number form: at most `digits` significant digits, no trailing
-// zeros, fixed notation for magnitudes from 0.0001 up to below 1e15 (after
-// rounding), otherwise scientific with at least `minExponentDigits` exponent
-// digits and a sign only when negative ('1E15', '1E-005'). -0 prints as "0".
-std::string FormatGeneral(long double v, char decimalMark = '.', int digits = 15, int minExponentDigits = 1);
-
 // Extended constants used by the polar conversions.
 inline constexpr long double kPi = 3.14159265358979323846264338327950288L;
 inline constexpr long double kTwoPi = 6.28318530717958647692528676655900577L;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "core/fpu.h"
+#include "textio/general_number.h"
 #include "textio/locale_number.h"
 
 namespace quorvix {

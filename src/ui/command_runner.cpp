@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "commands/cancel.h"
+#include "core/cancel.h"
 #include "core/errors.h"
 
 namespace quorvix {

@@ -14,7 +14,7 @@
 #include <QTextCursor>
 #include <QTimer>
 
-#include "commands/cancel.h"
+#include "core/cancel.h"
 #include "ui/img_btn.h"
 #include "ui/main_window.h"
 #include "ui/skin_widgets.h"

@@ -1,7 +1,7 @@
 #include "workspace/auto_run.h"
 
-#include "commands/cancel.h"
 #include "commands/operation_table.h"
+#include "core/cancel.h"
 #include "workspace/clear.h"
 
 namespace quorvix {

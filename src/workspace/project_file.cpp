@@ -10,6 +10,7 @@
 
 #include "core/errors.h"
 #include "core/fpu.h"
+#include "textio/general_number.h"
 #include "textio/locale_number.h"
 #include "textio/text_tools.h"
 #include "workspace/project_codec.h"

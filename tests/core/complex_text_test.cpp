@@ -1,5 +1,4 @@
-// The element parser: accepted forms, the split rule, the error texts, and
-// the general complex text form.
+// The element parser: accepted forms, the split rule and the error texts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -93,25 +92,6 @@ TEST(ComplexFromText, LongAndOddInputsAreRefusedOrRead) {
     EXPECT_EQ(ComplexFromText("0." + digits).ComplexValue().Real(), 0.7777777777777778);
     EXPECT_THROW(ComplexFromText(std::string("1\0" "2", 3)), ComplexParseError);
     EXPECT_THROW(ComplexFromText("\t1"), ComplexParseError);  // tabs are not blanks
-}
-
-TEST(ComplexToText, GeneralForm) {
-    EXPECT_EQ(ComplexToText(Scalar::Complex(1, 2)), "1 + 2i");
-    EXPECT_EQ(ComplexToText(Scalar::Complex(3, -0.5)), "3 - 0.5i");
-    EXPECT_EQ(ComplexToText(Scalar::Complex(0, 0)), "0 + 0i");
-    EXPECT_EQ(ComplexToText(Scalar::Complex(1e-5, 1e15)), "1E-005 + 1E015i");
-    EXPECT_EQ(ComplexToText(Scalar::Complex(1.5, 0), ','), "1,5 + 0i");
-}
-
-TEST(FormatGeneral, FixedAndScientificRanges) {
-    EXPECT_EQ(FormatGeneral(0.0001L), "0.0001");
-    EXPECT_EQ(FormatGeneral(0.00001L), "1E-5");
-    EXPECT_EQ(FormatGeneral(999999999999999.0L), "999999999999999");
-    EXPECT_EQ(FormatGeneral(1e15L), "1E15");
-    EXPECT_EQ(FormatGeneral(-1234567.891L), "-1234567.891");
-    EXPECT_EQ(FormatGeneral(-0.0L), "0");
-    EXPECT_EQ(FormatGeneral(1.0L / 3.0L), "0.333333333333333");
-    EXPECT_EQ(FormatGeneral(2.5e-300L), "2.5E-300");
 }
 
 }  // namespace

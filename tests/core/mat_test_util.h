@@ -13,6 +13,7 @@
 #include "core/errors.h"
 #include "core/matrice2.h"
 #include "core/scalar.h"
+#include "textio/general_number.h"
 
 namespace quorvix::mattest {
 

@@ -59,8 +59,8 @@
 #include <vector>
 
 #include "commands/calc_state.h"
-#include "commands/cancel.h"
 #include "commands/operation_table.h"
+#include "core/cancel.h"
 #include "core/errors.h"
 #include "core/fpu.h"
 #include "core/scalar.h"

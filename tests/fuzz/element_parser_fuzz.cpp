@@ -25,6 +25,7 @@
 #include "core/errors.h"
 #include "core/fpu.h"
 #include "core/scalar.h"
+#include "textio/general_number.h"
 #include "textio/matrix_reader.h"
 #include "textio/output_settings.h"
 

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/cancel.h"
+#include "core/cancel.h"
 #include "core/errors.h"
 
 namespace quorvix {

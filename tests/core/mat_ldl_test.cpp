@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "commands/mat_ldl.h"
 #include "core/errors.h"
 #include "core/factor_test_support.h"
+#include "core/mat_ldl.h"
 #include "core/mat_test_util.h"
 
 #if QUORVIX_HAVE_EIGEN

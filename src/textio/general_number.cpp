@@ -1,12 +1,13 @@
 // The general number form: up to `digits` significant digits, no trailing
 // zeros, fixed notation from 0.0001 up to below 10^digits, scientific otherwise.
+#include "textio/general_number.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "core/fpu.h"
-#include "core/scalar.h"
 
 namespace quorvix {
 
@@ -63,6 +64,15 @@ std::string FormatGeneral(long double v, char decimalMark, int digits, int minEx
         expDigits.insert(0, static_cast<std::size_t>(minExponentDigits) - expDigits.size(), '0');
     out += expDigits;
     return out;
+}
+
+std::string ComplexToText(const Scalar& v, char decimalMark) {
+    const TComplexData c = ToComplexData(v);
+    std::string text = FormatGeneral(c.Real(), decimalMark, 15, 3);
+    text += c.Imaginary() >= 0 ? " + " : " - ";
+    text += FormatGeneral(std::fabs(c.Imaginary()), decimalMark, 15, 3);
+    text += 'i';
+    return text;
 }
 
 }  // namespace quorvix
