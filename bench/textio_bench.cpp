@@ -15,11 +15,10 @@ void BM_ReadMatrix(benchmark::State& state) {
     const bool complex = state.range(1) != 0;
     const auto lines = bench::TypedMatrix(n, complex);
     OutputSettings settings;
-    ResultPanel panel;
     RCOMat m;
     for (auto _ : state) {
         const std::int32_t rows = CountRows(lines);
-        const std::int32_t cols = CountColumns(lines, panel);
+        const std::int32_t cols = CountColumns(lines).Columns;
         SizeMatrix(m, rows, cols);
         ReadMatrix(lines, rows, cols, m, settings);
         benchmark::DoNotOptimize(m.data());
@@ -32,15 +31,12 @@ void BM_WriteResult(benchmark::State& state) {
     const bool complex = state.range(1) != 0;
     const auto lines = bench::TypedMatrix(n, complex);
     OutputSettings settings;
-    ResultState result;
-    ResultPanel scratch;
-    SizeMatrix(result.ResultMatrix, n, n);
-    ReadMatrix(lines, n, n, result.ResultMatrix, settings);
-    result.ResultRows = result.ResultCols = n;
+    MatrixResult result;
+    SizeMatrix(result.Matrix, n, n);
+    ReadMatrix(lines, n, n, result.Matrix, settings);
     for (auto _ : state) {
         ResultPanel panel;
         panel.AddLine("A");
-        result.ResultKind = rkMatrix;
         WriteResult(result, panel, settings);
         benchmark::DoNotOptimize(panel.Lines().data());
     }

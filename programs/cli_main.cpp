@@ -1,7 +1,5 @@
 // quorvix-cli: the calculator's command layer without its window.
-#include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -14,6 +12,7 @@
 #include "core/errors.h"
 #include "textio/locale_number.h"
 #include "workspace/steps.h"
+#include "workspace/text_files.h"
 
 namespace {
 
@@ -63,20 +62,9 @@ int UsageError(const std::string& message) {
     return 2;
 }
 
-// Reads a whole file (or standard input for "-"); false with errno set when
-// it cannot be opened or read (a folder, say).
-bool ReadWholeFile(const std::string& name, std::string& text) {
-    std::FILE* f = name == "-" ? stdin : std::fopen(name.c_str(), "rb");
-    if (f == nullptr) return false;
-    text.clear();
-    char buf[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, got);
-    const bool failed = std::ferror(f) != 0;
-    const int error = errno;
-    if (f != stdin) std::fclose(f);
-    errno = error;
-    return !failed;
+// An operand file's text; "-" is standard input.
+std::string OperandText(const std::string& name) {
+    return name == "-" ? ReadWholeStream(stdin, name) : ReadWholeFile(name);
 }
 
 // JSON string: valid UTF-8 passes through, other bytes are escaped as the
@@ -191,17 +179,8 @@ int main(int argc, char** argv) {
     std::optional<std::string> error;
     std::signal(SIGINT, OnInterrupt);
     try {
-        std::string text;
-        if (fileA) {
-            if (!ReadWholeFile(*fileA, text))
-                throw FileError("Cannot open file \"" + *fileA + "\". " + std::strerror(errno));
-            state.MatrixA = SplitEditorText(text);
-        }
-        if (fileB) {
-            if (!ReadWholeFile(*fileB, text))
-                throw FileError("Cannot open file \"" + *fileB + "\". " + std::strerror(errno));
-            state.MatrixB = SplitEditorText(text);
-        }
+        if (fileA) state.MatrixA = SplitEditorText(OperandText(*fileA));
+        if (fileB) state.MatrixB = SplitEditorText(OperandText(*fileB));
         if (x) state.X = *x;
         if (precision) {
             state.Precision = *precision;

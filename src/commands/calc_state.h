@@ -1,32 +1,25 @@
 #pragma once
-// Everything the window holds, as plain state: the editors' lines, the
-// coefficient and precision boxes, the output settings, the result panel, the
-// result state and the command variables. The window binds its controls to
-// this; quorvix-cli drives it without a window.
+// What the user sees, as plain state: the editors' lines, the coefficient and
+// precision boxes, the output settings and the result panel. The window binds
+// its controls to this; quorvix-cli drives it without a window. Nothing a
+// command computes is kept here: its numbers live in the command and leave
+// only as text in the panel.
 #include <string>
 #include <vector>
 
-#include "core/matrice2.h"
 #include "textio/matrix_reader.h"
 #include "textio/output_settings.h"
 #include "textio/result_panel.h"
-#include "textio/result_state.h"
 
 namespace quorvix {
 
 struct CalcState {
-    EditorLines MatrixA;         // RichEdit1
-    EditorLines MatrixB;         // RichEdit2
-    std::string X = "1";         // Edit1, the coefficient x
-    std::string Precision = "3"; // ComboBox1's text
-    OutputSettings Settings;     // RoundingFactor, complex format (RadioGroup1), decimal mark
-    ResultPanel Panel;           // RichEdit3
-    ResultState Result;
-
-    // Command variables.
-    Scalar Coefficient;  // x as read by x*A, x*B and B^x
-    RCOMat WorkT;        // transpose source, single operand, inverse of B, power accumulator
-    matrx2 EigenWork;    // (n+1) x (n+1), indexed from 1
+    EditorLines MatrixA;          // the Matrix A editor
+    EditorLines MatrixB;          // the Matrix B editor
+    std::string X = "1";          // the coefficient box
+    std::string Precision = "3";  // the precision box's text
+    OutputSettings Settings;      // rounding factor, complex format, decimal mark
+    ResultPanel Panel;            // the result panel
 
     // Message boxes that are not errors ("Successed!"), newest last.
     std::vector<std::string> Notices;

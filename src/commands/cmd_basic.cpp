@@ -1,6 +1,8 @@
 // The commands that show an operand or hand both operands to one routine of
 // the matrix library: A, B, A+B, A-B, the logical operations, A*B, the
 // transposes and the traces.
+#include <string>
+
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
 
@@ -8,112 +10,71 @@ namespace quorvix {
 
 namespace {
 
-void ShowOperand(CalcState& s, Operand which, const char* label) {
-    s.Result.ResultKind = rkMatrix;
-    const EditorSize size = MeasureEditor(s, which);
-    AppendLabel(s, label);
-    s.Result.ResultRows = size.Rows;
-    s.Result.ResultCols = size.Cols;
-    ReadOperand(s, which, size, s.Result.ResultMatrix);
-    PrintResult(s);
-}
-
 using PairRoutine = void (*)(const RCOMat&, const RCOMat&, RCOMat&);
 
 // A+B and its same-size twins: read A and B, combine them with `routine`.
-void SameSizePair(CalcState& s, const char* label, const char* message, PairRoutine routine, bool negateB) {
-    s.Result.ResultKind = rkMatrix;
-    const EditorSize a = MeasureEditor(s, Operand::A);
-    const EditorSize b = MeasureEditor(s, Operand::B);
-    AppendLabel(s, label);
-    if (a != b) {
-        Refuse(s, message);
+void SameSizePair(CalcState& s, const char* label, PairRoutine routine, bool negateB) {
+    const PairSize size = BeginPairCommand(s, label);
+    if (size.A != size.B) {
+        Refuse(s, std::string(" Error: To Calculate ") + label + ", the two Matrice must be same dimensions!");
         return;
     }
-    s.Result.ResultRows = a.Rows;
-    s.Result.ResultCols = a.Cols;
-    ReadOperand(s, Operand::A, a, s.Result.WorkA);
+    const RCOMat a = ReadOperand(s, Operand::A, size.A);
+    RCOMat b = ReadOperand(s, Operand::B, size.B);
     if (negateB) {
-        // A-B: every element of B is negated right after it is read.
-        SizeMatrix(s.Result.WorkB, b.Rows, b.Cols);
-        RCOMat& workB = s.Result.WorkB;
-        ReadElements(s.MatrixB, b.Rows, b.Cols, s.Settings,
-                     [&workB](std::int32_t i, std::int32_t j, const Scalar& v) { workB[i][j] = -v; });
-    } else {
-        ReadOperand(s, Operand::B, b, s.Result.WorkB);
+        // A-B is A plus B with every element negated as it is read.
+        for (RCOVec& row : b)
+            for (Scalar& v : row)
+                if (!v.IsEmpty()) v = -v;
     }
-    SizeMatrix(s.Result.ResultMatrix, a.Rows, a.Cols);
-    routine(s.Result.WorkA, s.Result.WorkB, s.Result.ResultMatrix);
-    PrintResult(s);
-}
-
-void TransposeOperand(CalcState& s, Operand which, const char* label) {
-    s.Result.ResultKind = rkMatrix;
-    const EditorSize size = MeasureEditor(s, which);
-    AppendLabel(s, label);
-    s.Result.ResultRows = size.Cols;
-    s.Result.ResultCols = size.Rows;
-    ReadOperand(s, which, size, s.WorkT);
-    SizeMatrix(s.Result.ResultMatrix, size.Cols, size.Rows);
-    MatTranspose(s.WorkT, s.Result.ResultMatrix);
-    PrintResult(s);
-}
-
-void TraceOperand(CalcState& s, Operand which, const char* label) {
-    s.Result.ResultKind = rkScalar;
-    const EditorSize size = MeasureEditor(s, which);
-    AppendLabel(s, label);
-    ReadOperand(s, which, size, s.Result.ResultMatrix);
-    MatTrace(s.Result.ResultMatrix, s.Result.ResultScalar);
-    PrintResult(s);
+    MatrixResult result;
+    SizeMatrix(result.Matrix, size.A.Rows, size.A.Cols);
+    routine(a, b, result.Matrix);
+    PrintResult(s, result);
 }
 
 }  // namespace
 
-void SpeedButton11Click(CalcState& s) { ShowOperand(s, Operand::A, "A"); }
-void SpeedButton12Click(CalcState& s) { ShowOperand(s, Operand::B, "B"); }
-
-void SpeedButton13Click(CalcState& s) {
-    SameSizePair(s, "A+B", " Error: To Calculate A+B, the two Matrice must be same dimensions!", MatAdd, false);
+void ShowMatrix(CalcState& s, Operand which) {
+    const EditorSize size = BeginCommand(s, which, OperandName(which));
+    PrintResult(s, MatrixResult{ReadOperand(s, which, size)});
 }
 
-void SpeedButton9Click(CalcState& s) {
-    SameSizePair(s, "A-B", " Error: To Calculate A-B, the two Matrice must be same dimensions!", MatAdd, true);
-}
+void AddMatrices(CalcState& s) { SameSizePair(s, "A+B", MatAdd, false); }
+void SubtractMatrices(CalcState& s) { SameSizePair(s, "A-B", MatAdd, true); }
+void AndMatrices(CalcState& s) { SameSizePair(s, "A&B", MatAnd, false); }
+void OrMatrices(CalcState& s) { SameSizePair(s, "A|B", MatOr, false); }
+void XorMatrices(CalcState& s) { SameSizePair(s, "A#B", MatXor, false); }
 
-void SpeedButton21Click(CalcState& s) {
-    SameSizePair(s, "A&B", " Error: To Calculate A&B, the two Matrice must be same dimensions!", MatAnd, false);
-}
-
-void SpeedButton22Click(CalcState& s) {
-    SameSizePair(s, "A|B", " Error: To Calculate A|B, the two Matrice must be same dimensions!", MatOr, false);
-}
-
-void SpeedButton23Click(CalcState& s) {
-    SameSizePair(s, "A#B", " Error: To Calculate A#B, the two Matrice must be same dimensions!", MatXor, false);
-}
-
-void SpeedButton39Click(CalcState& s) {
-    s.Result.ResultKind = rkMatrix;
-    const EditorSize a = MeasureEditor(s, Operand::A);
-    const EditorSize b = MeasureEditor(s, Operand::B);
-    AppendLabel(s, "A*B");
-    if (a.Cols != b.Rows) {
+void MultiplyMatrices(CalcState& s) {
+    const PairSize size = BeginPairCommand(s, "A*B");
+    if (size.A.Cols != size.B.Rows) {
         Refuse(s, " Error: To Calculate A*B, A(Col)=B(Row)!");
         return;
     }
-    s.Result.ResultRows = a.Rows;
-    s.Result.ResultCols = b.Cols;
-    ReadOperand(s, Operand::A, a, s.Result.WorkA);
-    ReadOperand(s, Operand::B, b, s.Result.WorkB);
-    SizeMatrix(s.Result.ResultMatrix, a.Rows, b.Cols);
-    MatMultiply(s.Result.WorkA, s.Result.WorkB, s.Result.ResultMatrix);
-    PrintResult(s);
+    const RCOMat a = ReadOperand(s, Operand::A, size.A);
+    const RCOMat b = ReadOperand(s, Operand::B, size.B);
+    MatrixResult result;
+    SizeMatrix(result.Matrix, size.A.Rows, size.B.Cols);
+    MatMultiply(a, b, result.Matrix);
+    PrintResult(s, result);
 }
 
-void SpeedButton14Click(CalcState& s) { TransposeOperand(s, Operand::A, "A'"); }
-void SpeedButton15Click(CalcState& s) { TransposeOperand(s, Operand::B, "B'"); }
-void SpeedButton24Click(CalcState& s) { TraceOperand(s, Operand::A, "Trace(A)"); }
-void SpeedButton25Click(CalcState& s) { TraceOperand(s, Operand::B, "Trace(B)"); }
+void TransposeMatrix(CalcState& s, Operand which) {
+    const EditorSize size = BeginCommand(s, which, Named(which, "A'", "B'"));
+    const RCOMat m = ReadOperand(s, which, size);
+    MatrixResult result;
+    SizeMatrix(result.Matrix, size.Cols, size.Rows);
+    MatTranspose(m, result.Matrix);
+    PrintResult(s, result);
+}
+
+void TraceOfMatrix(CalcState& s, Operand which) {
+    const EditorSize size = BeginCommand(s, which, Named(which, "Trace(A)", "Trace(B)"));
+    const RCOMat m = ReadOperand(s, which, size);
+    ScalarResult result;
+    MatTrace(m, result.Value);
+    PrintResult(s, result);
+}
 
 }  // namespace quorvix

@@ -5,7 +5,9 @@
 // found are printed and a notice says that some are missing; when the
 // singular value iteration gives up, U, S and V are printed as they stand
 // (still A = U*S*V, with S bidiagonal) and a notice says so.
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "commands/command_frame.h"
@@ -20,75 +22,64 @@ constexpr const char* kEigenIncomplete = " Notice: Not all eigenvalues were foun
 constexpr const char* kSvdIncomplete = " Notice: The singular value decomposition did not converge!";
 constexpr long double kSvdTolerance = 1e-15L;
 
-void AppendNotice(CalcState& s, const char* notice) {
-    s.Panel.AddLine(notice);
-    s.Panel.AddLine("");
-}
+}  // namespace
 
-void EigenvaluesOf(CalcState& s, Operand which, const char* label) {
-    const std::string name = label;
-    s.Result.ResultKind = rkEigen;
-    const EditorSize size = MeasureEditor(s, which);
-    AppendLabel(s, label);
+void EigenvaluesOfMatrix(CalcState& s, Operand which) {
+    const std::string label = Named(which, "Eig(A)", "Eig(B)");
+    const EditorSize size = BeginCommand(s, which, label);
     if (size.Rows != size.Cols) {
-        Refuse(s, " Error: To Calculate " + name + ", Row=Col!");
+        Refuse(s, " Error: To Calculate " + label + ", Row=Col!");
         return;
     }
     const std::int32_t n = size.Rows;
     if (n == 0) {
-        Refuse(s, " Error: To Calculate " + name + ", the Matrix is empty!");
+        Refuse(s, " Error: To Calculate " + label + ", the Matrix is empty!");
         return;
     }
-    s.Result.ResultRows = n;
-    s.Result.ResultCols = n;
 
-    // Both twins size everything afresh, so neither depends on the other having run.
+    // The routines work on an (n+1) x (n+1) matrix indexed from 1; element
+    // [i][j] of the operand goes to [i+1][j+1].
     const std::size_t order = static_cast<std::size_t>(n) + 1;
-    s.EigenWork.assign(order, std::vector<Scalar>(order));
-    s.Result.EigenRe.assign(order, 0.0);
-    s.Result.EigenIm.assign(order, 0.0);
-
-    matrx2& work = s.EigenWork;
-    const bool read = ReadRealElements(EditorOf(s, which), n, n, s.Settings.DecimalMark, s.Panel,
+    matrx2 work(order, std::vector<Scalar>(order));
+    const bool real = ReadRealElements(EditorOf(s, which), n, n, s.Settings.DecimalMark,
                                        [&work](std::int32_t i, std::int32_t j, const Scalar& v) {
                                            work[static_cast<std::size_t>(i) + 1][static_cast<std::size_t>(j) + 1] = v;
                                        });
-    if (!read) return;
+    if (!real) {
+        RefuseComplexInput(s);
+        return;
+    }
 
+    EigenResult result;
+    result.Order = n;
+    result.Re.assign(order, 0.0);
+    result.Im.assign(order, 0.0);
     MatBalance(work, n);
     MatHessenberg(work, n);
-    const bool complete = MatEigenvalues(work, n, s.Result.EigenRe, s.Result.EigenIm);
-    PrintResult(s);
+    const bool complete = MatEigenvalues(work, n, result.Re, result.Im);
+    PrintResult(s, result);
     if (!complete) AppendNotice(s, kEigenIncomplete);
 }
 
-void SingularValuesOf(CalcState& s, Operand which, const char* label) {
-    const std::string name = label;
-    s.Result.ResultKind = rkSVD;
-    const EditorSize size = MeasureEditor(s, which);
-    AppendLabel(s, label);
+void FactorSVD(CalcState& s, Operand which) {
+    const std::string label = Named(which, "Svd(A)", "Svd(B)");
+    const EditorSize size = BeginCommand(s, which, label);
     if (size.Rows == 0 || size.Cols == 0) {
-        Refuse(s, " Error: To Calculate " + name + ", the Matrix is empty!");
+        Refuse(s, " Error: To Calculate " + label + ", the Matrix is empty!");
         return;
     }
-    const std::int32_t m = size.Rows;
-    const std::int32_t n = size.Cols;
-    s.Result.ResultRows = m;
-    s.Result.ResultCols = n;
-    if (!ReadRealOperand(s, which, size, s.Result.WorkA)) return;
-    SizeMatrix(s.Result.ResultFactor1, m, m);
-    SizeMatrix(s.Result.ResultFactor2, n, n);
-    const std::int32_t converged =
-        MatSVD(s.Result.WorkA, s.Result.ResultFactor1, s.Result.ResultFactor2, kSvdTolerance, m, n);
-    PrintResult(s);
+    std::optional<RCOMat> operand = ReadRealOperand(s, which, size);
+    if (!operand) return;
+    SvdResult result;
+    result.Rows = size.Rows;
+    result.Cols = size.Cols;
+    result.S = std::move(*operand);
+    SizeMatrix(result.U, size.Rows, size.Rows);
+    SizeMatrix(result.V, size.Cols, size.Cols);
+    // The flag is not needed to print: an unconverged S is printed as it stands.
+    const std::int32_t converged = MatSVD(result.S, result.U, result.V, kSvdTolerance, size.Rows, size.Cols);
+    PrintResult(s, result);
     if (converged == 0) AppendNotice(s, kSvdIncomplete);
 }
-
-}  // namespace
-
-void SpeedButton33Click(CalcState& s) { EigenvaluesOf(s, Operand::A, "Eig(A)"); }
-void SpeedButton43Click(CalcState& s) { EigenvaluesOf(s, Operand::B, "Eig(B)"); }
-void SpeedButton41Click(CalcState& s) { SingularValuesOf(s, Operand::A, "Svd(A)"); }
-void SpeedButton42Click(CalcState& s) { SingularValuesOf(s, Operand::B, "Svd(B)"); }
 
 }  // namespace quorvix

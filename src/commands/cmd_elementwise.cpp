@@ -9,87 +9,71 @@ namespace {
 // Stops reading B at the first zero element of A./B.
 struct ZeroDivisor {};
 
-// Sizes WorkA, WorkB and ResultMatrix and reads A; false when the sizes differ
-// (the command's message has been written).
-bool PrepareElementwise(CalcState& s, const char* label, const char* message, const char* emptyLine,
-                        EditorSize& size) {
-    s.Result.ResultKind = rkMatrix;
-    const EditorSize a = MeasureEditor(s, Operand::A);
-    const EditorSize b = MeasureEditor(s, Operand::B);
-    AppendLabel(s, label);
-    if (a != b) {
-        s.Panel.AddLine(message);
-        s.Panel.AddLine(emptyLine);
-        return false;
-    }
-    size = a;
-    s.Result.ResultRows = a.Rows;
-    s.Result.ResultCols = a.Cols;
-    SizeMatrix(s.Result.WorkB, a.Rows, a.Cols);
-    SizeMatrix(s.Result.ResultMatrix, a.Rows, a.Cols);
-    ReadOperand(s, Operand::A, a, s.Result.WorkA);
-    return true;
-}
-
 }  // namespace
 
-void SpeedButton46Click(CalcState& s) {
-    EditorSize size;
-    // The refusal of A.*B ends with a line holding one blank, not an empty line.
-    if (!PrepareElementwise(s, "A.*B", " Error: To Calculate A.*B, the two Matrixs must be same dimensions!", " ",
-                            size))
+void MultiplyElementwise(CalcState& s) {
+    const PairSize size = BeginPairCommand(s, "A.*B");
+    if (size.A != size.B) {
+        // The refusal of A.*B ends with a line holding one blank, not an empty line.
+        s.Panel.AddLine(" Error: To Calculate A.*B, the two Matrixs must be same dimensions!");
+        s.Panel.AddLine(" ");
         return;
-    ResultState& r = s.Result;
-    ReadElements(s.MatrixB, size.Rows, size.Cols, s.Settings, [&r](std::int32_t i, std::int32_t j, const Scalar& v) {
-        r.WorkB[i][j] = v;
-        r.ResultMatrix[i][j] = r.WorkA[i][j] * r.WorkB[i][j];
-    });
-    PrintResult(s);
+    }
+    const RCOMat a = ReadOperand(s, Operand::A, size.A);
+    MatrixResult result;
+    SizeMatrix(result.Matrix, size.A.Rows, size.A.Cols);
+    // Each product is formed as its element of B is read; elements B's text
+    // does not supply stay zero.
+    ReadElements(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings,
+                 [&](std::int32_t i, std::int32_t j, const Scalar& b) { result.Matrix[i][j] = a[i][j] * b; });
+    PrintResult(s, result);
 }
 
-void SpeedButton52Click(CalcState& s) {
-    EditorSize size;
-    if (!PrepareElementwise(s, "A./B", " Error: To Calculate A./B, the two Matrixs must be same dimensions!", "", size))
+void DivideElementwise(CalcState& s) {
+    const PairSize size = BeginPairCommand(s, "A./B");
+    if (size.A != size.B) {
+        Refuse(s, " Error: To Calculate A./B, the two Matrixs must be same dimensions!");
         return;
-    ResultState& r = s.Result;
+    }
+    const RCOMat a = ReadOperand(s, Operand::A, size.A);
+    MatrixResult result;
+    SizeMatrix(result.Matrix, size.A.Rows, size.A.Cols);
+    // B is tested element by element as it is read: the first zero drops the
+    // quotients already formed. Elements B's text does not supply give 0.
     try {
-        ReadElements(s.MatrixB, size.Rows, size.Cols, s.Settings,
-                     [&r](std::int32_t i, std::int32_t j, const Scalar& v) {
-                         r.WorkB[i][j] = v;
-                         if (r.WorkB[i][j] == Scalar::Integer(0)) throw ZeroDivisor{};
-                         r.ResultMatrix[i][j] = r.WorkA[i][j] / r.WorkB[i][j];
+        ReadElements(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings,
+                     [&](std::int32_t i, std::int32_t j, const Scalar& b) {
+                         if (b == Scalar::Integer(0)) throw ZeroDivisor{};
+                         result.Matrix[i][j] = a[i][j] / b;
                      });
     } catch (const ZeroDivisor&) {
         Refuse(s, " Error: To Calculate A./B, the Matrix B without 0!");
         return;
     }
-    PrintResult(s);
+    PrintResult(s, result);
 }
 
-void SpeedButton49Click(CalcState& s) {
-    s.Result.ResultKind = rkMatrix;
-    const EditorSize a = MeasureEditor(s, Operand::A);
-    const EditorSize b = MeasureEditor(s, Operand::B);
-    AppendLabel(s, "A/B");
-    if (b.Rows != a.Cols || b.Rows != b.Cols) {
+void DivideMatrices(CalcState& s) {
+    const PairSize size = BeginPairCommand(s, "A/B");
+    if (size.B.Rows != size.A.Cols || size.B.Rows != size.B.Cols) {
         Refuse(s, " Error: To Calculate A/B, B Should be square, and A(Col)=B(Row)!");
         return;
     }
-    s.Result.ResultRows = a.Rows;
-    s.Result.ResultCols = a.Cols;
-    SizeMatrix(s.WorkT, b.Rows, b.Cols);
-    SizeMatrix(s.Result.ResultMatrix, a.Rows, b.Cols);
-    ReadOperand(s, Operand::A, a, s.Result.WorkA);
-    ReadOperand(s, Operand::B, b, s.Result.WorkB);
-    MatInvertLU(s.Result.WorkB, s.WorkT);
+    const RCOMat a = ReadOperand(s, Operand::A, size.A);
+    RCOMat b = ReadOperand(s, Operand::B, size.B);
+    RCOMat inverse;
+    SizeMatrix(inverse, size.B.Rows, size.B.Cols);
+    MatInvertLU(b, inverse);
     if (MatError == kMatSingular) {
         // The inverse does not exist: say so rather than print a product
         // built from a matrix the inversion never wrote.
         Refuse(s, " Error: To Calculate A/B, Matrix B is singular!");
         return;
     }
-    MatMultiply(s.Result.WorkA, s.WorkT, s.Result.ResultMatrix);
-    PrintResult(s);
+    MatrixResult result;
+    SizeMatrix(result.Matrix, size.A.Rows, size.B.Cols);
+    MatMultiply(a, inverse, result.Matrix);
+    PrintResult(s, result);
 }
 
 }  // namespace quorvix

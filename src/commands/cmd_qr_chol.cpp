@@ -1,58 +1,46 @@
 // The QR and Cholesky commands: QR(A), QR(B), Chol(A), Chol(B).
+#include <optional>
+#include <utility>
+
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
 #include "core/mat_ldl.h"
 
 namespace quorvix {
 
-namespace {
-
 // Q*A = R of a real matrix with at least as many rows as columns.
-void QROf(CalcState& s, Operand which, const char* label) {
-    s.Result.ResultKind = rkQR;
-    const EditorSize size = MeasureEditor(s, which);
-    AppendLabel(s, label);
+void FactorQR(CalcState& s, Operand which) {
+    const EditorSize size = BeginCommand(s, which, Named(which, "QR(A)", "QR(B)"));
     if (size.Rows < size.Cols) {
         Refuse(s, " Error: To Calculate QR, Row>=Col!");
         return;
     }
-    const std::int32_t m = size.Rows;
-    const std::int32_t n = size.Cols;
-    s.Result.ResultRows = m;
-    s.Result.ResultCols = n;
-    SizeMatrix(s.Result.ResultFactor1, m, m);
-    if (!ReadRealOperand(s, which, size, s.Result.ResultFactor2)) return;
-    MatQR(s.Result.ResultFactor2, m, n, s.Result.ResultFactor1);  // R stays in factor 2, Q goes to factor 1
-    PrintResult(s);
+    std::optional<RCOMat> operand = ReadRealOperand(s, which, size);
+    if (!operand) return;
+    FactorPairResult result{
+        .FirstName = "Q", .SecondName = "R", .Rows = size.Rows, .Cols = size.Cols, .SecondRealOnly = true};
+    SizeMatrix(result.First, size.Rows, size.Rows);
+    result.Second = std::move(*operand);
+    MatQR(result.Second, size.Rows, size.Cols, result.First);  // the operand becomes R
+    PrintResult(s, result);
 }
 
 // A = L*D*L' of a square matrix, complex elements allowed.
-void CholeskyOf(CalcState& s, Operand which, const char* label) {
-    s.Result.ResultKind = rkLDL;
-    const EditorSize size = MeasureEditor(s, which);
-    AppendLabel(s, label);
+void FactorCholesky(CalcState& s, Operand which) {
+    const EditorSize size = BeginCommand(s, which, Named(which, "Chol(A)", "Chol(B)"));
     if (size.Rows != size.Cols) {
         Refuse(s, " Error: To Calculate Cholesky, Row=Col!");
         return;
     }
-    const std::int32_t n = size.Rows;
-    s.Result.ResultRows = n;
-    s.Result.ResultCols = n;
-    SizeMatrix(s.Result.ResultFactor1, n, n);
-    SizeMatrix(s.Result.ResultFactor2, n, n);
-    ReadOperand(s, which, size, s.Result.ResultMatrix);
-    if (!MatLDL(s.Result.ResultMatrix, s.Result.ResultFactor1, s.Result.ResultFactor2)) {
+    FactorPairResult result{.FirstName = "L", .SecondName = "D", .Rows = size.Rows, .Cols = size.Cols};
+    SizeMatrix(result.First, size.Rows, size.Rows);
+    SizeMatrix(result.Second, size.Rows, size.Rows);
+    RCOMat m = ReadOperand(s, which, size);
+    if (!MatLDL(m, result.First, result.Second)) {
         Refuse(s, " No Cholesky decomposition!");
         return;
     }
-    PrintResult(s);
+    PrintResult(s, result);
 }
-
-}  // namespace
-
-void SpeedButton26Click(CalcState& s) { QROf(s, Operand::A, "QR(A)"); }
-void SpeedButton28Click(CalcState& s) { QROf(s, Operand::B, "QR(B)"); }
-void SpeedButton31Click(CalcState& s) { CholeskyOf(s, Operand::A, "Chol(A)"); }
-void SpeedButton36Click(CalcState& s) { CholeskyOf(s, Operand::B, "Chol(B)"); }
 
 }  // namespace quorvix

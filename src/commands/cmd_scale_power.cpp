@@ -16,20 +16,6 @@ namespace quorvix {
 
 namespace {
 
-void ScaleOperand(CalcState& s, Operand which, const char* label) {
-    s.Result.ResultKind = rkMatrix;
-    const EditorSize size = MeasureEditor(s, which);
-    AppendLabel(s, label);
-    s.Result.ResultRows = size.Rows;
-    s.Result.ResultCols = size.Cols;
-    SizeMatrix(s.Result.ResultMatrix, size.Rows, size.Cols);
-    // The matrix is read before x, so its warnings come before an error about x.
-    ReadOperand(s, which, size, s.WorkT);
-    s.Coefficient = ComplexFromText(NormalizeToken(s.X, s.Settings));
-    MatScale(s.Coefficient, s.WorkT, s.Result.ResultMatrix);
-    PrintResult(s);
-}
-
 // A whole number that must fit the 64-bit exponent; larger magnitudes are an
 // invalid operation, as when the rounding itself cannot store them.
 std::int64_t ToExponent(long double whole) {
@@ -37,70 +23,76 @@ std::int64_t ToExponent(long double whole) {
     return static_cast<std::int64_t>(whole);
 }
 
+// The exponent n from the x box. A^x reads x with the element parser and
+// rounds its real part, ties to even; B^x reads a plain locale number and
+// truncates it toward zero. So "2+3i" is 2 for A^x and an error for B^x.
+std::int64_t ExponentFor(const CalcState& s, Operand which) {
+    if (which == Operand::A) {
+        const Scalar x = ComplexFromText(NormalizeToken(s.X, s.Settings));
+        return ToExponent(std::nearbyint(static_cast<long double>(RealPart(x))));
+    }
+    const double x = LocaleToDouble(s.X, s.Settings.DecimalMark);
+    return ToExponent(std::trunc(static_cast<long double>(x)));
+}
+
 // operand^count by count-1 products, each multiplying the running power on
-// the left of the operand; the power ends in both `power` and `product`.
-void RepeatedProduct(const RCOMat& operand, std::uint64_t count, RCOMat& power, RCOMat& product) {
-    power = operand;
+// the left of the operand.
+RCOMat RepeatedProduct(const RCOMat& operand, std::uint64_t count) {
+    RCOMat power = operand;
+    RCOMat product;
+    SizeMatrix(product, static_cast<std::int32_t>(operand.size()), static_cast<std::int32_t>(operand.size()));
     for (std::uint64_t k = 1; k < count; ++k) {
-        CheckCancelled();
+        CheckCancelled(static_cast<std::int64_t>(k), static_cast<std::int64_t>(count));
         MatMultiply(power, operand, product);
         std::swap(power, product);
     }
-    product = power;
-}
-
-void Power(CalcState& s, Operand which, std::int64_t n) {
-    const char* name = which == Operand::A ? "A" : "B";
-    s.Result.ResultKind = rkMatrix;
-    const EditorSize size = MeasureEditor(s, which);
-    AppendLabel(s, std::string(name) + "^(" + std::to_string(n) + ")");
-    if (size.Rows != size.Cols) {
-        Refuse(s, std::string(" Error: To Calculate ") + name + "^x, " + name + " must be square! ");
-        return;
-    }
-    ResultState& r = s.Result;
-    RCOMat& operand = which == Operand::A ? r.WorkA : r.WorkB;
-    r.ResultRows = r.ResultCols = size.Rows;
-    SizeMatrix(r.ResultMatrix, size.Rows, size.Rows);
-    SizeMatrix(s.WorkT, size.Rows, size.Rows);
-    ReadOperand(s, which, size, operand);
-
-    const char* singular = which == Operand::A ? " Error: To Calculate A^x, A is singular!"
-                                               : " Error: To Calculate B^x, B is singular!";
-    if (n == 0) {
-        for (std::int32_t i = 0; i < size.Rows; ++i)
-            for (std::int32_t j = 0; j < size.Rows; ++j) r.ResultMatrix[i][j] = Scalar::Integer(i == j ? 1 : 0);
-    } else if (n == 1) {
-        r.ResultMatrix = operand;
-    } else if (n == -1) {
-        MatInvertLU(operand, r.ResultMatrix);
-        if (MatError == kMatSingular) return Refuse(s, singular);
-    } else if (n > 1) {
-        RepeatedProduct(operand, static_cast<std::uint64_t>(n), s.WorkT, r.ResultMatrix);
-    } else {
-        const std::uint64_t magnitude = static_cast<std::uint64_t>(-(n + 1)) + 1;
-        RepeatedProduct(operand, magnitude, s.WorkT, r.ResultMatrix);
-        MatInvertLU(s.WorkT, r.ResultMatrix);
-        if (MatError == kMatSingular) return Refuse(s, singular);
-    }
-    PrintResult(s);
+    return power;
 }
 
 }  // namespace
 
-void SpeedButton16Click(CalcState& s) { ScaleOperand(s, Operand::A, "A*x"); }
-void SpeedButton17Click(CalcState& s) { ScaleOperand(s, Operand::B, "B*x"); }
-
-void SpeedButton27Click(CalcState& s) {
-    // A^x reads x with the element parser and rounds its real part, ties to even.
+void ScaleMatrix(CalcState& s, Operand which) {
+    const EditorSize size = BeginCommand(s, which, Named(which, "A*x", "B*x"));
+    // The matrix is read before x, so its warnings come before an error about x.
+    const RCOMat m = ReadOperand(s, which, size);
     const Scalar x = ComplexFromText(NormalizeToken(s.X, s.Settings));
-    Power(s, Operand::A, ToExponent(std::nearbyint(static_cast<long double>(RealPart(x)))));
+    MatrixResult result;
+    SizeMatrix(result.Matrix, size.Rows, size.Cols);
+    MatScale(x, m, result.Matrix);
+    PrintResult(s, result);
 }
 
-void SpeedButton44Click(CalcState& s) {
-    // B^x reads x as a plain locale number and truncates it toward zero.
-    s.Coefficient = Scalar::Real(LocaleToDouble(s.X, s.Settings.DecimalMark));
-    Power(s, Operand::B, ToExponent(std::trunc(static_cast<long double>(s.Coefficient.RealValue()))));
+void PowerOfMatrix(CalcState& s, Operand which) {
+    // The exponent is found first: a bad x stops the command before anything is written.
+    const std::int64_t n = ExponentFor(s, which);
+    const char* name = OperandName(which);
+    const EditorSize size = BeginCommand(s, which, std::string(name) + "^(" + std::to_string(n) + ")");
+    if (size.Rows != size.Cols) {
+        Refuse(s, std::string(" Error: To Calculate ") + name + "^x, " + name + " must be square! ");
+        return;
+    }
+    RCOMat operand = ReadOperand(s, which, size);
+    const std::string singular = std::string(" Error: To Calculate ") + name + "^x, " + name + " is singular!";
+
+    MatrixResult result;
+    SizeMatrix(result.Matrix, size.Rows, size.Rows);
+    if (n == 0) {
+        for (std::int32_t i = 0; i < size.Rows; ++i)
+            for (std::int32_t j = 0; j < size.Rows; ++j) result.Matrix[i][j] = Scalar::Integer(i == j ? 1 : 0);
+    } else if (n == 1) {
+        result.Matrix = std::move(operand);
+    } else if (n == -1) {
+        MatInvertLU(operand, result.Matrix);
+        if (MatError == kMatSingular) return Refuse(s, singular);
+    } else if (n > 1) {
+        result.Matrix = RepeatedProduct(operand, static_cast<std::uint64_t>(n));
+    } else {
+        const std::uint64_t magnitude = static_cast<std::uint64_t>(-(n + 1)) + 1;
+        RCOMat power = RepeatedProduct(operand, magnitude);
+        MatInvertLU(power, result.Matrix);
+        if (MatError == kMatSingular) return Refuse(s, singular);
+    }
+    PrintResult(s, result);
 }
 
 }  // namespace quorvix

@@ -8,32 +8,63 @@ const EditorLines& EditorOf(const CalcState& state, Operand which) {
     return which == Operand::A ? state.MatrixA : state.MatrixB;
 }
 
+const char* OperandName(Operand which) { return Named(which, "A", "B"); }
+
 EditorSize MeasureEditor(CalcState& state, Operand which) {
     const EditorLines& editor = EditorOf(state, which);
     EditorSize size;
     size.Rows = CountRows(editor);
-    size.Cols = CountColumns(editor, state.Panel);
+    const ColumnCount columns = CountColumns(editor);
+    if (columns.Incomplete) state.Panel.AddLine(kIncompleteWarning);
+    size.Cols = columns.Columns;
     return size;
 }
 
-void AppendLabel(CalcState& state, std::string_view label) { state.Panel.AddLine(std::string(label)); }
+EditorSize BeginCommand(CalcState& state, Operand which, std::string_view label) {
+    const EditorSize size = MeasureEditor(state, which);
+    state.Panel.AddLine(std::string(label));
+    return size;
+}
+
+PairSize BeginPairCommand(CalcState& state, std::string_view label) {
+    PairSize sizes;
+    sizes.A = MeasureEditor(state, Operand::A);
+    sizes.B = MeasureEditor(state, Operand::B);
+    state.Panel.AddLine(std::string(label));
+    return sizes;
+}
 
 void Refuse(CalcState& state, std::string_view message) {
     state.Panel.AddLine(std::string(message));
     state.Panel.AddLine("");
 }
 
-void ReadOperand(CalcState& state, Operand which, EditorSize size, RCOMat& target) {
-    SizeMatrix(target, size.Rows, size.Cols);
-    ReadMatrix(EditorOf(state, which), size.Rows, size.Cols, target, state.Settings);
+void AppendNotice(CalcState& state, std::string_view notice) {
+    state.Panel.AddLine(std::string(notice));
+    state.Panel.AddLine("");
 }
 
-bool ReadRealOperand(CalcState& state, Operand which, EditorSize size, RCOMat& target) {
-    SizeMatrix(target, size.Rows, size.Cols);
-    return ReadRealMatrix(EditorOf(state, which), size.Rows, size.Cols, target, state.Settings.DecimalMark,
-                          state.Panel);
+RCOMat ReadOperand(const CalcState& state, Operand which, EditorSize size) {
+    RCOMat m;
+    SizeMatrix(m, size.Rows, size.Cols);
+    ReadMatrix(EditorOf(state, which), size.Rows, size.Cols, m, state.Settings);
+    return m;
 }
 
-void PrintResult(CalcState& state) { WriteResult(state.Result, state.Panel, state.Settings); }
+std::optional<RCOMat> ReadRealOperand(CalcState& state, Operand which, EditorSize size) {
+    RCOMat m;
+    SizeMatrix(m, size.Rows, size.Cols);
+    if (!ReadRealMatrix(EditorOf(state, which), size.Rows, size.Cols, m, state.Settings.DecimalMark)) {
+        RefuseComplexInput(state);
+        return std::nullopt;
+    }
+    return m;
+}
+
+void RefuseComplexInput(CalcState& state) { Refuse(state, kRealMatrixNotice); }
+
+void PrintResult(CalcState& state, const CommandResult& result) {
+    WriteResult(result, state.Panel, state.Settings);
+}
 
 }  // namespace quorvix

@@ -1,10 +1,15 @@
 #pragma once
-// The common shape of a command: set the result kind, measure the editors,
-// append the label, check, size and read the operands, compute, print.
+// The common shape of a command: measure the editors it reads, append its
+// label, check, read the operands, compute, print. The helpers here are the
+// steps every command shares; the numbers a command reads and computes are
+// its own locals.
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "commands/calc_state.h"
+#include "textio/command_result.h"
 
 namespace quorvix {
 
@@ -17,20 +22,42 @@ struct EditorSize {
 // Which editor a command reads.
 enum class Operand { A, B };
 const EditorLines& EditorOf(const CalcState& state, Operand which);
+// "A" or "B".
+const char* OperandName(Operand which);
+// The text for A or for B, by operand: Named(which, "inv(A)", "inv(B)").
+inline const char* Named(Operand which, const char* forA, const char* forB) {
+    return which == Operand::A ? forA : forB;
+}
 
-// CountRows, then CountColumns (which may append the incomplete warning).
+// CountRows, then CountColumns; an editor whose lines disagree in their
+// counts gets the incomplete-matrix warning in the panel, once.
 EditorSize MeasureEditor(CalcState& state, Operand which);
-// Appends the command's label as a new line.
-void AppendLabel(CalcState& state, std::string_view label);
-// A refused command: the message line, then one empty line.
+
+// The start of a command on one operand: measure it, then append the label.
+EditorSize BeginCommand(CalcState& state, Operand which, std::string_view label);
+// The start of a command on both: measure A, then B, then append the label.
+struct PairSize {
+    EditorSize A;
+    EditorSize B;
+};
+PairSize BeginPairCommand(CalcState& state, std::string_view label);
+
+// A refused command: the message line written instead of its result, then
+// one empty line.
 void Refuse(CalcState& state, std::string_view message);
-// Sizes `target` to the editor's size (every element zero) and fills it with
-// the general reader (complex Scalars).
-void ReadOperand(CalcState& state, Operand which, EditorSize size, RCOMat& target);
-// The same with the real-only reader; false when the command was refused
-// (the real-matrix notice has been written).
-bool ReadRealOperand(CalcState& state, Operand which, EditorSize size, RCOMat& target);
-// Prints the result state below the label (appends "=").
-void PrintResult(CalcState& state);
+// A notice after a printed result, in the same shape.
+void AppendNotice(CalcState& state, std::string_view notice);
+
+// The operand read with the general reader (complex Scalars), sized to the
+// editor's measure; elements a short line does not supply are empty (0).
+RCOMat ReadOperand(const CalcState& state, Operand which, EditorSize size);
+// The same with the real-only reader; nothing when a token holds an "i", in
+// which case the real-matrix notice has been written and the command stops.
+std::optional<RCOMat> ReadRealOperand(CalcState& state, Operand which, EditorSize size);
+// The real-matrix notice and its empty line.
+void RefuseComplexInput(CalcState& state);
+
+// Prints the result below the label (appends "=").
+void PrintResult(CalcState& state, const CommandResult& result);
 
 }  // namespace quorvix

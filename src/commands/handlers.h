@@ -1,59 +1,44 @@
 #pragma once
-// The 43 operation handlers, named after their buttons on the form. Each runs
-// one whole command on the state: measure, label, check, read, compute, print.
+// The 43 operation commands. Each runs one whole command on the state:
+// measure, label, check, read, compute, print. The operation table joins
+// them to their buttons, labels and step words.
 #include "commands/calc_state.h"
+#include "commands/command_frame.h"
 
 namespace quorvix {
 
-// Shown operands and the element-wise and product commands.
-void SpeedButton11Click(CalcState& s);  // A
-void SpeedButton12Click(CalcState& s);  // B
-void SpeedButton13Click(CalcState& s);  // A+B
-void SpeedButton9Click(CalcState& s);   // A-B
-void SpeedButton21Click(CalcState& s);  // A&B
-void SpeedButton22Click(CalcState& s);  // A|B
-void SpeedButton23Click(CalcState& s);  // A#B
-void SpeedButton39Click(CalcState& s);  // A*B
-void SpeedButton14Click(CalcState& s);  // A'
-void SpeedButton15Click(CalcState& s);  // B'
-void SpeedButton24Click(CalcState& s);  // Trace(A)
-void SpeedButton25Click(CalcState& s);  // Trace(B)
+// Showing an operand, and the commands that hand both operands to one routine.
+void ShowMatrix(CalcState& s, Operand which);       // A, B
+void AddMatrices(CalcState& s);                     // A+B
+void SubtractMatrices(CalcState& s);                // A-B
+void AndMatrices(CalcState& s);                     // A&B
+void OrMatrices(CalcState& s);                      // A|B
+void XorMatrices(CalcState& s);                     // A#B
+void MultiplyMatrices(CalcState& s);                // A*B
+void TransposeMatrix(CalcState& s, Operand which);  // A', B'
+void TraceOfMatrix(CalcState& s, Operand which);    // Trace(A), Trace(B)
 
 // Computed in the command layer.
-void SpeedButton46Click(CalcState& s);  // A.*B
-void SpeedButton52Click(CalcState& s);  // A./B
-void SpeedButton49Click(CalcState& s);  // A/B
-void SpeedButton16Click(CalcState& s);  // A*x
-void SpeedButton17Click(CalcState& s);  // B*x
-void SpeedButton27Click(CalcState& s);  // A^x
-void SpeedButton44Click(CalcState& s);  // B^x
-void SpeedButton40Click(CalcState& s);  // Max(A)
-void SpeedButton45Click(CalcState& s);  // Max(B)
-void SpeedButton47Click(CalcState& s);  // Min(A)
-void SpeedButton48Click(CalcState& s);  // Min(B)
-void SpeedButton50Click(CalcState& s);  // Norm(A)
-void SpeedButton51Click(CalcState& s);  // Norm(B)
-void SpeedButton19Click(CalcState& s);  // Dim(A)
-void SpeedButton20Click(CalcState& s);  // Dim(B)
+void MultiplyElementwise(CalcState& s);                // A.*B
+void DivideElementwise(CalcState& s);                  // A./B
+void DivideMatrices(CalcState& s);                     // A/B = A*inv(B)
+void ScaleMatrix(CalcState& s, Operand which);         // A*x, B*x
+void PowerOfMatrix(CalcState& s, Operand which);       // A^x, B^x
+void LargestComponent(CalcState& s, Operand which);    // Max(A), Max(B)
+void SmallestComponent(CalcState& s, Operand which);   // Min(A), Min(B)
+void NormOfMatrix(CalcState& s, Operand which);        // Norm(A), Norm(B)
+void DimensionOfMatrix(CalcState& s, Operand which);   // Dim(A), Dim(B)
 
 // Inverse, determinant, rank and LU.
-void SpeedButton18Click(CalcState& s);  // inv(A)
-void SpeedButton38Click(CalcState& s);  // inv(B)
-void SpeedButton32Click(CalcState& s);  // Det(A)
-void SpeedButton37Click(CalcState& s);  // Det(B)
-void SpeedButton34Click(CalcState& s);  // Rank(A)
-void SpeedButton35Click(CalcState& s);  // Rank(B)
-void SpeedButton29Click(CalcState& s);  // LU(A)
-void SpeedButton30Click(CalcState& s);  // LU(B)
+void InvertMatrix(CalcState& s, Operand which);         // inv(A), inv(B)
+void DeterminantOfMatrix(CalcState& s, Operand which);  // Det(A), Det(B)
+void RankOfMatrix(CalcState& s, Operand which);         // Rank(A), Rank(B)
+void FactorLU(CalcState& s, Operand which);             // LU(A), LU(B)
 
-// QR, Cholesky, eigenvalues and SVD.
-void SpeedButton26Click(CalcState& s);  // QR(A)
-void SpeedButton28Click(CalcState& s);  // QR(B)
-void SpeedButton31Click(CalcState& s);  // Chol(A)
-void SpeedButton36Click(CalcState& s);  // Chol(B)
-void SpeedButton33Click(CalcState& s);  // Eig(A)
-void SpeedButton43Click(CalcState& s);  // Eig(B)
-void SpeedButton41Click(CalcState& s);  // Svd(A)
-void SpeedButton42Click(CalcState& s);  // Svd(B)
+// QR, Cholesky, eigenvalues and the singular value decomposition.
+void FactorQR(CalcState& s, Operand which);             // QR(A), QR(B)
+void FactorCholesky(CalcState& s, Operand which);       // Chol(A), Chol(B)
+void EigenvaluesOfMatrix(CalcState& s, Operand which);  // Eig(A), Eig(B)
+void FactorSVD(CalcState& s, Operand which);            // Svd(A), Svd(B)
 
 }  // namespace quorvix

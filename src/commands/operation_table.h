@@ -1,6 +1,10 @@
 #pragma once
-// The table of operations as data: the window takes its buttons, hints and
-// labels from here, quorvix-cli its step names, and Auto its order.
+// The table of operations: one row per operation button, holding everything
+// that belongs to it. The window makes its buttons from these rows (place,
+// glyph caption, hint, the design's control name as the widget's object
+// name), quorvix-cli takes its step words from them, and Auto runs them in
+// the table's order.
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -10,20 +14,27 @@ namespace quorvix {
 
 using CommandHandler = void (*)(CalcState&);
 
-struct Operation {
-    const char* Control;  // the button's name on the form, "SpeedButton13"
-    const char* Hint;     // the button's hint, as stored
-    const char* Label;    // the result label; for the powers the prefix "A^(" / "B^("
-    const char* Step;     // quorvix-cli's step name: the label, or "A^x" / "B^x"
-    std::int32_t Kind;    // the ResultKind the command sets
-    CommandHandler Handler;
+// The three columns of the button grid.
+enum class GridColumn : std::uint8_t {
+    A,     // commands on Matrix A
+    B,     // commands on Matrix B
+    Both,  // commands on both matrices or on x
 };
 
-// All 43 operations, in the order Auto presses them.
+struct Operation {
+    const char* Control;  // the design's name of the button, "SpeedButton13"
+    GridColumn Column;    // the button's column in the grid
+    std::int32_t Row;     // its row, counted from 0 at the top
+    const char* Caption;  // the text of the button's glyph, "A+B", "det A"
+    const char* Hint;     // the button's hint, as stored ("Matrix A Plus Matrix B")
+    const char* Label;    // the result label; for the powers the prefix "A^(" / "B^("
+    const char* Step;     // quorvix-cli's step word: the label, or "A^x" / "B^x"
+    CommandHandler Run;
+};
+
+// All 43 operations, in the order Auto runs them.
 std::span<const Operation> Operations();
-// The operation with this step name, or nullptr.
+// The operation with this step word, or nullptr.
 const Operation* FindOperationByStep(std::string_view step);
-// The operation of this control ("SpeedButton13"), or nullptr.
-const Operation* FindOperationByControl(std::string_view control);
 
 }  // namespace quorvix

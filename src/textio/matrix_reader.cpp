@@ -15,6 +15,7 @@
 #include "core/errors.h"
 #include "textio/locale_number.h"
 #include "textio/number_format.h"
+#include "textio/polar_text.h"
 
 namespace quorvix {
 
@@ -24,15 +25,6 @@ bool IsSeparator(char c) {
     const unsigned char u = static_cast<unsigned char>(c);
     return u >= 1 && u <= 32;
 }
-
-bool IsBlankLine(std::string_view line) {
-    for (char c : line)
-        if (static_cast<unsigned char>(c) > 32) return false;
-    return true;
-}
-
-// Degrees to radians with the factor the user interface uses everywhere.
-constexpr long double kDegreesPerRadian = 57.29578L;
 
 // One token of a line, found without copying.
 struct TokenSpan {
@@ -113,6 +105,12 @@ bool ContainsSign(std::string_view s) {
 
 }  // namespace
 
+bool IsBlankLine(std::string_view line) {
+    for (char c : line)
+        if (static_cast<unsigned char>(c) > 32) return false;
+    return true;
+}
+
 std::vector<std::string> SplitTokens(std::string_view line) {
     std::vector<std::string> tokens;
     std::size_t pos = 0;
@@ -136,7 +134,7 @@ std::int32_t CountRows(const EditorLines& editor) {
     return rows;
 }
 
-std::int32_t CountColumns(const EditorLines& editor, ResultPanel& panel) {
+ColumnCount CountColumns(const EditorLines& editor) {
     std::int32_t max = 0;
     std::int32_t previous = 0;
     std::int32_t mismatches = 0;
@@ -147,8 +145,7 @@ std::int32_t CountColumns(const EditorLines& editor, ResultPanel& panel) {
         if (t != 0 && previous != 0 && t != previous) ++mismatches;
         previous = t;  // a line of blanks resets it to 0
     }
-    if (mismatches >= 1) panel.AddLine(kIncompleteWarning);
-    return max;
+    return {max, mismatches >= 1};
 }
 
 std::string NormalizeToken(std::string_view token, const OutputSettings& settings) {
@@ -179,29 +176,16 @@ std::string NormalizeToken(std::string_view token, const OutputSettings& setting
         }
     }
 
-    const std::size_t open = s.find('(');
-    const std::size_t close = s.find(')');
-    if (open != std::string::npos && close != std::string::npos) {
-        // Polar: radius(angle in degrees).
-        const std::string_view radiusText = std::string_view(s).substr(0, open);
-        const std::string_view angleText =
-            close > open ? std::string_view(s).substr(open + 1, close - open - 1) : std::string_view();
-        const long double radius = LocaleToExtended(radiusText, settings.DecimalMark);
-        const long double angle = LocaleToExtended(angleText, settings.DecimalMark);
+    if (const std::optional<PolarTokenText> polar = SplitPolarToken(s)) {
+        // The value is rebuilt as rectangular text at the display precision.
+        const long double radius = LocaleToExtended(polar->Radius, settings.DecimalMark);
+        const long double angle = LocaleToExtended(polar->Angle, settings.DecimalMark);
         const long double theta = angle / kDegreesPerRadian;
         const long double re = std::cos(theta) * radius;
         const long double im = std::sin(theta) * radius;
         r = FormatPolarPart(re, settings);
-        if (im >= 0) {
-            r += '+';
-            r += FormatPolarPart(im, settings);
-        } else {
-            // A negative part that rounds to "0" keeps its minus: '5(-0.001)'
-            // becomes '5-0i', never '50i'.
-            const std::string imText = FormatPolarPart(im, settings);
-            if (imText.empty() || imText[0] != '-') r += '-';
-            r += imText;
-        }
+        if (im >= 0) r += '+';
+        r += KeepMinus(FormatPolarPart(im, settings), im < 0);  // '5(-0.001)' is '5-0i', never '50i'
         r += 'i';
     }
     return NormalizeDecimalMark(r);
@@ -243,13 +227,11 @@ void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
     });
 }
 
-bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
-                      char decimalMark, ResultPanel& panel, const ElementSink& store) {
+bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char decimalMark,
+                      const ElementSink& store) {
     bool real = true;
     ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, const std::string& token) {
         if (token.find('i') != std::string::npos) {
-            panel.AddLine(kRealMatrixNotice);
-            panel.AddLine("");
             real = false;
             return false;
         }
@@ -260,8 +242,8 @@ bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t
 }
 
 bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target,
-                    char decimalMark, ResultPanel& panel) {
-    return ReadRealElements(editor, rows, cols, decimalMark, panel,
+                    char decimalMark) {
+    return ReadRealElements(editor, rows, cols, decimalMark,
                             [&](std::int32_t i, std::int32_t j, const Scalar& value) {
                                 const auto ui = static_cast<std::size_t>(i);
                                 const auto uj = static_cast<std::size_t>(j);

@@ -9,7 +9,6 @@
 
 #include "core/matrice2.h"
 #include "textio/output_settings.h"
-#include "textio/result_panel.h"
 
 namespace quorvix {
 
@@ -20,15 +19,24 @@ inline constexpr const char* kIncompleteWarning =
     "Warning : Matrix is incomplete, and the null elements will be replaced by zeros.";
 inline constexpr const char* kRealMatrixNotice = " Notice: Please input real matrix!";
 
+// True for a line that holds only characters of code 0 to 32: such a line is
+// not a row.
+bool IsBlankLine(std::string_view line);
 // Splits one line into tokens by the token rule.
 std::vector<std::string> SplitTokens(std::string_view line);
 // Number of tokens of one line.
 std::int32_t CountTokens(std::string_view line);
 // Number of lines that are not blank (codes 0 to 32 trimmed).
 std::int32_t CountRows(const EditorLines& editor);
-// The largest token count; appends the incomplete warning to `panel` when
-// non-empty lines disagree.
-std::int32_t CountColumns(const EditorLines& editor, ResultPanel& panel);
+// The largest token count of the lines, and whether non-empty lines disagree
+// in their counts (then the caller writes kIncompleteWarning to the panel,
+// once per measured editor).
+struct ColumnCount {
+    std::int32_t Columns = 0;
+    bool Incomplete = false;
+    bool operator==(const ColumnCount&) const = default;
+};
+ColumnCount CountColumns(const EditorLines& editor);
 
 // Rewrites a token into the form the element parser accepts ("2i" -> "0+2i",
 // polar "5(30)" -> "4.33+2.5i" under the current precision).
@@ -46,12 +54,12 @@ void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t col
 void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target,
                 const OutputSettings& settings);
 
-// Real-only reading: a token containing "i" makes it append the real-matrix
-// notice and an empty line to `panel` and return false at once; other tokens
-// are converted as locale numbers and handed to store(i, j, value) as real Scalars.
-bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
-                      char decimalMark, ResultPanel& panel, const ElementSink& store);
+// Real-only reading: tokens are converted as locale numbers and handed to
+// store(i, j, value) as real Scalars. A token containing "i" stops the reading
+// at once with false (the caller writes kRealMatrixNotice).
+bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char decimalMark,
+                      const ElementSink& store);
 bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target,
-                    char decimalMark, ResultPanel& panel);
+                    char decimalMark);
 
 }  // namespace quorvix

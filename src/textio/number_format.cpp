@@ -11,13 +11,11 @@
 #include "core/fpu.h"
 #include "textio/general_number.h"
 #include "textio/locale_number.h"
+#include "textio/polar_text.h"
 
 namespace quorvix {
 
 namespace {
-
-// Radians to degrees, with the factor the user interface uses everywhere.
-constexpr long double kDegreesPerRadian = 57.29578L;
 
 // 2^63: the first magnitude that no longer rounds into a signed 64-bit integer.
 constexpr long double kTwoTo63 = 9223372036854775808.0L;
@@ -106,14 +104,7 @@ Rectangular RectangularText(const Scalar& v, const OutputSettings& settings, boo
     const long double F = settings.RoundingFactor;
     const char mark = settings.DecimalMark;
 
-    // The imaginary text with its sign: when rounding ate the minus of a
-    // negative part ("0" for -0.0004), the minus is put back, so that
-    // 1 - 0.0004i prints "1-0i" and not "10i".
-    auto signedImag = [&]() {
-        std::string t = FormatNumberWithMark(I, F, mark);
-        if (I < 0 && (t.empty() || t[0] != '-')) t.insert(0, 1, '-');
-        return t;
-    };
+    auto signedImag = [&]() { return KeepMinus(FormatNumberWithMark(I, F, mark), I < 0); };
     auto imagValue = [&]() { return withValue ? ValueOf(I, F) : 0.0; };
     auto realValue = [&]() { return withValue ? ValueOf(R, F) : 0.0; };
 

@@ -47,9 +47,10 @@ void WriteBlock(ResultPanel& panel, const RCOMat& m, std::int32_t rows, std::int
     }
 }
 
-void WriteFactor(ResultPanel& panel, const char* caption, const RCOMat& m, std::int32_t rows, std::int32_t cols,
+// "   L:", an empty line, then the block.
+void WriteFactor(ResultPanel& panel, const char* name, const RCOMat& m, std::int32_t rows, std::int32_t cols,
                  Elements kind, const OutputSettings& settings) {
-    panel.AddLine(caption);
+    panel.AddLine(std::string("   ") + name + ":");
     panel.AddLine("");
     WriteBlock(panel, m, rows, cols, kind, settings);
 }
@@ -58,11 +59,11 @@ double EigenPart(const RCoVecD& v, std::int32_t k) {
     return k >= 0 && static_cast<std::size_t>(k) < v.size() ? v[static_cast<std::size_t>(k)] : 0.0;
 }
 
-void WriteEigenvalues(ResultPanel& panel, const ResultState& state, const OutputSettings& settings) {
+void WriteEigenvalues(ResultPanel& panel, const EigenResult& eigen, const OutputSettings& settings) {
     panel.AddLine("");
-    for (std::int32_t k = 1; k <= state.ResultCols; ++k) {
-        const double re = EigenPart(state.EigenRe, k);
-        const double im = EigenPart(state.EigenIm, k);
+    for (std::int32_t k = 1; k <= eigen.Order; ++k) {
+        const double re = EigenPart(eigen.Re, k);
+        const double im = EigenPart(eigen.Im, k);
         if (im == 0 && re == 0) continue;  // exactly 0 + 0i prints nothing
         std::string line = " ";
         AppendField(line, FormatNumber(re, settings));
@@ -77,52 +78,46 @@ void WriteEigenvalues(ResultPanel& panel, const ResultState& state, const Output
     panel.AddLine("");
 }
 
+std::int32_t RowsOf(const RCOMat& m) { return static_cast<std::int32_t>(m.size()); }
+std::int32_t ColsOf(const RCOMat& m) { return m.empty() ? 0 : static_cast<std::int32_t>(m[0].size()); }
+
+// Prints each shape of result; the label line has its "=" and an empty line by now.
+struct Printer {
+    ResultPanel& panel;
+    const OutputSettings& settings;
+
+    void operator()(const MatrixResult& r) const {
+        WriteBlock(panel, r.Matrix, RowsOf(r.Matrix), ColsOf(r.Matrix), Elements::ComplexAware, settings);
+    }
+    void operator()(const ScalarResult& r) const {
+        std::string line = "   ";
+        AppendField(line, ElementText(r.Value, settings));
+        panel.AddLine(std::move(line));
+        panel.AddLine("");
+    }
+    void operator()(const DimensionResult& r) const {
+        panel.AddLine("       " + std::to_string(r.Rows) + "*" + std::to_string(r.Cols));
+        panel.AddLine("");
+    }
+    void operator()(const FactorPairResult& r) const {
+        WriteFactor(panel, r.FirstName, r.First, r.Rows, r.Rows, Elements::ComplexAware, settings);
+        WriteFactor(panel, r.SecondName, r.Second, r.Rows, r.Cols,
+                    r.SecondRealOnly ? Elements::RealOnly : Elements::ComplexAware, settings);
+    }
+    void operator()(const SvdResult& r) const {
+        WriteFactor(panel, "U", r.U, r.Rows, r.Rows, Elements::RealOnly, settings);
+        WriteFactor(panel, "S", r.S, r.Rows, r.Cols, Elements::RealOnly, settings);
+        WriteFactor(panel, "V", r.V, r.Cols, r.Cols, Elements::RealOnly, settings);
+    }
+    void operator()(const EigenResult& r) const { WriteEigenvalues(panel, r, settings); }
+};
+
 }  // namespace
 
-void WriteResult(ResultState& state, ResultPanel& panel, const OutputSettings& settings) {
+void WriteResult(const CommandResult& result, ResultPanel& panel, const OutputSettings& settings) {
     panel.AppendToLast("=");
     panel.AddLine("");
-    const std::int32_t rows = state.ResultRows;
-    const std::int32_t cols = state.ResultCols;
-    switch (state.ResultKind) {
-        case rkMatrix:
-            WriteBlock(panel, state.ResultMatrix, rows, cols, Elements::ComplexAware, settings);
-            return;
-        case rkScalar: {
-            std::string line = "   ";
-            AppendField(line, ElementText(state.ResultScalar, settings));
-            panel.AddLine(std::move(line));
-            panel.AddLine("");
-            break;
-        }
-        case rkDimension:
-            panel.AddLine("       " + std::to_string(state.DimRows) + "*" + std::to_string(state.DimCols));
-            panel.AddLine("");
-            break;
-        case rkQR:
-            WriteFactor(panel, "   Q:", state.ResultFactor1, rows, rows, Elements::ComplexAware, settings);
-            WriteFactor(panel, "   R:", state.ResultFactor2, rows, cols, Elements::RealOnly, settings);
-            break;
-        case rkLU:
-            WriteFactor(panel, "   L:", state.ResultFactor1, rows, rows, Elements::ComplexAware, settings);
-            WriteFactor(panel, "   U:", state.ResultFactor2, rows, cols, Elements::ComplexAware, settings);
-            break;
-        case rkLDL:
-            WriteFactor(panel, "   L:", state.ResultFactor1, rows, rows, Elements::ComplexAware, settings);
-            WriteFactor(panel, "   D:", state.ResultFactor2, rows, cols, Elements::ComplexAware, settings);
-            break;
-        case rkSVD:
-            WriteFactor(panel, "   U:", state.ResultFactor1, rows, rows, Elements::RealOnly, settings);
-            WriteFactor(panel, "   S:", state.WorkA, rows, cols, Elements::RealOnly, settings);
-            WriteFactor(panel, "   V:", state.ResultFactor2, cols, cols, Elements::RealOnly, settings);
-            break;
-        case rkEigen:
-            WriteEigenvalues(panel, state, settings);
-            break;
-        default:
-            return;  // an unknown kind prints nothing below the label
-    }
-    state.ResultKind = rkMatrix;
+    std::visit(Printer{panel, settings}, result);
 }
 
 }  // namespace quorvix

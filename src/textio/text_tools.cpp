@@ -9,25 +9,15 @@
 #include "core/scalar.h"
 #include "textio/locale_number.h"
 #include "textio/number_format.h"
+#include "textio/polar_text.h"
 
 namespace quorvix {
 
-namespace {
-
-// Degrees per radian as the interface has always used it.
-constexpr long double kDegreesPerRadian = 57.29578L;
-
-}  // namespace
-
 std::string TokenToRect(std::string_view token, const OutputSettings& settings) {
-    const std::size_t open = token.find('(');
-    const std::size_t close = token.find(')');
-    if (open == std::string_view::npos || close == std::string_view::npos) return std::string(token);
-    const std::string_view radiusText = token.substr(0, open);
-    // A ")" before the "(" leaves no angle text, which the conversion refuses.
-    const std::string_view angleText = close > open ? token.substr(open + 1, close - open - 1) : std::string_view{};
-    const double radius = LocaleToDouble(radiusText, settings.DecimalMark);
-    const long double degrees = LocaleToExtended(angleText, settings.DecimalMark);
+    const std::optional<PolarTokenText> polar = SplitPolarToken(token);
+    if (!polar) return std::string(token);
+    const double radius = LocaleToDouble(polar->Radius, settings.DecimalMark);
+    const long double degrees = LocaleToExtended(polar->Angle, settings.DecimalMark);
     const double theta = StoreDouble(degrees / kDegreesPerRadian);
     return ScalarToText(ComplexFromPolar(radius, theta), settings);
 }
@@ -52,14 +42,10 @@ std::string ConvertToken(std::string_view token, Conversion conversion, const Ou
     return std::string(token);
 }
 
-bool IsBlankLine(std::string_view line) {
-    return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
-}
-
 EditorLines RewriteEditor(const EditorLines& editor, Conversion conversion, const OutputSettings& settings,
                           ResultPanel& panel) {
     const std::int32_t rows = CountRows(editor);
-    CountColumns(editor, panel);
+    if (CountColumns(editor).Incomplete) panel.AddLine(kIncompleteWarning);
     EditorLines out;
     out.reserve(static_cast<std::size_t>(rows) + 1);
     for (const std::string& line : editor) {

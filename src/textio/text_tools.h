@@ -29,9 +29,6 @@ std::string TokenToRect(std::string_view token, const OutputSettings& settings);
 std::string TokenToPolar(std::string_view token, const OutputSettings& settings);
 std::string ConvertToken(std::string_view token, Conversion conversion, const OutputSettings& settings);
 
-// True for a line that CountRows does not count (only codes 0 to 32).
-bool IsBlankLine(std::string_view line);
-
 // The editor rebuilt from its rows (its non-blank lines, as many as CountRows
 // counts): each token, converted, followed by two blanks. CountColumns runs
 // too and may append the incomplete warning to `panel`. Blank lines are not

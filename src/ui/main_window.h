@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "commands/calc_state.h"
+#include "commands/operation_table.h"
 #include "ui/command_runner.h"
 #include "ui/skin.h"
 
@@ -209,7 +210,7 @@ private:
 
     // Running commands (main_window_commands.cpp).
     void Run(const Job& job, RunMode mode, bool busyAtOnce = false);
-    void OperationClick(const char* control);
+    void OperationClick(const Operation& op);
     void PullControls();
     void PushControls();
     void SyncPanel();

@@ -10,10 +10,9 @@
 #include "textio/output_settings.h"
 #include "ui/main_window.h"
 #include "workspace/auto_run.h"
-#include "workspace/clear.h"
 #include "workspace/editor_tools.h"
 #include "workspace/project_file.h"
-#include "workspace/result_file.h"
+#include "workspace/text_files.h"
 
 namespace quorvix {
 
@@ -84,12 +83,12 @@ void TForm1::Save1Click() {
 
 void TForm1::Save2Click() { Save1Click(); }
 
-void TForm1::Clear1Click() { Run(ClearResult, RunMode::Inline); }
-void TForm1::Clear4Click() { Run(ClearResult, RunMode::Inline); }
-void TForm1::Clear3Click() { Run(ClearMatrixA, RunMode::Inline); }
-void TForm1::MenuItem4Click() { Run(ClearMatrixB, RunMode::Inline); }
+void TForm1::Clear1Click() { Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline); }
+void TForm1::Clear4Click() { Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline); }
+void TForm1::Clear3Click() { Run([](CalcState& s) { ClearEditor(s, Editor::MatrixA); }, RunMode::Inline); }
+void TForm1::MenuItem4Click() { Run([](CalcState& s) { ClearEditor(s, Editor::MatrixB); }, RunMode::Inline); }
 
-void TForm1::Auto1Click() { Run(quorvix::Auto1Click, RunMode::Worker, true); }
+void TForm1::Auto1Click() { Run(RunAuto, RunMode::Worker, true); }
 
 // The clipboard through the editors' own copy and paste.
 void TForm1::Copy1Click() { RichEdit1->copy(); }
@@ -105,20 +104,20 @@ void TForm1::Paste2Click() {
     if (!CommandRunning()) RichEdit3->paste();
 }
 
-void TForm1::PolarToRect1Click() { Run(quorvix::PolarToRect1Click, RunMode::Inline); }
-void TForm1::RecttoPolar1Click() { Run(quorvix::RecttoPolar1Click, RunMode::Inline); }
-void TForm1::PolarToRect2Click() { Run(quorvix::PolarToRect2Click, RunMode::Inline); }
-void TForm1::RecttoPolar2Click() { Run(quorvix::RecttoPolar2Click, RunMode::Inline); }
-void TForm1::commatodot1Click() { Run(quorvix::commatodot1Click, RunMode::Inline); }
-void TForm1::dottocomma1Click() { Run(quorvix::dottocomma1Click, RunMode::Inline); }
-void TForm1::Align1Click() { Run(quorvix::Align1Click, RunMode::Inline); }
-void TForm1::Align2Click() { Run(quorvix::Align2Click, RunMode::Inline); }
-void TForm1::Align3Click() { Run(quorvix::Align3Click, RunMode::Inline); }
+void TForm1::PolarToRect1Click() { Run([](CalcState& s) { PolarToRect(s, Operand::A); }, RunMode::Inline); }
+void TForm1::RecttoPolar1Click() { Run([](CalcState& s) { RectToPolar(s, Operand::A); }, RunMode::Inline); }
+void TForm1::PolarToRect2Click() { Run([](CalcState& s) { PolarToRect(s, Operand::B); }, RunMode::Inline); }
+void TForm1::RecttoPolar2Click() { Run([](CalcState& s) { RectToPolar(s, Operand::B); }, RunMode::Inline); }
+void TForm1::commatodot1Click() { Run(PanelCommaToDot, RunMode::Inline); }
+void TForm1::dottocomma1Click() { Run(PanelDotToComma, RunMode::Inline); }
+void TForm1::Align1Click() { Run([](CalcState& s) { AlignEditor(s, Editor::MatrixA); }, RunMode::Inline); }
+void TForm1::Align2Click() { Run([](CalcState& s) { AlignEditor(s, Editor::MatrixB); }, RunMode::Inline); }
+void TForm1::Align3Click() { Run([](CalcState& s) { AlignEditor(s, Editor::Result); }, RunMode::Inline); }
 
 void TForm1::RadioGroup1Click() {
     // The new item is already chosen when this runs.
     const ComplexFormat format = RadioGroup1Polar->isChecked() ? ComplexFormat::Polar : ComplexFormat::Rectangular;
-    Run([format](CalcState& s) { quorvix::RadioGroup1Click(s, format); }, RunMode::Inline);
+    Run([format](CalcState& s) { SetComplexFormat(s, format); }, RunMode::Inline);
 }
 
 void TForm1::ComboBox1Change() {

@@ -70,11 +70,7 @@ void TForm1::Run(const Job& job, RunMode mode, bool busyAtOnce) {
     BeginBusy(busyAtOnce);
 }
 
-void TForm1::OperationClick(const char* control) {
-    const Operation* op = FindOperationByControl(control);
-    if (op == nullptr) return;
-    Run([op](CalcState& s) { op->Handler(s); }, RunMode::Worker);
-}
+void TForm1::OperationClick(const Operation& op) { Run(op.Run, RunMode::Worker); }
 
 void TForm1::WaitForCommand() {
     while (runner_.Running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -188,21 +188,18 @@ void TForm1::CreatePanel() {
 
 void TForm1::CreateOperationButtons() {
     for (const Operation& op : Operations()) {
-        const OperationButtonPlace* place = FindOperationPlace(op.Control);
-        if (place == nullptr) continue;
         auto* button = Named(new QToolButton(Panel1), op.Control);
-        button->setGeometry(place->Left, place->Top, kOperationButtonWidth, kOperationButtonHeight);
+        button->setGeometry(OperationButtonGeometry(op));
         const QPixmap glyph = OperationGlyph(QString::fromLatin1(op.Control));
         button->setIcon(QIcon(glyph));
         button->setIconSize(glyph.size());
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setToolTip(QString::fromLatin1(op.Hint));
         button->setFocusPolicy(Qt::NoFocus);
-        const ButtonFont font = OperationButtonFont(*place);
+        const ButtonFont font = OperationButtonFont(op);
         button->setFont(font.Font);
         SetTextColour(button, font.Colour);
-        const char* control = op.Control;
-        connect(button, &QToolButton::clicked, this, [this, control] { OperationClick(control); });
+        connect(button, &QToolButton::clicked, this, [this, &op] { OperationClick(op); });
         OperationButtons[op.Control] = button;
     }
 

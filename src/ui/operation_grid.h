@@ -1,33 +1,28 @@
 #pragma once
-// Where each operation button stands on the form: three columns (commands
-// on A, on B, on both or on x), rows 32 pixels apart from the top at 80.
+// Where the operation buttons stand on the form and how their column looks:
+// three columns (commands on A, on B, on both or on x), rows 32 pixels apart
+// from the top at 80. The table of operations says which column and row.
 #include <QColor>
 #include <QFont>
-#include <QPoint>
-#include <span>
+#include <QRect>
+
+#include "commands/operation_table.h"
 
 namespace quorvix {
-
-struct OperationButtonPlace {
-    const char* Control;  // "SpeedButton13"
-    int Left;
-    int Top;
-};
 
 inline constexpr int kOperationButtonWidth = 65;
 inline constexpr int kOperationButtonHeight = 25;
 
-// The 43 operation buttons, row by row.
-std::span<const OperationButtonPlace> OperationGrid();
-// The place of one control, or nullptr.
-const OperationButtonPlace* FindOperationPlace(const char* control);
+// The button's place on the panel.
+QRect OperationButtonGeometry(const Operation& op);
 
 // The font of a button in its column: maroon "MS Sans Serif" for A, green
-// "Arial" for B, navy "Arial" for both; SpeedButton11 has a black "Arial".
+// "Arial" for B, navy "Arial" for both; the first button of column A (Matrix
+// A itself) has a black "Arial".
 struct ButtonFont {
     QFont Font;
     QColor Colour;
 };
-ButtonFont OperationButtonFont(const OperationButtonPlace& place);
+ButtonFont OperationButtonFont(const Operation& op);
 
 }  // namespace quorvix

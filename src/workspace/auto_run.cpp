@@ -2,15 +2,15 @@
 
 #include "commands/operation_table.h"
 #include "core/cancel.h"
-#include "workspace/clear.h"
+#include "workspace/editor_tools.h"
 
 namespace quorvix {
 
-void Auto1Click(CalcState& s) {
-    ClearResult(s);
+void RunAuto(CalcState& s) {
+    ClearEditor(s, Editor::Result);
     for (const Operation& op : Operations()) {
         CheckCancelled();
-        op.Handler(s);
+        op.Run(s);
     }
 }
 

@@ -8,6 +8,6 @@ namespace quorvix {
 // that refuses its input (an error line, a notice) does not stop the run; an
 // error raised by a command (a parse error, a fault, a cancel) ends the run
 // and propagates, and the panel keeps what was written up to that point.
-void Auto1Click(CalcState& s);
+void RunAuto(CalcState& s);
 
 }  // namespace quorvix

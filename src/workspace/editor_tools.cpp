@@ -6,15 +6,16 @@ namespace quorvix {
 
 namespace {
 
-// "Rect to Polar" only converts while the polar format is chosen; otherwise
-// the editor is rebuilt with its tokens as they are.
-Conversion RectToPolarConversion(const CalcState& s) {
-    return s.Settings.Format == ComplexFormat::Polar ? Conversion::ToPolar : Conversion::None;
+EditorLines& MatrixEditor(CalcState& s, Operand which) { return which == Operand::A ? s.MatrixA : s.MatrixB; }
+
+void ReplaceMarks(CalcState& s, char from, char to) {
+    ReplaceInPanel(s.Panel, from, to);
+    s.Notices.emplace_back(kReplacedNotice);
 }
 
 }  // namespace
 
-void RadioGroup1Click(CalcState& s, ComplexFormat newFormat) {
+void SetComplexFormat(CalcState& s, ComplexFormat newFormat) {
     s.Settings.Format = newFormat;
     const Conversion conversion = newFormat == ComplexFormat::Polar ? Conversion::ToPolar : Conversion::ToRect;
     // x is converted as one token, without the blanks the editors get.
@@ -23,27 +24,34 @@ void RadioGroup1Click(CalcState& s, ComplexFormat newFormat) {
     s.MatrixB = RewriteEditor(s.MatrixB, conversion, s.Settings, s.Panel);
 }
 
-void PolarToRect1Click(CalcState& s) { s.MatrixA = RewriteEditor(s.MatrixA, Conversion::ToRect, s.Settings, s.Panel); }
-void RecttoPolar1Click(CalcState& s) {
-    s.MatrixA = RewriteEditor(s.MatrixA, RectToPolarConversion(s), s.Settings, s.Panel);
-}
-void PolarToRect2Click(CalcState& s) { s.MatrixB = RewriteEditor(s.MatrixB, Conversion::ToRect, s.Settings, s.Panel); }
-void RecttoPolar2Click(CalcState& s) {
-    s.MatrixB = RewriteEditor(s.MatrixB, RectToPolarConversion(s), s.Settings, s.Panel);
+void PolarToRect(CalcState& s, Operand which) {
+    EditorLines& editor = MatrixEditor(s, which);
+    editor = RewriteEditor(editor, Conversion::ToRect, s.Settings, s.Panel);
 }
 
-void commatodot1Click(CalcState& s) {
-    ReplaceInPanel(s.Panel, ',', '.');
-    s.Notices.emplace_back(kReplacedNotice);
+void RectToPolar(CalcState& s, Operand which) {
+    const Conversion conversion = s.Settings.Format == ComplexFormat::Polar ? Conversion::ToPolar : Conversion::None;
+    EditorLines& editor = MatrixEditor(s, which);
+    editor = RewriteEditor(editor, conversion, s.Settings, s.Panel);
 }
 
-void dottocomma1Click(CalcState& s) {
-    ReplaceInPanel(s.Panel, '.', ',');
-    s.Notices.emplace_back(kReplacedNotice);
+void PanelCommaToDot(CalcState& s) { ReplaceMarks(s, ',', '.'); }
+void PanelDotToComma(CalcState& s) { ReplaceMarks(s, '.', ','); }
+
+void AlignEditor(CalcState& s, Editor editor) {
+    switch (editor) {
+        case Editor::MatrixA: s.MatrixA = AlignLines(s.MatrixA); return;
+        case Editor::MatrixB: s.MatrixB = AlignLines(s.MatrixB); return;
+        case Editor::Result: s.Panel.MutableLines() = AlignLines(s.Panel.Lines()); return;
+    }
 }
 
-void Align1Click(CalcState& s) { s.MatrixA = AlignLines(s.MatrixA); }
-void Align2Click(CalcState& s) { s.MatrixB = AlignLines(s.MatrixB); }
-void Align3Click(CalcState& s) { s.Panel.MutableLines() = AlignLines(s.Panel.Lines()); }
+void ClearEditor(CalcState& s, Editor editor) {
+    switch (editor) {
+        case Editor::MatrixA: s.MatrixA.clear(); return;
+        case Editor::MatrixB: s.MatrixB.clear(); return;
+        case Editor::Result: s.Panel.Clear(); return;
+    }
+}
 
 }  // namespace quorvix

@@ -1,20 +1,19 @@
 #include "workspace/project_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 #include <vector>
 
+#include "commands/command_frame.h"
 #include "core/errors.h"
 #include "core/fpu.h"
 #include "textio/general_number.h"
 #include "textio/locale_number.h"
-#include "textio/text_tools.h"
 #include "workspace/project_codec.h"
 #include "workspace/replacing_file.h"
+#include "workspace/text_files.h"
 #include "workspace/x87_extended.h"
 
 namespace quorvix {
@@ -38,14 +37,15 @@ void WriteExtended(ReplacingFile& out, long double v) {
 // measured a second time (an incomplete matrix warns twice) and written row by
 // row, every element the extended value of its locale conversion, missing
 // elements 0. Only one row is held at a time.
-void WriteBlock(CalcState& s, const EditorLines& editor, ReplacingFile& out) {
-    const std::int32_t rows = CountRows(editor);
-    const std::int32_t cols = CountColumns(editor, s.Panel);
+void WriteBlock(CalcState& s, Operand which, ReplacingFile& out) {
+    const EditorSize size = MeasureEditor(s, which);
+    const std::int32_t rows = size.Rows;
+    const std::int32_t cols = size.Cols;
     WriteInt32(out, rows);
     WriteInt32(out, cols);
     if (rows == 0 || cols == 0) return;
-    CountRows(editor);
-    CountColumns(editor, s.Panel);
+    MeasureEditor(s, which);
+    const EditorLines& editor = EditorOf(s, which);
 
     std::vector<long double> row(static_cast<std::size_t>(cols));
     std::vector<std::uint8_t> bytes;
@@ -83,39 +83,18 @@ EditorLines MatrixLines(const ProjectMatrix& m, char decimalMark) {
     return lines;
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-    errno = 0;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) {
-        const int error = errno != 0 ? errno : EIO;
-        throw FileError(CannotOpenMessage(path, std::generic_category().message(error)));
-    }
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t chunk[65536];
-    for (;;) {
-        const std::size_t n = std::fread(chunk, 1, sizeof chunk, f);
-        bytes.insert(bytes.end(), chunk, chunk + n);
-        if (n < sizeof chunk) break;
-    }
-    const bool failed = std::ferror(f) != 0;
-    const int error = errno != 0 ? errno : EIO;
-    std::fclose(f);
-    if (failed) throw FileError(CannotOpenMessage(path, std::generic_category().message(error)));
-    return bytes;
-}
-
 }  // namespace
 
 void SaveProject(CalcState& s, const std::string& path) {
     const long double x = LocaleToExtended(s.X, s.Settings.DecimalMark);
-    s.Coefficient = Scalar::Real(StoreDouble(x));
+    StoreDouble(x);  // an x beyond the double range is an overflow, as for any coefficient
     const std::int32_t precision = TextToInteger(s.Precision);
 
     ReplacingFile out(path);
     WriteExtended(out, x);
     WriteInt32(out, precision);
-    WriteBlock(s, s.MatrixA, out);
-    WriteBlock(s, s.MatrixB, out);
+    WriteBlock(s, Operand::A, out);
+    WriteBlock(s, Operand::B, out);
     out.Commit();
 }
 
@@ -125,7 +104,7 @@ void OpenProjectBytes(CalcState& s, std::span<const std::uint8_t> bytes, const s
 
     // Everything that can fail is done on copies first: the coefficient as a
     // double, the new rounding factor, the texts of x and of both editors.
-    const Scalar coefficient = Scalar::Real(StoreDouble(data->X));
+    StoreDouble(data->X);  // x must fit a double
     std::string xText = FormatGeneral(data->X, s.Settings.DecimalMark);
     std::string precisionText = std::to_string(data->Precision);
     OutputSettings settings = s.Settings;
@@ -135,7 +114,6 @@ void OpenProjectBytes(CalcState& s, std::span<const std::uint8_t> bytes, const s
     if (data->A.HasElements()) a = MatrixLines(data->A, s.Settings.DecimalMark);
     if (data->B.HasElements()) b = MatrixLines(data->B, s.Settings.DecimalMark);
 
-    s.Coefficient = coefficient;
     s.X = std::move(xText);
     s.Precision = std::move(precisionText);
     s.Settings = settings;
@@ -151,8 +129,8 @@ void OpenProject(CalcState& s, const std::string& path) {
         throw FileError(CannotOpenMessage(path, std::make_error_code(std::errc::is_a_directory).message()));
     // Devices and pipes may never end: only a regular file can be a project.
     if (!ec && !fs::is_regular_file(status)) throw FileError(CannotOpenMessage(path, kDamagedProjectReason));
-    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
-    OpenProjectBytes(s, bytes, path);
+    const std::string text = ReadWholeFile(path);
+    OpenProjectBytes(s, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), path);
 }
 
 std::string WithDefaultExtension(const std::string& path, const std::string& ext) {

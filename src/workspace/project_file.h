@@ -12,18 +12,17 @@ namespace quorvix {
 inline constexpr const char* kProjectExtension = "mtx";
 inline constexpr const char* kDamagedProjectReason = "The file is damaged or is not a project file";
 
-// "Save project": x (also stored into Coefficient) and the precision are
-// converted before the file is created; then each editor is measured, and a
-// non-empty one measured again and written element by element as locale
-// numbers. A failure leaves any earlier file of that name as it was.
+// "Save project": x and the precision are converted before the file is
+// created; then each editor is measured, and a non-empty one measured again
+// and written element by element as locale numbers. A failure leaves any earlier file of that name as it was.
 // Raises ConversionError for x, the precision ("'e' is not a valid integer
 // value") or an element, FileError "Cannot create file ...".
 void SaveProject(CalcState& s, const std::string& path);
 
 // "Open project": a missing file does nothing. Otherwise the whole file is
-// read and checked before anything changes; then Coefficient, x, the
-// precision (and its rounding factor) and each editor whose stored matrix is
-// not empty are replaced. Raises FileError "Cannot open file ..." for a file
+// read and checked before anything changes; then x, the precision (and its
+// rounding factor) and each editor whose stored matrix is not empty are
+// replaced. Raises FileError "Cannot open file ..." for a file
 // that cannot be read or is not a well-formed project file.
 void OpenProject(CalcState& s, const std::string& path);
 

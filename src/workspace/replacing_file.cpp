@@ -15,20 +15,27 @@ namespace quorvix {
 
 namespace fs = std::filesystem;
 
-std::string CannotCreateMessage(std::string_view path, std::string_view reason) {
-    std::string msg = "Cannot create file \"";
+namespace {
+
+// "Cannot <verb> file "<path>". <reason>".
+std::string FileMessage(std::string_view verb, std::string_view path, std::string_view reason) {
+    std::string msg = "Cannot ";
+    msg.append(verb);
+    msg += " file \"";
     msg.append(path);
     msg += "\". ";
     msg.append(reason);
     return msg;
 }
 
+}  // namespace
+
+std::string CannotCreateMessage(std::string_view path, std::string_view reason) {
+    return FileMessage("create", path, reason);
+}
+
 std::string CannotOpenMessage(std::string_view path, std::string_view reason) {
-    std::string msg = "Cannot open file \"";
-    msg.append(path);
-    msg += "\". ";
-    msg.append(reason);
-    return msg;
+    return FileMessage("open", path, reason);
 }
 
 namespace {

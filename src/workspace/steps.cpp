@@ -4,14 +4,15 @@
 #include <utility>
 
 #include "workspace/auto_run.h"
-#include "workspace/clear.h"
 #include "workspace/editor_tools.h"
 #include "workspace/project_file.h"
-#include "workspace/result_file.h"
+#include "workspace/text_files.h"
 
 namespace quorvix {
 
 namespace {
+
+constexpr std::string_view kFormatPrefix = "format=";
 
 constexpr std::array<std::pair<std::string_view, StepKind>, 15> kPlainSteps{{
     {"Auto", StepKind::Auto},
@@ -52,7 +53,7 @@ std::optional<Step> ParseStep(std::string_view word) {
     for (const auto& [name, kind] : kPlainSteps) {
         if (word == name) {
             step.Kind = kind;
-            if (kind == StepKind::SetFormat) step.Argument = std::string(word.substr(7));
+            if (kind == StepKind::SetFormat) step.Argument = std::string(word.substr(kFormatPrefix.size()));
             return step;
         }
     }
@@ -72,32 +73,32 @@ std::optional<Step> ParseStep(std::string_view word) {
 
 void RunStep(CalcState& s, const Step& step) {
     switch (step.Kind) {
-    case StepKind::Operation: step.Op->Handler(s); return;
-    case StepKind::Auto: Auto1Click(s); return;
+    case StepKind::Operation: step.Op->Run(s); return;
+    case StepKind::Auto: RunAuto(s); return;
     case StepKind::SetX: s.X = step.Argument; return;
     case StepKind::SetPrecision:
         s.Precision = step.Argument;
         PrecisionChange(s.Precision, s.Settings);
         return;
     case StepKind::SetFormat:
-        RadioGroup1Click(s, step.Argument == "polar" ? ComplexFormat::Polar : ComplexFormat::Rectangular);
+        SetComplexFormat(s, step.Argument == "polar" ? ComplexFormat::Polar : ComplexFormat::Rectangular);
         return;
     case StepKind::SetA: s.MatrixA = SplitEditorText(step.Argument); return;
     case StepKind::SetB: s.MatrixB = SplitEditorText(step.Argument); return;
-    case StepKind::PolarToRectA: PolarToRect1Click(s); return;
-    case StepKind::RectToPolarA: RecttoPolar1Click(s); return;
-    case StepKind::PolarToRectB: PolarToRect2Click(s); return;
-    case StepKind::RectToPolarB: RecttoPolar2Click(s); return;
-    case StepKind::AlignA: Align1Click(s); return;
-    case StepKind::AlignB: Align2Click(s); return;
-    case StepKind::AlignR: Align3Click(s); return;
-    case StepKind::CommaToDot: commatodot1Click(s); return;
-    case StepKind::DotToComma: dottocomma1Click(s); return;
-    case StepKind::Clear: ClearResult(s); return;
-    case StepKind::ClearA: ClearMatrixA(s); return;
-    case StepKind::ClearB: ClearMatrixB(s); return;
+    case StepKind::PolarToRectA: PolarToRect(s, Operand::A); return;
+    case StepKind::RectToPolarA: RectToPolar(s, Operand::A); return;
+    case StepKind::PolarToRectB: PolarToRect(s, Operand::B); return;
+    case StepKind::RectToPolarB: RectToPolar(s, Operand::B); return;
+    case StepKind::AlignA: AlignEditor(s, Editor::MatrixA); return;
+    case StepKind::AlignB: AlignEditor(s, Editor::MatrixB); return;
+    case StepKind::AlignR: AlignEditor(s, Editor::Result); return;
+    case StepKind::CommaToDot: PanelCommaToDot(s); return;
+    case StepKind::DotToComma: PanelDotToComma(s); return;
+    case StepKind::Clear: ClearEditor(s, Editor::Result); return;
+    case StepKind::ClearA: ClearEditor(s, Editor::MatrixA); return;
+    case StepKind::ClearB: ClearEditor(s, Editor::MatrixB); return;
     case StepKind::Open: OpenProject(s, step.Argument); return;
-    case StepKind::Save: SaveProject(s, WithDefaultExtension(step.Argument, "mtx")); return;
+    case StepKind::Save: SaveProject(s, WithDefaultExtension(step.Argument, kProjectExtension)); return;
     case StepKind::SaveResult: SaveResult(s, step.Argument); return;
     }
 }

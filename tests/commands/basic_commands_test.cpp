@@ -1,5 +1,4 @@
-// The basic commands: their labels, checks and messages, and that a work
-// matrix never shows values of an earlier command.
+// The basic commands: their labels, checks and messages.
 #include <gtest/gtest.h>
 
 #include "command_test_util.h"
@@ -14,16 +13,16 @@ using testing_util::StateWith;
 
 TEST(BasicCommands, SumOfTwoEmptyEditorsPrintsAnEmptyMatrix) {
     CalcState s = StateWith("", "");
-    SpeedButton13Click(s);
+    AddMatrices(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A+B=", ""}));
 }
 
 TEST(BasicCommands, MessagesOfTheSameSizeFamily) {
     CalcState s = StateWith("1 2 3\n4 5 6", "1 2\n3 4\n5 6");
-    SpeedButton9Click(s);
-    SpeedButton21Click(s);
-    SpeedButton22Click(s);
-    SpeedButton23Click(s);
+    SubtractMatrices(s);
+    AndMatrices(s);
+    OrMatrices(s);
+    XorMatrices(s);
     EXPECT_EQ(s.Panel.Lines(),
               Lines({"A-B", " Error: To Calculate A-B, the two Matrice must be same dimensions!", "", "A&B",
                      " Error: To Calculate A&B, the two Matrice must be same dimensions!", "", "A|B",
@@ -33,26 +32,26 @@ TEST(BasicCommands, MessagesOfTheSameSizeFamily) {
 
 TEST(BasicCommands, ProductShapesAndMessage) {
     CalcState s = StateWith("1 2 3\n4 5 6", "1\n1\n1");
-    SpeedButton39Click(s);
+    MultiplyMatrices(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A*B=", "          6", "         15", ""}));
     CalcState bad = StateWith("1 2", "1 2");
-    SpeedButton39Click(bad);
+    MultiplyMatrices(bad);
     EXPECT_EQ(bad.Panel.Lines(), Lines({"A*B", " Error: To Calculate A*B, A(Col)=B(Row)!", ""}));
 }
 
 TEST(BasicCommands, ComplexLogicalOperandCountsAsNonZero) {
     CalcState s = StateWith("0+2i 0", "1 1");
-    SpeedButton21Click(s);
+    AndMatrices(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A&B=", "          1          0", ""}));
 }
 
 TEST(BasicCommands, MissingElementsAreZeroAfterAnEarlierCommand) {
     CalcState s = StateWith("9 9\n9 9", "9 9\n9 9");
-    SpeedButton13Click(s);
+    AddMatrices(s);
     s.MatrixA = {"1 2", "3"};
     s.MatrixB = {"1 1", "1 1"};
     s.Panel.Clear();
-    SpeedButton13Click(s);
+    AddMatrices(s);
     EXPECT_EQ(s.Panel.Lines(),
               Lines({"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "A+B=",
                      "          2          3", "          4          1", ""}));
@@ -60,15 +59,15 @@ TEST(BasicCommands, MissingElementsAreZeroAfterAnEarlierCommand) {
 
 TEST(BasicCommands, TraceOfNonSquareAndComplex) {
     CalcState s = StateWith("1 2 3\n4 5 6", "1+i 0\n0 2");
-    SpeedButton24Click(s);
-    SpeedButton25Click(s);
+    TraceOfMatrix(s, Operand::A);
+    TraceOfMatrix(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), Lines({"Trace(A)=", "", "            6", "", "Trace(B)=", "", "          3+i", ""}));
 }
 
 TEST(BasicCommands, ParseErrorKeepsLabelWithoutEquals) {
     CalcState s = StateWith("1 2\n3 4", "1 2\n3 +2i");
     try {
-        SpeedButton13Click(s);
+        AddMatrices(s);
         FAIL();
     } catch (const ComplexParseError& e) {
         EXPECT_STREQ(e.what(), "Could not parse required '+' (or '-') symbol [+2<?>i]");
@@ -78,7 +77,7 @@ TEST(BasicCommands, ParseErrorKeepsLabelWithoutEquals) {
 
 TEST(BasicCommands, TransposeOfARow) {
     CalcState s = StateWith("1 2 3");
-    SpeedButton14Click(s);
+    TransposeMatrix(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A'=", "          1", "          2", "          3", ""}));
 }
 
@@ -102,7 +101,7 @@ TEST(StartState, IdentitiesOnlyForPointAndComma) {
     EXPECT_TRUE(wide.MatrixB.empty());
     EXPECT_EQ(wide.Settings.DecimalMark, '.');
     wide.MatrixA = {"1.5"};
-    SpeedButton11Click(wide);
+    ShowMatrix(wide, Operand::A);
     EXPECT_EQ(wide.Panel.Lines(), testing_util::Lines({"A=", "        1.5", ""}));
 }
 

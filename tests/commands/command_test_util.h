@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "commands/calc_state.h"
+#include "commands/operation_table.h"
 #include "workspace/steps.h"
 
 namespace quorvix::testing_util {
@@ -15,6 +16,9 @@ inline CalcState StateWith(const std::string& a, const std::string& b = "", cons
     s.X = x;
     return s;
 }
+
+// The command of the operation with this step word ("inv(A)", "A^x").
+inline CommandHandler RunOf(std::string_view step) { return FindOperationByStep(step)->Run; }
 
 inline std::vector<std::string> Lines(std::initializer_list<const char*> lines) {
     return std::vector<std::string>(lines.begin(), lines.end());

@@ -6,11 +6,14 @@
 #include <vector>
 
 #include "commands/calc_state.h"
+#include "commands/command_test_util.h"
 #include "commands/handlers.h"
 #include "core/errors.h"
 
 namespace quorvix {
 namespace {
+
+using testing_util::RunOf;
 
 using Panel = std::vector<std::string>;
 
@@ -31,62 +34,62 @@ Panel PanelAfter(void (*handler)(CalcState&), EditorLines a, EditorLines b = {})
 // ---- inv -----------------------------------------------------------------
 
 TEST(InverseCommand, OneByOneIsPrintedAsAComplexValue) {
-    EXPECT_EQ(PanelAfter(SpeedButton18Click, {"2"}), (Panel{"inv(A)=", "        0.5", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("inv(A)"), {"2"}), (Panel{"inv(A)=", "        0.5", ""}));
 }
 
 TEST(InverseCommand, NonSquareGivesTheElementWiseReciprocal) {
-    EXPECT_EQ(PanelAfter(SpeedButton18Click, {"1 2 0", "4 5 8"}),
+    EXPECT_EQ(PanelAfter(RunOf("inv(A)"), {"1 2 0", "4 5 8"}),
               (Panel{"inv(A)=", "          1        0.5          0", "       0.25        0.2      0.125", ""}));
 }
 
 TEST(InverseCommand, SingularHasNoResult) {
-    EXPECT_EQ(PanelAfter(SpeedButton18Click, {"1e-10"}), (Panel{"inv(A)", " Error: inv(A) has no result!", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton38Click, {}, {"1 2", "2 4"}), (Panel{"inv(B)", " Error: inv(B) has no result!", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton18Click, {"0 0", "0 0"}), (Panel{"inv(A)", " Error: inv(A) has no result!", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("inv(A)"), {"1e-10"}), (Panel{"inv(A)", " Error: inv(A) has no result!", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("inv(B)"), {}, {"1 2", "2 4"}), (Panel{"inv(B)", " Error: inv(B) has no result!", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("inv(A)"), {"0 0", "0 0"}), (Panel{"inv(A)", " Error: inv(A) has no result!", ""}));
 }
 
 TEST(InverseCommand, SmallButAboveTheThreshold) {
-    EXPECT_EQ(PanelAfter(SpeedButton18Click, {"1e-9"}), (Panel{"inv(A)=", " 1000000000", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("inv(A)"), {"1e-9"}), (Panel{"inv(A)=", " 1000000000", ""}));
     // The Scalar LU inverse would refuse this divisor; Gauss-Jordan on doubles does not.
-    EXPECT_EQ(PanelAfter(SpeedButton18Click, {"0.0000001"}), (Panel{"inv(A)=", "   10000000", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("inv(A)"), {"0.0000001"}), (Panel{"inv(A)=", "   10000000", ""}));
 }
 
 TEST(InverseCommand, PurelyImaginaryDiagonal) {
-    EXPECT_EQ(PanelAfter(SpeedButton18Click, {"i 0", "0 i"}),
+    EXPECT_EQ(PanelAfter(RunOf("inv(A)"), {"i 0", "0 i"}),
               (Panel{"inv(A)=", "         -i          0", "          0         -i", ""}));
 }
 
 TEST(InverseCommand, ExchangesAreUndone) {
-    EXPECT_EQ(PanelAfter(SpeedButton18Click, {"0 1", "1 0"}),
+    EXPECT_EQ(PanelAfter(RunOf("inv(A)"), {"0 1", "1 0"}),
               (Panel{"inv(A)=", "          0          1", "          1          0", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton18Click, {"1 2", "3 4"}),
+    EXPECT_EQ(PanelAfter(RunOf("inv(A)"), {"1 2", "3 4"}),
               (Panel{"inv(A)=", "         -2          1", "        1.5       -0.5", ""}));
 }
 
 TEST(InverseCommand, IncompleteMatrixWarnsBeforeTheLabel) {
-    EXPECT_EQ(PanelAfter(SpeedButton18Click, {"1 2", "3"}),
+    EXPECT_EQ(PanelAfter(RunOf("inv(A)"), {"1 2", "3"}),
               (Panel{"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "inv(A)=",
                      "          0      0.333", "        0.5     -0.167", ""}));
 }
 
 TEST(InverseCommand, BReadsMatrixB) {
-    EXPECT_EQ(PanelAfter(SpeedButton38Click, {"5"}, {"4"}), (Panel{"inv(B)=", "       0.25", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("inv(B)"), {"5"}, {"4"}), (Panel{"inv(B)=", "       0.25", ""}));
 }
 
 TEST(InverseCommand, EmptyEditorPrintsAnEmptyResult) {
-    EXPECT_EQ(PanelAfter(SpeedButton18Click, {}), (Panel{"inv(A)=", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("inv(A)"), {}), (Panel{"inv(A)=", ""}));
 }
 
 TEST(InverseCommand, ParseErrorStopsAfterTheLabel) {
     CalcState s = WithEditors({"1 abc"});
-    EXPECT_THROW(SpeedButton18Click(s), ComplexParseError);
+    EXPECT_THROW(InvertMatrix(s, Operand::A), ComplexParseError);
     EXPECT_EQ(s.Panel.Lines(), (Panel{"inv(A)"}));
 }
 
 TEST(InverseCommand, TinyElementOfANonSquareOperandStopsWithTheDivisionError) {
     CalcState s = WithEditors({"1 0.0000001"});
     try {
-        SpeedButton18Click(s);
+        InvertMatrix(s, Operand::A);
         FAIL() << "expected the division error";
     } catch (const CalcError& e) {
         EXPECT_EQ(std::string(e.what()), "Division by zero");
@@ -96,10 +99,10 @@ TEST(InverseCommand, TinyElementOfANonSquareOperandStopsWithTheDivisionError) {
 
 TEST(InverseCommand, EarlierValuesNeverShowThrough) {
     CalcState s = WithEditors({"9 9 9", "9 9 9", "9 9 9"});
-    SpeedButton34Click(s);  // fills the result matrix with nines
+    RankOfMatrix(s, Operand::A);  // fills the result matrix with nines
     s.Panel.Clear();
     s.MatrixA = {"4 0", "0"};
-    SpeedButton18Click(s);
+    InvertMatrix(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Panel{"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.",
                                       "inv(A)", " Error: inv(A) has no result!", ""}));
 }
@@ -107,109 +110,101 @@ TEST(InverseCommand, EarlierValuesNeverShowThrough) {
 // ---- Det -------------------------------------------------------------------
 
 TEST(DeterminantCommand, Values) {
-    EXPECT_EQ(PanelAfter(SpeedButton32Click, {"1 2", "3 4"}), (Panel{"Det(A)=", "", "           -2", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton32Click, {"2 1", "1 3"}), (Panel{"Det(A)=", "", "            5", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton37Click, {}, {"1 2 3", "4 5 6", "7 8 9"}), (Panel{"Det(B)=", "", "            0", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton32Click, {"1+i 2", "3 4-i"}), (Panel{"Det(A)=", "", "        -1+3i", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"1 2", "3 4"}), (Panel{"Det(A)=", "", "           -2", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"2 1", "1 3"}), (Panel{"Det(A)=", "", "            5", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Det(B)"), {}, {"1 2 3", "4 5 6", "7 8 9"}), (Panel{"Det(B)=", "", "            0", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"1+i 2", "3 4-i"}), (Panel{"Det(A)=", "", "        -1+3i", ""}));
 }
 
 TEST(DeterminantCommand, NotSquare) {
-    EXPECT_EQ(PanelAfter(SpeedButton32Click, {"1 2 3", "4 5 6"}),
+    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"1 2 3", "4 5 6"}),
               (Panel{"Det(A)", " Error: To Calculate Det(A), the Matrix must be square!", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton37Click, {}, {"1 2"}),
+    EXPECT_EQ(PanelAfter(RunOf("Det(B)"), {}, {"1 2"}),
               (Panel{"Det(B)", " Error: To Calculate Det(B), the Matrix must be square!", ""}));
 }
 
 TEST(DeterminantCommand, SquarenessIsCheckedBeforeReading) {
     CalcState s = WithEditors({"1 abc 3"});
-    SpeedButton32Click(s);
+    DeterminantOfMatrix(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Panel{"Det(A)", " Error: To Calculate Det(A), the Matrix must be square!", ""}));
-    EXPECT_EQ(s.Result.ResultKind, rkScalar);
 }
 
 TEST(DeterminantCommand, EmptyEditorHasNoDeterminant) {
-    EXPECT_EQ(PanelAfter(SpeedButton32Click, {}), (Panel{"Det(A)", " Error: To Calculate Det(A), the Matrix is empty!", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton37Click, {"1"}, {"", "  "}),
+    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {}), (Panel{"Det(A)", " Error: To Calculate Det(A), the Matrix is empty!", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Det(B)"), {"1"}, {"", "  "}),
               (Panel{"Det(B)", " Error: To Calculate Det(B), the Matrix is empty!", ""}));
 }
 
 TEST(DeterminantCommand, Threshold) {
-    EXPECT_EQ(PanelAfter(SpeedButton32Click, {"0.00001 0", "0 0.00001"}), (Panel{"Det(A)=", "", "            0", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"0.00001 0", "0 0.00001"}), (Panel{"Det(A)=", "", "            0", ""}));
     CalcState s = WithEditors({"1 0", "0 0.00001"});
     s.Settings.RoundingFactor = 0;  // precision "e"
-    SpeedButton32Click(s);
+    DeterminantOfMatrix(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Panel{"Det(A)=", "", "   1.000E-005", ""}));
     CalcState one = WithEditors({"0.00001"});
     one.Settings.RoundingFactor = 0;
-    SpeedButton32Click(one);
+    DeterminantOfMatrix(one, Operand::A);
     EXPECT_EQ(one.Panel.Lines(), (Panel{"Det(A)=", "", "   1.000E-005", ""}));
 }
 
 TEST(DeterminantCommand, MagnitudesBeyondTheFixedPointCount) {
-    EXPECT_EQ(PanelAfter(SpeedButton32Click, {"1e15 0", "0 1"}), (Panel{"Det(A)=", "", "         1E15", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"1e15 0", "0 1"}), (Panel{"Det(A)=", "", "         1E15", ""}));
 }
 
 TEST(DeterminantCommand, PurelyImaginaryIsZero) {
-    EXPECT_EQ(PanelAfter(SpeedButton32Click, {"i 0", "0 i"}), (Panel{"Det(A)=", "", "            0", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"i 0", "0 i"}), (Panel{"Det(A)=", "", "            0", ""}));
 }
 
 TEST(DeterminantCommand, OneByOneComplex) {
-    EXPECT_EQ(PanelAfter(SpeedButton32Click, {"2-7i"}), (Panel{"Det(A)=", "", "         2-7i", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"2-7i"}), (Panel{"Det(A)=", "", "         2-7i", ""}));
 }
 
 // ---- Rank ------------------------------------------------------------------
 
 TEST(RankCommand, Values) {
-    EXPECT_EQ(PanelAfter(SpeedButton34Click, {"1 2 3", "4 5 6", "7 8 9"}), (Panel{"Rank(A)=", "", "            2", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton34Click, {"1 2 3", "2 4 6"}), (Panel{"Rank(A)=", "", "            1", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton35Click, {}, {"0 0 0", "0 0 0"}), (Panel{"Rank(B)=", "", "            0", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton35Click, {}, {"i 0", "0 i"}), (Panel{"Rank(B)=", "", "            0", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton34Click, {"1 0 0", "0 1 0", "0 0 1"}), (Panel{"Rank(A)=", "", "            3", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Rank(A)"), {"1 2 3", "4 5 6", "7 8 9"}), (Panel{"Rank(A)=", "", "            2", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Rank(A)"), {"1 2 3", "2 4 6"}), (Panel{"Rank(A)=", "", "            1", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Rank(B)"), {}, {"0 0 0", "0 0 0"}), (Panel{"Rank(B)=", "", "            0", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Rank(B)"), {}, {"i 0", "0 i"}), (Panel{"Rank(B)=", "", "            0", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Rank(A)"), {"1 0 0", "0 1 0", "0 0 1"}), (Panel{"Rank(A)=", "", "            3", ""}));
 }
 
 TEST(RankCommand, EmptyEditorHasRankZero) {
-    EXPECT_EQ(PanelAfter(SpeedButton34Click, {}), (Panel{"Rank(A)=", "", "            0", ""}));
-}
-
-TEST(RankCommand, CountIsARealValue) {
-    CalcState s = WithEditors({"1 2", "3 4"});
-    SpeedButton34Click(s);
-    EXPECT_EQ(s.Result.ResultScalar.Kind(), ScalarKind::Real);
-    EXPECT_EQ(s.Result.ResultKind, rkMatrix);  // the writer sets it back
+    EXPECT_EQ(PanelAfter(RunOf("Rank(A)"), {}), (Panel{"Rank(A)=", "", "            0", ""}));
 }
 
 // ---- LU --------------------------------------------------------------------
 
 TEST(LUCommand, FactorsOfFourThreeSixThree) {
-    EXPECT_EQ(PanelAfter(SpeedButton29Click, {"4 3", "6 3"}),
+    EXPECT_EQ(PanelAfter(RunOf("LU(A)"), {"4 3", "6 3"}),
               (Panel{"LU(A)=", "", "   L:", "          1          0", "        1.5          1", "", "   U:",
                      "          4          3", "          0       -1.5", ""}));
 }
 
 TEST(LUCommand, NotSquareIsDecidedByTheRoutine) {
-    EXPECT_EQ(PanelAfter(SpeedButton29Click, {"1 2 3", "4 5 6"}),
+    EXPECT_EQ(PanelAfter(RunOf("LU(A)"), {"1 2 3", "4 5 6"}),
               (Panel{"LU(A)", " Error: To Calculate LU, Matrix must be square!", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton30Click, {}, {"1 2"}),
+    EXPECT_EQ(PanelAfter(RunOf("LU(B)"), {}, {"1 2"}),
               (Panel{"LU(B)", " Error: To Calculate LU, Matrix must be square!", ""}));
     // The matrix is read first, so a bad element wins over the shape.
     CalcState s = WithEditors({"1 abc 3"});
-    EXPECT_THROW(SpeedButton29Click(s), ComplexParseError);
+    EXPECT_THROW(FactorLU(s, Operand::A), ComplexParseError);
     EXPECT_EQ(s.Panel.Lines(), (Panel{"LU(A)"}));
 }
 
 TEST(LUCommand, ZeroPivotFails) {
-    EXPECT_EQ(PanelAfter(SpeedButton29Click, {"0 1", "1 0"}), (Panel{"LU(A)", " Error:  Calculate LU failed!", ""}));
-    EXPECT_EQ(PanelAfter(SpeedButton30Click, {}, {"0 1", "1 0"}), (Panel{"LU(B)", " Error:  Calculate LU failed!", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("LU(A)"), {"0 1", "1 0"}), (Panel{"LU(A)", " Error:  Calculate LU failed!", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("LU(B)"), {}, {"0 1", "1 0"}), (Panel{"LU(B)", " Error:  Calculate LU failed!", ""}));
 }
 
 TEST(LUCommand, ZeroLastPivotSucceeds) {
-    EXPECT_EQ(PanelAfter(SpeedButton30Click, {}, {"1 2", "2 4"}),
+    EXPECT_EQ(PanelAfter(RunOf("LU(B)"), {}, {"1 2", "2 4"}),
               (Panel{"LU(B)=", "", "   L:", "          1          0", "          2          1", "", "   U:",
                      "          1          2", "          0          0", ""}));
 }
 
 TEST(LUCommand, EmptyEditorPrintsEmptyFactors) {
-    EXPECT_EQ(PanelAfter(SpeedButton29Click, {}), (Panel{"LU(A)=", "", "   L:", "", "   U:", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("LU(A)"), {}), (Panel{"LU(A)=", "", "   L:", "", "   U:", ""}));
 }
 
 }  // namespace

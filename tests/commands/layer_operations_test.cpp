@@ -16,59 +16,59 @@ using testing_util::StateWith;
 
 TEST(ExtremeComponents, CompareRealPartsAndPrintWholeElement) {
     CalcState s = StateWith("1+5i 3\n3 -2");
-    SpeedButton40Click(s);
-    SpeedButton47Click(s);
+    LargestComponent(s, Operand::A);
+    SmallestComponent(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), Lines({"Max(A)=", "", "            3", "", "Min(A)=", "", "           -2", ""}));
     CalcState c = StateWith("2-7i");
-    SpeedButton40Click(c);
+    LargestComponent(c, Operand::A);
     EXPECT_EQ(c.Panel.Lines()[2], "         2-7i");
 }
 
 TEST(ExtremeComponents, EmptyEditorWritesAMessage) {
     CalcState s = StateWith("");
-    SpeedButton45Click(s);  // Max(B) of an empty B
-    SpeedButton47Click(s);
+    LargestComponent(s, Operand::B);  // Max(B) of an empty B
+    SmallestComponent(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), Lines({"Max(B)", " Error: To Calculate Max(B), the Matrix is empty!", "", "Min(A)",
                                       " Error: To Calculate Min(A), the Matrix is empty!", ""}));
 }
 
 TEST(Norm, FrobeniusOfRealAndComplex) {
     CalcState s = StateWith("3 4", "3+4i");
-    SpeedButton50Click(s);
-    SpeedButton51Click(s);
+    NormOfMatrix(s, Operand::A);
+    NormOfMatrix(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), Lines({"Norm(A)=", "", "            5", "", "Norm(B)=", "", "            5", ""}));
     CalcState e = StateWith("");
-    SpeedButton50Click(e);
+    NormOfMatrix(e, Operand::A);
     EXPECT_EQ(e.Panel.Lines()[2], "            0");
 }
 
 TEST(Norm, OverflowIsAnError) {
     CalcState s = StateWith("1e200 1e200");
-    EXPECT_THROW(SpeedButton50Click(s), ArithmeticError);
+    EXPECT_THROW(NormOfMatrix(s, Operand::A), ArithmeticError);
     EXPECT_EQ(s.Panel.Lines(), Lines({"Norm(A)"}));
 }
 
 TEST(Dimension, CountsRowsAndColumnsAndStillParses) {
     CalcState s = StateWith("1 2 3\n\n4 5 6\n");
-    SpeedButton19Click(s);
-    SpeedButton20Click(s);
+    DimensionOfMatrix(s, Operand::A);
+    DimensionOfMatrix(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), Lines({"Dim(A)=", "", "       2*3", "", "Dim(B)=", "", "       0*0", ""}));
     CalcState bad = StateWith("1 x");
-    EXPECT_THROW(SpeedButton19Click(bad), ComplexParseError);
+    EXPECT_THROW(DimensionOfMatrix(bad, Operand::A), ComplexParseError);
 }
 
 TEST(ElementwiseProduct, MultipliesAndKeepsMissingElementsZero) {
     CalcState s = StateWith("1 2\n3 4", "2 2\n0.5 1");
-    SpeedButton46Click(s);
+    MultiplyElementwise(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A.*B=", "          2          4", "        1.5          4", ""}));
 }
 
 TEST(ElementwiseQuotient, StopsAtAZeroInB) {
     CalcState s = StateWith("1 2\n3 4", "1 0\n1 1");
-    SpeedButton52Click(s);
+    DivideElementwise(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A./B", " Error: To Calculate A./B, the Matrix B without 0!", ""}));
     CalcState ragged = StateWith("2 4\n6 8", "2 4\n3");  // the missing element is not tested
-    SpeedButton52Click(ragged);
+    DivideElementwise(ragged);
     EXPECT_EQ(ragged.Panel.Lines(),
               Lines({"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "A./B=",
                      "          1          1", "          2          0", ""}));
@@ -76,22 +76,22 @@ TEST(ElementwiseQuotient, StopsAtAZeroInB) {
 
 TEST(RightDivision, ShapesAndSingularDivisor) {
     CalcState s = StateWith("1 2 3\n4 5 6", "2 0 0\n0 4 0\n0 0 8");
-    SpeedButton49Click(s);
+    DivideMatrices(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A/B=", "        0.5        0.5      0.375", "          2       1.25       0.75", ""}));
     CalcState wrong = StateWith("1 0 0\n0 1 0\n0 0 1", "1 2\n3 4\n5 6");
-    SpeedButton49Click(wrong);
+    DivideMatrices(wrong);
     EXPECT_EQ(wrong.Panel.Lines()[1], " Error: To Calculate A/B, B Should be square, and A(Col)=B(Row)!");
     CalcState singular = StateWith("1 2\n3 4", "1 2\n2 4");
-    SpeedButton49Click(singular);
+    DivideMatrices(singular);
     EXPECT_EQ(singular.Panel.Lines(), Lines({"A/B", " Error: To Calculate A/B, Matrix B is singular!", ""}));
 }
 
 TEST(ScaleByX, ComplexCoefficientAndOrderOfErrors) {
     CalcState s = StateWith("1 2", "", "1+1i");
-    SpeedButton16Click(s);
+    ScaleMatrix(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A*x=", "        1+i       2+2i", ""}));
     CalcState bad = StateWith("1 2\n3", "", "zz");
-    EXPECT_THROW(SpeedButton16Click(bad), ComplexParseError);
+    EXPECT_THROW(ScaleMatrix(bad, Operand::A), ComplexParseError);
     // The warning about the matrix comes before the error about x.
     EXPECT_EQ(bad.Panel.Lines(),
               Lines({"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "A*x"}));
@@ -110,8 +110,8 @@ class Powers : public ::testing::TestWithParam<PowerCase> {};
 TEST_P(Powers, LabelAndResult) {
     const PowerCase& c = GetParam();
     CalcState s = c.onB ? StateWith("", c.matrix, c.x) : StateWith(c.matrix, "", c.x);
-    if (c.onB) SpeedButton44Click(s);
-    else SpeedButton27Click(s);
+    if (c.onB) PowerOfMatrix(s, Operand::B);
+    else PowerOfMatrix(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), c.expected);
 }
 
@@ -133,17 +133,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Powers, BReadsXAsAPlainNumber) {
     CalcState s = StateWith("", "1", "2+3i");
-    EXPECT_THROW(SpeedButton44Click(s), ConversionError);
+    EXPECT_THROW(PowerOfMatrix(s, Operand::B), ConversionError);
     EXPECT_TRUE(s.Panel.Lines().empty());  // nothing is written before the conversion
     CalcState a = StateWith("1", "", "abc");
-    EXPECT_THROW(SpeedButton27Click(a), ComplexParseError);
+    EXPECT_THROW(PowerOfMatrix(a, Operand::A), ComplexParseError);
     EXPECT_TRUE(a.Panel.Lines().empty());
 }
 
 TEST(Powers, OverflowSurfacesAtOnce) {
     CalcState s = StateWith("1e200", "", "1000000000000");
     try {
-        SpeedButton27Click(s);
+        PowerOfMatrix(s, Operand::A);
         FAIL() << "no overflow";
     } catch (const ArithmeticError& e) {
         EXPECT_STREQ(e.what(), "Floating point overflow");
@@ -153,7 +153,7 @@ TEST(Powers, OverflowSurfacesAtOnce) {
 TEST(Powers, CancelStopsALongPower) {
     CalcState s = StateWith("1", "", "1000000000000");
     RequestCancel();
-    EXPECT_THROW(SpeedButton27Click(s), CancelledError);
+    EXPECT_THROW(PowerOfMatrix(s, Operand::A), CancelledError);
     ClearCancel();
     EXPECT_EQ(s.MatrixA, Lines({"1"}));
 }

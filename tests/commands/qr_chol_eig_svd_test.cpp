@@ -72,54 +72,53 @@ Lines ClassicQR(const char* label) {
 
 TEST(QRCommand, ClassicExample) {
     CalcState s = StateWith(kClassic);
-    SpeedButton26Click(s);
+    FactorQR(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), ClassicQR("QR(A)"));
-    EXPECT_EQ(s.Result.ResultKind, rkMatrix);  // the writer set it back
 }
 
 TEST(QRCommand, MatrixBPrintsWhatMatrixAPrints) {
     CalcState s = StateWith({"1"}, kClassic);
-    SpeedButton28Click(s);
+    FactorQR(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), ClassicQR("QR(B)"));
 }
 
 TEST(QRCommand, SingleColumn) {
     CalcState s = StateWith({"3", "4"});
-    SpeedButton26Click(s);
+    FactorQR(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)=", "", "   Q:", Row({"-0.6", "-0.8"}), Row({"-0.8", "0.6"}), "", "   R:",
                                       Row({"-5"}), Row({"0"}), ""}));
 }
 
 TEST(QRCommand, ZeroFirstColumnIsLeftAlone) {
     CalcState s = StateWith({"0 1", "0 1"});
-    SpeedButton26Click(s);
+    FactorQR(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)=", "", "   Q:", Row({"1", "0"}), Row({"0", "1"}), "", "   R:",
                                       Row({"0", "1"}), Row({"0", "1"}), ""}));
 }
 
 TEST(QRCommand, WideMatrixIsRefused) {
     CalcState s = StateWith({"1 2 3", "4 5 6"}, {"1 2 3", "4 5 6"});
-    SpeedButton26Click(s);
-    SpeedButton28Click(s);
+    FactorQR(s, Operand::A);
+    FactorQR(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)", " Error: To Calculate QR, Row>=Col!", "", "QR(B)",
                                       " Error: To Calculate QR, Row>=Col!", ""}));
 }
 
 TEST(QRCommand, ComplexElementIsRefused) {
     CalcState s = StateWith({"1 2", "2i 4"});
-    SpeedButton26Click(s);
+    FactorQR(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)", " Notice: Please input real matrix!", ""}));
 }
 
 TEST(QRCommand, TokenThatIsNoNumberStopsTheCommand) {
     CalcState s = StateWith({"1 2", "x 4"});
-    EXPECT_EQ(ErrorOf([&] { SpeedButton26Click(s); }), "'x' is not a valid floating point value");
+    EXPECT_EQ(ErrorOf([&] { FactorQR(s, Operand::A); }), "'x' is not a valid floating point value");
     EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)"}));
 }
 
 TEST(QRCommand, IncompleteMatrixGetsZeros) {
     CalcState s = StateWith({"3 0", "4"});
-    SpeedButton26Click(s);
+    FactorQR(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(),
               (Lines{"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "QR(A)=", "",
                      "   Q:", Row({"-0.6", "-0.8"}), Row({"-0.8", "0.6"}), "", "   R:", Row({"-5", "0"}),
@@ -130,17 +129,17 @@ TEST(QRCommand, IncompleteMatrixGetsZeros) {
 
 TEST(CholCommand, PositiveDefinite) {
     CalcState s = StateWith({"4 2", "2 3"});
-    SpeedButton31Click(s);
+    FactorCholesky(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)=", "", "   L:", Row({"1", "0"}), Row({"0.5", "1"}), "", "   D:",
                                       Row({"4", "0"}), Row({"0", "2"}), ""}));
 }
 
 TEST(CholCommand, LowerTriangleIsNotReadAndBMatchesA) {
     CalcState s = StateWith({"4 2", "2 3"}, {"4 2", "100 3"});
-    SpeedButton31Click(s);
+    FactorCholesky(s, Operand::A);
     const Lines a = s.Panel.Lines();
     s.Panel.Clear();
-    SpeedButton36Click(s);
+    FactorCholesky(s, Operand::B);
     Lines b = s.Panel.Lines();
     ASSERT_FALSE(b.empty());
     EXPECT_EQ(b.front(), "Chol(B)=");
@@ -150,15 +149,15 @@ TEST(CholCommand, LowerTriangleIsNotReadAndBMatchesA) {
 
 TEST(CholCommand, IndefiniteIsAccepted) {
     CalcState s = StateWith({}, {"1 2", "2 1"});
-    SpeedButton36Click(s);
+    FactorCholesky(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(B)=", "", "   L:", Row({"1", "0"}), Row({"2", "1"}), "", "   D:",
                                       Row({"1", "0"}), Row({"0", "-3"}), ""}));
 }
 
 TEST(CholCommand, ZeroPivot) {
     CalcState s = StateWith({"0 1", "1 0"}, {"0 0", "0 5"});
-    SpeedButton31Click(s);
-    SpeedButton36Click(s);
+    FactorCholesky(s, Operand::A);
+    FactorCholesky(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)", " No Cholesky decomposition!", "", "Chol(B)=", "", "   L:",
                                       Row({"1", "0"}), Row({"1", "1"}), "", "   D:", Row({"0", "0"}),
                                       Row({"0", "5"}), ""}));
@@ -166,20 +165,20 @@ TEST(CholCommand, ZeroPivot) {
 
 TEST(CholCommand, NonSquareIsRefused) {
     CalcState s = StateWith({"1 2 3", "4 5 6"});
-    SpeedButton31Click(s);
+    FactorCholesky(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)", " Error: To Calculate Cholesky, Row=Col!", ""}));
 }
 
 TEST(CholCommand, ComplexElements) {
     CalcState s = StateWith({"2i 1", "1 1"});
-    SpeedButton31Click(s);
+    FactorCholesky(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)=", "", "   L:", Row({"1", "0"}), Row({"-0.5i", "1"}), "", "   D:",
                                       Row({"2i", "0"}), Row({"0", "1+0.5i"}), ""}));
 }
 
 TEST(CholCommand, TinyPivotStopsWithTheDivisionError) {
     CalcState s = StateWith({"1e-7 1", "1 1"});
-    EXPECT_EQ(ErrorOf([&] { SpeedButton31Click(s); }), "Division by zero");
+    EXPECT_EQ(ErrorOf([&] { FactorCholesky(s, Operand::A); }), "Division by zero");
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)"}));
 }
 
@@ -187,63 +186,63 @@ TEST(CholCommand, TinyPivotStopsWithTheDivisionError) {
 
 TEST(EigCommand, OneByOne) {
     CalcState s = StateWith({"5"});
-    SpeedButton33Click(s);
+    EigenvaluesOfMatrix(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)=", "", "", Eig("5"), ""}));
 }
 
 TEST(EigCommand, PositionsAreNotSorted) {
     CalcState s = StateWith({"2 0 0", "0 3 4", "0 4 9"});
-    SpeedButton33Click(s);
+    EigenvaluesOfMatrix(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)=", "", "", Eig("2"), Eig("1"), Eig("11"), ""}));
 }
 
 TEST(EigCommand, ComplexPair) {
     CalcState s = StateWith({"1 -2", "2 1"}, {"0 1", "-1 0"});
-    SpeedButton33Click(s);
-    SpeedButton43Click(s);
+    EigenvaluesOfMatrix(s, Operand::A);
+    EigenvaluesOfMatrix(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)=", "", "", Eig("1", "-2"), Eig("1", "2"), "", "Eig(B)=", "", "",
                                       Eig("0", "-1"), Eig("0", "1"), ""}));
 }
 
 TEST(EigCommand, ZeroEigenvaluesPrintNoLine) {
     CalcState s = StateWith({"1 1", "2 2"}, {"0 0", "0 0"});
-    SpeedButton33Click(s);
-    SpeedButton43Click(s);
+    EigenvaluesOfMatrix(s, Operand::A);
+    EigenvaluesOfMatrix(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)=", "", "", Eig("3"), "", "Eig(B)=", "", "", ""}));
 }
 
 TEST(EigCommand, MatrixBRunsWithoutMatrixAEverHavingRun) {
     CalcState s = StateWith({}, {"0 4", "1 0"});
-    SpeedButton43Click(s);
+    EigenvaluesOfMatrix(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(B)=", "", "", Eig("2"), Eig("-2"), ""}));
 }
 
 TEST(EigCommand, SmallerRunAfterALargerOneShowsNothingOld) {
     CalcState s = StateWith({"1 0 0", "0 2 0", "0 0 3"}, {"7"});
-    SpeedButton33Click(s);
+    EigenvaluesOfMatrix(s, Operand::A);
     s.Panel.Clear();
-    SpeedButton43Click(s);
+    EigenvaluesOfMatrix(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(B)=", "", "", Eig("7"), ""}));
 }
 
 TEST(EigCommand, ComplexElementIsRefused) {
     CalcState s = StateWith({"1 2i", "3 4"});
-    SpeedButton33Click(s);
+    EigenvaluesOfMatrix(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)", " Notice: Please input real matrix!", ""}));
 }
 
 TEST(EigCommand, ShapeIsCheckedBeforeTheElements) {
     CalcState s = StateWith({"1 2i 3", "3 4 5"}, {"1 2"});
-    SpeedButton33Click(s);
-    SpeedButton43Click(s);
+    EigenvaluesOfMatrix(s, Operand::A);
+    EigenvaluesOfMatrix(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)", " Error: To Calculate Eig(A), Row=Col!", "", "Eig(B)",
                                       " Error: To Calculate Eig(B), Row=Col!", ""}));
 }
 
 TEST(EigCommand, EmptyEditorIsRefused) {
     CalcState s = StateWith({}, {"", "   "});
-    SpeedButton33Click(s);
-    SpeedButton43Click(s);
+    EigenvaluesOfMatrix(s, Operand::A);
+    EigenvaluesOfMatrix(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)", " Error: To Calculate Eig(A), the Matrix is empty!", "", "Eig(B)",
                                       " Error: To Calculate Eig(B), the Matrix is empty!", ""}));
 }
@@ -252,22 +251,22 @@ TEST(EigCommand, IterationLimitShowsTheFoundValuesAndANotice) {
     // The leading 4 x 4 block is the companion matrix of (x^2 - 1)^2, on which
     // the double shifts never split; the trailing 5 splits off first.
     CalcState s = StateWith({"0 2 0 -1 0", "1 0 0 0 0", "0 1 0 0 0", "0 0 1 0 0", "0 0 0 0 5"});
-    SpeedButton33Click(s);
+    EigenvaluesOfMatrix(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(),
               (Lines{"Eig(A)=", "", "", Eig("5"), "", " Notice: Not all eigenvalues were found!", ""}));
 }
 
 TEST(EigCommand, IterationLimitAfterAnEarlierRunShowsNoOldValue) {
     CalcState s = StateWith({"1 0 0 0", "0 2 0 0", "0 0 3 0", "0 0 0 4"}, {"0 2 0 -1", "1 0 0 0", "0 1 0 0", "0 0 1 0"});
-    SpeedButton33Click(s);
+    EigenvaluesOfMatrix(s, Operand::A);
     s.Panel.Clear();
-    SpeedButton43Click(s);
+    EigenvaluesOfMatrix(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(B)=", "", "", "", " Notice: Not all eigenvalues were found!", ""}));
 }
 
 TEST(EigCommand, OverflowIsAnError) {
     CalcState s = StateWith({"1e300 1e300", "1e300 1e300"});
-    EXPECT_EQ(ErrorOf([&] { SpeedButton33Click(s); }), "Floating point overflow");
+    EXPECT_EQ(ErrorOf([&] { EigenvaluesOfMatrix(s, Operand::A); }), "Floating point overflow");
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)"}));
 }
 
@@ -276,7 +275,7 @@ TEST(EigCommand, OverflowIsAnError) {
 TEST(SvdCommand, TwoByTwo) {
     CalcState s = StateWith({"1 2", "3 4"});
     UsePrecision4(s);
-    SpeedButton41Click(s);
+    FactorSVD(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=", "", "   U:", Row({"-0.4046", "-0.9145"}), Row({"-0.9145", "0.4046"}),
                                       "", "   S:", Row({"5.465", "0"}), Row({"0", "0.366"}), "", "   V:",
                                       Row({"-0.576", "-0.8174"}), Row({"0.8174", "-0.576"}), ""}));
@@ -285,7 +284,7 @@ TEST(SvdCommand, TwoByTwo) {
 TEST(SvdCommand, TwoByThree) {
     CalcState s = StateWith({"1 2 3", "4 5 6"});
     UsePrecision4(s);
-    SpeedButton41Click(s);
+    FactorSVD(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(),
               (Lines{"Svd(A)=", "", "   U:", Row({"-0.3863", "-0.9224"}), Row({"-0.9224", "0.3863"}), "", "   S:",
                      Row({"9.508", "0", "0"}), Row({"0", "0.7729", "0"}), "", "   V:",
@@ -295,8 +294,8 @@ TEST(SvdCommand, TwoByThree) {
 
 TEST(SvdCommand, OrderedValuesAndSigns) {
     CalcState s = StateWith({"2 0", "0 3"}, {"-3"});
-    SpeedButton41Click(s);
-    SpeedButton42Click(s);
+    FactorSVD(s, Operand::A);
+    FactorSVD(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(),
               (Lines{"Svd(A)=", "", "   U:", Row({"0", "-1"}), Row({"1", "0"}), "", "   S:", Row({"3", "0"}),
                      Row({"0", "2"}), "", "   V:", Row({"0", "1"}), Row({"-1", "0"}), "",
@@ -305,8 +304,8 @@ TEST(SvdCommand, OrderedValuesAndSigns) {
 
 TEST(SvdCommand, TallAndWideShapes) {
     CalcState s = StateWith({"3", "4", "0"}, {"3 4"});
-    SpeedButton41Click(s);
-    SpeedButton42Click(s);
+    FactorSVD(s, Operand::A);
+    FactorSVD(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(),
               (Lines{"Svd(A)=", "", "   U:", Row({"-0.6", "0", "0"}), Row({"-0.8", "0", "0"}), Row({"0", "0", "0"}), "",
                      "   S:", Row({"5"}), Row({"0"}), Row({"0"}), "", "   V:", Row({"-1"}), "",
@@ -316,7 +315,7 @@ TEST(SvdCommand, TallAndWideShapes) {
 
 TEST(SvdCommand, ZeroMatrix) {
     CalcState s = StateWith({"0 0", "0 0"});
-    SpeedButton41Click(s);
+    FactorSVD(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=", "", "   U:", Row({"1", "0"}), Row({"0", "1"}), "", "   S:",
                                       Row({"0", "0"}), Row({"0", "0"}), "", "   V:", Row({"1", "0"}),
                                       Row({"0", "1"}), ""}));
@@ -324,10 +323,10 @@ TEST(SvdCommand, ZeroMatrix) {
 
 TEST(SvdCommand, MatrixBPrintsWhatMatrixAPrints) {
     CalcState s = StateWith({"1 2 3", "4 5 6", "7 8 10", "1 0 1"}, {"1 2 3", "4 5 6", "7 8 10", "1 0 1"});
-    SpeedButton41Click(s);
+    FactorSVD(s, Operand::A);
     Lines a = s.Panel.Lines();
     s.Panel.Clear();
-    SpeedButton42Click(s);
+    FactorSVD(s, Operand::B);
     Lines b = s.Panel.Lines();
     ASSERT_FALSE(b.empty());
     EXPECT_EQ(b.front(), "Svd(B)=");
@@ -337,14 +336,14 @@ TEST(SvdCommand, MatrixBPrintsWhatMatrixAPrints) {
 
 TEST(SvdCommand, ComplexElementIsRefused) {
     CalcState s = StateWith({"1 2", "3 -i"});
-    SpeedButton41Click(s);
+    FactorSVD(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)", " Notice: Please input real matrix!", ""}));
 }
 
 TEST(SvdCommand, EmptyEditorIsRefused) {
     CalcState s = StateWith({}, {});
-    SpeedButton41Click(s);
-    SpeedButton42Click(s);
+    FactorSVD(s, Operand::A);
+    FactorSVD(s, Operand::B);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)", " Error: To Calculate Svd(A), the Matrix is empty!", "", "Svd(B)",
                                       " Error: To Calculate Svd(B), the Matrix is empty!", ""}));
 }
@@ -352,8 +351,8 @@ TEST(SvdCommand, EmptyEditorIsRefused) {
 TEST(SvdCommand, HugeAndTinyElementsDecompose) {
     CalcState s = StateWith({"1e300 2e300", "3e300 4e300"}, {"1e-300 2e-300", "3e-300 4e-300"});
     s.Settings.RoundingFactor = 0.0L;  // "e"
-    SpeedButton41Click(s);
-    SpeedButton42Click(s);
+    FactorSVD(s, Operand::A);
+    FactorSVD(s, Operand::B);
     const Lines& lines = s.Panel.Lines();
     ASSERT_EQ(lines.size(), 28u);
     EXPECT_EQ(lines[7], Row({"5.465E+300", "0.000E+000"}));

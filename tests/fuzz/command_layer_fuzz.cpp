@@ -405,11 +405,10 @@ void CheckSavedProjectOpens(const CalcState& s, const std::string& path) {
         Fail("a saved project cannot be opened", e.what());
     }
     auto sameSize = [&](const EditorLines& source, const EditorLines& opened) {
-        ResultPanel scratch;
         const std::int32_t rows = CountRows(source);
-        const std::int32_t cols = CountColumns(source, scratch);
+        const std::int32_t cols = CountColumns(source).Columns;
         if (rows == 0 || cols == 0) return opened == source;
-        return CountRows(opened) == rows && CountColumns(opened, scratch) == cols;
+        return CountRows(opened) == rows && CountColumns(opened).Columns == cols;
     };
     Check(sameSize(s.MatrixA, copy.MatrixA), "a saved Matrix A opens with another size");
     Check(sameSize(s.MatrixB, copy.MatrixB), "a saved Matrix B opens with another size");

@@ -46,8 +46,7 @@ CalcState Start() {
 
 bool SameState(const CalcState& a, const CalcState& b) {
     return a.MatrixA == b.MatrixA && a.MatrixB == b.MatrixB && a.X == b.X && a.Precision == b.Precision &&
-           a.Settings.RoundingFactor == b.Settings.RoundingFactor && a.Panel.Lines() == b.Panel.Lines() &&
-           a.Coefficient.Kind() == b.Coefficient.Kind();
+           a.Settings.RoundingFactor == b.Settings.RoundingFactor && a.Panel.Lines() == b.Panel.Lines();
 }
 
 }  // namespace

@@ -160,7 +160,7 @@ AutoRun RunAutoAndCheck(const EditorLines& a, const EditorLines& b, const std::s
     AutoRun run;
     const auto start = std::chrono::steady_clock::now();
     try {
-        Auto1Click(s);
+        RunAuto(s);
     } catch (const CalcError& e) {
         run.Error = e.what();
     }

@@ -7,8 +7,8 @@
 #include "core/matrice2.h"
 #include "textio/matrix_reader.h"
 #include "textio/output_settings.h"
+#include "textio/command_result.h"
 #include "textio/result_panel.h"
-#include "textio/result_state.h"
 #include "textio/result_writer.h"
 
 namespace quorvix {
@@ -35,16 +35,22 @@ Scalar R(double v) { return Scalar::Real(v); }
 // The command "Matrix A" as the command layer runs it: measure, label, read, print.
 Lines ShowA(const EditorLines& editor, const OutputSettings& s) {
     ResultPanel panel;
-    ResultState state;
-    state.ResultKind = rkMatrix;
     const std::int32_t rows = CountRows(editor);
-    const std::int32_t cols = CountColumns(editor, panel);
+    const ColumnCount cols = CountColumns(editor);
+    if (cols.Incomplete) panel.AddLine(kIncompleteWarning);
     panel.AddLine("A");
-    state.ResultRows = rows;
-    state.ResultCols = cols;
-    SizeMatrix(state.ResultMatrix, rows, cols);
-    ReadMatrix(editor, rows, cols, state.ResultMatrix, s);
-    WriteResult(state, panel, s);
+    MatrixResult result;
+    SizeMatrix(result.Matrix, rows, cols.Columns);
+    ReadMatrix(editor, rows, cols.Columns, result.Matrix, s);
+    WriteResult(result, panel, s);
+    return panel.Lines();
+}
+
+// The panel after `label` and the printed result.
+Lines Printed(const char* label, const CommandResult& result, const OutputSettings& s = Settings()) {
+    ResultPanel panel;
+    panel.AddLine(label);
+    WriteResult(result, panel, s);
     return panel.Lines();
 }
 
@@ -79,178 +85,92 @@ TEST(WriteResult, ComplexFormatFollowsTheSettings) {
 }
 
 TEST(WriteResult, Scalar) {
-    ResultPanel panel;
-    panel.AddLine("Max(A)");
-    ResultState state;
-    state.ResultKind = rkScalar;
-    state.ResultScalar = C(5);
-    WriteResult(state, panel, Settings());
-    EXPECT_EQ(panel.Lines(), (Lines{"Max(A)=", "", "            5", ""}));
-    EXPECT_EQ(state.ResultKind, rkMatrix);
-
-    state.ResultKind = rkScalar;
-    state.ResultScalar = R(0.0625);
-    panel.AddLine("Norm(A)");
-    WriteResult(state, panel, Settings());
-    EXPECT_EQ(panel.Lines().back(), "");
-    EXPECT_EQ(panel.Lines()[panel.LineCount() - 2], "        0.062");
+    EXPECT_EQ(Printed("Max(A)", ScalarResult{C(5)}), (Lines{"Max(A)=", "", "            5", ""}));
+    EXPECT_EQ(Printed("Norm(A)", ScalarResult{R(0.0625)}), (Lines{"Norm(A)=", "", "        0.062", ""}));
 }
 
 TEST(WriteResult, Dimension) {
-    ResultPanel panel;
-    panel.AddLine("Dim(A)");
-    ResultState state;
-    state.ResultKind = rkDimension;
-    state.DimRows = 2;
-    state.DimCols = 13;
-    WriteResult(state, panel, Settings());
-    EXPECT_EQ(panel.Lines(), (Lines{"Dim(A)=", "", "       2*13", ""}));
-    EXPECT_EQ(state.ResultKind, rkMatrix);
+    EXPECT_EQ(Printed("Dim(A)", DimensionResult{2, 13}), (Lines{"Dim(A)=", "", "       2*13", ""}));
 }
 
 TEST(WriteResult, QRPrintsRAsRealOnly) {
-    ResultPanel panel;
-    panel.AddLine("QR(A)");
-    ResultState state;
-    state.ResultKind = rkQR;
-    state.ResultRows = 2;
-    state.ResultCols = 1;
-    state.ResultFactor1 = Matrix({{C(0, 1), R(0)}, {R(0), R(1)}});
-    state.ResultFactor2 = Matrix({{C(3, 4)}, {R(0)}});
-    WriteResult(state, panel, Settings());
-    EXPECT_EQ(panel.Lines(), (Lines{"QR(A)=", "", "   Q:", "          i          0", "          0          1", "",
-                                    "   R:", "          3", "          0", ""}));
-    EXPECT_EQ(state.ResultKind, rkMatrix);
+    const FactorPairResult qr{.FirstName = "Q",
+                              .SecondName = "R",
+                              .First = Matrix({{C(0, 1), R(0)}, {R(0), R(1)}}),
+                              .Second = Matrix({{C(3, 4)}, {R(0)}}),
+                              .Rows = 2,
+                              .Cols = 1,
+                              .SecondRealOnly = true};
+    EXPECT_EQ(Printed("QR(A)", qr), (Lines{"QR(A)=", "", "   Q:", "          i          0", "          0          1",
+                                           "", "   R:", "          3", "          0", ""}));
 }
 
 TEST(WriteResult, LUAndLDL) {
-    for (const auto& [kind, label, second] :
-         {std::tuple{rkLU, "LU(A)", "   U:"}, std::tuple{rkLDL, "Chol(A)", "   D:"}}) {
-        ResultPanel panel;
-        panel.AddLine(label);
-        ResultState state;
-        state.ResultKind = kind;
-        state.ResultRows = 2;
-        state.ResultCols = 2;
-        state.ResultFactor1 = Matrix({{R(1), R(0)}, {R(0.5), R(1)}});
-        state.ResultFactor2 = Matrix({{C(4), C(0, 2)}, {R(0), R(2)}});
-        WriteResult(state, panel, Settings());
-        EXPECT_EQ(panel.Lines(), (Lines{std::string(label) + "=", "", "   L:", "          1          0",
-                                        "        0.5          1", "", second, "          4         2i",
-                                        "          0          2", ""}));
-        EXPECT_EQ(state.ResultKind, rkMatrix);
+    for (const auto& [label, second] : {std::pair{"LU(A)", "U"}, std::pair{"Chol(A)", "D"}}) {
+        const FactorPairResult factors{.FirstName = "L",
+                                       .SecondName = second,
+                                       .First = Matrix({{R(1), R(0)}, {R(0.5), R(1)}}),
+                                       .Second = Matrix({{C(4), C(0, 2)}, {R(0), R(2)}}),
+                                       .Rows = 2,
+                                       .Cols = 2};
+        EXPECT_EQ(Printed(label, factors),
+                  (Lines{std::string(label) + "=", "", "   L:", "          1          0", "        0.5          1", "",
+                         std::string("   ") + second + ":", "          4         2i", "          0          2", ""}));
     }
 }
 
 TEST(WriteResult, SVD) {
-    ResultPanel panel;
-    panel.AddLine("Svd(A)");
-    ResultState state;
-    state.ResultKind = rkSVD;
-    state.ResultRows = 1;
-    state.ResultCols = 2;
-    state.ResultFactor1 = Matrix({{R(-1)}});
-    state.WorkA = Matrix({{R(5), C(0, 7)}});
-    state.ResultFactor2 = Matrix({{R(0.6), R(0.8)}, {R(-0.8), R(0.6)}});
-    WriteResult(state, panel, Settings());
-    EXPECT_EQ(panel.Lines(), (Lines{"Svd(A)=", "", "   U:", "         -1", "", "   S:", "          5          0", "",
-                                    "   V:", "        0.6        0.8", "       -0.8        0.6", ""}));
-    EXPECT_EQ(state.ResultKind, rkMatrix);
+    const SvdResult svd{.U = Matrix({{R(-1)}}),
+                        .S = Matrix({{R(5), C(0, 7)}}),
+                        .V = Matrix({{R(0.6), R(0.8)}, {R(-0.8), R(0.6)}}),
+                        .Rows = 1,
+                        .Cols = 2};
+    EXPECT_EQ(Printed("Svd(A)", svd), (Lines{"Svd(A)=", "", "   U:", "         -1", "", "   S:", "          5          0",
+                                             "", "   V:", "        0.6        0.8", "       -0.8        0.6", ""}));
 }
 
 TEST(WriteResult, EigenvaluesOnePlusMinusTwoI) {
-    ResultPanel panel;
-    panel.AddLine("Eig(A)");
-    ResultState state;
-    state.ResultKind = rkEigen;
-    state.ResultCols = 2;
-    state.EigenRe = {0, 1, 1};
-    state.EigenIm = {0, -2, 2};
     OutputSettings polar = Settings();
     polar.Format = ComplexFormat::Polar;  // eigenvalues are always rectangular
-    WriteResult(state, panel, polar);
-    EXPECT_EQ(panel.Lines(),
+    EXPECT_EQ(Printed("Eig(A)", EigenResult{{0, 1, 1}, {0, -2, 2}, 2}, polar),
               (Lines{"Eig(A)=", "", "", "          1+        -2i", "          1+         2i", ""}));
-    EXPECT_EQ(state.ResultKind, rkMatrix);
 }
 
 TEST(WriteResult, EigenvaluesZeroPrintsNoLine) {
-    ResultPanel panel;
-    panel.AddLine("Eig(A)");
-    ResultState state;
-    state.ResultKind = rkEigen;
-    state.ResultCols = 3;
-    state.EigenRe = {9, 0, 3, 0};
-    state.EigenIm = {9, 0, 0, 0.5};
-    WriteResult(state, panel, Settings());
-    EXPECT_EQ(panel.Lines(), (Lines{"Eig(A)=", "", "", "          3", "          0+       0.5i", ""}));
-
+    EXPECT_EQ(Printed("Eig(A)", EigenResult{{9, 0, 3, 0}, {9, 0, 0, 0.5}, 3}),
+              (Lines{"Eig(A)=", "", "", "          3", "          0+       0.5i", ""}));
     // The 2 x 2 zero matrix: only the label and the empty lines.
-    ResultPanel zero;
-    zero.AddLine("Eig(B)");
-    state.ResultKind = rkEigen;
-    state.ResultCols = 2;
-    state.EigenRe = {0, 0, 0};
-    state.EigenIm = {0, 0, 0};
-    WriteResult(state, zero, Settings());
-    EXPECT_EQ(zero.Lines(), (Lines{"Eig(B)=", "", "", ""}));
+    EXPECT_EQ(Printed("Eig(B)", EigenResult{{0, 0, 0}, {0, 0, 0}, 2}), (Lines{"Eig(B)=", "", "", ""}));
 }
 
-TEST(WriteResult, ShortStateNeverReadsOutside) {
-    ResultPanel panel;
-    panel.AddLine("A");
-    ResultState state;
-    state.ResultRows = 2;
-    state.ResultCols = 2;
-    state.ResultMatrix = Matrix({{C(7)}});
-    WriteResult(state, panel, Settings());
-    EXPECT_EQ(panel.Lines(), (Lines{"A=", "          7          0", "          0          0", ""}));
-
-    ResultPanel eig;
-    eig.AddLine("Eig(A)");
-    state.ResultKind = rkEigen;
-    state.ResultCols = 5;
-    state.EigenRe = {0, 2};
-    state.EigenIm = {};
-    WriteResult(state, eig, Settings());
-    EXPECT_EQ(eig.Lines(), (Lines{"Eig(A)=", "", "", "          2", ""}));
+TEST(WriteResult, ShortResultsNeverReadOutside) {
+    const FactorPairResult shortFactors{
+        .FirstName = "L", .SecondName = "U", .First = Matrix({{C(7)}}), .Second = {}, .Rows = 2, .Cols = 1};
+    EXPECT_EQ(Printed("LU(A)", shortFactors), (Lines{"LU(A)=", "", "   L:", "          7          0",
+                                                     "          0          0", "", "   U:", "          0",
+                                                     "          0", ""}));
+    EXPECT_EQ(Printed("Eig(A)", EigenResult{{0, 2}, {}, 5}), (Lines{"Eig(A)=", "", "", "          2", ""}));
 }
 
 TEST(WriteResult, LargeValuesAtPrecisionEight) {
-    ResultPanel panel;
-    panel.AddLine("A");
-    ResultState state;
-    state.ResultRows = 1;
-    state.ResultCols = 2;
-    state.ResultMatrix = Matrix({{C(1e11), C(-1e11, 1e11)}});
-    WriteResult(state, panel, Settings("8"));
-    EXPECT_EQ(panel.Lines(), (Lines{"A=", " 100000000000 -100000000000+100000000000i", ""}));
+    EXPECT_EQ(Printed("A", MatrixResult{Matrix({{C(1e11), C(-1e11, 1e11)}})}, Settings("8")),
+              (Lines{"A=", " 100000000000 -100000000000+100000000000i", ""}));
 }
 
 TEST(WriteResult, ExponentForm) {
-    ResultPanel panel;
-    panel.AddLine("A");
-    ResultState state;
-    state.ResultRows = 1;
-    state.ResultCols = 2;
-    state.ResultMatrix = Matrix({{C(1234.5678), R(0)}});
-    WriteResult(state, panel, Settings("e"));
-    EXPECT_EQ(panel.Lines(), (Lines{"A=", " 1.235E+003 0.000E+000", ""}));
+    EXPECT_EQ(Printed("A", MatrixResult{Matrix({{C(1234.5678), R(0)}})}, Settings("e")),
+              (Lines{"A=", " 1.235E+003 0.000E+000", ""}));
 }
 
 TEST(WriteResult, AThousandByAThousand) {
-    ResultPanel panel;
-    panel.AddLine("A");
-    ResultState state;
-    state.ResultRows = 1000;
-    state.ResultCols = 1000;
-    SizeMatrix(state.ResultMatrix, 1000, 1000);
-    state.ResultMatrix[999][999] = C(1, 1);
-    WriteResult(state, panel, Settings());
-    ASSERT_EQ(panel.LineCount(), 1002u);
-    EXPECT_EQ(panel.Lines()[1].size(), 11000u);
-    EXPECT_EQ(panel.Lines()[1000].substr(10989), "        1+i");
-    EXPECT_EQ(panel.Lines()[1001], "");
+    MatrixResult big;
+    SizeMatrix(big.Matrix, 1000, 1000);
+    big.Matrix[999][999] = C(1, 1);
+    const Lines lines = Printed("A", big);
+    ASSERT_EQ(lines.size(), 1002u);
+    EXPECT_EQ(lines[1].size(), 11000u);
+    EXPECT_EQ(lines[1000].substr(10989), "        1+i");
+    EXPECT_EQ(lines[1001], "");
 }
 
 TEST(ResultPanel, TextJoinsTheLines) {

@@ -96,7 +96,9 @@ TEST_F(WindowLayout, OperationButtonsInTheirGridWithHintsFromTheTable) {
             auto* button = form.Panel1->findChild<QToolButton*>(QString::fromLatin1(name));
             ASSERT_NE(button, nullptr) << name;
             EXPECT_EQ(button->geometry(), QRect(224 + 72 * column, 80 + 32 * row, 65, 25)) << name;
-            const Operation* op = FindOperationByControl(name);
+            const Operation* op = nullptr;
+            for (const Operation& candidate : Operations())
+                if (std::string(candidate.Control) == name) op = &candidate;
             ASSERT_NE(op, nullptr) << name;
             EXPECT_EQ(button->toolTip().toStdString(), op->Hint) << name;
             EXPECT_TRUE(button->text().isEmpty() || button->toolButtonStyle() == Qt::ToolButtonIconOnly) << name;

@@ -51,7 +51,7 @@ TEST(Auto, RunsAllCommandsInOrderOnTheStartMatrices) {
     ASSERT_EQ(kLabels.size(), 43u);
     CalcState s = Identities();
     s.Panel.AddLine("an earlier result");
-    Auto1Click(s);
+    RunAuto(s);
     // Every command prints its result, except A./B, which refuses the zeros of B.
     std::vector<std::string> expected = WithEquals(kLabels);
     expected[17] = "A./B";
@@ -65,7 +65,7 @@ TEST(Auto, RunsAllCommandsInOrderOnTheStartMatrices) {
 TEST(Auto, RefusalsDoNotStopTheRun) {
     CalcState s = Identities();
     s.MatrixA = {"1 2 3", "4 5 6"};
-    Auto1Click(s);
+    RunAuto(s);
     std::vector<std::string> labels = LabelLines(s);
     for (std::string& l : labels)
         if (!l.empty() && l.back() == '=') l.pop_back();
@@ -82,7 +82,7 @@ TEST(Auto, AnErrorStopsTheRunAndKeepsTheOutput) {
     CalcState s = Identities();
     s.Panel.AddLine("an earlier result");
     s.MatrixB = {"1 abc"};
-    EXPECT_THROW(Auto1Click(s), ComplexParseError);
+    EXPECT_THROW(RunAuto(s), ComplexParseError);
     // "A" printed in full, then "B" stopped on its element after its label.
     ASSERT_FALSE(s.Panel.Lines().empty());
     EXPECT_EQ(s.Panel.Lines().front(), "A=");
@@ -94,7 +94,7 @@ TEST(Auto, ACancelStopsTheRunBetweenCommands) {
     CalcState s = Identities();
     s.Panel.AddLine("an earlier result");
     RequestCancel();
-    EXPECT_THROW(Auto1Click(s), CancelledError);
+    EXPECT_THROW(RunAuto(s), CancelledError);
     ClearCancel();
     EXPECT_TRUE(s.Panel.Lines().empty());
 }

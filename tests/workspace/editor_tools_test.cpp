@@ -23,14 +23,14 @@ CalcState Fresh() {
 TEST(EditorTools, SwitchingToPolarAndBackRewritesXAAndB) {
     CalcState s = Fresh();
     s.X = "1+i";
-    RadioGroup1Click(s, ComplexFormat::Polar);
+    SetComplexFormat(s, ComplexFormat::Polar);
     EXPECT_EQ(s.Settings.Format, ComplexFormat::Polar);
     EXPECT_EQ(s.X, "1.414(45)");
     EXPECT_EQ(s.MatrixA, (EditorLines{"1.414(45)  2  ", "3  1(-90)  ", ""}));
     // A real token stays as typed, although a printed -5 would show as 5(180).
     EXPECT_EQ(s.MatrixB, (EditorLines{"-5  2(90)  ", ""}));
 
-    RadioGroup1Click(s, ComplexFormat::Rectangular);
+    SetComplexFormat(s, ComplexFormat::Rectangular);
     EXPECT_EQ(s.Settings.Format, ComplexFormat::Rectangular);
     // The rounded radius 1.414 no longer gives exactly 1.
     EXPECT_EQ(s.X, "1+1i");
@@ -42,10 +42,10 @@ TEST(EditorTools, SwitchingToPolarAndBackRewritesXAAndB) {
 TEST(EditorTools, XWithoutTheOtherNotationStays) {
     CalcState s = Fresh();
     s.X = " 2.5 ";
-    RadioGroup1Click(s, ComplexFormat::Polar);
+    SetComplexFormat(s, ComplexFormat::Polar);
     EXPECT_EQ(s.X, " 2.5 ");
     s.X = "5(30)";
-    RadioGroup1Click(s, ComplexFormat::Rectangular);
+    SetComplexFormat(s, ComplexFormat::Rectangular);
     EXPECT_EQ(s.X, "4.33+2.5i");
 }
 
@@ -53,7 +53,7 @@ TEST(EditorTools, AFailedSwitchKeepsWhatWasDoneBeforeIt) {
     CalcState s = Fresh();
     s.X = "1+i";
     s.MatrixB = {"1 2+i", "3x+i"};
-    EXPECT_THROW(RadioGroup1Click(s, ComplexFormat::Polar), ComplexParseError);
+    EXPECT_THROW(SetComplexFormat(s, ComplexFormat::Polar), ComplexParseError);
     EXPECT_EQ(s.Settings.Format, ComplexFormat::Polar);
     EXPECT_EQ(s.X, "1.414(45)");
     EXPECT_EQ(s.MatrixA, (EditorLines{"1.414(45)  2  ", "3  1(-90)  ", ""}));
@@ -64,7 +64,7 @@ TEST(EditorTools, RaggedEditorsWarnOncePerEditor) {
     CalcState s = Fresh();
     s.MatrixA = {"1 2", "3"};
     s.MatrixB = {"1", "2 3"};
-    RadioGroup1Click(s, ComplexFormat::Polar);
+    SetComplexFormat(s, ComplexFormat::Polar);
     EXPECT_EQ(s.Panel.Lines(), (std::vector<std::string>{kIncompleteWarning, kIncompleteWarning}));
 }
 
@@ -72,25 +72,25 @@ TEST(EditorTools, PolarToRectFollowsTheChosenFormat) {
     CalcState s = Fresh();
     s.MatrixA = {"5(30) 1"};
     s.MatrixB = {"2(90)"};
-    PolarToRect1Click(s);
+    PolarToRect(s, Operand::A);
     EXPECT_EQ(s.MatrixA, (EditorLines{"4.33+2.5i  1  ", ""}));
     EXPECT_EQ(s.MatrixB, (EditorLines{"2(90)"}));
-    PolarToRect2Click(s);
+    PolarToRect(s, Operand::B);
     EXPECT_EQ(s.MatrixB, (EditorLines{"0+2i  ", ""}));
 
     // With "polar" chosen the token is rebuilt in polar form, rounded.
     s.Settings.Format = ComplexFormat::Polar;
     s.MatrixA = {"5(30)"};
-    PolarToRect1Click(s);
+    PolarToRect(s, Operand::A);
     EXPECT_EQ(s.MatrixA, (EditorLines{"5(30.001)  ", ""}));
 }
 
 TEST(EditorTools, RectToPolarOnlyConvertsWithThePolarFormat) {
     CalcState s = Fresh();
-    RecttoPolar1Click(s);
+    RectToPolar(s, Operand::A);
     EXPECT_EQ(s.MatrixA, (EditorLines{"1+i  2  ", "3  -i  ", ""}));
     s.Settings.Format = ComplexFormat::Polar;
-    RecttoPolar2Click(s);
+    RectToPolar(s, Operand::B);
     EXPECT_EQ(s.MatrixB, (EditorLines{"-5  2(90)  ", ""}));
     EXPECT_EQ(s.MatrixA, (EditorLines{"1+i  2  ", "3  -i  ", ""}));
 }
@@ -98,7 +98,7 @@ TEST(EditorTools, RectToPolarOnlyConvertsWithThePolarFormat) {
 TEST(EditorTools, AFailedConversionKeepsTheEditor) {
     CalcState s = Fresh();
     s.MatrixA = {"5(30)", "a(1)"};
-    EXPECT_THROW(PolarToRect1Click(s), ConversionError);
+    EXPECT_THROW(PolarToRect(s, Operand::A), ConversionError);
     EXPECT_EQ(s.MatrixA, (EditorLines{"5(30)", "a(1)"}));
 }
 
@@ -106,10 +106,10 @@ TEST(EditorTools, MarkSwapsReplaceEveryMarkAndAlwaysNotify) {
     CalcState s = Fresh();
     s.Panel.AddLine("A=");
     s.Panel.AddLine("        1.5      2.25");
-    commatodot1Click(s);
+    PanelCommaToDot(s);
     EXPECT_EQ(s.Panel.Lines()[1], "        1.5      2.25");
     EXPECT_EQ(s.Notices, (std::vector<std::string>{"Successed!"}));
-    dottocomma1Click(s);
+    PanelDotToComma(s);
     EXPECT_EQ(s.Panel.Lines(), (std::vector<std::string>{"A=", "        1,5      2,25"}));
     EXPECT_EQ(s.Notices, (std::vector<std::string>{"Successed!", "Successed!"}));
     EXPECT_EQ(s.MatrixA, Fresh().MatrixA);
@@ -122,11 +122,11 @@ TEST(EditorTools, AlignWorksOnEachOfTheThreeEditors) {
     s.Panel.AddLine("A=");
     s.Panel.AddLine("");
     s.Panel.AddLine("          1          2");
-    Align1Click(s);
+    AlignEditor(s, Editor::MatrixA);
     EXPECT_EQ(s.MatrixA, (EditorLines{"1     -2.5  ", "10    3     "}));
-    Align2Click(s);
+    AlignEditor(s, Editor::MatrixB);
     EXPECT_EQ(s.MatrixB, (EditorLines{"7  8  "}));
-    Align3Click(s);
+    AlignEditor(s, Editor::Result);
     EXPECT_EQ(s.Panel.Lines(), (std::vector<std::string>{"A=  ", "1   2   "}));
 }
 

@@ -27,7 +27,7 @@
 #include "core/errors.h"
 #include "workspace/project_file.h"
 #include "workspace/replacing_file.h"
-#include "workspace/result_file.h"
+#include "workspace/text_files.h"
 #include "workspace/workspace_test_util.h"
 
 namespace quorvix {

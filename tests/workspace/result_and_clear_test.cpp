@@ -1,6 +1,6 @@
 // Saving the result panel and the clear commands.
-#include "workspace/clear.h"
-#include "workspace/result_file.h"
+#include "workspace/editor_tools.h"
+#include "workspace/text_files.h"
 
 #include <filesystem>
 #include <string>
@@ -80,7 +80,7 @@ TEST_F(ResultFileFolder, AFolderIsNotReplaced) {
 
 TEST(Clear, ClearingTheResultKeepsTheEditors) {
     CalcState s = WithResult();
-    ClearResult(s);
+    ClearEditor(s, Editor::Result);
     EXPECT_TRUE(s.Panel.Lines().empty());
     EXPECT_EQ(s.MatrixA, (EditorLines{"1 2"}));
     EXPECT_EQ(s.MatrixB, (EditorLines{"3"}));
@@ -88,19 +88,14 @@ TEST(Clear, ClearingTheResultKeepsTheEditors) {
 
 TEST(Clear, ClearingAnEditorChangesNothingElse) {
     CalcState s = WithResult();
-    s.Result.ResultMatrix = {{Scalar::Real(4.0)}};
-    s.Result.ResultRows = 1;
-    s.Result.ResultCols = 1;
     s.X = "2";
-    ClearMatrixA(s);
+    ClearEditor(s, Editor::MatrixA);
     EXPECT_TRUE(s.MatrixA.empty());
     EXPECT_EQ(s.MatrixB, (EditorLines{"3"}));
     EXPECT_EQ(s.Panel.Lines(), WithResult().Panel.Lines());
-    ASSERT_EQ(s.Result.ResultMatrix.size(), 1u);
-    EXPECT_EQ(ScalarToReal(s.Result.ResultMatrix[0][0]), 4.0);
     EXPECT_EQ(s.X, "2");
 
-    ClearMatrixB(s);
+    ClearEditor(s, Editor::MatrixB);
     EXPECT_TRUE(s.MatrixB.empty());
     EXPECT_EQ(s.Panel.Lines(), WithResult().Panel.Lines());
 }

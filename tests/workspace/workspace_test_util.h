@@ -71,15 +71,12 @@ struct Snapshot {
     long double Factor;
     ComplexFormat Format;
     char Mark;
-    ScalarKind CoefficientKind;
-    double CoefficientValue;
     std::vector<std::string> Panel;
     std::vector<std::string> Notices;
 
     explicit Snapshot(const CalcState& s)
         : A(s.MatrixA), B(s.MatrixB), X(s.X), Precision(s.Precision), Factor(s.Settings.RoundingFactor),
-          Format(s.Settings.Format), Mark(s.Settings.DecimalMark), CoefficientKind(s.Coefficient.Kind()),
-          CoefficientValue(ScalarToReal(s.Coefficient)), Panel(s.Panel.Lines()), Notices(s.Notices) {}
+          Format(s.Settings.Format), Mark(s.Settings.DecimalMark), Panel(s.Panel.Lines()), Notices(s.Notices) {}
     bool operator==(const Snapshot&) const = default;
 };
 

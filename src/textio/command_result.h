@@ -1,0 +1,61 @@
+#pragma once
+// What a command prints below its label. Each shape is printed by
+// WriteResult in its own way; a command builds the one it needs and hands it
+// over, so nothing of one command's numbers outlives it.
+#include <cstdint>
+#include <string>
+#include <variant>
+
+#include "core/matrice2.h"
+
+namespace quorvix {
+
+// A matrix, printed as a block of 10-character fields (complex-aware).
+struct MatrixResult {
+    RCOMat Matrix{};
+};
+
+// One value on a line of its own (complex-aware).
+struct ScalarResult {
+    Scalar Value{};
+};
+
+// "rows*cols".
+struct DimensionResult {
+    std::int32_t Rows = 0;
+    std::int32_t Cols = 0;
+};
+
+// Two factors of an operand with `Rows` rows and `Cols` columns, each under
+// its caption ("   L:"): the first printed Rows x Rows, the second Rows x
+// Cols. QR's R shows real parts only; the others are complex-aware.
+struct FactorPairResult {
+    const char* FirstName = "";   // "Q", "L"
+    const char* SecondName = "";  // "R", "U", "D"
+    RCOMat First{};
+    RCOMat Second{};
+    std::int32_t Rows = 0;
+    std::int32_t Cols = 0;
+    bool SecondRealOnly = false;
+};
+
+// A = U*S*V of an m x n matrix: U m x m, S m x n, V n x n, real parts only.
+struct SvdResult {
+    RCOMat U{};
+    RCOMat S{};
+    RCOMat V{};
+    std::int32_t Rows = 0;
+    std::int32_t Cols = 0;
+};
+
+// Eigenvalue k (1..Order) is Re[k] + Im[k]·i; entry 0 is not used.
+struct EigenResult {
+    RCoVecD Re{};
+    RCoVecD Im{};
+    std::int32_t Order = 0;
+};
+
+using CommandResult =
+    std::variant<MatrixResult, ScalarResult, DimensionResult, FactorPairResult, SvdResult, EigenResult>;
+
+}  // namespace quorvix
