@@ -121,8 +121,10 @@ void WriteJson(std::ostream& out, const CalcState& s, const std::optional<std::s
     out << ", \"results\": ";
     WriteJsonLines(out, s.Panel.Lines());
     out << ", \"error\": ";
-    if (error) WriteJsonString(out, *error);
-    else out << "null";
+    if (error)
+        WriteJsonString(out, *error);
+    else
+        out << "null";
     out << ", \"notices\": ";
     WriteJsonLines(out, s.Notices);
     out << "}\n";

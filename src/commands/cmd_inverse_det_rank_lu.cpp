@@ -78,14 +78,9 @@ void FactorLU(CalcState& s, Operand which) {
     SizeMatrix(result.Second, size.Rows, size.Cols);
     RCOMat m = ReadOperand(s, which, size);
     switch (MatLU(m, result.First, result.Second, size.Rows, size.Cols)) {
-        case -1:
-            Refuse(s, " Error: To Calculate LU, Matrix must be square!");
-            return;
-        case 0:
-            Refuse(s, " Error:  Calculate LU failed!");
-            return;
-        default:
-            PrintResult(s, result);
+        case -1: Refuse(s, " Error: To Calculate LU, Matrix must be square!"); return;
+        case 0: Refuse(s, " Error:  Calculate LU failed!"); return;
+        default: PrintResult(s, result);
     }
 }
 

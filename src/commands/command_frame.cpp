@@ -63,8 +63,6 @@ std::optional<RCOMat> ReadRealOperand(CalcState& state, Operand which, EditorSiz
 
 void RefuseComplexInput(CalcState& state) { Refuse(state, kRealMatrixNotice); }
 
-void PrintResult(CalcState& state, const CommandResult& result) {
-    WriteResult(result, state.Panel, state.Settings);
-}
+void PrintResult(CalcState& state, const CommandResult& result) { WriteResult(result, state.Panel, state.Settings); }
 
 }  // namespace quorvix

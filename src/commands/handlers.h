@@ -19,15 +19,15 @@ void TransposeMatrix(CalcState& s, Operand which);  // A', B'
 void TraceOfMatrix(CalcState& s, Operand which);    // Trace(A), Trace(B)
 
 // Computed in the command layer.
-void MultiplyElementwise(CalcState& s);                // A.*B
-void DivideElementwise(CalcState& s);                  // A./B
-void DivideMatrices(CalcState& s);                     // A/B = A*inv(B)
-void ScaleMatrix(CalcState& s, Operand which);         // A*x, B*x
-void PowerOfMatrix(CalcState& s, Operand which);       // A^x, B^x
-void LargestComponent(CalcState& s, Operand which);    // Max(A), Max(B)
-void SmallestComponent(CalcState& s, Operand which);   // Min(A), Min(B)
-void NormOfMatrix(CalcState& s, Operand which);        // Norm(A), Norm(B)
-void DimensionOfMatrix(CalcState& s, Operand which);   // Dim(A), Dim(B)
+void MultiplyElementwise(CalcState& s);               // A.*B
+void DivideElementwise(CalcState& s);                 // A./B
+void DivideMatrices(CalcState& s);                    // A/B = A*inv(B)
+void ScaleMatrix(CalcState& s, Operand which);        // A*x, B*x
+void PowerOfMatrix(CalcState& s, Operand which);      // A^x, B^x
+void LargestComponent(CalcState& s, Operand which);   // Max(A), Max(B)
+void SmallestComponent(CalcState& s, Operand which);  // Min(A), Min(B)
+void NormOfMatrix(CalcState& s, Operand which);       // Norm(A), Norm(B)
+void DimensionOfMatrix(CalcState& s, Operand which);  // Dim(A), Dim(B)
 
 // Inverse, determinant, rank and LU.
 void InvertMatrix(CalcState& s, Operand which);         // inv(A), inv(B)

@@ -4,10 +4,10 @@
 // the C library in a canonical "C" form, so the process locale never matters.
 #include "textio/locale_number.h"
 
-#include <cmath>
-#include <cstdlib>
 #include <langinfo.h>
 #include <locale.h>
+#include <cmath>
+#include <cstdlib>
 
 #include "core/errors.h"
 #include "core/fpu.h"

@@ -99,9 +99,7 @@ std::string FormatPolarPart(long double x, const OutputSettings& settings) {
     return FormatNumber(x, pointed);
 }
 
-bool ContainsSign(std::string_view s) {
-    return s.find_first_of("+-") != std::string_view::npos;
-}
+bool ContainsSign(std::string_view s) { return s.find_first_of("+-") != std::string_view::npos; }
 
 }  // namespace
 
@@ -204,14 +202,16 @@ std::string NormalizeDecimalMark(std::string_view text) {
     if (dot > comma) return out;  // '1,234.5' stays
     // Both, the point first: the two marks change places ('1.234,5' -> '1,234.5').
     for (char& c : out) {
-        if (c == ',') c = '.';
-        else if (c == '.') c = ',';
+        if (c == ',')
+            c = '.';
+        else if (c == '.')
+            c = ',';
     }
     return out;
 }
 
-void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
-                  const OutputSettings& settings, const ElementSink& store) {
+void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
+                  const ElementSink& store) {
     ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, const std::string& token) {
         store(i, j, ComplexFromText(NormalizeToken(token, settings)));
         return true;
@@ -241,14 +241,12 @@ bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t
     return real;
 }
 
-bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target,
-                    char decimalMark) {
-    return ReadRealElements(editor, rows, cols, decimalMark,
-                            [&](std::int32_t i, std::int32_t j, const Scalar& value) {
-                                const auto ui = static_cast<std::size_t>(i);
-                                const auto uj = static_cast<std::size_t>(j);
-                                if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
-                            });
+bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target, char decimalMark) {
+    return ReadRealElements(editor, rows, cols, decimalMark, [&](std::int32_t i, std::int32_t j, const Scalar& value) {
+        const auto ui = static_cast<std::size_t>(i);
+        const auto uj = static_cast<std::size_t>(j);
+        if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
+    });
 }
 
 }  // namespace quorvix

@@ -47,8 +47,8 @@ std::string NormalizeDecimalMark(std::string_view text);
 // Calls store(i, j, value) for every element the text supplies, row by row,
 // for the first `rows` non-blank lines and the first `cols` tokens of each.
 using ElementSink = std::function<void(std::int32_t, std::int32_t, const Scalar&)>;
-void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
-                  const OutputSettings& settings, const ElementSink& store);
+void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
+                  const ElementSink& store);
 // Complex reading into `target`, already sized rows x cols; every supplied
 // element becomes a complex Scalar, missing ones stay as they are (empty).
 void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target,
@@ -59,7 +59,6 @@ void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
 // at once with false (the caller writes kRealMatrixNotice).
 bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char decimalMark,
                       const ElementSink& store);
-bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target,
-                    char decimalMark);
+bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target, char decimalMark);
 
 }  // namespace quorvix

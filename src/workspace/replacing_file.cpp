@@ -1,13 +1,13 @@
 #include "workspace/replacing_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <random>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 #include "core/errors.h"
 

@@ -62,8 +62,8 @@ std::optional<Step> ParseStep(std::string_view word) {
             step.Kind = kind;
             step.Argument = std::string(word.substr(prefix.size()));
             // A file step needs a file name.
-            if (step.Argument.empty() && (kind == StepKind::Open || kind == StepKind::Save ||
-                                          kind == StepKind::SaveResult))
+            if (step.Argument.empty() &&
+                (kind == StepKind::Open || kind == StepKind::Save || kind == StepKind::SaveResult))
                 return std::nullopt;
             return step;
         }
@@ -73,33 +73,33 @@ std::optional<Step> ParseStep(std::string_view word) {
 
 void RunStep(CalcState& s, const Step& step) {
     switch (step.Kind) {
-    case StepKind::Operation: step.Op->Run(s); return;
-    case StepKind::Auto: RunAuto(s); return;
-    case StepKind::SetX: s.X = step.Argument; return;
-    case StepKind::SetPrecision:
-        s.Precision = step.Argument;
-        PrecisionChange(s.Precision, s.Settings);
-        return;
-    case StepKind::SetFormat:
-        SetComplexFormat(s, step.Argument == "polar" ? ComplexFormat::Polar : ComplexFormat::Rectangular);
-        return;
-    case StepKind::SetA: s.MatrixA = SplitEditorText(step.Argument); return;
-    case StepKind::SetB: s.MatrixB = SplitEditorText(step.Argument); return;
-    case StepKind::PolarToRectA: PolarToRect(s, Operand::A); return;
-    case StepKind::RectToPolarA: RectToPolar(s, Operand::A); return;
-    case StepKind::PolarToRectB: PolarToRect(s, Operand::B); return;
-    case StepKind::RectToPolarB: RectToPolar(s, Operand::B); return;
-    case StepKind::AlignA: AlignEditor(s, Editor::MatrixA); return;
-    case StepKind::AlignB: AlignEditor(s, Editor::MatrixB); return;
-    case StepKind::AlignR: AlignEditor(s, Editor::Result); return;
-    case StepKind::CommaToDot: PanelCommaToDot(s); return;
-    case StepKind::DotToComma: PanelDotToComma(s); return;
-    case StepKind::Clear: ClearEditor(s, Editor::Result); return;
-    case StepKind::ClearA: ClearEditor(s, Editor::MatrixA); return;
-    case StepKind::ClearB: ClearEditor(s, Editor::MatrixB); return;
-    case StepKind::Open: OpenProject(s, step.Argument); return;
-    case StepKind::Save: SaveProject(s, WithDefaultExtension(step.Argument, kProjectExtension)); return;
-    case StepKind::SaveResult: SaveResult(s, step.Argument); return;
+        case StepKind::Operation: step.Op->Run(s); return;
+        case StepKind::Auto: RunAuto(s); return;
+        case StepKind::SetX: s.X = step.Argument; return;
+        case StepKind::SetPrecision:
+            s.Precision = step.Argument;
+            PrecisionChange(s.Precision, s.Settings);
+            return;
+        case StepKind::SetFormat:
+            SetComplexFormat(s, step.Argument == "polar" ? ComplexFormat::Polar : ComplexFormat::Rectangular);
+            return;
+        case StepKind::SetA: s.MatrixA = SplitEditorText(step.Argument); return;
+        case StepKind::SetB: s.MatrixB = SplitEditorText(step.Argument); return;
+        case StepKind::PolarToRectA: PolarToRect(s, Operand::A); return;
+        case StepKind::RectToPolarA: RectToPolar(s, Operand::A); return;
+        case StepKind::PolarToRectB: PolarToRect(s, Operand::B); return;
+        case StepKind::RectToPolarB: RectToPolar(s, Operand::B); return;
+        case StepKind::AlignA: AlignEditor(s, Editor::MatrixA); return;
+        case StepKind::AlignB: AlignEditor(s, Editor::MatrixB); return;
+        case StepKind::AlignR: AlignEditor(s, Editor::Result); return;
+        case StepKind::CommaToDot: PanelCommaToDot(s); return;
+        case StepKind::DotToComma: PanelDotToComma(s); return;
+        case StepKind::Clear: ClearEditor(s, Editor::Result); return;
+        case StepKind::ClearA: ClearEditor(s, Editor::MatrixA); return;
+        case StepKind::ClearB: ClearEditor(s, Editor::MatrixB); return;
+        case StepKind::Open: OpenProject(s, step.Argument); return;
+        case StepKind::Save: SaveProject(s, WithDefaultExtension(step.Argument, kProjectExtension)); return;
+        case StepKind::SaveResult: SaveResult(s, step.Argument); return;
     }
 }
 

@@ -11,13 +11,13 @@
 namespace quorvix {
 
 enum class StepKind {
-    Operation,    // an operation button
-    Auto,         // "Auto"
-    SetX,         // x=TEXT
-    SetPrecision, // precision=TEXT
-    SetFormat,    // format=rect|polar
-    SetA,         // a=TEXT
-    SetB,         // b=TEXT
+    Operation,     // an operation button
+    Auto,          // "Auto"
+    SetX,          // x=TEXT
+    SetPrecision,  // precision=TEXT
+    SetFormat,     // format=rect|polar
+    SetA,          // a=TEXT
+    SetB,          // b=TEXT
     PolarToRectA,
     RectToPolarA,
     PolarToRectB,
@@ -30,9 +30,9 @@ enum class StepKind {
     Clear,
     ClearA,
     ClearB,
-    Open,         // open=FILE
-    Save,         // save=FILE
-    SaveResult,   // save-result=FILE
+    Open,        // open=FILE
+    Save,        // save=FILE
+    SaveResult,  // save-result=FILE
 };
 
 struct Step {

@@ -53,8 +53,8 @@ TEST(BasicCommands, MissingElementsAreZeroAfterAnEarlierCommand) {
     s.Panel.Clear();
     AddMatrices(s);
     EXPECT_EQ(s.Panel.Lines(),
-              Lines({"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "A+B=",
-                     "          2          3", "          4          1", ""}));
+              Lines({"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.",
+                     "A+B=", "          2          3", "          4          1", ""}));
 }
 
 TEST(BasicCommands, TraceOfNonSquareAndComplex) {

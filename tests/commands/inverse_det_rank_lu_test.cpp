@@ -68,8 +68,8 @@ TEST(InverseCommand, ExchangesAreUndone) {
 
 TEST(InverseCommand, IncompleteMatrixWarnsBeforeTheLabel) {
     EXPECT_EQ(PanelAfter(RunOf("inv(A)"), {"1 2", "3"}),
-              (Panel{"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "inv(A)=",
-                     "          0      0.333", "        0.5     -0.167", ""}));
+              (Panel{"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.",
+                     "inv(A)=", "          0      0.333", "        0.5     -0.167", ""}));
 }
 
 TEST(InverseCommand, BReadsMatrixB) {
@@ -103,8 +103,9 @@ TEST(InverseCommand, EarlierValuesNeverShowThrough) {
     s.Panel.Clear();
     s.MatrixA = {"4 0", "0"};
     InvertMatrix(s, Operand::A);
-    EXPECT_EQ(s.Panel.Lines(), (Panel{"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.",
-                                      "inv(A)", " Error: inv(A) has no result!", ""}));
+    EXPECT_EQ(s.Panel.Lines(),
+              (Panel{"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "inv(A)",
+                     " Error: inv(A) has no result!", ""}));
 }
 
 // ---- Det -------------------------------------------------------------------
@@ -112,7 +113,8 @@ TEST(InverseCommand, EarlierValuesNeverShowThrough) {
 TEST(DeterminantCommand, Values) {
     EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"1 2", "3 4"}), (Panel{"Det(A)=", "", "           -2", ""}));
     EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"2 1", "1 3"}), (Panel{"Det(A)=", "", "            5", ""}));
-    EXPECT_EQ(PanelAfter(RunOf("Det(B)"), {}, {"1 2 3", "4 5 6", "7 8 9"}), (Panel{"Det(B)=", "", "            0", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Det(B)"), {}, {"1 2 3", "4 5 6", "7 8 9"}),
+              (Panel{"Det(B)=", "", "            0", ""}));
     EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"1+i 2", "3 4-i"}), (Panel{"Det(A)=", "", "        -1+3i", ""}));
 }
 
@@ -130,7 +132,8 @@ TEST(DeterminantCommand, SquarenessIsCheckedBeforeReading) {
 }
 
 TEST(DeterminantCommand, EmptyEditorHasNoDeterminant) {
-    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {}), (Panel{"Det(A)", " Error: To Calculate Det(A), the Matrix is empty!", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {}),
+              (Panel{"Det(A)", " Error: To Calculate Det(A), the Matrix is empty!", ""}));
     EXPECT_EQ(PanelAfter(RunOf("Det(B)"), {"1"}, {"", "  "}),
               (Panel{"Det(B)", " Error: To Calculate Det(B), the Matrix is empty!", ""}));
 }
@@ -177,8 +180,8 @@ TEST(RankCommand, EmptyEditorHasRankZero) {
 
 TEST(LUCommand, FactorsOfFourThreeSixThree) {
     EXPECT_EQ(PanelAfter(RunOf("LU(A)"), {"4 3", "6 3"}),
-              (Panel{"LU(A)=", "", "   L:", "          1          0", "        1.5          1", "", "   U:",
-                     "          4          3", "          0       -1.5", ""}));
+              (Panel{"LU(A)=", "", "   L:", "          1          0", "        1.5          1", "",
+                     "   U:", "          4          3", "          0       -1.5", ""}));
 }
 
 TEST(LUCommand, NotSquareIsDecidedByTheRoutine) {
@@ -199,8 +202,8 @@ TEST(LUCommand, ZeroPivotFails) {
 
 TEST(LUCommand, ZeroLastPivotSucceeds) {
     EXPECT_EQ(PanelAfter(RunOf("LU(B)"), {}, {"1 2", "2 4"}),
-              (Panel{"LU(B)=", "", "   L:", "          1          0", "          2          1", "", "   U:",
-                     "          1          2", "          0          0", ""}));
+              (Panel{"LU(B)=", "", "   L:", "          1          0", "          2          1", "",
+                     "   U:", "          1          2", "          0          0", ""}));
 }
 
 TEST(LUCommand, EmptyEditorPrintsEmptyFactors) {

@@ -70,14 +70,15 @@ TEST(ElementwiseQuotient, StopsAtAZeroInB) {
     CalcState ragged = StateWith("2 4\n6 8", "2 4\n3");  // the missing element is not tested
     DivideElementwise(ragged);
     EXPECT_EQ(ragged.Panel.Lines(),
-              Lines({"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "A./B=",
-                     "          1          1", "          2          0", ""}));
+              Lines({"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.",
+                     "A./B=", "          1          1", "          2          0", ""}));
 }
 
 TEST(RightDivision, ShapesAndSingularDivisor) {
     CalcState s = StateWith("1 2 3\n4 5 6", "2 0 0\n0 4 0\n0 0 8");
     DivideMatrices(s);
-    EXPECT_EQ(s.Panel.Lines(), Lines({"A/B=", "        0.5        0.5      0.375", "          2       1.25       0.75", ""}));
+    EXPECT_EQ(s.Panel.Lines(),
+              Lines({"A/B=", "        0.5        0.5      0.375", "          2       1.25       0.75", ""}));
     CalcState wrong = StateWith("1 0 0\n0 1 0\n0 0 1", "1 2\n3 4\n5 6");
     DivideMatrices(wrong);
     EXPECT_EQ(wrong.Panel.Lines()[1], " Error: To Calculate A/B, B Should be square, and A(Col)=B(Row)!");
@@ -110,25 +111,53 @@ class Powers : public ::testing::TestWithParam<PowerCase> {};
 TEST_P(Powers, LabelAndResult) {
     const PowerCase& c = GetParam();
     CalcState s = c.onB ? StateWith("", c.matrix, c.x) : StateWith(c.matrix, "", c.x);
-    if (c.onB) PowerOfMatrix(s, Operand::B);
-    else PowerOfMatrix(s, Operand::A);
+    if (c.onB)
+        PowerOfMatrix(s, Operand::B);
+    else
+        PowerOfMatrix(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Exponents, Powers,
     ::testing::Values(
-        PowerCase{"zero_gives_identity", false, "0", "5 6\n7 8", {"A^(0)=", "          1          0", "          0          1", ""}},
-        PowerCase{"one_gives_operand", false, "1", "5 6\n7 8", {"A^(1)=", "          5          6", "          7          8", ""}},
-        PowerCase{"three_products", false, "3", "1 1\n0 1", {"A^(3)=", "          1          3", "          0          1", ""}},
-        PowerCase{"ties_to_even", false, "2.5", "1 1\n0 1", {"A^(2)=", "          1          2", "          0          1", ""}},
+        PowerCase{"zero_gives_identity",
+                  false,
+                  "0",
+                  "5 6\n7 8",
+                  {"A^(0)=", "          1          0", "          0          1", ""}},
+        PowerCase{"one_gives_operand",
+                  false,
+                  "1",
+                  "5 6\n7 8",
+                  {"A^(1)=", "          5          6", "          7          8", ""}},
+        PowerCase{"three_products",
+                  false,
+                  "3",
+                  "1 1\n0 1",
+                  {"A^(3)=", "          1          3", "          0          1", ""}},
+        PowerCase{"ties_to_even",
+                  false,
+                  "2.5",
+                  "1 1\n0 1",
+                  {"A^(2)=", "          1          2", "          0          1", ""}},
         PowerCase{"imaginary_part_ignored", false, "2+3i", "2", {"A^(2)=", "          4", ""}},
-        PowerCase{"minus_one_inverts", false, "-1", "2 0\n0 4", {"A^(-1)=", "        0.5          0", "          0       0.25", ""}},
-        PowerCase{"b_truncates", true, "2.9", "1 1\n0 1", {"B^(2)=", "          1          2", "          0          1", ""}},
-        PowerCase{"b_negative_two", true, "-2", "2 0\n0 1", {"B^(-2)=", "       0.25          0", "          0          1", ""}},
+        PowerCase{"minus_one_inverts",
+                  false,
+                  "-1",
+                  "2 0\n0 4",
+                  {"A^(-1)=", "        0.5          0", "          0       0.25", ""}},
+        PowerCase{
+            "b_truncates", true, "2.9", "1 1\n0 1", {"B^(2)=", "          1          2", "          0          1", ""}},
+        PowerCase{"b_negative_two",
+                  true,
+                  "-2",
+                  "2 0\n0 1",
+                  {"B^(-2)=", "       0.25          0", "          0          1", ""}},
         PowerCase{"b_negative_truncates", true, "-2.7", "2", {"B^(-2)=", "       0.25", ""}},
         PowerCase{"not_square", false, "2", "1 2", {"A^(2)", " Error: To Calculate A^x, A must be square! ", ""}},
-        PowerCase{"singular_negative", false, "-2", "1 2\n2 4", {"A^(-2)", " Error: To Calculate A^x, A is singular!", ""}}),
+        PowerCase{
+            "singular_negative", false, "-2", "1 2\n2 4", {"A^(-2)", " Error: To Calculate A^x, A is singular!", ""}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Powers, BReadsXAsAPlainNumber) {

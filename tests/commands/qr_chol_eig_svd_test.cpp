@@ -85,15 +85,15 @@ TEST(QRCommand, MatrixBPrintsWhatMatrixAPrints) {
 TEST(QRCommand, SingleColumn) {
     CalcState s = StateWith({"3", "4"});
     FactorQR(s, Operand::A);
-    EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)=", "", "   Q:", Row({"-0.6", "-0.8"}), Row({"-0.8", "0.6"}), "", "   R:",
-                                      Row({"-5"}), Row({"0"}), ""}));
+    EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)=", "", "   Q:", Row({"-0.6", "-0.8"}), Row({"-0.8", "0.6"}), "",
+                                      "   R:", Row({"-5"}), Row({"0"}), ""}));
 }
 
 TEST(QRCommand, ZeroFirstColumnIsLeftAlone) {
     CalcState s = StateWith({"0 1", "0 1"});
     FactorQR(s, Operand::A);
-    EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)=", "", "   Q:", Row({"1", "0"}), Row({"0", "1"}), "", "   R:",
-                                      Row({"0", "1"}), Row({"0", "1"}), ""}));
+    EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)=", "", "   Q:", Row({"1", "0"}), Row({"0", "1"}), "",
+                                      "   R:", Row({"0", "1"}), Row({"0", "1"}), ""}));
 }
 
 TEST(QRCommand, WideMatrixIsRefused) {
@@ -130,8 +130,8 @@ TEST(QRCommand, IncompleteMatrixGetsZeros) {
 TEST(CholCommand, PositiveDefinite) {
     CalcState s = StateWith({"4 2", "2 3"});
     FactorCholesky(s, Operand::A);
-    EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)=", "", "   L:", Row({"1", "0"}), Row({"0.5", "1"}), "", "   D:",
-                                      Row({"4", "0"}), Row({"0", "2"}), ""}));
+    EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)=", "", "   L:", Row({"1", "0"}), Row({"0.5", "1"}), "",
+                                      "   D:", Row({"4", "0"}), Row({"0", "2"}), ""}));
 }
 
 TEST(CholCommand, LowerTriangleIsNotReadAndBMatchesA) {
@@ -150,17 +150,17 @@ TEST(CholCommand, LowerTriangleIsNotReadAndBMatchesA) {
 TEST(CholCommand, IndefiniteIsAccepted) {
     CalcState s = StateWith({}, {"1 2", "2 1"});
     FactorCholesky(s, Operand::B);
-    EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(B)=", "", "   L:", Row({"1", "0"}), Row({"2", "1"}), "", "   D:",
-                                      Row({"1", "0"}), Row({"0", "-3"}), ""}));
+    EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(B)=", "", "   L:", Row({"1", "0"}), Row({"2", "1"}), "",
+                                      "   D:", Row({"1", "0"}), Row({"0", "-3"}), ""}));
 }
 
 TEST(CholCommand, ZeroPivot) {
     CalcState s = StateWith({"0 1", "1 0"}, {"0 0", "0 5"});
     FactorCholesky(s, Operand::A);
     FactorCholesky(s, Operand::B);
-    EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)", " No Cholesky decomposition!", "", "Chol(B)=", "", "   L:",
-                                      Row({"1", "0"}), Row({"1", "1"}), "", "   D:", Row({"0", "0"}),
-                                      Row({"0", "5"}), ""}));
+    EXPECT_EQ(s.Panel.Lines(),
+              (Lines{"Chol(A)", " No Cholesky decomposition!", "", "Chol(B)=", "", "   L:", Row({"1", "0"}),
+                     Row({"1", "1"}), "", "   D:", Row({"0", "0"}), Row({"0", "5"}), ""}));
 }
 
 TEST(CholCommand, NonSquareIsRefused) {
@@ -172,8 +172,8 @@ TEST(CholCommand, NonSquareIsRefused) {
 TEST(CholCommand, ComplexElements) {
     CalcState s = StateWith({"2i 1", "1 1"});
     FactorCholesky(s, Operand::A);
-    EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)=", "", "   L:", Row({"1", "0"}), Row({"-0.5i", "1"}), "", "   D:",
-                                      Row({"2i", "0"}), Row({"0", "1+0.5i"}), ""}));
+    EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)=", "", "   L:", Row({"1", "0"}), Row({"-0.5i", "1"}), "",
+                                      "   D:", Row({"2i", "0"}), Row({"0", "1+0.5i"}), ""}));
 }
 
 TEST(CholCommand, TinyPivotStopsWithTheDivisionError) {
@@ -257,7 +257,8 @@ TEST(EigCommand, IterationLimitShowsTheFoundValuesAndANotice) {
 }
 
 TEST(EigCommand, IterationLimitAfterAnEarlierRunShowsNoOldValue) {
-    CalcState s = StateWith({"1 0 0 0", "0 2 0 0", "0 0 3 0", "0 0 0 4"}, {"0 2 0 -1", "1 0 0 0", "0 1 0 0", "0 0 1 0"});
+    CalcState s =
+        StateWith({"1 0 0 0", "0 2 0 0", "0 0 3 0", "0 0 0 4"}, {"0 2 0 -1", "1 0 0 0", "0 1 0 0", "0 0 1 0"});
     EigenvaluesOfMatrix(s, Operand::A);
     s.Panel.Clear();
     EigenvaluesOfMatrix(s, Operand::B);
@@ -277,48 +278,90 @@ TEST(SvdCommand, TwoByTwo) {
     UsePrecision4(s);
     FactorSVD(s, Operand::A);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=", "", "   U:", Row({"-0.4046", "-0.9145"}), Row({"-0.9145", "0.4046"}),
-                                      "", "   S:", Row({"5.465", "0"}), Row({"0", "0.366"}), "", "   V:",
-                                      Row({"-0.576", "-0.8174"}), Row({"0.8174", "-0.576"}), ""}));
+                                      "", "   S:", Row({"5.465", "0"}), Row({"0", "0.366"}), "",
+                                      "   V:", Row({"-0.576", "-0.8174"}), Row({"0.8174", "-0.576"}), ""}));
 }
 
 TEST(SvdCommand, TwoByThree) {
     CalcState s = StateWith({"1 2 3", "4 5 6"});
     UsePrecision4(s);
     FactorSVD(s, Operand::A);
-    EXPECT_EQ(s.Panel.Lines(),
-              (Lines{"Svd(A)=", "", "   U:", Row({"-0.3863", "-0.9224"}), Row({"-0.9224", "0.3863"}), "", "   S:",
-                     Row({"9.508", "0", "0"}), Row({"0", "0.7729", "0"}), "", "   V:",
-                     Row({"-0.4287", "-0.5663", "-0.7039"}), Row({"0.806", "0.1124", "-0.5812"}),
-                     Row({"0.4082", "-0.8165", "0.4082"}), ""}));
+    EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=", "", "   U:", Row({"-0.3863", "-0.9224"}), Row({"-0.9224", "0.3863"}),
+                                      "", "   S:", Row({"9.508", "0", "0"}), Row({"0", "0.7729", "0"}), "",
+                                      "   V:", Row({"-0.4287", "-0.5663", "-0.7039"}),
+                                      Row({"0.806", "0.1124", "-0.5812"}), Row({"0.4082", "-0.8165", "0.4082"}), ""}));
 }
 
 TEST(SvdCommand, OrderedValuesAndSigns) {
     CalcState s = StateWith({"2 0", "0 3"}, {"-3"});
     FactorSVD(s, Operand::A);
     FactorSVD(s, Operand::B);
-    EXPECT_EQ(s.Panel.Lines(),
-              (Lines{"Svd(A)=", "", "   U:", Row({"0", "-1"}), Row({"1", "0"}), "", "   S:", Row({"3", "0"}),
-                     Row({"0", "2"}), "", "   V:", Row({"0", "1"}), Row({"-1", "0"}), "",
-                     "Svd(B)=", "", "   U:", Row({"1"}), "", "   S:", Row({"3"}), "", "   V:", Row({"-1"}), ""}));
+    EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=",
+                                      "",
+                                      "   U:",
+                                      Row({"0", "-1"}),
+                                      Row({"1", "0"}),
+                                      "",
+                                      "   S:",
+                                      Row({"3", "0"}),
+                                      Row({"0", "2"}),
+                                      "",
+                                      "   V:",
+                                      Row({"0", "1"}),
+                                      Row({"-1", "0"}),
+                                      "",
+                                      "Svd(B)=",
+                                      "",
+                                      "   U:",
+                                      Row({"1"}),
+                                      "",
+                                      "   S:",
+                                      Row({"3"}),
+                                      "",
+                                      "   V:",
+                                      Row({"-1"}),
+                                      ""}));
 }
 
 TEST(SvdCommand, TallAndWideShapes) {
     CalcState s = StateWith({"3", "4", "0"}, {"3 4"});
     FactorSVD(s, Operand::A);
     FactorSVD(s, Operand::B);
-    EXPECT_EQ(s.Panel.Lines(),
-              (Lines{"Svd(A)=", "", "   U:", Row({"-0.6", "0", "0"}), Row({"-0.8", "0", "0"}), Row({"0", "0", "0"}), "",
-                     "   S:", Row({"5"}), Row({"0"}), Row({"0"}), "", "   V:", Row({"-1"}), "",
-                     "Svd(B)=", "", "   U:", Row({"1"}), "", "   S:", Row({"5", "0"}), "", "   V:",
-                     Row({"0.6", "0.8"}), Row({"-0.8", "0.6"}), ""}));
+    EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=",
+                                      "",
+                                      "   U:",
+                                      Row({"-0.6", "0", "0"}),
+                                      Row({"-0.8", "0", "0"}),
+                                      Row({"0", "0", "0"}),
+                                      "",
+                                      "   S:",
+                                      Row({"5"}),
+                                      Row({"0"}),
+                                      Row({"0"}),
+                                      "",
+                                      "   V:",
+                                      Row({"-1"}),
+                                      "",
+                                      "Svd(B)=",
+                                      "",
+                                      "   U:",
+                                      Row({"1"}),
+                                      "",
+                                      "   S:",
+                                      Row({"5", "0"}),
+                                      "",
+                                      "   V:",
+                                      Row({"0.6", "0.8"}),
+                                      Row({"-0.8", "0.6"}),
+                                      ""}));
 }
 
 TEST(SvdCommand, ZeroMatrix) {
     CalcState s = StateWith({"0 0", "0 0"});
     FactorSVD(s, Operand::A);
-    EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=", "", "   U:", Row({"1", "0"}), Row({"0", "1"}), "", "   S:",
-                                      Row({"0", "0"}), Row({"0", "0"}), "", "   V:", Row({"1", "0"}),
-                                      Row({"0", "1"}), ""}));
+    EXPECT_EQ(s.Panel.Lines(),
+              (Lines{"Svd(A)=", "", "   U:", Row({"1", "0"}), Row({"0", "1"}), "", "   S:", Row({"0", "0"}),
+                     Row({"0", "0"}), "", "   V:", Row({"1", "0"}), Row({"0", "1"}), ""}));
 }
 
 TEST(SvdCommand, MatrixBPrintsWhatMatrixAPrints) {

@@ -39,10 +39,11 @@
 //     converted, the others are untouched);
 //   - a failed open changes nothing; a saved project opens again; a saved
 //     result file holds the panel's text.
+#include <unistd.h>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
-#include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
@@ -55,7 +56,6 @@
 #include <string>
 #include <string_view>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 #include "commands/calc_state.h"
@@ -81,8 +81,8 @@ constexpr std::int32_t kMaxCols = 12;
 constexpr std::size_t kMaxSteps = 48;
 constexpr char kFieldSeparator = '\x1e';
 
-std::string g_current;  // the step being checked, for the failure report
-int g_cancels = 0;      // steps of this input that the watchdog cancelled
+std::string g_current;          // the step being checked, for the failure report
+int g_cancels = 0;              // steps of this input that the watchdog cancelled
 constexpr int kMaxCancels = 2;  // then the input has shown what it can
 
 [[noreturn]] void Fail(const char* what, std::string_view detail = {}) {
@@ -246,8 +246,8 @@ const std::vector<StepWord>& StepWords() {
         std::vector<StepWord> w;
         for (const Operation& op : Operations()) w.push_back({op.Step});
         for (const char* plain : {"Auto", "format=rect", "format=polar", "polar-to-rect-a", "rect-to-polar-a",
-                                  "polar-to-rect-b", "rect-to-polar-b", "align-a", "align-b", "align-r",
-                                  "comma-to-dot", "dot-to-comma", "clear", "clear-a", "clear-b"})
+                                  "polar-to-rect-b", "rect-to-polar-b", "align-a", "align-b", "align-r", "comma-to-dot",
+                                  "dot-to-comma", "clear", "clear-a", "clear-b"})
             w.push_back({plain});
         for (const char* prefix : {"x=", "precision=", "a=", "b="}) w.push_back({prefix, Takes::Value});
         const Folder& f = TheFolder();
@@ -277,8 +277,7 @@ struct Snapshot {
         : A(s.MatrixA), B(s.MatrixB), X(s.X), Precision(s.Precision), Factor(s.Settings.RoundingFactor),
           Format(s.Settings.Format), Mark(s.Settings.DecimalMark), Panel(s.Panel.Lines()) {}
     bool SameInputs(const CalcState& s) const {
-        return A == s.MatrixA && B == s.MatrixB && X == s.X && Precision == s.Precision &&
-               SameSettings(s);
+        return A == s.MatrixA && B == s.MatrixB && X == s.X && Precision == s.Precision && SameSettings(s);
     }
     bool SameSettings(const CalcState& s) const {
         // The factor compared bit for bit (a nan never gets here: it would be refused).
@@ -293,15 +292,18 @@ bool WithinBounds(const EditorLines& editor) {
 }
 
 constexpr std::string_view kParseReasons[] = {
-    "Could not parse real portion [", "Could not parse required '+' (or '-') symbol [",
-    "Could not parse imaginary portion [", "Could not parse required 'i' symbol [", "Unexpected characters [",
+    "Could not parse real portion [",
+    "Could not parse required '+' (or '-') symbol [",
+    "Could not parse imaginary portion [",
+    "Could not parse required 'i' symbol [",
+    "Unexpected characters [",
 };
 
 // `quotesNul`: a text the message may quote holds a NUL byte, which ends the
 // message as the user sees it (the error's text is a C string).
 bool KnownMessage(std::string_view m, bool cancelled, bool quotesNul) {
-    if (m == kOverflowMessage || m == kZeroDivideMessage || m == kInvalidOpMessage ||
-        m == kComplexDivisionMessage || m == kInvalidVariantOpMessage)
+    if (m == kOverflowMessage || m == kZeroDivideMessage || m == kInvalidOpMessage || m == kComplexDivisionMessage ||
+        m == kInvalidVariantOpMessage)
         return true;
     if (m == kCancelledMessage) return cancelled;
     for (std::string_view reason : kParseReasons)
@@ -357,8 +359,7 @@ void CheckOperationLines(const Operation& op, const Snapshot& before, const Calc
           k < lines.size() ? lines[k] : "");
     if (raised) return;
     if (lines[k].ends_with("=")) return;
-    Check(k + 1 < lines.size() && IsRefusal(lines[k + 1]),
-          "no result and no message after the label", lines[k]);
+    Check(k + 1 < lines.size() && IsRefusal(lines[k + 1]), "no result and no message after the label", lines[k]);
     Check(lines.back().empty() || lines.back() == " ", "a refusal does not end with its empty line");
 }
 
@@ -387,12 +388,15 @@ void CheckFailedFormatSwitch(const Snapshot& before, const CalcState& s) {
             Check(now == old, what);
         }
     };
-    expect(before.X, s.X, [&] { return ConvertToken(before.X, conversion, s.Settings); },
-           "a failed format switch changed x wrongly");
-    expect(before.A, s.MatrixA, [&] { return RewriteEditor(before.A, conversion, s.Settings, scratch); },
-           "a failed format switch changed Matrix A wrongly");
-    expect(before.B, s.MatrixB, [&] { return RewriteEditor(before.B, conversion, s.Settings, scratch); },
-           "a failed format switch changed Matrix B wrongly");
+    expect(
+        before.X, s.X, [&] { return ConvertToken(before.X, conversion, s.Settings); },
+        "a failed format switch changed x wrongly");
+    expect(
+        before.A, s.MatrixA, [&] { return RewriteEditor(before.A, conversion, s.Settings, scratch); },
+        "a failed format switch changed Matrix A wrongly");
+    expect(
+        before.B, s.MatrixB, [&] { return RewriteEditor(before.B, conversion, s.Settings, scratch); },
+        "a failed format switch changed Matrix B wrongly");
     Check(failed, "a format switch raised but every conversion succeeds on its own");
 }
 
@@ -436,7 +440,9 @@ bool RunAndCheck(CalcState& s, const std::string& word) {
     if (cancelled) ++g_cancels;
     const bool raised = error.has_value();
     if (raised) {
-        const auto hasNul = [](const auto& text) { return std::string_view(text).find('\0') != std::string_view::npos; };
+        const auto hasNul = [](const auto& text) {
+            return std::string_view(text).find('\0') != std::string_view::npos;
+        };
         const bool quotesNul = hasNul(before.X) || hasNul(before.Precision) || hasNul(step->Argument) ||
                                std::any_of(before.A.begin(), before.A.end(), hasNul) ||
                                std::any_of(before.B.begin(), before.B.end(), hasNul);
@@ -445,85 +451,85 @@ bool RunAndCheck(CalcState& s, const std::string& word) {
     CheckPanelText(s);
 
     switch (step->Kind) {
-    case StepKind::Operation:
-        Check(before.SameInputs(s), "an operation changed the editors, x, the precision or the settings");
-        CheckPanelGrew(before, s);
-        CheckOperationLines(*step->Op, before, s, raised);
-        break;
-    case StepKind::Auto:
-        Check(before.SameInputs(s), "Auto changed the editors, x, the precision or the settings");
-        break;
-    case StepKind::SetX:
-    case StepKind::SetA:
-    case StepKind::SetB:
-        Check(!raised && s.Panel.Lines() == before.Panel, "setting a text changed the panel");
-        break;
-    case StepKind::SetPrecision:
-        Check(s.Panel.Lines() == before.Panel && s.MatrixA == before.A && s.MatrixB == before.B,
-              "the precision changed the panel or an editor");
-        if (raised) Check(before.SameSettings(s), "a refused precision changed the settings");
-        break;
-    case StepKind::SetFormat:
-        CheckPanelGrew(before, s);
-        if (raised) CheckFailedFormatSwitch(before, s);
-        break;
-    case StepKind::PolarToRectA:
-    case StepKind::RectToPolarA:
-    case StepKind::AlignA:
-        CheckPanelGrew(before, s);
-        Check(s.MatrixB == before.B && s.X == before.X && before.SameSettings(s), "a Matrix A tool changed more");
-        if (raised) Check(s.MatrixA == before.A, "a failed Matrix A tool changed Matrix A");
-        break;
-    case StepKind::PolarToRectB:
-    case StepKind::RectToPolarB:
-    case StepKind::AlignB:
-        CheckPanelGrew(before, s);
-        Check(s.MatrixA == before.A && s.X == before.X && before.SameSettings(s), "a Matrix B tool changed more");
-        if (raised) Check(s.MatrixB == before.B, "a failed Matrix B tool changed Matrix B");
-        break;
-    case StepKind::AlignR:
-        Check(!raised && before.SameInputs(s), "aligning the panel changed more than the panel");
-        Check(s.Panel.LineCount() <= before.Panel.size() && AllTokens(s.Panel.Lines()) == AllTokens(before.Panel),
-              "aligning the panel changed its tokens");
-        break;
-    case StepKind::CommaToDot:
-    case StepKind::DotToComma: {
-        Check(!raised && before.SameInputs(s), "a mark swap changed more than the panel");
-        const auto& now = s.Panel.Lines();
-        Check(now.size() == before.Panel.size(), "a mark swap changed the line count");
-        const char gone = step->Kind == StepKind::CommaToDot ? ',' : '.';
-        for (std::size_t k = 0; k < now.size(); ++k)
-            Check(now[k].size() == before.Panel[k].size() && now[k].find(gone) == std::string::npos,
-                  "a mark swap left a mark or changed a line's length", now[k]);
-        break;
-    }
-    case StepKind::Clear:
-        Check(!raised && s.Panel.LineCount() == 0 && before.SameInputs(s), "clearing the panel changed more");
-        break;
-    case StepKind::ClearA:
-        Check(!raised && s.MatrixA.empty() && s.MatrixB == before.B && s.Panel.Lines() == before.Panel,
-              "clearing Matrix A changed more");
-        break;
-    case StepKind::ClearB:
-        Check(!raised && s.MatrixB.empty() && s.MatrixA == before.A && s.Panel.Lines() == before.Panel,
-              "clearing Matrix B changed more");
-        break;
-    case StepKind::Open:
-        Check(s.Panel.Lines() == before.Panel, "opening a project changed the panel");
-        if (raised) Check(before.SameInputs(s), "a failed open changed the state");
-        if (!WithinBounds(s.MatrixA) || !WithinBounds(s.MatrixB)) return false;
-        break;
-    case StepKind::Save: {
-        Check(before.SameInputs(s), "saving a project changed the editors or settings");
-        CheckPanelGrew(before, s);
-        const std::string path = WithDefaultExtension(step->Argument, kProjectExtension);
-        if (!raised) CheckSavedProjectOpens(s, path);
-        break;
-    }
-    case StepKind::SaveResult:
-        Check(before.SameInputs(s) && s.Panel.Lines() == before.Panel, "saving the result changed the state");
-        if (!raised) Check(ReadFile(step->Argument) == s.Panel.Text("\r\n"), "the result file is not the panel");
-        break;
+        case StepKind::Operation:
+            Check(before.SameInputs(s), "an operation changed the editors, x, the precision or the settings");
+            CheckPanelGrew(before, s);
+            CheckOperationLines(*step->Op, before, s, raised);
+            break;
+        case StepKind::Auto:
+            Check(before.SameInputs(s), "Auto changed the editors, x, the precision or the settings");
+            break;
+        case StepKind::SetX:
+        case StepKind::SetA:
+        case StepKind::SetB:
+            Check(!raised && s.Panel.Lines() == before.Panel, "setting a text changed the panel");
+            break;
+        case StepKind::SetPrecision:
+            Check(s.Panel.Lines() == before.Panel && s.MatrixA == before.A && s.MatrixB == before.B,
+                  "the precision changed the panel or an editor");
+            if (raised) Check(before.SameSettings(s), "a refused precision changed the settings");
+            break;
+        case StepKind::SetFormat:
+            CheckPanelGrew(before, s);
+            if (raised) CheckFailedFormatSwitch(before, s);
+            break;
+        case StepKind::PolarToRectA:
+        case StepKind::RectToPolarA:
+        case StepKind::AlignA:
+            CheckPanelGrew(before, s);
+            Check(s.MatrixB == before.B && s.X == before.X && before.SameSettings(s), "a Matrix A tool changed more");
+            if (raised) Check(s.MatrixA == before.A, "a failed Matrix A tool changed Matrix A");
+            break;
+        case StepKind::PolarToRectB:
+        case StepKind::RectToPolarB:
+        case StepKind::AlignB:
+            CheckPanelGrew(before, s);
+            Check(s.MatrixA == before.A && s.X == before.X && before.SameSettings(s), "a Matrix B tool changed more");
+            if (raised) Check(s.MatrixB == before.B, "a failed Matrix B tool changed Matrix B");
+            break;
+        case StepKind::AlignR:
+            Check(!raised && before.SameInputs(s), "aligning the panel changed more than the panel");
+            Check(s.Panel.LineCount() <= before.Panel.size() && AllTokens(s.Panel.Lines()) == AllTokens(before.Panel),
+                  "aligning the panel changed its tokens");
+            break;
+        case StepKind::CommaToDot:
+        case StepKind::DotToComma: {
+            Check(!raised && before.SameInputs(s), "a mark swap changed more than the panel");
+            const auto& now = s.Panel.Lines();
+            Check(now.size() == before.Panel.size(), "a mark swap changed the line count");
+            const char gone = step->Kind == StepKind::CommaToDot ? ',' : '.';
+            for (std::size_t k = 0; k < now.size(); ++k)
+                Check(now[k].size() == before.Panel[k].size() && now[k].find(gone) == std::string::npos,
+                      "a mark swap left a mark or changed a line's length", now[k]);
+            break;
+        }
+        case StepKind::Clear:
+            Check(!raised && s.Panel.LineCount() == 0 && before.SameInputs(s), "clearing the panel changed more");
+            break;
+        case StepKind::ClearA:
+            Check(!raised && s.MatrixA.empty() && s.MatrixB == before.B && s.Panel.Lines() == before.Panel,
+                  "clearing Matrix A changed more");
+            break;
+        case StepKind::ClearB:
+            Check(!raised && s.MatrixB.empty() && s.MatrixA == before.A && s.Panel.Lines() == before.Panel,
+                  "clearing Matrix B changed more");
+            break;
+        case StepKind::Open:
+            Check(s.Panel.Lines() == before.Panel, "opening a project changed the panel");
+            if (raised) Check(before.SameInputs(s), "a failed open changed the state");
+            if (!WithinBounds(s.MatrixA) || !WithinBounds(s.MatrixB)) return false;
+            break;
+        case StepKind::Save: {
+            Check(before.SameInputs(s), "saving a project changed the editors or settings");
+            CheckPanelGrew(before, s);
+            const std::string path = WithDefaultExtension(step->Argument, kProjectExtension);
+            if (!raised) CheckSavedProjectOpens(s, path);
+            break;
+        }
+        case StepKind::SaveResult:
+            Check(before.SameInputs(s) && s.Panel.Lines() == before.Panel, "saving the result changed the state");
+            if (!raised) Check(ReadFile(step->Argument) == s.Panel.Text("\r\n"), "the result file is not the panel");
+            break;
     }
     return true;
 }

@@ -101,7 +101,8 @@ void CheckConversionMessage(std::string_view token, std::string_view message) {
     if (!message.starts_with("'") || !message.ends_with(kTail) || message.size() < 1 + kTail.size())
         Fail("unknown conversion message", token, message);
     const std::string_view quoted = message.substr(1, message.size() - 1 - kTail.size());
-    if (token.find(quoted) == std::string_view::npos) Fail("conversion message names no piece of the token", token, message);
+    if (token.find(quoted) == std::string_view::npos)
+        Fail("conversion message names no piece of the token", token, message);
 }
 
 void CheckArithmeticMessage(std::string_view text, std::string_view message) {
@@ -109,7 +110,9 @@ void CheckArithmeticMessage(std::string_view text, std::string_view message) {
         Fail("unknown arithmetic message", text, message);
 }
 
-bool Flushed(double part) { return std::isfinite(part) && (part == 0.0 ? !std::signbit(part) : std::fabs(part) > 1e-12); }
+bool Flushed(double part) {
+    return std::isfinite(part) && (part == 0.0 ? !std::signbit(part) : std::fabs(part) > 1e-12);
+}
 
 void CheckValue(std::string_view text, const Scalar& v) {
     if (!IsComplex(v)) Fail("parsed value is not complex", text, "");
@@ -126,7 +129,8 @@ void CheckValue(std::string_view text, const Scalar& v) {
         if (!close(re, RealPart(again)) || !close(im, ImagPart(again)))
             Fail("general text form reads back as another value", text, general);
     } catch (const ArithmeticError& e) {
-        if (std::string_view(e.what()) != kOverflowMessage || std::fmax(std::fabs(re), std::fabs(im)) < 1.7976931348623e308)
+        if (std::string_view(e.what()) != kOverflowMessage ||
+            std::fmax(std::fabs(re), std::fabs(im)) < 1.7976931348623e308)
             Fail("general text form cannot be read back", text, general);
     } catch (const ComplexParseError& e) {
         Fail("general text form is refused by the parser", text, e.what());

@@ -12,8 +12,8 @@ constexpr int kN = 200;
 
 TEST(AutoStressLarge, RandomReal200Completes) {
     std::mt19937_64 rng(Seed() * 1000003u + 200);
-    const AutoRun run = RunAutoAndCheck(RealText(RandomMatrix(kN, kN, rng)), RealText(RandomMatrix(kN, kN, rng)),
-                                        "2", "3");
+    const AutoRun run =
+        RunAutoAndCheck(RealText(RandomMatrix(kN, kN, rng)), RealText(RandomMatrix(kN, kN, rng)), "2", "3");
     Report("random real 200x200", run);
     EXPECT_FALSE(run.Error.has_value());
 }

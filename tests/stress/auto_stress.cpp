@@ -1,5 +1,6 @@
 #include "stress/auto_stress.h"
 
+#include <sys/resource.h>
 #include <algorithm>
 #include <chrono>
 #include <cinttypes>
@@ -7,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
-#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -65,8 +65,8 @@ std::string Number(double v) {
     return buf;
 }
 
-const std::vector<std::string_view> kFloatingPointMessages = {kOverflowMessage, kZeroDivideMessage,
-                                                              kInvalidOpMessage, kComplexDivisionMessage};
+const std::vector<std::string_view> kFloatingPointMessages = {kOverflowMessage, kZeroDivideMessage, kInvalidOpMessage,
+                                                              kComplexDivisionMessage};
 
 bool IsRefusal(const std::string& line) {
     return line.rfind(" Error:", 0) == 0 || line.rfind(" Notice:", 0) == 0 || line.rfind(" No Cholesky", 0) == 0;
@@ -105,15 +105,13 @@ void CheckPanel(const CalcState& s, AutoRun& run) {
         const Operation& op = ops[run.Commands++];
         ASSERT_TRUE(NamesCommand(line, op)) << "line " << k << " is '" << line << "', expected " << op.Label;
         const bool printed = line.back() == '=';
-        const bool last = run.Commands == ops.size() || std::none_of(lines.begin() + static_cast<long>(k) + 1,
-                                                                      lines.end(), [](const std::string& l) {
-                                                                          return !l.empty() && l[0] != ' ' &&
-                                                                                 l.rfind("Warning", 0) != 0;
-                                                                      });
+        const bool last = run.Commands == ops.size() ||
+                          std::none_of(lines.begin() + static_cast<long>(k) + 1, lines.end(), [](const std::string& l) {
+                              return !l.empty() && l[0] != ' ' && l.rfind("Warning", 0) != 0;
+                          });
         if (!printed && !(last && run.Error)) {
             ASSERT_LT(k + 1, lines.size());
-            EXPECT_TRUE(IsRefusal(lines[k + 1])) << op.Label << " has neither a result nor a message: "
-                                                 << lines[k + 1];
+            EXPECT_TRUE(IsRefusal(lines[k + 1])) << op.Label << " has neither a result nor a message: " << lines[k + 1];
         }
     }
 }
@@ -149,7 +147,8 @@ EditorLines ComplexText(const Matrix& re, const Matrix& im) {
     return lines;
 }
 
-AutoRun RunAutoAndCheck(const EditorLines& a, const EditorLines& b, const std::string& x, const std::string& precision) {
+AutoRun RunAutoAndCheck(const EditorLines& a, const EditorLines& b, const std::string& x,
+                        const std::string& precision) {
     CalcState s;
     s.MatrixA = a;
     s.MatrixB = b;

@@ -39,7 +39,7 @@ struct AutoRun {
     std::size_t Commands = 0;          // labels written
     std::size_t PanelLines = 0;
     double Seconds = 0.0;
-    long PeakKiB = 0;                  // the process's peak resident memory after the run
+    long PeakKiB = 0;  // the process's peak resident memory after the run
 };
 
 // Runs Auto on A, B and x and checks the rules above with gtest assertions.

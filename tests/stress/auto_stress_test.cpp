@@ -15,8 +15,8 @@ std::mt19937_64 Rng(std::uint64_t salt) { return std::mt19937_64(Seed() * 100000
 
 TEST(AutoStress, RandomReal50Completes) {
     auto rng = Rng(1);
-    const AutoRun run = RunAutoAndCheck(RealText(RandomMatrix(kN, kN, rng)), RealText(RandomMatrix(kN, kN, rng)),
-                                        "3", "3");
+    const AutoRun run =
+        RunAutoAndCheck(RealText(RandomMatrix(kN, kN, rng)), RealText(RandomMatrix(kN, kN, rng)), "3", "3");
     Report("random real 50x50", run);
     EXPECT_FALSE(run.Error.has_value());
 }
@@ -40,7 +40,7 @@ TEST(AutoStress, ZeroAndRepeatedRows50) {
     Matrix a = RandomMatrix(kN, kN, rng);
     Matrix b = RandomMatrix(kN, kN, rng);
     for (int i = 0; i < kN; i += 5) a[i].assign(kN, 0.0);  // every fifth row zero
-    for (int i = 1; i < kN; i += 2) b[i] = b[i - 1];        // every row twice
+    for (int i = 1; i < kN; i += 2) b[i] = b[i - 1];       // every row twice
     const AutoRun run = RunAutoAndCheck(RealText(a), RealText(b), "-3", "3");
     Report("zero and repeated rows 50x50", run);
     // Nothing here can overflow: a singular matrix is refused, not an error.
@@ -90,8 +90,8 @@ TEST(AutoStress, ComplexNearOverflow) {
 
 TEST(AutoStress, WideAndTallShapes) {
     auto rng = Rng(8);
-    const AutoRun run = RunAutoAndCheck(RealText(RandomMatrix(1, kN, rng)), RealText(RandomMatrix(kN, 3, rng)),
-                                        "2", "3");
+    const AutoRun run =
+        RunAutoAndCheck(RealText(RandomMatrix(1, kN, rng)), RealText(RandomMatrix(kN, 3, rng)), "2", "3");
     Report("1x50 and 50x3", run);
     EXPECT_FALSE(run.Error.has_value());
 }

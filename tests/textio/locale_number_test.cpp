@@ -1,8 +1,8 @@
 // The locale number conversion, the integer conversion and the locale's mark.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <locale.h>
+#include <clocale>
 #include <cstdlib>
 #include <string>
 
@@ -75,7 +75,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LocaleNumber, NulIsNotABlank) {
     EXPECT_THROW(LocaleToExtended(std::string("1\0", 2), '.'), ConversionError);
-    EXPECT_THROW(LocaleToExtended(std::string("\0" "1", 2), '.'), ConversionError);
+    EXPECT_THROW(LocaleToExtended(std::string("\0"
+                                              "1",
+                                              2),
+                                  '.'),
+                 ConversionError);
 }
 
 TEST(LocaleNumber, DoubleOverflowIsTheOverflowError) {
@@ -148,8 +152,10 @@ public:
         setenv(name, value, 1);
     }
     ~ScopedEnv() {
-        if (had_) setenv(name_, old_.c_str(), 1);
-        else unsetenv(name_);
+        if (had_)
+            setenv(name_, old_.c_str(), 1);
+        else
+            unsetenv(name_);
     }
 
 private:

@@ -51,27 +51,30 @@ TEST_P(SplitRows, SplitsAndCounts) {
     EXPECT_EQ(CountTokens(row.line), static_cast<std::int32_t>(row.tokens.size()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SplitRows,
-    ::testing::Values(
-        SplitRow{"Empty", "", {}}, SplitRow{"Blanks", "   \t ", {}}, SplitRow{"Plain", "1 2 3", {"1", "2", "3"}},
-        SplitRow{"RunsAndEnds", "  1   -2.5\t\t3+4i  ", {"1", "-2.5", "3+4i"}},
-        SplitRow{"Tabs", "1\t2", {"1", "2"}},
-        SplitRow{"ControlCharacters", "1\x01" "2\x1f" "3\r", {"1", "2", "3"}},
-        // NUL is not a separator: it belongs to the token.
-        SplitRow{"Nul", std::string("1\0 2", 4), {std::string("1\0", 2), "2"}},
-        SplitRow{"HighBytes", "\xc3\xa9 5 \x7f", {"\xc3\xa9", "5", "\x7f"}},
-        SplitRow{"Quoted", "\"1 2\" 3", {"1 2", "3"}},
-        SplitRow{"DoubledQuote", "\"a\"\"b\" c", {"a\"b", "c"}},
-        SplitRow{"EmptyQuoted", "\"\" 1", {"", "1"}},
-        // An unbalanced opening quote runs to the end of the line.
-        SplitRow{"Unbalanced", "1 \"2 3", {"1", "2 3"}},
-        SplitRow{"UnbalancedAfterDoubled", "\"a\"\"b c", {"a\"b c"}},
-        // A character right after a closing quote starts the next token.
-        SplitRow{"AfterClosingQuote", "\"1\"2", {"1", "2"}},
-        // A quote inside a token is an ordinary character.
-        SplitRow{"InnerQuote", "1\"2 3\"", {"1\"2", "3\""}}),
-    [](const ::testing::TestParamInfo<SplitRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, SplitRows,
+                         ::testing::Values(SplitRow{"Empty", "", {}}, SplitRow{"Blanks", "   \t ", {}},
+                                           SplitRow{"Plain", "1 2 3", {"1", "2", "3"}},
+                                           SplitRow{"RunsAndEnds", "  1   -2.5\t\t3+4i  ", {"1", "-2.5", "3+4i"}},
+                                           SplitRow{"Tabs", "1\t2", {"1", "2"}},
+                                           SplitRow{"ControlCharacters",
+                                                    "1\x01"
+                                                    "2\x1f"
+                                                    "3\r",
+                                                    {"1", "2", "3"}},
+                                           // NUL is not a separator: it belongs to the token.
+                                           SplitRow{"Nul", std::string("1\0 2", 4), {std::string("1\0", 2), "2"}},
+                                           SplitRow{"HighBytes", "\xc3\xa9 5 \x7f", {"\xc3\xa9", "5", "\x7f"}},
+                                           SplitRow{"Quoted", "\"1 2\" 3", {"1 2", "3"}},
+                                           SplitRow{"DoubledQuote", "\"a\"\"b\" c", {"a\"b", "c"}},
+                                           SplitRow{"EmptyQuoted", "\"\" 1", {"", "1"}},
+                                           // An unbalanced opening quote runs to the end of the line.
+                                           SplitRow{"Unbalanced", "1 \"2 3", {"1", "2 3"}},
+                                           SplitRow{"UnbalancedAfterDoubled", "\"a\"\"b c", {"a\"b c"}},
+                                           // A character right after a closing quote starts the next token.
+                                           SplitRow{"AfterClosingQuote", "\"1\"2", {"1", "2"}},
+                                           // A quote inside a token is an ordinary character.
+                                           SplitRow{"InnerQuote", "1\"2 3\"", {"1\"2", "3\""}}),
+                         [](const ::testing::TestParamInfo<SplitRow>& info) { return std::string(info.param.name); });
 
 // ---- Measuring ---------------------------------------------------------------
 
@@ -128,20 +131,19 @@ INSTANTIATE_TEST_SUITE_P(
                       RewriteRow{"Real", "3", "3"}, RewriteRow{"Empty", "", ""}),
     [](const ::testing::TestParamInfo<RewriteRow>& info) { return std::string(info.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(
-    DecimalMarks, RewriteRows,
-    ::testing::Values(RewriteRow{"Comma", "1,5", "1.5"}, RewriteRow{"Point", "1.5", "1.5"},
-                      RewriteRow{"PointThenComma", "1.234,5", "1,234.5"},
-                      RewriteRow{"CommaThenPoint", "1,234.5", "1,234.5"},
-                      RewriteRow{"ComplexCommas", "1,5-2,5i", "1.5-2.5i"},
-                      RewriteRow{"ImaginaryComma", "2,5i", "0+2.5i"}),
-    [](const ::testing::TestParamInfo<RewriteRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(DecimalMarks, RewriteRows,
+                         ::testing::Values(RewriteRow{"Comma", "1,5", "1.5"}, RewriteRow{"Point", "1.5", "1.5"},
+                                           RewriteRow{"PointThenComma", "1.234,5", "1,234.5"},
+                                           RewriteRow{"CommaThenPoint", "1,234.5", "1,234.5"},
+                                           RewriteRow{"ComplexCommas", "1,5-2,5i", "1.5-2.5i"},
+                                           RewriteRow{"ImaginaryComma", "2,5i", "0+2.5i"}),
+                         [](const ::testing::TestParamInfo<RewriteRow>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Polar, RewriteRows,
-    ::testing::Values(RewriteRow{"ThirtyDegrees", "5(30)", "4.33+2.5i"},
-                      RewriteRow{"MinusNinety", "5(-90)", "0-5i"}, RewriteRow{"HalfTurn", "2(180)", "-2+0i"},
-                      RewriteRow{"Ninety", "1(90)", "0+1i"}, RewriteRow{"ZeroAngle", "3(0)", "3+0i"},
+    ::testing::Values(RewriteRow{"ThirtyDegrees", "5(30)", "4.33+2.5i"}, RewriteRow{"MinusNinety", "5(-90)", "0-5i"},
+                      RewriteRow{"HalfTurn", "2(180)", "-2+0i"}, RewriteRow{"Ninety", "1(90)", "0+1i"},
+                      RewriteRow{"ZeroAngle", "3(0)", "3+0i"},
                       RewriteRow{"BlanksInQuotedToken", " 5 ( 30 )", "4.33+2.5i"},
                       // The minus of a negative part that rounds to "0" stays: not "50i".
                       RewriteRow{"NegativeTinyAngle", "5(-0.001)", "5-0i"},
@@ -277,8 +279,10 @@ TEST(ReadMatrix, ReadsOnlyTheRequestedRowsAndColumns) {
     EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{0, 0}, {0, 1}, {1, 0}, {1, 1}}));
 
     seen.clear();
-    ReadElements({"1 2"}, 0, 2, Settings(), [&](std::int32_t i, std::int32_t j, const Scalar&) { seen.emplace_back(i, j); });
-    ReadElements({"1 2"}, 1, -3, Settings(), [&](std::int32_t i, std::int32_t j, const Scalar&) { seen.emplace_back(i, j); });
+    ReadElements({"1 2"}, 0, 2, Settings(),
+                 [&](std::int32_t i, std::int32_t j, const Scalar&) { seen.emplace_back(i, j); });
+    ReadElements({"1 2"}, 1, -3, Settings(),
+                 [&](std::int32_t i, std::int32_t j, const Scalar&) { seen.emplace_back(i, j); });
     EXPECT_TRUE(seen.empty());
 }
 

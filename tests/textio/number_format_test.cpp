@@ -46,15 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatRow{"RoundsToZero", "3", 0.0004L, "0"},
                       // 62.5 ties to the even 62.
                       FormatRow{"TieToEven", "3", 0.0625L, "0.062"}, FormatRow{"TieUpToEven", "3", 0.1875L, "0.188"},
-                      FormatRow{"Long", "3", 1234567.891L, "1234567.891"},
-                      FormatRow{"Negative", "3", -0.5L, "-0.5"},
-                      FormatRow{"NegativeRoundsToZero", "3", -0.0004L, "0"},
-                      FormatRow{"NegativeZero", "3", -0.0L, "0"},
-                      FormatRow{"PrecisionZero", "0", 2.5L, "2"},
-                      FormatRow{"NegativePrecision", "-1", 1234.0L, "1230"},
+                      FormatRow{"Long", "3", 1234567.891L, "1234567.891"}, FormatRow{"Negative", "3", -0.5L, "-0.5"},
+                      FormatRow{"NegativeRoundsToZero", "3", -0.0004L, "0"}, FormatRow{"NegativeZero", "3", -0.0L, "0"},
+                      FormatRow{"PrecisionZero", "0", 2.5L, "2"}, FormatRow{"NegativePrecision", "-1", 1234.0L, "1230"},
                       FormatRow{"Precision8", "8", 0.123456789L, "0.12345679"},
-                      FormatRow{"DecimalComma", "3", 1.5L, "1,5", ','},
-                      FormatRow{"LargeStillFits", "3", 1e15L, "1E15"},
+                      FormatRow{"DecimalComma", "3", 1.5L, "1,5", ','}, FormatRow{"LargeStillFits", "3", 1e15L, "1E15"},
                       FormatRow{"SmallScientific", "8", 0.00001L, "1E-5"},
                       // Beyond 2^63 after scaling: the value itself in the general form.
                       FormatRow{"Beyond2To63AtPrecision8", "8", 1e11L, "100000000000"},
@@ -68,16 +64,14 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatRow{"Beyond2To63Negative", "3", -1.5e19L, "-1.5E19"},
                       FormatRow{"Beyond2To63Comma", "8", 123456789012.25L, "123456789012,25", ','},
                       // The scaled value is not even finite.
-                      FormatRow{"ScaledOverflow", "4000", 1.5L, "1.5"},
-                      FormatRow{"HugeValue", "3", 1e308L, "1E308"}),
+                      FormatRow{"ScaledOverflow", "4000", 1.5L, "1.5"}, FormatRow{"HugeValue", "3", 1e308L, "1E308"}),
     [](const ::testing::TestParamInfo<FormatRow>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Exponent, FormatNumberRows,
     ::testing::Values(FormatRow{"Thousands", "e", 1234.5678L, "1.235E+003"}, FormatRow{"Zero", "e", 0.0L, "0.000E+000"},
                       FormatRow{"NegativeZero", "e", -0.0L, "0.000E+000"},
-                      FormatRow{"NegativeHalf", "e", -0.5L, "-5.000E-001"},
-                      FormatRow{"One", "e", 1.0L, "1.000E+000"},
+                      FormatRow{"NegativeHalf", "e", -0.5L, "-5.000E-001"}, FormatRow{"One", "e", 1.0L, "1.000E+000"},
                       FormatRow{"CarryIntoExponent", "e", 9.9996L, "1.000E+001"},
                       // An exact half rounds away from zero.
                       FormatRow{"ExactHalf", "e", 1.0625L, "1.063E+000"},
@@ -146,15 +140,13 @@ TEST_P(RectangularRows, PrintsTheText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Precision3, RectangularRows,
-    ::testing::Values(TextRow{"OnePlusI", 1, 1, "1+i"}, TextRow{"OneMinusI", 1, -1, "1-i"},
-                      TextRow{"TwoI", 0, 2, "2i"}, TextRow{"MinusI", 0, -1, "-i"}, TextRow{"I", 0, 1, "i"},
-                      TextRow{"Zero", 0, 0, "0"}, TextRow{"Real", -2.5, 0, "-2.5"},
-                      TextRow{"General", 1, 2, "1+2i"}, TextRow{"NegativeImaginary", 3, -0.5, "3-0.5i"},
-                      TextRow{"BothNegative", -1.25, -2, "-1.25-2i"},
+    ::testing::Values(TextRow{"OnePlusI", 1, 1, "1+i"}, TextRow{"OneMinusI", 1, -1, "1-i"}, TextRow{"TwoI", 0, 2, "2i"},
+                      TextRow{"MinusI", 0, -1, "-i"}, TextRow{"I", 0, 1, "i"}, TextRow{"Zero", 0, 0, "0"},
+                      TextRow{"Real", -2.5, 0, "-2.5"}, TextRow{"General", 1, 2, "1+2i"},
+                      TextRow{"NegativeImaginary", 3, -0.5, "3-0.5i"}, TextRow{"BothNegative", -1.25, -2, "-1.25-2i"},
                       TextRow{"MinusTwoI", 0, -2, "-2i"},
                       // The tests see the unrounded parts.
-                      TextRow{"TinyImaginaryRoundsToZero", 1, 0.0004, "1+0i"},
-                      TextRow{"AlmostOne", 1, 1.0004, "1+1i"},
+                      TextRow{"TinyImaginaryRoundsToZero", 1, 0.0004, "1+0i"}, TextRow{"AlmostOne", 1, 1.0004, "1+1i"},
                       TextRow{"TinyRealRoundsToZero", 0.0004, 1, "0+i"},
                       // The minus of a negative part that rounds to "0" is kept: "1-0i", not "10i".
                       TextRow{"NegativeTinyImaginary", 1, -0.0004, "1-0i"},
@@ -171,16 +163,16 @@ TEST_P(PolarRows, PrintsTheText) {
     EXPECT_EQ(ScalarToText(Scalar::Complex(row.re, row.im), Polar("3")), row.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Precision3, PolarRows,
-    ::testing::Values(TextRow{"OnePlusI", 1, 1, "1.414(45)"}, TextRow{"MinusFive", -5, 0, "5(180)"},
-                      TextRow{"Five", 5, 0, "5"}, TextRow{"MinusTwoI", 0, -2, "2(-90)"},
-                      TextRow{"Zero", 0, 0, "0"}, TextRow{"I", 0, 1, "1(90)"}, TextRow{"MinusI", 0, -1, "1(-90)"},
-                      TextRow{"ThreeFour", 3, 4, "5(53.13)"},
-                      TextRow{"ThirtyDegrees", 4.330127018922194, 2.5, "5(30.001)"},
-                      // The polar numbers come from the rounded rectangular value "1-0i".
-                      TextRow{"SignLostInRounding", 1, -0.0004, "1-0i"}),
-    [](const ::testing::TestParamInfo<TextRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Precision3, PolarRows,
+                         ::testing::Values(TextRow{"OnePlusI", 1, 1, "1.414(45)"},
+                                           TextRow{"MinusFive", -5, 0, "5(180)"}, TextRow{"Five", 5, 0, "5"},
+                                           TextRow{"MinusTwoI", 0, -2, "2(-90)"}, TextRow{"Zero", 0, 0, "0"},
+                                           TextRow{"I", 0, 1, "1(90)"}, TextRow{"MinusI", 0, -1, "1(-90)"},
+                                           TextRow{"ThreeFour", 3, 4, "5(53.13)"},
+                                           TextRow{"ThirtyDegrees", 4.330127018922194, 2.5, "5(30.001)"},
+                                           // The polar numbers come from the rounded rectangular value "1-0i".
+                                           TextRow{"SignLostInRounding", 1, -0.0004, "1-0i"}),
+                         [](const ::testing::TestParamInfo<TextRow>& info) { return std::string(info.param.name); });
 
 TEST(ScalarToText, PolarInTheExponentForm) {
     const OutputSettings e = Polar("e");
@@ -274,9 +266,8 @@ TEST(ScalarToText, PolarAgreesWithReadingTheTextBack) {
                 } catch (const CalcError&) {
                     continue;  // the text could not be read back
                 }
-                EXPECT_EQ(ScalarToText(v, polar), expected)
-                    << "seed " << seed << " precision " << precision << " mark " << mark << " value " << re << " "
-                    << im;
+                EXPECT_EQ(ScalarToText(v, polar), expected) << "seed " << seed << " precision " << precision << " mark "
+                                                            << mark << " value " << re << " " << im;
                 ++compared;
             }
         }

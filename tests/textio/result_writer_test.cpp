@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "core/matrice2.h"
+#include "textio/command_result.h"
 #include "textio/matrix_reader.h"
 #include "textio/output_settings.h"
-#include "textio/command_result.h"
 #include "textio/result_panel.h"
 #include "textio/result_writer.h"
 
@@ -55,8 +55,7 @@ Lines Printed(const char* label, const CommandResult& result, const OutputSettin
 }
 
 TEST(WriteResult, MatrixA) {
-    EXPECT_EQ(ShowA({"1 2", "3 4"}, Settings()),
-              (Lines{"A=", "          1          2", "          3          4", ""}));
+    EXPECT_EQ(ShowA({"1 2", "3 4"}, Settings()), (Lines{"A=", "          1          2", "          3          4", ""}));
 }
 
 TEST(WriteResult, MatrixAWithDecimalCommas) {
@@ -68,8 +67,8 @@ TEST(WriteResult, MatrixAWithDecimalCommas) {
 
 TEST(WriteResult, IncompleteMatrixAndEmptyEditor) {
     EXPECT_EQ(ShowA({"1 2 3", "4 5"}, Settings()),
-              (Lines{"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "A=",
-                     "          1          2          3", "          4          5          0", ""}));
+              (Lines{"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.",
+                     "A=", "          1          2          3", "          4          5          0", ""}));
     EXPECT_EQ(ShowA({}, Settings()), (Lines{"A=", ""}));
 }
 
@@ -125,8 +124,9 @@ TEST(WriteResult, SVD) {
                         .V = Matrix({{R(0.6), R(0.8)}, {R(-0.8), R(0.6)}}),
                         .Rows = 1,
                         .Cols = 2};
-    EXPECT_EQ(Printed("Svd(A)", svd), (Lines{"Svd(A)=", "", "   U:", "         -1", "", "   S:", "          5          0",
-                                             "", "   V:", "        0.6        0.8", "       -0.8        0.6", ""}));
+    EXPECT_EQ(Printed("Svd(A)", svd),
+              (Lines{"Svd(A)=", "", "   U:", "         -1", "", "   S:", "          5          0", "",
+                     "   V:", "        0.6        0.8", "       -0.8        0.6", ""}));
 }
 
 TEST(WriteResult, EigenvaluesOnePlusMinusTwoI) {
@@ -146,9 +146,9 @@ TEST(WriteResult, EigenvaluesZeroPrintsNoLine) {
 TEST(WriteResult, ShortResultsNeverReadOutside) {
     const FactorPairResult shortFactors{
         .FirstName = "L", .SecondName = "U", .First = Matrix({{C(7)}}), .Second = {}, .Rows = 2, .Cols = 1};
-    EXPECT_EQ(Printed("LU(A)", shortFactors), (Lines{"LU(A)=", "", "   L:", "          7          0",
-                                                     "          0          0", "", "   U:", "          0",
-                                                     "          0", ""}));
+    EXPECT_EQ(Printed("LU(A)", shortFactors),
+              (Lines{"LU(A)=", "", "   L:", "          7          0", "          0          0", "",
+                     "   U:", "          0", "          0", ""}));
     EXPECT_EQ(Printed("Eig(A)", EigenResult{{0, 2}, {}, 5}), (Lines{"Eig(A)=", "", "", "          2", ""}));
 }
 

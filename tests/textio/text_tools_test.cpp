@@ -37,23 +37,20 @@ TEST_P(ToRectTest, Converts) {
 
 // 5(30): 5·cos 30° = 4.330, 5·sin 30° = 2.5. Angles go through 57.29578, so
 // 90 degrees leaves a real part of about -3e-7, which prints as 0.
-INSTANTIATE_TEST_SUITE_P(TextTools, ToRectTest,
-                         testing::Values(TokenRow{"Polar", "5(30)", "4.33+2.5i"},
-                                         TokenRow{"QuarterTurn", "2(90)", "0+2i"},
-                                         TokenRow{"NegativeQuarterTurn", "1(-90)", "0-1i"},
-                                         TokenRow{"NoAngle", "3(0)", "3"},
-                                         TokenRow{"RoundedRadiusLosesTheUnit", "1.414(45)", "1+1i"},
-                                         TokenRow{"BlanksAroundTheNumbers", " 5 ( 30 )", "4.33+2.5i"},
-                                         TokenRow{"TextAfterTheParenthesisIsIgnored", "5(30)xyz", "4.33+2.5i"},
-                                         TokenRow{"DecimalComma", "2,5(0)", "2,5", ComplexFormat::Rectangular, ','},
-                                         // With the polar format the value is printed in polar form again,
-                                         // from the rounded 4.33+2.5i: atan2(2.5, 4.33) is 30.0007 degrees.
-                                         TokenRow{"PolarFormatRebuildsPolar", "5(30)", "5(30.001)", ComplexFormat::Polar},
-                                         TokenRow{"Real", "-3.5", "-3.5"},
-                                         TokenRow{"Complex", "1+2i", "1+2i"},
-                                         TokenRow{"OnlyOpening", "5(30", "5(30"},
-                                         TokenRow{"OnlyClosing", "530)", "530)"}),
-                         [](const testing::TestParamInfo<TokenRow>& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(
+    TextTools, ToRectTest,
+    testing::Values(TokenRow{"Polar", "5(30)", "4.33+2.5i"}, TokenRow{"QuarterTurn", "2(90)", "0+2i"},
+                    TokenRow{"NegativeQuarterTurn", "1(-90)", "0-1i"}, TokenRow{"NoAngle", "3(0)", "3"},
+                    TokenRow{"RoundedRadiusLosesTheUnit", "1.414(45)", "1+1i"},
+                    TokenRow{"BlanksAroundTheNumbers", " 5 ( 30 )", "4.33+2.5i"},
+                    TokenRow{"TextAfterTheParenthesisIsIgnored", "5(30)xyz", "4.33+2.5i"},
+                    TokenRow{"DecimalComma", "2,5(0)", "2,5", ComplexFormat::Rectangular, ','},
+                    // With the polar format the value is printed in polar form again,
+                    // from the rounded 4.33+2.5i: atan2(2.5, 4.33) is 30.0007 degrees.
+                    TokenRow{"PolarFormatRebuildsPolar", "5(30)", "5(30.001)", ComplexFormat::Polar},
+                    TokenRow{"Real", "-3.5", "-3.5"}, TokenRow{"Complex", "1+2i", "1+2i"},
+                    TokenRow{"OnlyOpening", "5(30", "5(30"}, TokenRow{"OnlyClosing", "530)", "530)"}),
+    [](const testing::TestParamInfo<TokenRow>& info) { return info.param.Name; });
 
 class ToPolarTest : public testing::TestWithParam<TokenRow> {};
 
@@ -63,18 +60,15 @@ TEST_P(ToPolarTest, Converts) {
     EXPECT_EQ(ConvertToken(row.Token, Conversion::ToPolar, Precision3(row.Format, row.Mark)), row.Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(TextTools, ToPolarTest,
-                         testing::Values(TokenRow{"UnitDiagonal", "1+i", "1.414(45)"},
-                                         TokenRow{"MinusI", "-i", "1(-90)"},
-                                         TokenRow{"PureImaginary", "2i", "2(90)"},
-                                         TokenRow{"NegativeReal", "-1+0i", "1(180)"},
-                                         TokenRow{"ThreeFourFive", "3+4i", "5(53.13)"},
-                                         TokenRow{"Zero", "0i", "0(0)"},
-                                         TokenRow{"CommaInComplex", "1,5+1,5i", "2,121(45)", ComplexFormat::Rectangular, ','},
-                                         TokenRow{"RealStays", "-5", "-5"},
-                                         TokenRow{"PolarStays", "5(30)", "5(30)"},
-                                         TokenRow{"UpperCaseIIsNotLookedFor", "1+2I", "1+2I"}),
-                         [](const testing::TestParamInfo<TokenRow>& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(
+    TextTools, ToPolarTest,
+    testing::Values(TokenRow{"UnitDiagonal", "1+i", "1.414(45)"}, TokenRow{"MinusI", "-i", "1(-90)"},
+                    TokenRow{"PureImaginary", "2i", "2(90)"}, TokenRow{"NegativeReal", "-1+0i", "1(180)"},
+                    TokenRow{"ThreeFourFive", "3+4i", "5(53.13)"}, TokenRow{"Zero", "0i", "0(0)"},
+                    TokenRow{"CommaInComplex", "1,5+1,5i", "2,121(45)", ComplexFormat::Rectangular, ','},
+                    TokenRow{"RealStays", "-5", "-5"}, TokenRow{"PolarStays", "5(30)", "5(30)"},
+                    TokenRow{"UpperCaseIIsNotLookedFor", "1+2I", "1+2I"}),
+    [](const testing::TestParamInfo<TokenRow>& info) { return info.param.Name; });
 
 TEST(TextTools, PolarWithTheExponentForm) {
     OutputSettings s = Precision3();

@@ -17,11 +17,11 @@ namespace {
 // The order in which Auto presses the buttons, by their result labels (the
 // powers show the exponent, here x = 1).
 const std::vector<std::string> kLabels = {
-    "A",       "B",       "A+B",    "A'",     "B'",     "A-B",    "inv(A)", "inv(B)",  "A*B",
-    "Max(A)",  "Max(B)",  "A.*B",   "Min(A)", "Min(B)", "A/B",    "Norm(A)", "Norm(B)", "A./B",
-    "Dim(A)",  "Dim(B)",  "A&B",    "Trace(A)", "Trace(B)", "A|B", "Det(A)", "Det(B)", "A#B",
-    "Rank(A)", "Rank(B)", "A*x",    "Eig(A)", "Eig(B)", "B*x",    "QR(A)",  "QR(B)",   "A^(1)",
-    "LU(A)",   "LU(B)",   "B^(1)",  "Chol(A)", "Chol(B)", "Svd(A)", "Svd(B)",
+    "A",       "B",       "A+B",   "A'",       "B'",       "A-B",    "inv(A)",  "inv(B)",  "A*B",
+    "Max(A)",  "Max(B)",  "A.*B",  "Min(A)",   "Min(B)",   "A/B",    "Norm(A)", "Norm(B)", "A./B",
+    "Dim(A)",  "Dim(B)",  "A&B",   "Trace(A)", "Trace(B)", "A|B",    "Det(A)",  "Det(B)",  "A#B",
+    "Rank(A)", "Rank(B)", "A*x",   "Eig(A)",   "Eig(B)",   "B*x",    "QR(A)",   "QR(B)",   "A^(1)",
+    "LU(A)",   "LU(B)",   "B^(1)", "Chol(A)",  "Chol(B)",  "Svd(A)", "Svd(B)",
 };
 
 CalcState Identities() {

@@ -11,15 +11,15 @@
 // tests are skipped and the size-limit tests still simulate the full disk.
 // Permissions do not stop root, so the permission tests run their saves as
 // the unprivileged user "nobody" when the suite runs as root.
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <sys/mount.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -144,8 +144,8 @@ TEST_F(FileFaults, AResultLargerThanAFullDiskIsRefusedAndLeavesNoFile) {
     EXPECT_TRUE(NamesIn(disk).empty());
     // The space of the refused file was given back: a small result fits.
     SaveResult(SmallPanel(), path);
-    EXPECT_EQ(ReadBytes(path), Bytes({'A', '=', '\r', '\n', '\r', '\n', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
-                                      ' ', '1'}));
+    EXPECT_EQ(ReadBytes(path),
+              Bytes({'A', '=', '\r', '\n', '\r', '\n', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', '1'}));
 }
 
 TEST_F(FileFaults, AResultOnAFullDiskKeepsTheOldResult) {
@@ -367,7 +367,8 @@ TEST_F(FileFaults, ANameNearTheLengthLimitStillSaves) {
 
     // A name beyond the limit is refused with the system's reason.
     const std::string tooLong = PathOf(std::string(300, 'n') + ".txt");
-    EXPECT_EQ(MessageOf([&] { SaveResult(SmallPanel(), tooLong); }), CannotCreateMessage(tooLong, Reason(ENAMETOOLONG)));
+    EXPECT_EQ(MessageOf([&] { SaveResult(SmallPanel(), tooLong); }),
+              CannotCreateMessage(tooLong, Reason(ENAMETOOLONG)));
 }
 
 // ---- Names with non-ASCII characters ------------------------------------------------
@@ -404,11 +405,11 @@ TEST_P(NonAsciiNames, ARefusalNamesTheFileAsGiven) {
 }
 
 const NamedFile kNames[] = {
-    {"Latin", "r\xc3\xa9sultat \xc3\xa9t\xc3\xa9"},                  // "résultat été" in UTF-8
+    {"Latin", "r\xc3\xa9sultat \xc3\xa9t\xc3\xa9"},                    // "résultat été" in UTF-8
     {"Cyrillic", "\xd0\xbf\xd1\x80\xd0\xbe\xd0\xb5\xd0\xba\xd1\x82"},  // "проект"
-    {"Cjk", "\xe7\x9f\xa9\xe9\x98\xb5"},                             // "矩阵"
+    {"Cjk", "\xe7\x9f\xa9\xe9\x98\xb5"},                               // "矩阵"
     {"Emoji", "\xf0\x9f\xa7\xae abacus"},
-    {"NotUtf8", "\xe9t\xe9"},                                        // Latin-1 bytes, not UTF-8
+    {"NotUtf8", "\xe9t\xe9"},  // Latin-1 bytes, not UTF-8
 };
 INSTANTIATE_TEST_SUITE_P(FileFaults, NonAsciiNames, testing::ValuesIn(kNames),
                          [](const testing::TestParamInfo<NamedFile>& info) { return std::string(info.param.Case); });

@@ -92,8 +92,8 @@ const Damaged kDamaged[] = {
     {"InfiniteCoefficient", Cat({kInfinity, Int(3), Int(0), Int(0), Int(0), Int(0)})},
     {"NanElement", Cat({kHeader, Int(1), Int(1), kNan, Int(0), Int(0)})},
     {"UnnormalElement", Cat({kHeader, Int(0), Int(0), Int(1), Int(1), kUnnormal})},
-    {"TextFile", Bytes{'1', ' ', '2', '\r', '\n', '3', ' ', '4', '\r', '\n', '5', ' ', '6', '\r', '\n', '7', ' ', '8',
-                       '\r', '\n', '9', '\r', '\n', '1', '0', '\r', '\n'}},
+    {"TextFile", Bytes{'1',  ' ', '2', '\r', '\n', '3',  ' ', '4',  '\r', '\n', '5', ' ',  '6', '\r',
+                       '\n', '7', ' ', '8',  '\r', '\n', '9', '\r', '\n', '1',  '0', '\r', '\n'}},
 };
 
 class DamagedFileTest : public testing::TestWithParam<Damaged> {};

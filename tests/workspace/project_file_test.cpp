@@ -2,11 +2,11 @@
 // incomplete-matrix warnings, the refusals, and files that are not projects.
 #include "workspace/project_file.h"
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <csignal>
 #include <filesystem>
 #include <string>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -81,7 +81,8 @@ TEST_F(ProjectFileTest, IncompleteMatrixIsPaddedAndWarnsTwice) {
     s.MatrixB = {};
     const std::string path = PathOf("ragged.mtx");
     SaveProject(s, path);
-    EXPECT_EQ(ReadBytes(path), Cat({kOne, I32(3), I32(2), I32(3), kOne, kTwo, kZero, kThree, kFour, kFive, I32(0), I32(0)}));
+    EXPECT_EQ(ReadBytes(path),
+              Cat({kOne, I32(3), I32(2), I32(3), kOne, kTwo, kZero, kThree, kFour, kFive, I32(0), I32(0)}));
     EXPECT_EQ(s.Panel.Lines(), (std::vector<std::string>{kIncompleteWarning, kIncompleteWarning}));
 
     CalcState t = Fresh();

@@ -68,12 +68,16 @@ const KnownEncoding kKnown[] = {
     {"ExtendedThird", 1.0L / 3.0L, {0xAB, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xFD, 0x3F}, true},
     // 1 + 2^-63: the lowest significand bit in use.
     {"SixtyFourBitSignificand", 1.0L + std::ldexp(1.0L, -63), {0x01, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F}, true},
-    {"AllSignificandBits", std::ldexp(static_cast<long double>(UINT64_MAX), -63),
-     {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3F}, true},
+    {"AllSignificandBits",
+     std::ldexp(static_cast<long double>(UINT64_MAX), -63),
+     {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3F},
+     true},
     {"SmallestDenormal", std::ldexp(1.0L, -16445), {0x01, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x00}, true},
     {"NegativeDenormal", -std::ldexp(3.0L, -16445), {0x03, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x80}, true},
-    {"LargestDenormal", std::ldexp(static_cast<long double>(0x7FFFFFFFFFFFFFFFULL), -16445),
-     {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x00}, true},
+    {"LargestDenormal",
+     std::ldexp(static_cast<long double>(0x7FFFFFFFFFFFFFFFULL), -16445),
+     {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x00},
+     true},
     {"SmallestNormal", LDBL_MIN, {0, 0, 0, 0, 0, 0, 0, 0x80, 0x01, 0x00}, true},
     {"Max", LDBL_MAX, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0x7F}, true},
     {"Lowest", -LDBL_MAX, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF}, true},
@@ -158,7 +162,8 @@ TEST(X87Extended, ValuesRoundTripThroughTenBytes) {
     std::uniform_int_distribution<int> exponent(LDBL_MIN_EXP - LDBL_MANT_DIG, LDBL_MAX_EXP - 1);
     for (int k = 0; k < 100000; ++k) {
         // A random long double with a full significand: two doubles' worth of bits.
-        const long double mantissa = static_cast<long double>(unit(rng)) + std::ldexp(static_cast<long double>(unit(rng)), -52);
+        const long double mantissa =
+            static_cast<long double>(unit(rng)) + std::ldexp(static_cast<long double>(unit(rng)), -52);
         const long double v = std::ldexp(mantissa, exponent(rng));
         if (!std::isfinite(v)) continue;
         const long double back = DecodeExtended(EncodeExtended(v).data());
