@@ -12,8 +12,8 @@ constexpr GridColumn kA = GridColumn::A;
 constexpr GridColumn kB = GridColumn::B;
 constexpr GridColumn kBoth = GridColumn::Both;
 
-// In the order Auto runs them. Hints are kept exactly as stored, double
-// blanks and trailing blanks included: the window shows them as they are.
+// In the order Auto runs them. Hints keep their double and trailing blanks:
+// the window shows them letter for letter.
 constexpr std::array<Operation, 43> kOperations{{
     {"SpeedButton11", kA, 0, "A", "Matrix  A", "A", "A", [](CalcState& s) { ShowMatrix(s, Operand::A); }},
     {"SpeedButton12", kB, 0, "B", "Matrix  B", "B", "B", [](CalcState& s) { ShowMatrix(s, Operand::B); }},

@@ -26,7 +26,7 @@ struct Operation {
     GridColumn Column;    // the button's column in the grid
     std::int32_t Row;     // its row, counted from 0 at the top
     const char* Caption;  // the text of the button's glyph, "A+B", "det A"
-    const char* Hint;     // the button's hint, as stored ("Matrix A Plus Matrix B")
+    const char* Hint;     // the button's hint, letter for letter ("Matrix  A", "Rank of Matrix A ")
     const char* Label;    // the result label; for the powers the prefix "A^(" / "B^("
     const char* Step;     // quorvix-cli's step word: the label, or "A^x" / "B^x"
     CommandHandler Run;

@@ -1,12 +1,11 @@
-// The element parser ("1+2i", "-2.5e-3", "1 - 2.5 i"). The parser itself does not accept forms without a real part
-// ("2i", "-i") or without a number before the symbol ("1+i"); the matrix
-// reader rewrites those first.
+// The element parser ("1+2i", "-2.5e-3", "1 - 2.5 i"). The parser itself
+// does not accept forms without a real part ("2i", "-i") or without a number
+// before the symbol ("1+i"); the matrix reader rewrites those first.
 #include <cerrno>
-#include <clocale>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
+#include "core/decimal_text.h"
 #include "core/errors.h"
 #include "core/fpu.h"
 #include "core/scalar.h"
@@ -14,8 +13,6 @@
 namespace quorvix {
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The number reader: blanks (code 32 only), an optional sign, at least one
 // more character, digits, an optional "." with digits, an optional exponent.
@@ -66,11 +63,6 @@ Scan ScanNumber(std::string_view s) {
     return r;
 }
 
-locale_t CLocale() {
-    static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return loc;
-}
-
 // The value of a scanned number, converted in extended precision, stored as a double.
 double ScannedValue(std::string_view s, const Scan& r) {
     std::string canonical;
@@ -84,7 +76,7 @@ double ScannedValue(std::string_view s, const Scan& r) {
     if (r.expSignPos != std::string_view::npos) canonical += s[r.expSignPos];
     if (r.expEnd > r.expBegin) canonical.append(s.substr(r.expBegin, r.expEnd - r.expBegin));
     else canonical += '0';
-    const long double v = strtold_l(canonical.c_str(), nullptr, CLocale());
+    const long double v = DecimalToExtended(canonical);
     if (std::isinf(v)) RaiseOverflow();
     return StoreDouble(v);
 }

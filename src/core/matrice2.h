@@ -26,8 +26,10 @@ struct matrx2 : std::vector<std::vector<Scalar>> {
 };
 
 // The library status: 0 success, 3 singular, 4 dimensions disagree or not
-// square, 5 empty operand. Only the routines below write it; the command layer
-// never reads it.
+// square, 5 empty operand. Only the routines below write it. The commands
+// read it after MatInvertLU only (A/B and the negative powers), to tell a
+// singular matrix from an inverse; everywhere else they rely on their own
+// checks and on the routines' results.
 enum : std::int32_t { kMatOk = 0, kMatSingular = 3, kMatDimensions = 4, kMatEmpty = 5 };
 extern std::int32_t MatError;
 

@@ -9,19 +9,13 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/decimal_text.h"
 #include "core/errors.h"
 #include "core/fpu.h"
 
 namespace quorvix {
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-locale_t CLocale() {
-    static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return loc;
-}
 
 [[noreturn]] void NotAFloat(std::string_view text) {
     std::string msg = "'";
@@ -90,7 +84,7 @@ long double LocaleToExtended(std::string_view text, char decimalMark) {
     }
     if (i != end) NotAFloat(text);
 
-    const long double v = strtold_l(canonical.c_str(), nullptr, CLocale());
+    const long double v = DecimalToExtended(canonical);
     // Too large for the extended range: the text does not denote a value.
     // Too small underflows quietly to 0 or a denormal.
     if (!std::isfinite(v)) NotAFloat(text);

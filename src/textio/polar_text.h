@@ -8,9 +8,9 @@
 
 namespace quorvix {
 
-// Degrees per radian. The interface has always converted with this factor
-// rather than 180/pi, and printed angles depend on it ("i" is 1(90.000001)
-// at six decimals), so it stays.
+// Degrees per radian. Every angle the user types or reads goes through this
+// factor rather than 180/pi; printed angles depend on it ("i" is
+// 1(90.000001) at six decimals) and stored texts were made with it.
 inline constexpr long double kDegreesPerRadian = 57.29578L;
 
 // A token with both "(" and ")" is polar: the radius text is everything
