@@ -12,6 +12,7 @@
 # nothing is built here. Needs desktop-file-utils, appstream, shared-mime-info,
 # man-db, groff-base and dpkg-dev.
 set -euo pipefail
+shopt -s nullglob
 cd "$(dirname "$0")/../.."
 build=${1:-build}
 
@@ -40,7 +41,7 @@ cmake --install "$build" --prefix "$prefix" --strip >/dev/null
   echo bin/quorvix-cli
   echo share/man/man1/quorvix-cli.1
   echo share/doc/quorvix/copyright
-  for page in docs/manual/*.html docs/manual/*.css; do
+  for page in docs/manual/*.html docs/manual/*.css docs/manual/*.png; do
     echo "share/doc/quorvix/manual/$(basename "$page")"
   done
   if $window; then
