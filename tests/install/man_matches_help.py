@@ -46,9 +46,10 @@ def roff_text(line):
     """The text a man page line shows: font macros and escapes resolved."""
     macro = re.match(r"\.(B|I|BR|RB|BI|IB|IR|RI)\s+(.*)", line)
     if macro:
-        # Font alternation: the arguments are joined without blanks.
-        args = re.findall(r'"([^"]*)"|(\S+)', macro.group(2))
-        line = "".join(quoted or plain for quoted, plain in args)
+        # .B and .I set their words in one font; the alternating macros (.BR,
+        # .BI, ...) join their arguments without blanks.
+        args = [quoted or plain for quoted, plain in re.findall(r'"([^"]*)"|(\S+)', macro.group(2))]
+        line = (" " if len(macro.group(1)) == 1 else "").join(args)
     line = re.sub(r"\\f[BIRP]|\\f\(..|\\&|\\%", "", line)
     for escape, char in ((r"\-", "-"), (r"\(aq", "'"), (r"\(dq", '"'), (r"\e", "\\"), (r"\ ", " ")):
         line = line.replace(escape, char)
