@@ -1,11 +1,12 @@
 #!/usr/bin/python3
 """Draws the window's skin: strips, title-bar button cells, menu-bar cells,
-toolbar background, picture titles, operation glyphs and icons.
+toolbar background, picture titles, operation glyphs and icons; and the
+application's icon for the desktop, as PNG at the usual sizes and as SVG.
 
 Everything is made from simple shapes and text, so it can be changed here and
-drawn again:  art/make_skin.py  (writes art/skin/).  Needs python3-pil and the
-DejaVu fonts (fonts-dejavu-core).  The generated files are committed, so a
-build does not run this script.
+drawn again:  art/make_skin.py  (writes art/skin/ and art/icons/).  Needs
+python3-pil and the DejaVu fonts (fonts-dejavu-core).  The generated files are
+committed, so a build does not run this script.
 
 Sizes are the ones the window's code cuts and stretches: change them only
 together with src/ui/skin.cpp.
@@ -17,6 +18,7 @@ from PIL import Image, ImageDraw, ImageFont
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "skin")
+DESKTOP_ICONS = os.path.join(HERE, "icons")
 FONT_DIRS = ["/usr/share/fonts/truetype/dejavu", "/usr/share/fonts/dejavu"]
 
 
@@ -389,23 +391,65 @@ TOOL_ICONS = [("SpeedButton3", icon_save_result), ("SpeedButton4", icon_clear), 
               ("SpeedButton6", icon_manual), ("SpeedButton7", icon_home)]
 
 
+# The application's icon: matrix brackets around a 3 x 3 grid of dots, the
+# diagonal red, on a rounded white tile.  Drawn on a 16-unit square, as a
+# bitmap at any size for the window and the desktop, and as an SVG for the
+# desktop's scalable icons.
+ICON_INK = (22, 70, 101)
+ICON_TILE = (250, 252, 253)
+ICON_DIAGONAL = (200, 40, 40)
+ICON_DOT = (40, 120, 170)
+ICON_CORNER = 3
+ICON_BRACKETS = [[(4, 3), (2.8, 3), (2.8, 13), (4, 13)], [(12, 3), (13.2, 3), (13.2, 13), (12, 13)]]
+ICON_BRACKET_WIDTH = 1.3
+ICON_DOT_RADIUS = 0.9
+ICON_SIZES = (16, 32, 48, 64, 128, 256)  # the desktop's sizes; the window uses 16, 32 and 64
+
+
+def icon_dots():
+    """Centre (in units) and colour of each dot of the grid."""
+    for i in range(3):
+        for j in range(3):
+            yield (5.2 + 2.8 * j), (5.2 + 2.8 * i), ICON_DIAGONAL if i == j else ICON_DOT
+
+
 def app_icon(size):
     def paint(img, d, s):
         u = s * size / 16
-        d.rounded_rectangle([0, 0, 16 * u - 1, 16 * u - 1], radius=3 * u, fill=(250, 252, 253, 255),
-                            outline=(22, 70, 101, 255), width=max(1, int(u)))
-        col = (22, 70, 101, 255)
-        # Matrix brackets around a 3 x 3 grid of dots.
-        d.line([(4 * u, 3 * u), (2.8 * u, 3 * u), (2.8 * u, 13 * u), (4 * u, 13 * u)], fill=col, width=int(1.3 * u))
-        d.line([(12 * u, 3 * u), (13.2 * u, 3 * u), (13.2 * u, 13 * u), (12 * u, 13 * u)], fill=col,
-               width=int(1.3 * u))
-        for i in range(3):
-            for j in range(3):
-                cx, cy = (5.2 + 2.8 * j) * u, (5.2 + 2.8 * i) * u
-                c = (200, 40, 40, 255) if i == j else (40, 120, 170, 255)
-                d.ellipse([cx - 0.9 * u, cy - 0.9 * u, cx + 0.9 * u, cy + 0.9 * u], fill=c)
+        d.rounded_rectangle([0, 0, 16 * u - 1, 16 * u - 1], radius=ICON_CORNER * u, fill=ICON_TILE + (255,),
+                            outline=ICON_INK + (255,), width=max(1, int(u)))
+        for bracket in ICON_BRACKETS:
+            d.line([(x * u, y * u) for x, y in bracket], fill=ICON_INK + (255,), width=int(ICON_BRACKET_WIDTH * u),
+                   joint="curve")
+        for x, y, colour in icon_dots():
+            cx, cy = x * u, y * u
+            d.ellipse([cx - ICON_DOT_RADIUS * u, cy - ICON_DOT_RADIUS * u, cx + ICON_DOT_RADIUS * u,
+                       cy + ICON_DOT_RADIUS * u], fill=colour + (255,))
 
     return supersampled((size, size), paint, 4)
+
+
+def app_icon_svg():
+    """The same icon as SVG; a stroke is centred on its path, so the tile's
+    one-unit outline runs half a unit inside the square."""
+    def hex_colour(c):
+        return "#%02x%02x%02x" % c
+
+    def number(v):
+        return ("%.2f" % v).rstrip("0").rstrip(".")
+
+    lines = ['<svg xmlns="http://www.w3.org/2000/svg" width="128" height="128" viewBox="0 0 16 16">',
+             '  <rect x="0.5" y="0.5" width="15" height="15" rx="%s" fill="%s" stroke="%s" stroke-width="1"/>'
+             % (number(ICON_CORNER - 0.5), hex_colour(ICON_TILE), hex_colour(ICON_INK))]
+    for bracket in ICON_BRACKETS:
+        points = " ".join("%s,%s" % (number(x), number(y)) for x, y in bracket)
+        lines.append('  <polyline points="%s" fill="none" stroke="%s" stroke-width="%s" stroke-linejoin="round"/>'
+                     % (points, hex_colour(ICON_INK), number(ICON_BRACKET_WIDTH)))
+    for x, y, colour in icon_dots():
+        lines.append('  <circle cx="%s" cy="%s" r="%s" fill="%s"/>'
+                     % (number(x), number(y), number(ICON_DOT_RADIUS), hex_colour(colour)))
+    lines.append("</svg>")
+    return "\n".join(lines) + "\n"
 
 
 def main():
@@ -434,6 +478,12 @@ def main():
         save(draw_icon(32, fn), os.path.join("icons", control + ".png"))
     for size in (16, 32, 64):
         save(app_icon(size), os.path.join("icons", "quorvix-%d.png" % size))
+    # The desktop's icons, installed into the hicolor theme.
+    os.makedirs(DESKTOP_ICONS, exist_ok=True)
+    for size in ICON_SIZES:
+        app_icon(size).save(os.path.join(DESKTOP_ICONS, "quorvix-%d.png" % size))
+    with open(os.path.join(DESKTOP_ICONS, "quorvix.svg"), "w", encoding="ascii") as svg:
+        svg.write(app_icon_svg())
 
 
 if __name__ == "__main__":

@@ -10,6 +10,7 @@
 #include "commands/calc_state.h"
 #include "core/cancel.h"
 #include "core/errors.h"
+#include "quorvix_version.h"
 #include "textio/locale_number.h"
 #include "workspace/steps.h"
 #include "workspace/text_files.h"
@@ -35,6 +36,7 @@ Options (before the steps):
   --decimal-mark C    the decimal mark taken as the locale's (one character)
   --json              print the final state as one JSON object
   -h, --help          show this help
+  --version           show the version
 
 Operation steps (the result labels):
   A B A+B A-B "A&B" "A|B" "A#B" A*B A.*B A./B A/B "A'" "B'"
@@ -148,6 +150,9 @@ int main(int argc, char** argv) {
         };
         if (a == "-h" || a == "--help") {
             std::cout << kUsage;
+            return 0;
+        } else if (a == "--version") {
+            std::cout << "quorvix-cli " << kVersion << '\n';
             return 0;
         } else if (a == "-a") {
             if (!value(fileA)) return UsageError("-a needs a file");

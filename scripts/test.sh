@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the normal build, the same suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and short fuzzer runs.
+# Builds and runs every test: the normal build, its install tree and Debian
+# package, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and short fuzzer runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -10,6 +11,10 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build -j"$jobs" --output-on-failure
+
+# Installed like a desktop program: the install tree, its validators, the man
+# pages and the Debian package, all from the build above.
+tests/install/check_install.sh build
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVIX_SANITIZE=ON -DQUORVIX_BENCH=OFF >/dev/null
 cmake --build build-sanitize -j"$jobs"
