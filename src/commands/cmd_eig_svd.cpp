@@ -56,7 +56,7 @@ void EigenvaluesOfMatrix(CalcState& s, Operand which) {
     result.Im.assign(order, 0.0);
     MatBalance(work, n);
     MatHessenberg(work, n);
-    const bool complete = MatEigenvalues(work, n, result.Re, result.Im);
+    const bool complete = MatEigenvalues(work, n, result.Re, result.Im) == 0;
     PrintResult(s, result);
     if (!complete) AppendNotice(s, kEigenIncomplete);
 }

@@ -147,11 +147,11 @@ void MatHessenberg(matrx2& a, std::int32_t n) {
     h.StoreInto(a);
 }
 
-bool MatEigenvalues(matrx2& a, std::int32_t n, RCoVecD& re, RCoVecD& im) {
+std::int32_t MatEigenvalues(matrx2& a, std::int32_t n, RCoVecD& re, RCoVecD& im) {
     const std::size_t size = static_cast<std::size_t>(n < 0 ? 0 : n) + 1;
     if (re.size() < size) re.resize(size, 0.0);
     if (im.size() < size) im.resize(size, 0.0);
-    if (n <= 0) return true;  // nothing to find (and no element to read)
+    if (n <= 0) return 0;  // nothing to find (and no element to read)
 
     FaultScope faults;
     DenseWork h(a, n);
@@ -310,7 +310,7 @@ bool MatEigenvalues(matrx2& a, std::int32_t n, RCoVecD& re, RCoVecD& im) {
         StoreDouble(im[static_cast<std::size_t>(k)]);
     }
     h.StoreInto(a);
-    return complete;
+    return complete ? 0 : nn;
 }
 
 }  // namespace quorvix

@@ -82,12 +82,13 @@ std::int32_t MatLU(RCOMat& a, RCOMat& l, RCOMat& u, std::int32_t n, std::int32_t
 // sized by the caller) the accumulated reflections with Q*A = R.
 void MatQR(RCOMat& a, std::int32_t m, std::int32_t n, RCOMat& q);
 // Balancing, Hessenberg reduction and the shifted QR iteration on the 1-based
-// (n+1) x (n+1) working matrix. MatEigenvalues writes entries 1..n of re and im
-// and returns false when the iteration limit stopped it before every
-// eigenvalue was found.
+// (n+1) x (n+1) working matrix. MatEigenvalues writes entries 1..n of re and
+// im and returns how many leading positions it did not reach: 0 when every
+// eigenvalue was found; k when the iteration limit stopped it with positions
+// 1..k unfilled (they are left at 0).
 void MatBalance(matrx2& a, std::int32_t n);
 void MatHessenberg(matrx2& a, std::int32_t n);
-bool MatEigenvalues(matrx2& a, std::int32_t n, RCoVecD& re, RCoVecD& im);
+std::int32_t MatEigenvalues(matrx2& a, std::int32_t n, RCoVecD& re, RCoVecD& im);
 // Singular value decomposition A = U*S*V: S is written into `a` (m x n), U is
 // m x m, V n x n (sized by the caller). Returns 1 when every singular value
 // converged, 0 when the iteration limit stopped it.
