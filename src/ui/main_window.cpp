@@ -13,7 +13,7 @@
 #include <QWindow>
 
 #include "textio/locale_number.h"
-#include "ui/img_btn.h"
+#include "ui/image_button.h"
 #include "ui/skin_widgets.h"
 
 namespace quorvix {

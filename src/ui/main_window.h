@@ -34,11 +34,11 @@ class QToolButton;
 
 namespace quorvix {
 
-class TImage;
-class TImgBtn;
-class TMenuBarButton;
-class TOwnerDrawMenuStyle;
-class TSkinToolBar;
+class SkinImage;
+class ImageButton;
+class MenuBarButton;
+class OwnerDrawMenuStyle;
+class SkinToolBar;
 
 inline constexpr int kFormWidth = 783;
 inline constexpr int kFormHeight = 651;
@@ -52,32 +52,32 @@ public:
     ~TForm1() override;
 
     // The controls, by their names on the form.
-    TImage* Image1 = nullptr;  // title bar
-    TImage* Image2 = nullptr;  // bottom border
-    TImage* Image3 = nullptr;  // menu-bar background
-    TImage* Image9 = nullptr;  // left border
-    TImage* Image10 = nullptr; // right border
-    TImgBtn* ImgBtnMin = nullptr;
-    TImgBtn* ImgBtnMax = nullptr;
-    TImgBtn* ImgBtnClose = nullptr;
-    TSkinToolBar* ToolBar1 = nullptr;  // the menu bar
-    TMenuBarButton* ToolButton1 = nullptr;
-    TMenuBarButton* ToolButton2 = nullptr;
+    SkinImage* Image1 = nullptr;  // title bar
+    SkinImage* Image2 = nullptr;  // bottom border
+    SkinImage* Image3 = nullptr;  // menu-bar background
+    SkinImage* Image9 = nullptr;  // left border
+    SkinImage* Image10 = nullptr; // right border
+    ImageButton* ImgBtnMin = nullptr;
+    ImageButton* ImgBtnMax = nullptr;
+    ImageButton* ImgBtnClose = nullptr;
+    SkinToolBar* ToolBar1 = nullptr;  // the menu bar
+    MenuBarButton* ToolButton1 = nullptr;
+    MenuBarButton* ToolButton2 = nullptr;
     QWidget* Panel1 = nullptr;
     SkinSources PanelImage;  // the skin's source pictures, never shown
 
-    TImage* Image5 = nullptr;  // panel background
-    TSkinToolBar* ToolBar2 = nullptr;
+    SkinImage* Image5 = nullptr;  // panel background
+    SkinToolBar* ToolBar2 = nullptr;
     QToolButton* SpeedButton3 = nullptr;  // Save
     QToolButton* SpeedButton4 = nullptr;  // Clear
     QToolButton* SpeedButton5 = nullptr;  // Auto
     QToolButton* SpeedButton6 = nullptr;  // Manual
     QToolButton* SpeedButton7 = nullptr;  // Home
-    TImage* Image4 = nullptr;
-    TImage* Image6 = nullptr;
-    TImage* Image7 = nullptr;
-    TImage* Image8 = nullptr;
-    TImage* Image11 = nullptr;
+    SkinImage* Image4 = nullptr;
+    SkinImage* Image6 = nullptr;
+    SkinImage* Image7 = nullptr;
+    SkinImage* Image8 = nullptr;
+    SkinImage* Image11 = nullptr;
     QPlainTextEdit* RichEdit1 = nullptr;  // Matrix A
     QPlainTextEdit* RichEdit2 = nullptr;  // Matrix B
     QPlainTextEdit* RichEdit3 = nullptr;  // the result panel
@@ -235,7 +235,7 @@ private:
     bool busyCursor_ = false;
     bool closePending_ = false;
     QTimer* busyTimer_ = nullptr;
-    TOwnerDrawMenuStyle* menuStyle_ = nullptr;
+    OwnerDrawMenuStyle* menuStyle_ = nullptr;
     // Input that reached the form while a command ran, handed on afterwards.
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> heldInput_;
 };

@@ -15,7 +15,7 @@
 #include <QTimer>
 
 #include "core/cancel.h"
-#include "ui/img_btn.h"
+#include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/skin_widgets.h"
 #include "workspace/steps.h"

@@ -9,7 +9,7 @@
 #include <QToolButton>
 
 #include "commands/operation_table.h"
-#include "ui/img_btn.h"
+#include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/operation_grid.h"
 #include "ui/skin_draw.h"
@@ -50,8 +50,8 @@ QPlainTextEdit* Editor(QWidget* parent, const char* name, QRect geometry) {
     return editor;
 }
 
-TImage* Picture(QWidget* parent, const char* name, QRect geometry, const QString& file, bool stretch = false) {
-    auto* image = Named(new TImage(parent, stretch), name);
+SkinImage* Picture(QWidget* parent, const char* name, QRect geometry, const QString& file, bool stretch = false) {
+    auto* image = Named(new SkinImage(parent, stretch), name);
     image->setGeometry(geometry);
     if (!file.isEmpty()) image->SetPicture(QPixmap::fromImage(SkinPicture(file)));
     return image;
@@ -68,30 +68,30 @@ void TForm1::CreateFrame() {
     Image9 = Picture(this, "Image9", QRect(0, 53, 8, kFormHeight - 83), QStringLiteral("ImageLeft.png"), true);
     Image10 = Picture(this, "Image10", QRect(kFormWidth - 8, 53, 8, kFormHeight - 83),
                       QStringLiteral("ImageRight.png"), true);
-    connect(Image1, &TImage::MouseDown, this, &TForm1::Image1MouseDown);
-    connect(Image1, &TImage::DblClick, this, &TForm1::Image1DblClick);
+    connect(Image1, &SkinImage::MouseDown, this, &TForm1::Image1MouseDown);
+    connect(Image1, &SkinImage::DoubleClicked, this, &TForm1::Image1DblClick);
 
-    ImgBtnMin = Named(new TImgBtn(this), "ImgBtnMin");
+    ImgBtnMin = Named(new ImageButton(this), "ImgBtnMin");
     ImgBtnMin->setGeometry(0, 0, 33, 25);
-    ImgBtnMax = Named(new TImgBtn(this), "ImgBtnMax");
+    ImgBtnMax = Named(new ImageButton(this), "ImgBtnMax");
     ImgBtnMax->setGeometry(0, 0, 33, 25);
-    ImgBtnClose = Named(new TImgBtn(this), "ImgBtnClose");
+    ImgBtnClose = Named(new ImageButton(this), "ImgBtnClose");
     ImgBtnClose->setGeometry(0, 0, 49, 25);
     PlaceTitleButtons();
-    connect(ImgBtnMin, &TImgBtn::Click, this, &TForm1::ImgBtnMinClick);
-    connect(ImgBtnMax, &TImgBtn::Click, this, &TForm1::ImgBtnMaxClick);
-    connect(ImgBtnClose, &TImgBtn::Click, this, &TForm1::ImgBtnCloseClick);
+    connect(ImgBtnMin, &ImageButton::Click, this, &TForm1::ImgBtnMinClick);
+    connect(ImgBtnMax, &ImageButton::Click, this, &TForm1::ImgBtnMaxClick);
+    connect(ImgBtnClose, &ImageButton::Click, this, &TForm1::ImgBtnCloseClick);
 
-    ToolBar1 = Named(new TSkinToolBar(this, ToolBar1CustomDraw), "ToolBar1");
+    ToolBar1 = Named(new SkinToolBar(this, DrawMenuBarBackground), "ToolBar1");
     ToolBar1->setGeometry(8, 25, 761, 28);
     QFont menuBarFont = font();
-    ToolButton1 = Named(new TMenuBarButton(ToolBar1), "ToolButton1");
+    ToolButton1 = Named(new MenuBarButton(ToolBar1), "ToolButton1");
     ToolButton1->setText(QStringLiteral("File"));
     ToolButton1->setGeometry(0, 0, 65, 28);
-    ToolButton2 = Named(new TMenuBarButton(ToolBar1), "ToolButton2");
+    ToolButton2 = Named(new MenuBarButton(ToolBar1), "ToolButton2");
     ToolButton2->setText(QStringLiteral("Help"));
     ToolButton2->setGeometry(65, 0, 65, 28);
-    for (TMenuBarButton* button : {ToolButton1, ToolButton2}) {
+    for (MenuBarButton* button : {ToolButton1, ToolButton2}) {
         button->setFont(menuBarFont);
         SetTextColour(button, Qt::white);
     }
@@ -110,7 +110,7 @@ void TForm1::CreateFrame() {
 void TForm1::CreatePanel() {
     Image5 = Picture(Panel1, "Image5", Panel1->rect(), QStringLiteral("Image5.jpg"), true);
 
-    ToolBar2 = Named(new TSkinToolBar(Panel1, ToolBar2CustomDraw), "ToolBar2");
+    ToolBar2 = Named(new SkinToolBar(Panel1, DrawToolBarBackground), "ToolBar2");
     ToolBar2->setGeometry(0, 0, 767, 57);
     struct ToolButtonDef {
         QToolButton** Target;

@@ -23,7 +23,7 @@ QIcon MenuIcon(int index) {
 }  // namespace
 
 void TForm1::CreateMenus() {
-    menuStyle_ = new TOwnerDrawMenuStyle();
+    menuStyle_ = new OwnerDrawMenuStyle();
     menuStyle_->setParent(this);
 
     // Each item of the main menu is also an action of the form, so that its

@@ -51,11 +51,11 @@ QColor MenuColour(int index) {
     return kColours.at(static_cast<std::size_t>(index));
 }
 
-void ToolBar1CustomDraw(QPainter& canvas, const QRect& rect) { StretchColumn(canvas, rect, Skin().ImageMenu, 1, 29); }
+void DrawMenuBarBackground(QPainter& canvas, const QRect& rect) { StretchColumn(canvas, rect, Skin().ImageMenu, 1, 29); }
 
-void ToolBar2CustomDraw(QPainter& canvas, const QRect& rect) { StretchColumn(canvas, rect, Skin().ImageTool, 1, 0); }
+void DrawToolBarBackground(QPainter& canvas, const QRect& rect) { StretchColumn(canvas, rect, Skin().ImageTool, 1, 0); }
 
-void ToolBar1CustomDrawButton(QPainter& canvas, const QRect& bounds, const QString& caption, bool hot,
+void DrawMenuBarButton(QPainter& canvas, const QRect& bounds, const QString& caption, bool hot,
                               bool selected, const QFont& font, const QColor& textColour) {
     const QImage& menu = Skin().ImageMenu;
     const int cellTop = hot ? 58 : selected ? 88 : 29;
@@ -72,9 +72,9 @@ void ToolBar1CustomDrawButton(QPainter& canvas, const QRect& bounds, const QStri
     canvas.restore();
 }
 
-QSize Open1MeasureItem(QSize proposed) { return QSize(proposed.width() + 6, proposed.height() + 2); }
+QSize MenuItemSize(QSize proposed) { return QSize(proposed.width() + 6, proposed.height() + 2); }
 
-void Open1AdvancedDrawItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item,
+void DrawMenuItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item,
                            const QColor& shadowColour) {
     canvas.save();
     const int left = R.left(), top = R.top();

@@ -12,7 +12,7 @@
 #include <QToolButton>
 
 #include "commands/operation_table.h"
-#include "ui/img_btn.h"
+#include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/skin_widgets.h"
 
@@ -213,8 +213,8 @@ TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
     for (QAction* action : {form.Open1, form.Save3, form.Save1, form.Clear1, form.Auto1, form.Exit2, form.Manual1,
                             form.Connectto1})
         EXPECT_FALSE(action->icon().isNull()) << action->text().toStdString();
-    EXPECT_NE(dynamic_cast<TOwnerDrawMenuStyle*>(form.File1->style()), nullptr);
-    EXPECT_NE(dynamic_cast<TOwnerDrawMenuStyle*>(form.Help1->style()), nullptr);
+    EXPECT_NE(dynamic_cast<OwnerDrawMenuStyle*>(form.File1->style()), nullptr);
+    EXPECT_NE(dynamic_cast<OwnerDrawMenuStyle*>(form.Help1->style()), nullptr);
 
     ExpectMenu(form.PopupMenu1, {{"Copy1", "Copy", {}}, {"Paste1", "Paste", {}}, {nullptr, nullptr, {}},
                                  {"PolarToRect1", "Polar To Rect", {}}, {"RecttoPolar1", "Rect to Polar", {}},
@@ -227,7 +227,7 @@ TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
                                  {nullptr, nullptr, {}}, {"Save2", "Save", {}}, {nullptr, nullptr, {}},
                                  {"Clear4", "Clear", {}}, {"Align3", "Align", {}}});
     // The pop-up menus are drawn by the platform.
-    EXPECT_EQ(dynamic_cast<TOwnerDrawMenuStyle*>(form.PopupMenu1->style()), nullptr);
+    EXPECT_EQ(dynamic_cast<OwnerDrawMenuStyle*>(form.PopupMenu1->style()), nullptr);
 }
 
 TEST_F(WindowLayout, TitleBarShowsIconCaptionAndButtonPictures) {

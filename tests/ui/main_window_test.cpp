@@ -15,7 +15,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/img_btn.h"
+#include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/skin_widgets.h"
 
