@@ -96,7 +96,7 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const bool click = clickArmed_ && rect().contains(event->position().toPoint());
     clickArmed_ = false;
-    if (click) emit Click();
+    if (click) emit Clicked();
     if (!Active()) return;
     pressed_ = false;
     if (hover_) Show(picUp_);

@@ -61,7 +61,7 @@ public:
 
 signals:
     // The click of the picture control: a left press and release on it.
-    void Click();
+    void Clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

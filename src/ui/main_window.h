@@ -120,7 +120,7 @@ private:
 
     // Running commands (main_window_commands.cpp).
     void Run(const Job& job, RunMode mode, bool busyAtOnce = false);
-    void OperationClick(const Operation& op);
+    void RunOperation(const Operation& op);
     void PullControls();
     void PushControls();
     void SyncPanel();

@@ -72,7 +72,7 @@ void MainWindow::Run(const Job& job, RunMode mode, bool busyAtOnce) {
     BeginBusy(busyAtOnce);
 }
 
-void MainWindow::OperationClick(const Operation& op) { Run(op.Run, RunMode::Worker); }
+void MainWindow::RunOperation(const Operation& op) { Run(op.Run, RunMode::Worker); }
 
 void MainWindow::WaitForCommand() {
     while (runner_.Running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -80,9 +80,9 @@ void MainWindow::CreateFrame() {
     closeButton_ = Named(new ImageButton(this), "ImgBtnClose");
     closeButton_->setGeometry(0, 0, 49, 25);
     PlaceTitleButtons();
-    connect(minimizeButton_, &ImageButton::Click, this, &MainWindow::Minimize);
-    connect(maximizeButton_, &ImageButton::Click, this, &MainWindow::Maximize);
-    connect(closeButton_, &ImageButton::Click, this, &MainWindow::CloseWindow);
+    connect(minimizeButton_, &ImageButton::Clicked, this, &MainWindow::Minimize);
+    connect(maximizeButton_, &ImageButton::Clicked, this, &MainWindow::Maximize);
+    connect(closeButton_, &ImageButton::Clicked, this, &MainWindow::CloseWindow);
 
     menuBar_ = Named(new SkinToolBar(this, DrawMenuBarBackground), "ToolBar1");
     menuBar_->setGeometry(8, 25, 761, 28);
@@ -207,7 +207,7 @@ void MainWindow::CreateOperationButtons() {
         const ButtonFont font = OperationButtonFont(op);
         button->setFont(font.Font);
         SetTextColour(button, font.Colour);
-        connect(button, &QToolButton::clicked, this, [this, &op] { OperationClick(op); });
+        connect(button, &QToolButton::clicked, this, [this, &op] { RunOperation(op); });
     }
 
     autoCalculateButton_ = Named(new QToolButton(panel_), "SpeedButton10");

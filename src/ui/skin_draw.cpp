@@ -81,7 +81,7 @@ void DrawMenuItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item,
     const int right = R.left() + R.width(), bottom = R.top() + R.height();
     const int h = R.height();
 
-    // 1. Background and frame.
+    // Background and frame; grayed wins over selected.
     QColor brush = MenuColour(0), pen = MenuColour(0);
     if (item.Grayed && !item.Separator) {
         brush = pen = MenuColour(5);
@@ -93,14 +93,15 @@ void DrawMenuItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item,
     canvas.fillRect(R, pen);
     if (R.width() > 2 && R.height() > 2) canvas.fillRect(R.adjusted(1, 1, -1, -1), brush);
 
-    // 2. The stripe, except under a selected, enabled item.
+    // The stripe, except under a selected, enabled item, whose highlight
+    // runs to the left edge.
     if (!(item.Selected && !item.Grayed)) canvas.fillRect(Ltrb(left, top, left + kMenuStripeWidth, bottom), MenuColour(1));
 
     if (item.Separator) {
-        // 3. Only the line.
+        // A separator is only its line: no caption, no check mark, no picture.
         canvas.fillRect(Ltrb(left + 23, top + h / 2 - 1, right - 2, top + h / 2), MenuColour(4));
     } else {
-        // 4. Caption, shortcut, check mark.
+        // Caption, shortcut, check mark.
         canvas.setBrush(Qt::NoBrush);
         canvas.setPen(item.Grayed ? shadowColour : QColor(Qt::black));
         const QRect textRect = Ltrb(left + 24, top + 3, right, bottom);
@@ -117,7 +118,8 @@ void DrawMenuItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item,
         }
     }
 
-    // 5. The picture; a selected, enabled item's moves one pixel up and left.
+    // The picture last, over the stripe; a selected, enabled item's moves one
+    // pixel up and left, so that it seems to rise.
     if (item.HasImageList && !item.Image.isNull() && !item.Separator) {
         const bool lifted = item.Selected && !item.Grayed;
         const QPoint at = lifted ? QPoint(left + 2, top + 2) : QPoint(left + 3, top + 3);

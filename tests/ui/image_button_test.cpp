@@ -40,7 +40,7 @@ protected:
         button->OnMouseLeave = [this](const ImageButtonMouse& m) { events.push_back("leave:" + std::to_string(m.Type)); };
         button->OnMouseDown = [this](const ImageButtonMouse& m) { events.push_back("down:" + std::to_string(m.Type)); };
         button->OnMouseUp = [this](const ImageButtonMouse& m) { events.push_back("up:" + std::to_string(m.Type)); };
-        QObject::connect(button, &ImageButton::Click, [this] { ++clicks; });
+        QObject::connect(button, &ImageButton::Clicked, [this] { ++clicks; });
     }
 
     void GivePictures() {
