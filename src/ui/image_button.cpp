@@ -46,8 +46,10 @@ void ImageButton::paintEvent(QPaintEvent*) {
 void ImageButton::SetMouseInside(bool inside, const QPointF& pos) {
     if (inside == mouseInside_) return;
     mouseInside_ = inside;
-    if (inside) MouseEnter(pos);
-    else MouseLeave(pos);
+    if (inside)
+        MouseEnter(pos);
+    else
+        MouseLeave(pos);
 }
 
 void ImageButton::MouseEnter(const QPointF& pos) {

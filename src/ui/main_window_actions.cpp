@@ -80,11 +80,12 @@ void MainWindow::SaveResult() {
     if (CommandRunning()) return;
     const std::optional<std::string> path = AskFileName("SaveDialog1", true, kResultFilter, "txt", false);
     if (!path) return;
-    Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { quorvix::SaveResult(s, file); },
-        RunMode::Worker);
+    Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { quorvix::SaveResult(s, file); }, RunMode::Worker);
 }
 
-void MainWindow::ClearResult() { Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline); }
+void MainWindow::ClearResult() {
+    Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline);
+}
 
 void MainWindow::RunAuto() { Run(quorvix::RunAuto, RunMode::Worker, true); }
 

@@ -42,14 +42,12 @@ QString TextOf(const std::vector<std::string>& lines, std::size_t from = 0) {
 
 bool IsHeldInput(QEvent::Type type) {
     switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-        return true;
-    default:
-        return false;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick: return true;
+        default: return false;
     }
 }
 
@@ -130,8 +128,7 @@ void MainWindow::PushControls() {
         const QSignalBlocker block(precisionBox_);
         precisionBox_->setEditText(precision);
     }
-    QRadioButton* format =
-        state_.Settings.Format == ComplexFormat::Polar ? polarButton_ : rectangularButton_;
+    QRadioButton* format = state_.Settings.Format == ComplexFormat::Polar ? polarButton_ : rectangularButton_;
     if (!format->isChecked()) format->setChecked(true);
     SyncPanel();
     syncing_ = false;
@@ -170,7 +167,8 @@ void MainWindow::SyncPanel() {
 void MainWindow::Report(const std::optional<std::string>& error, bool cancelled) {
     // A cancel is the user's own wish: nothing to tell.
     if (error && !cancelled)
-        QMessageBox::critical(this, QString::fromLatin1(kMessageTitle), QString::fromStdString(*error) + QLatin1Char('.'));
+        QMessageBox::critical(this, QString::fromLatin1(kMessageTitle),
+                              QString::fromStdString(*error) + QLatin1Char('.'));
     std::vector<std::string> notices = std::move(state_.Notices);
     state_.Notices.clear();
     for (const std::string& notice : notices)

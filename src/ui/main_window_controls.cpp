@@ -66,8 +66,7 @@ void MainWindow::CreateFrame() {
     titleBar_ = Picture(this, "Image1", QRect(0, 0, kWindowWidth, 25), QString());
     menuBarBackground_ = Picture(this, "Image3", QRect(0, 25, kWindowWidth, 28), QString());
     bottomBorder_ = Picture(this, "Image2", QRect(0, kWindowHeight - 30, kWindowWidth, 30), QString());
-    leftBorder_ =
-        Picture(this, "Image9", QRect(0, 53, 8, kWindowHeight - 83), QStringLiteral("ImageLeft.png"), true);
+    leftBorder_ = Picture(this, "Image9", QRect(0, 53, 8, kWindowHeight - 83), QStringLiteral("ImageLeft.png"), true);
     rightBorder_ = Picture(this, "Image10", QRect(kWindowWidth - 8, 53, 8, kWindowHeight - 83),
                            QStringLiteral("ImageRight.png"), true);
     connect(titleBar_, &SkinImage::MouseDown, this, &MainWindow::StartMove);

@@ -52,8 +52,8 @@ void MainWindow::CreateMenus() {
 
     fileMenu_ = new QMenu(QStringLiteral("File"), this);
     fileMenu_->setObjectName(QStringLiteral("File1"));
-    openProjectAction_ = item(fileMenu_, "Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13,
-                              &MainWindow::OpenProject);
+    openProjectAction_ =
+        item(fileMenu_, "Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13, &MainWindow::OpenProject);
     saveProjectAction_ =
         item(fileMenu_, "Save3", "Save project", QKeySequence(Qt::Key_F2), 18, &MainWindow::SaveProject);
     separator(fileMenu_, "N4");
@@ -108,8 +108,10 @@ void MainWindow::CreateEditorMenus() {
         });
         menu->addSeparator();
         for (const Tool& tool : tools) {
-            if (tool.Name == nullptr) menu->addSeparator();
-            else add(tool.Name, tool.Caption, tool.Trigger);
+            if (tool.Name == nullptr)
+                menu->addSeparator();
+            else
+                add(tool.Name, tool.Caption, tool.Trigger);
         }
         menu->addSeparator();
         add(names.Clear, "Clear", runInline([which](CalcState& s) { ClearEditor(s, which); }));
@@ -126,8 +128,9 @@ void MainWindow::CreateEditorMenus() {
 
     matrixAMenu_ = build(matrixAEditor_, Editor::MatrixA, {"PopupMenu1", "Copy1", "Paste1", "Clear3", "Align1"},
                          notation(Operand::A, "PolarToRect1", "RecttoPolar1"));
-    matrixBMenu_ = build(matrixBEditor_, Editor::MatrixB, {"PopupMenu2", "MenuItem1", "MenuItem2", "MenuItem4", "Align2"},
-                         notation(Operand::B, "PolarToRect2", "RecttoPolar2"));
+    matrixBMenu_ =
+        build(matrixBEditor_, Editor::MatrixB, {"PopupMenu2", "MenuItem1", "MenuItem2", "MenuItem4", "Align2"},
+              notation(Operand::B, "PolarToRect2", "RecttoPolar2"));
     resultMenu_ = build(resultPanel_, Editor::Result, {"PopupMenu3", "Copy2", "Paste2", "Clear4", "Align3"},
                         {{"commatodot1", "comma to dot", runInline(PanelCommaToDot)},
                          {"dottocomma1", "dot to comma", runInline(PanelDotToComma)},

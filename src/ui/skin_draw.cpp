@@ -31,8 +31,10 @@ struct CheckGlyph {
 CheckGlyph CheckMarkGlyph(bool radio, const QFont& base) {
     QFont symbol(QStringLiteral("Webdings"));
     symbol.setStyleStrategy(QFont::NoFontMerging);
-    if (!radio) symbol.setPixelSize(16);
-    else symbol.setPixelSize(base.pixelSize() > 0 ? base.pixelSize() : 13);
+    if (!radio)
+        symbol.setPixelSize(16);
+    else
+        symbol.setPixelSize(base.pixelSize() > 0 ? base.pixelSize() : 13);
     if (QFontInfo(symbol).family().compare(QStringLiteral("Webdings"), Qt::CaseInsensitive) == 0)
         return {symbol, radio ? QStringLiteral("=") : QStringLiteral("a")};
     QFont stand(base);
@@ -51,12 +53,14 @@ QColor MenuColour(int index) {
     return kColours.at(static_cast<std::size_t>(index));
 }
 
-void DrawMenuBarBackground(QPainter& canvas, const QRect& rect) { StretchColumn(canvas, rect, Skin().ImageMenu, 1, 29); }
+void DrawMenuBarBackground(QPainter& canvas, const QRect& rect) {
+    StretchColumn(canvas, rect, Skin().ImageMenu, 1, 29);
+}
 
 void DrawToolBarBackground(QPainter& canvas, const QRect& rect) { StretchColumn(canvas, rect, Skin().ImageTool, 1, 0); }
 
-void DrawMenuBarButton(QPainter& canvas, const QRect& bounds, const QString& caption, bool hot,
-                              bool selected, const QFont& font, const QColor& textColour) {
+void DrawMenuBarButton(QPainter& canvas, const QRect& bounds, const QString& caption, bool hot, bool selected,
+                       const QFont& font, const QColor& textColour) {
     const QImage& menu = Skin().ImageMenu;
     const int cellTop = hot ? 58 : selected ? 88 : 29;
     const QImage cell = menu.copy(0, cellTop, 64, 28);
@@ -74,8 +78,7 @@ void DrawMenuBarButton(QPainter& canvas, const QRect& bounds, const QString& cap
 
 QSize MenuItemSize(QSize proposed) { return QSize(proposed.width() + 6, proposed.height() + 2); }
 
-void DrawMenuItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item,
-                           const QColor& shadowColour) {
+void DrawMenuItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item, const QColor& shadowColour) {
     canvas.save();
     const int left = R.left(), top = R.top();
     const int right = R.left() + R.width(), bottom = R.top() + R.height();
@@ -95,7 +98,8 @@ void DrawMenuItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item,
 
     // The stripe, except under a selected, enabled item, whose highlight
     // runs to the left edge.
-    if (!(item.Selected && !item.Grayed)) canvas.fillRect(Ltrb(left, top, left + kMenuStripeWidth, bottom), MenuColour(1));
+    if (!(item.Selected && !item.Grayed))
+        canvas.fillRect(Ltrb(left, top, left + kMenuStripeWidth, bottom), MenuColour(1));
 
     if (item.Separator) {
         // A separator is only its line: no caption, no check mark, no picture.

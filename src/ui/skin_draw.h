@@ -31,13 +31,13 @@ void DrawToolBarBackground(QPainter& canvas, const QRect& rect);
 // the ImageMenu cell of its state (hot before selected before normal), cut
 // into caps and a stretched body, and the caption, centred, in `font` and
 // `textColour`.
-void DrawMenuBarButton(QPainter& canvas, const QRect& bounds, const QString& caption, bool hot,
-                              bool selected, const QFont& font, const QColor& textColour);
+void DrawMenuBarButton(QPainter& canvas, const QRect& bounds, const QString& caption, bool hot, bool selected,
+                       const QFont& font, const QColor& textColour);
 
 // What an owner-drawn menu item needs to know about itself.
 struct MenuItemInfo {
-    QString Caption;    // with "&" accelerator marks
-    QString ShortCut;   // the shortcut's text, or empty
+    QString Caption;   // with "&" accelerator marks
+    QString ShortCut;  // the shortcut's text, or empty
     bool Separator = false;
     bool Grayed = false;    // disabled
     bool Selected = false;  // highlighted
@@ -51,8 +51,7 @@ struct MenuItemInfo {
 // separator line, or the caption, the shortcut, the check mark; then the
 // picture. `shadowColour` is the platform's button-shadow colour for grayed
 // text.
-void DrawMenuItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item,
-                           const QColor& shadowColour);
+void DrawMenuItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item, const QColor& shadowColour);
 // The item's size: the proposed one, 6 wider and 2 higher.
 QSize MenuItemSize(QSize proposed);
 

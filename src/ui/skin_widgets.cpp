@@ -21,8 +21,10 @@ void SkinImage::SetPicture(const QPixmap& picture) {
 void SkinImage::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
-    if (stretch_) painter.drawPixmap(rect(), picture_);
-    else painter.drawPixmap(0, 0, picture_);
+    if (stretch_)
+        painter.drawPixmap(rect(), picture_);
+    else
+        painter.drawPixmap(0, 0, picture_);
 }
 
 void SkinImage::mousePressEvent(QMouseEvent* event) {
@@ -35,7 +37,8 @@ void SkinImage::mouseDoubleClickEvent(QMouseEvent* event) {
     emit DoubleClicked();
 }
 
-SkinToolBar::SkinToolBar(QWidget* parent, Painter drawBackground) : QWidget(parent), drawBackground_(std::move(drawBackground)) {}
+SkinToolBar::SkinToolBar(QWidget* parent, Painter drawBackground)
+    : QWidget(parent), drawBackground_(std::move(drawBackground)) {}
 
 void SkinToolBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -43,8 +46,7 @@ void SkinToolBar::paintEvent(QPaintEvent*) {
     // window that cannot repaint.
     try {
         drawBackground_(painter, rect());
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 MenuBarButton::MenuBarButton(QWidget* parent) : QToolButton(parent) {
@@ -68,10 +70,8 @@ void MenuBarButton::SetDropDownMenu(QMenu* menu) {
 void MenuBarButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     try {
-        DrawMenuBarButton(painter, rect(), text(), Hot(), Selected(), font(),
-                                 palette().color(QPalette::ButtonText));
-    } catch (...) {
-    }
+        DrawMenuBarButton(painter, rect(), text(), Hot(), Selected(), font(), palette().color(QPalette::ButtonText));
+    } catch (...) {}
 }
 
 void MenuBarButton::enterEvent(QEnterEvent* event) {
@@ -87,7 +87,7 @@ void MenuBarButton::leaveEvent(QEvent* event) {
 OwnerDrawMenuStyle::OwnerDrawMenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
 void OwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                                      const QWidget* widget) const {
+                                     const QWidget* widget) const {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
     if (element != CE_MenuItem || item == nullptr) {
         QProxyStyle::drawControl(element, option, painter, widget);
@@ -108,13 +108,12 @@ void OwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption*
     painter->setFont(item->font);
     try {
         DrawMenuItem(*painter, item->rect, info, item->palette.color(QPalette::Dark));
-    } catch (...) {
-    }
+    } catch (...) {}
     painter->restore();
 }
 
 QSize OwnerDrawMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
-                                            const QWidget* widget) const {
+                                           const QWidget* widget) const {
     const QSize proposed = QProxyStyle::sizeFromContents(type, option, size, widget);
     if (type != CT_MenuItem) return proposed;
     return MenuItemSize(proposed);

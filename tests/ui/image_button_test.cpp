@@ -13,9 +13,9 @@
 namespace quorvix {
 namespace {
 
-const QColor kNormal(200, 40, 40);    // Pic
-const QColor kHover(40, 200, 40);     // PicUp
-const QColor kDown(40, 40, 200);      // PicDown
+const QColor kNormal(200, 40, 40);  // Pic
+const QColor kHover(40, 200, 40);   // PicUp
+const QColor kDown(40, 40, 200);    // PicDown
 const QColor kDisabled(128, 128, 128);
 const QColor kBackground(250, 250, 0);
 
@@ -36,8 +36,12 @@ protected:
         button = new ImageButton(&host);
         button->setGeometry(10, 10, 33, 25);
         host.show();
-        button->OnMouseEnter = [this](const ImageButtonMouse& m) { events.push_back("enter:" + std::to_string(m.Type)); };
-        button->OnMouseLeave = [this](const ImageButtonMouse& m) { events.push_back("leave:" + std::to_string(m.Type)); };
+        button->OnMouseEnter = [this](const ImageButtonMouse& m) {
+            events.push_back("enter:" + std::to_string(m.Type));
+        };
+        button->OnMouseLeave = [this](const ImageButtonMouse& m) {
+            events.push_back("leave:" + std::to_string(m.Type));
+        };
         button->OnMouseDown = [this](const ImageButtonMouse& m) { events.push_back("down:" + std::to_string(m.Type)); };
         button->OnMouseUp = [this](const ImageButtonMouse& m) { events.push_back("up:" + std::to_string(m.Type)); };
         QObject::connect(button, &ImageButton::Clicked, [this] { ++clicks; });
@@ -63,8 +67,8 @@ protected:
     }
     void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton which = Qt::LeftButton) {
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton
-                                      : type == QEvent::MouseMove       ? Qt::MouseButtons(Qt::LeftButton)
-                                                                        : Qt::MouseButtons(which);
+                                      : type == QEvent::MouseMove        ? Qt::MouseButtons(Qt::LeftButton)
+                                                                         : Qt::MouseButtons(which);
         QMouseEvent event(type, QPointF(at), button->mapToGlobal(QPointF(at)),
                           type == QEvent::MouseMove ? Qt::NoButton : which, held, Qt::NoModifier);
         QApplication::sendEvent(button, &event);

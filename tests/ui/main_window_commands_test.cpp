@@ -170,9 +170,9 @@ TEST_F(LongCommand, EscCancelsAndTheWindowStaysOpen) {
     Click(window, Child<QToolButton>(window, "SpeedButton11"));
     // Each element right-aligned in ten characters after a blank; an empty line ends the block.
     EXPECT_EQ(ui.Result->toPlainText(), QStringLiteral("A^(100000000)\nA=\n"
-                                                            "          1          0          0\n"
-                                                            "          0          1          0\n"
-                                                            "          0          0          1\n\n"));
+                                                       "          1          0          0\n"
+                                                       "          0          1          0\n"
+                                                       "          0          0          1\n\n"));
 }
 
 TEST_F(LongCommand, CancelButtonCancels) {

@@ -202,7 +202,8 @@ TEST_F(ContextMenus, RightClickOpensEachEditorsMenu) {
                                                         {ui.MatrixB, Child<QMenu>(window, "PopupMenu2")},
                                                         {ui.Result, Child<QMenu>(window, "PopupMenu3")}};
     for (const auto& [editor, menu] : pairs) {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), editor->viewport()->mapToGlobal(QPoint(10, 10)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                editor->viewport()->mapToGlobal(QPoint(10, 10)));
         QCoreApplication::sendEvent(editor->viewport(), &event);
         EXPECT_TRUE(menu->isVisible()) << menu->objectName().toStdString();
         menu->hide();
@@ -215,10 +216,14 @@ TEST_F(ContextMenus, TextToolsMatchQuorvixCli) {
         QStringList Steps;
     };
     const Case cases[] = {
-        {"PolarToRect1", {"polar-to-rect-a"}}, {"RecttoPolar1", {"rect-to-polar-a"}},
-        {"PolarToRect2", {"polar-to-rect-b"}}, {"RecttoPolar2", {"rect-to-polar-b"}},
-        {"Align1", {"align-a"}},               {"Align2", {"align-b"}},
-        {"Clear3", {"clear-a"}},               {"MenuItem4", {"clear-b"}},
+        {"PolarToRect1", {"polar-to-rect-a"}},
+        {"RecttoPolar1", {"rect-to-polar-a"}},
+        {"PolarToRect2", {"polar-to-rect-b"}},
+        {"RecttoPolar2", {"rect-to-polar-b"}},
+        {"Align1", {"align-a"}},
+        {"Align2", {"align-b"}},
+        {"Clear3", {"clear-a"}},
+        {"MenuItem4", {"clear-b"}},
     };
     for (const Case& c : cases) {
         test::SetInputs(window, state);

@@ -30,21 +30,20 @@ struct Place {
 
 // Direct children of the window.
 const Place kWindowPlaces[] = {
-    {"Image1", QRect(0, 0, 783, 25)},      {"Image3", QRect(0, 25, 783, 28)},
-    {"Image2", QRect(0, 621, 783, 30)},    {"Image9", QRect(0, 53, 8, 568)},
-    {"Image10", QRect(775, 53, 8, 568)},   {"ImgBtnMin", QRect(683, 1, 33, 25)},
-    {"ImgBtnMax", QRect(709, 1, 33, 25)},  {"ImgBtnClose", QRect(735, 1, 49, 25)},
-    {"ToolBar1", QRect(12, 25, 761, 28)},  {"Panel1", QRect(8, 53, 767, 568)},
+    {"Image1", QRect(0, 0, 783, 25)},     {"Image3", QRect(0, 25, 783, 28)},      {"Image2", QRect(0, 621, 783, 30)},
+    {"Image9", QRect(0, 53, 8, 568)},     {"Image10", QRect(775, 53, 8, 568)},    {"ImgBtnMin", QRect(683, 1, 33, 25)},
+    {"ImgBtnMax", QRect(709, 1, 33, 25)}, {"ImgBtnClose", QRect(735, 1, 49, 25)}, {"ToolBar1", QRect(12, 25, 761, 28)},
+    {"Panel1", QRect(8, 53, 767, 568)},
 };
 
 // Children of the panel.
 const Place kPanelPlaces[] = {
-    {"Image5", QRect(0, 0, 767, 568)},      {"ToolBar2", QRect(0, 0, 767, 57)},
-    {"Image4", QRect(8, 64, 200, 27)},      {"Image6", QRect(8, 256, 200, 27)},
-    {"Image7", QRect(448, 64, 313, 31)},    {"Image8", QRect(112, 456, 100, 27)},
-    {"Image11", QRect(110, 512, 100, 27)},  {"RichEdit1", QRect(8, 88, 201, 161)},
-    {"RichEdit2", QRect(8, 280, 201, 169)}, {"RichEdit3", QRect(448, 88, 315, 473)},
-    {"Edit1", QRect(112, 480, 98, 24)},     {"ComboBox1", QRect(112, 538, 97, 21)},
+    {"Image5", QRect(0, 0, 767, 568)},       {"ToolBar2", QRect(0, 0, 767, 57)},
+    {"Image4", QRect(8, 64, 200, 27)},       {"Image6", QRect(8, 256, 200, 27)},
+    {"Image7", QRect(448, 64, 313, 31)},     {"Image8", QRect(112, 456, 100, 27)},
+    {"Image11", QRect(110, 512, 100, 27)},   {"RichEdit1", QRect(8, 88, 201, 161)},
+    {"RichEdit2", QRect(8, 280, 201, 169)},  {"RichEdit3", QRect(448, 88, 315, 473)},
+    {"Edit1", QRect(112, 480, 98, 24)},      {"ComboBox1", QRect(112, 538, 97, 21)},
     {"RadioGroup1", QRect(8, 456, 97, 105)}, {"SpeedButton10", QRect(368, 496, 65, 57)},
 };
 
@@ -218,29 +217,45 @@ TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
     QMenu* fileMenu = Child<QMenu>(window, "File1");
     QMenu* helpMenu = Child<QMenu>(window, "Help1");
     ExpectMenu(fileMenu, {{"Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F)},
-                            {"Save3", "Save project", QKeySequence(Qt::Key_F2)},
-                            {"N4", nullptr, {}},
-                            {"Save1", "Save result", QKeySequence(Qt::Key_F3)},
-                            {"Clear1", "Clear", QKeySequence(Qt::Key_F8)},
-                            {"Auto1", "Auto", QKeySequence(Qt::Key_F5)},
-                            {"Exit1", nullptr, {}},
-                            {"Exit2", "Exit", QKeySequence(Qt::Key_Escape)}});
+                          {"Save3", "Save project", QKeySequence(Qt::Key_F2)},
+                          {"N4", nullptr, {}},
+                          {"Save1", "Save result", QKeySequence(Qt::Key_F3)},
+                          {"Clear1", "Clear", QKeySequence(Qt::Key_F8)},
+                          {"Auto1", "Auto", QKeySequence(Qt::Key_F5)},
+                          {"Exit1", nullptr, {}},
+                          {"Exit2", "Exit", QKeySequence(Qt::Key_Escape)}});
     ExpectMenu(helpMenu, {{"Manual1", "Manual", QKeySequence(Qt::Key_F1)}, {"Connectto1", "Homepage", {}}});
     for (const char* name : {"Open1", "Save3", "Save1", "Clear1", "Auto1", "Exit2", "Manual1", "Connectto1"})
         EXPECT_FALSE(Child<QAction>(window, name)->icon().isNull()) << name;
     EXPECT_NE(dynamic_cast<OwnerDrawMenuStyle*>(fileMenu->style()), nullptr);
     EXPECT_NE(dynamic_cast<OwnerDrawMenuStyle*>(helpMenu->style()), nullptr);
 
-    ExpectMenu(Child<QMenu>(window, "PopupMenu1"), {{"Copy1", "Copy", {}}, {"Paste1", "Paste", {}}, {nullptr, nullptr, {}},
-                                 {"PolarToRect1", "Polar To Rect", {}}, {"RecttoPolar1", "Rect to Polar", {}},
-                                 {nullptr, nullptr, {}}, {"Clear3", "Clear", {}}, {"Align1", "Align", {}}});
-    ExpectMenu(Child<QMenu>(window, "PopupMenu2"), {{"MenuItem1", "Copy", {}}, {"MenuItem2", "Paste", {}}, {nullptr, nullptr, {}},
-                                 {"PolarToRect2", "Polar To Rect", {}}, {"RecttoPolar2", "Rect to Polar", {}},
-                                 {nullptr, nullptr, {}}, {"MenuItem4", "Clear", {}}, {"Align2", "Align", {}}});
-    ExpectMenu(Child<QMenu>(window, "PopupMenu3"), {{"Copy2", "Copy", {}}, {"Paste2", "Paste", {}}, {nullptr, nullptr, {}},
-                                 {"commatodot1", "comma to dot", {}}, {"dottocomma1", "dot to comma", {}},
-                                 {nullptr, nullptr, {}}, {"Save2", "Save", {}}, {nullptr, nullptr, {}},
-                                 {"Clear4", "Clear", {}}, {"Align3", "Align", {}}});
+    ExpectMenu(Child<QMenu>(window, "PopupMenu1"), {{"Copy1", "Copy", {}},
+                                                    {"Paste1", "Paste", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"PolarToRect1", "Polar To Rect", {}},
+                                                    {"RecttoPolar1", "Rect to Polar", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"Clear3", "Clear", {}},
+                                                    {"Align1", "Align", {}}});
+    ExpectMenu(Child<QMenu>(window, "PopupMenu2"), {{"MenuItem1", "Copy", {}},
+                                                    {"MenuItem2", "Paste", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"PolarToRect2", "Polar To Rect", {}},
+                                                    {"RecttoPolar2", "Rect to Polar", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"MenuItem4", "Clear", {}},
+                                                    {"Align2", "Align", {}}});
+    ExpectMenu(Child<QMenu>(window, "PopupMenu3"), {{"Copy2", "Copy", {}},
+                                                    {"Paste2", "Paste", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"commatodot1", "comma to dot", {}},
+                                                    {"dottocomma1", "dot to comma", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"Save2", "Save", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"Clear4", "Clear", {}},
+                                                    {"Align3", "Align", {}}});
     // The pop-up menus are drawn by the platform.
     EXPECT_EQ(dynamic_cast<OwnerDrawMenuStyle*>(Child<QMenu>(window, "PopupMenu1")->style()), nullptr);
 }

@@ -154,9 +154,9 @@ protected:
     // Builds the locale `name` (as "name.UTF-8") and makes it the user's.
     bool Use(const char* name) {
         const QString file = dir_.filePath(QString::fromLatin1(name) + QStringLiteral(".UTF-8"));
-        const int code = QProcess::execute(QStringLiteral("localedef"),
-                                           {QStringLiteral("-i"), QString::fromLatin1(name), QStringLiteral("-f"),
-                                            QStringLiteral("UTF-8"), file});
+        const int code = QProcess::execute(
+            QStringLiteral("localedef"),
+            {QStringLiteral("-i"), QString::fromLatin1(name), QStringLiteral("-f"), QStringLiteral("UTF-8"), file});
         if (code != 0 && code != 1) return false;  // 1: built with warnings
         setenv("LOCPATH", dir_.path().toLocal8Bit().constData(), 1);
         setenv("LC_ALL", (std::string(name) + ".UTF-8").c_str(), 1);
@@ -171,8 +171,10 @@ const QString kIdentity = QStringLiteral("1 0 0\n0 1 0\n0 0 1\n");
 
 TEST_F(LocaleStart, PointLocaleStartsWithIdentities) {
     for (const char* locale : {"C", "en_US"}) {
-        if (std::string(locale) == "C") setenv("LC_ALL", "C", 1);
-        else if (!Use(locale)) GTEST_SKIP() << "localedef cannot build " << locale << " here";
+        if (std::string(locale) == "C")
+            setenv("LC_ALL", "C", 1);
+        else if (!Use(locale))
+            GTEST_SKIP() << "localedef cannot build " << locale << " here";
         MainWindow window;
         const test::Controls ui(window);
         EXPECT_EQ(Text(ui.MatrixA), kIdentity) << locale;

@@ -109,8 +109,10 @@ TEST(MenuItemDrawing, SeparatorDrawsOnlyItsLineAndStripe) {
     for (int y = 0; y < kH; ++y) {
         for (int x = 0; x < kW; ++x) {
             QColor expected = kItemBack;
-            if (x < 20) expected = kStripe;
-            else if (y == line && x >= 23 && x < kW - 2) expected = kSeparator;
+            if (x < 20)
+                expected = kStripe;
+            else if (y == line && x >= 23 && x < kW - 2)
+                expected = kSeparator;
             ASSERT_EQ(image.pixelColor(x, y), expected) << "at " << x << "," << y;
         }
     }
@@ -215,8 +217,7 @@ TEST(MenuBarButton, CaptionIsCentredInTheTextColour) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     font.setStyleStrategy(QFont::NoAntialias);
-    DrawMenuBarButton(painter, QRect(0, 0, 65, 28), QStringLiteral("File"), false, false, font,
-                             QColor(255, 255, 0));
+    DrawMenuBarButton(painter, QRect(0, 0, 65, 28), QStringLiteral("File"), false, false, font, QColor(255, 255, 0));
     painter.end();
     int minX = 65, maxX = -1;
     for (int y = 0; y < 28; ++y)

@@ -29,9 +29,10 @@ CliRun RunCli(const Inputs& inputs, const QStringList& steps, bool json) {
         file.write(text.toUtf8());
         return file.fileName();
     };
-    QStringList args{QStringLiteral("-a"), write("a.txt", inputs.A), QStringLiteral("-b"), write("b.txt", inputs.B),
-                     QStringLiteral("-x"), inputs.X, QStringLiteral("-p"), inputs.Precision,
-                     QStringLiteral("--decimal-mark"), QStringLiteral(".")};
+    QStringList args{QStringLiteral("-a"),     write("a.txt", inputs.A), QStringLiteral("-b"),
+                     write("b.txt", inputs.B), QStringLiteral("-x"),     inputs.X,
+                     QStringLiteral("-p"),     inputs.Precision,         QStringLiteral("--decimal-mark"),
+                     QStringLiteral(".")};
     if (json) args << QStringLiteral("--json");
     args << steps;
     QProcess cli;
@@ -46,10 +47,8 @@ CliRun RunCli(const Inputs& inputs, const QStringList& steps, bool json) {
 }
 
 Controls::Controls(const MainWindow& window)
-    : MatrixA(Child<QPlainTextEdit>(window, "RichEdit1")),
-      MatrixB(Child<QPlainTextEdit>(window, "RichEdit2")),
-      Result(Child<QPlainTextEdit>(window, "RichEdit3")),
-      X(Child<QLineEdit>(window, "Edit1")),
+    : MatrixA(Child<QPlainTextEdit>(window, "RichEdit1")), MatrixB(Child<QPlainTextEdit>(window, "RichEdit2")),
+      Result(Child<QPlainTextEdit>(window, "RichEdit3")), X(Child<QLineEdit>(window, "Edit1")),
       Precision(Child<QComboBox>(window, "ComboBox1")) {}
 
 void SetInputs(MainWindow& window, const Inputs& inputs) {
