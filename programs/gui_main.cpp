@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     // the locale's decimal mark itself and relies on the C conventions for
     // everything else.
     std::setlocale(LC_NUMERIC, "C");
-    quorvix::TForm1 form;
-    form.show();
+    quorvix::MainWindow window;
+    window.show();
     return app.exec();
 }

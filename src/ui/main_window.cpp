@@ -13,37 +13,49 @@
 #include <QWindow>
 
 #include "textio/locale_number.h"
-#include "ui/img_btn.h"
+#include "ui/image_button.h"
+#include "ui/skin.h"
 #include "ui/skin_widgets.h"
 
 namespace quorvix {
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), runner_(this) {
+namespace {
+
+// Gives a title-bar button its three cells of the skin's button picture.
+void SetTitleButtonPictures(ImageButton* button, const TitleButtonCells& cells) {
+    button->SetPic(cells.Pic);
+    button->SetPicUp(cells.PicUp);
+    button->SetPicDown(cells.PicDown);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), runner_(this) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromLatin1(kFormCaption));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(ApplicationIcon());
-    QFont formFont(QStringLiteral("MS Sans Serif"));
-    formFont.setPixelSize(11);
-    setFont(formFont);
-    setFixedSize(kFormWidth, kFormHeight);
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+    setFixedSize(kWindowWidth, kWindowHeight);
     move(252, 72);
-    PanelImage = Skin();
 
     busyTimer_ = new QTimer(this);
     busyTimer_->setSingleShot(true);
     busyTimer_->setInterval(250);
-    connect(busyTimer_, &QTimer::timeout, this, &TForm1::ShowBusy);
-    connect(&runner_, &CommandRunner::Finished, this, &TForm1::CommandDone);
+    connect(busyTimer_, &QTimer::timeout, this, &MainWindow::ShowBusy);
+    connect(&runner_, &CommandRunner::Finished, this, &MainWindow::CommandDone);
 
     CreateFrame();
     CreatePanel();
     CreateOperationButtons();
     CreateMenus();
-    CreatePopupMenus();
-    FormCreate();
+    CreateEditorMenus();
+    ApplySkin();
+    ShowStartState();
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     // A command still running is stopped; its results go nowhere.
     disconnect(&runner_, nullptr, this, nullptr);
     if (runner_.Running()) {
@@ -53,33 +65,30 @@ TForm1::~TForm1() {
     qApp->removeEventFilter(this);
 }
 
-void TForm1::FormCreate() {
-    // 1-2. The rounded outline; the menu bar leaves a little more room on the left.
+void MainWindow::ApplySkin() {
+    // The rounded outline stands in for the frame the window does not have;
+    // the menu bar leaves a little more room on the left than the borders do.
     setMask(RoundedWindowRegion(size()));
-    ToolBar1->move(12, ToolBar1->y());
-
-    // 3-5. Strips, title-bar buttons, icon and caption.
+    menuBar_->move(12, menuBar_->y());
     BuildStrips();
-    ImgBtnMin->raise();
-    ImgBtnMin->move(width() - 100, 1);
-    const TitleButtonCells minCells = CutTitleButtonCells(PanelImage.ImageM, 0, 27, 20);
-    ImgBtnMin->SetPic(minCells.Pic);
-    ImgBtnMin->SetPicUp(minCells.PicUp);
-    ImgBtnMin->SetPicDown(minCells.PicDown);
-    ImgBtnClose->raise();
-    ImgBtnClose->move(width() - 48, 1);
-    const TitleButtonCells closeCells = CutTitleButtonCells(PanelImage.ImageM, 52, 42, 20);
-    ImgBtnClose->SetPic(closeCells.Pic);
-    ImgBtnClose->SetPicUp(closeCells.PicUp);
-    ImgBtnClose->SetPicDown(closeCells.PicDown);
+    // Minimize and close get their pictures; maximize, which does nothing,
+    // gets none.
+    minimizeButton_->raise();
+    minimizeButton_->move(width() - 100, 1);
+    SetTitleButtonPictures(minimizeButton_, CutTitleButtonCells(Skin().ImageM, 0, 27, 20));
+    closeButton_->raise();
+    closeButton_->move(width() - 48, 1);
+    SetTitleButtonPictures(closeButton_, CutTitleButtonCells(Skin().ImageM, 52, 42, 20));
     DrawTitle();
+}
 
-    // 6-8. Empty editors; the identity in both input editors where the
-    // locale's decimal mark is one the editors can read; the start settings.
+void MainWindow::ShowStartState() {
+    // Empty editors; the identity in both input editors where the locale's
+    // decimal mark is one the editors can read; the start settings.
     syncing_ = true;
-    RichEdit3->clear();
-    RichEdit1->clear();
-    RichEdit2->clear();
+    resultPanel_->clear();
+    matrixAEditor_->clear();
+    matrixBEditor_->clear();
     syncing_ = false;
     shownPanel_.clear();
     state_ = StartStateForLocale(LocaleDecimalMark());
@@ -88,14 +97,14 @@ void TForm1::FormCreate() {
     PushControls();
 }
 
-void TForm1::BuildStrips() {
-    Image1->SetPicture(ThreeSliceStrip(Image1->size(), PanelImage.ImageTop, 25, 100));
-    Image2->SetPicture(ThreeSliceStrip(Image2->size(), PanelImage.ImageBottom, 69, 100));
-    Image3->SetPicture(ThreeSliceStrip(Image3->size(), PanelImage.ImageMenu, 28, 10));
+void MainWindow::BuildStrips() {
+    titleBar_->SetPicture(ThreeSliceStrip(titleBar_->size(), Skin().ImageTop, 25, 100));
+    bottomBorder_->SetPicture(ThreeSliceStrip(bottomBorder_->size(), Skin().ImageBottom, 69, 100));
+    menuBarBackground_->SetPicture(ThreeSliceStrip(menuBarBackground_->size(), Skin().ImageMenu, 28, 10));
 }
 
-void TForm1::DrawTitle() {
-    QPainter canvas(&Image1->Canvas());
+void MainWindow::DrawTitle() {
+    QPainter canvas(&titleBar_->Canvas());
     canvas.drawPixmap(10, 5, windowIcon().pixmap(16, 16));
     canvas.setBackgroundMode(Qt::TransparentMode);
     QFont titleFont = font();
@@ -103,22 +112,22 @@ void TForm1::DrawTitle() {
     titleFont.setPointSize(11);
     canvas.setFont(titleFont);
     canvas.setPen(Qt::white);
-    canvas.drawText(QRect(QPoint(34, 2), QPoint(533, Image1->height() - 1)),
+    canvas.drawText(QRect(QPoint(34, 2), QPoint(533, titleBar_->height() - 1)),
                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, windowTitle());
     canvas.end();
-    Image1->update();
+    titleBar_->update();
 }
 
-void TForm1::PlaceTitleButtons() {
-    ImgBtnMin->raise();
-    ImgBtnMin->move(width() - 100, 1);
-    ImgBtnMax->raise();
-    ImgBtnMax->move(width() - 74, 1);
-    ImgBtnClose->raise();
-    ImgBtnClose->move(width() - 48, 1);
+void MainWindow::PlaceTitleButtons() {
+    minimizeButton_->raise();
+    minimizeButton_->move(width() - 100, 1);
+    maximizeButton_->raise();
+    maximizeButton_->move(width() - 74, 1);
+    closeButton_->raise();
+    closeButton_->move(width() - 48, 1);
 }
 
-void TForm1::FormResize() {
+void MainWindow::RedrawFrame() {
     // The title bar is drawn again as at creation, so that it looks the same
     // whenever the platform reports a size.
     setMask(RoundedWindowRegion(size()));
@@ -127,46 +136,47 @@ void TForm1::FormResize() {
     DrawTitle();
 }
 
-bool TForm1::FormCanResize(int& NewWidth, int& NewHeight) {
-    NewWidth = width();
-    NewHeight = height();
+bool MainWindow::CanResize(int& width, int& height) const {
+    width = this->width();
+    height = this->height();
     return false;
 }
 
-void TForm1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const QSize design(kFormWidth, kFormHeight);
+    const QSize design(kWindowWidth, kWindowHeight);
     if (event->size() != design) {
         // The fixed size already keeps the window from growing or shrinking;
         // a platform that ignores it is put back.
         int w = event->size().width(), h = event->size().height();
-        if (!FormCanResize(w, h)) {
-            QTimer::singleShot(0, this, [this] { resize(kFormWidth, kFormHeight); });
+        if (!CanResize(w, h)) {
+            QTimer::singleShot(0, this, [this] { resize(kWindowWidth, kWindowHeight); });
             return;
         }
     }
-    if (Image1 != nullptr) FormResize();
+    // Sizes reported while the window is still being built find no frame yet.
+    if (titleBar_ != nullptr) RedrawFrame();
 }
 
-bool TForm1::StartSystemMove() {
+bool MainWindow::StartSystemMove() {
     QWindow* window = windowHandle();
     return window != nullptr && window->startSystemMove();
 }
 
-void TForm1::Image1MouseDown(QMouseEvent* event) {
+void MainWindow::StartMove(QMouseEvent* event) {
     if (isMaximized() || event->button() != Qt::LeftButton) return;
     StartSystemMove();
 }
 
-void TForm1::Image1DblClick() { ImgBtnMaxClick(); }
+void MainWindow::Minimize() { showMinimized(); }
 
-void TForm1::ImgBtnMinClick() { showMinimized(); }
+// The window keeps its design size, so maximizing (the button, or a
+// double-click on the title bar) does nothing.
+void MainWindow::Maximize() {}
 
-void TForm1::ImgBtnMaxClick() {}
+void MainWindow::CloseWindow() { close(); }
 
-void TForm1::ImgBtnCloseClick() { close(); }
-
-void TForm1::Exit2Click() {
+void MainWindow::Exit() {
     // Esc is the key of Exit; while a command runs it stops the command instead.
     if (runner_.Running()) {
         CancelCommand();
@@ -175,7 +185,7 @@ void TForm1::Exit2Click() {
     close();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (runner_.Running()) {
         // Close once the command has stopped.
         closePending_ = true;
@@ -186,21 +196,21 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void TForm1::OpenThroughShell(const QString& address) {
+void MainWindow::OpenThroughShell(const QString& address) {
     // What the desktop does with it (or reports) is its own affair.
     QDesktopServices::openUrl(QUrl(address));
 }
 
-void TForm1::Manual1Click() {
+void MainWindow::OpenManual() {
     const QString manual = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("matrix.chm"));
     QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
 }
 
-const char* TForm1::HomePageAddress() { return "https://quorvix.example/"; }
-const char* TForm1::ProductPageAddress() { return "https://quorvix.example/matrix-calculator/"; }
+const char* MainWindow::HomePageAddress() { return "https://quorvix.example/"; }
+const char* MainWindow::ProductPageAddress() { return "https://quorvix.example/matrix-calculator/"; }
 
-void TForm1::Connectto1Click() { OpenThroughShell(QString::fromLatin1(HomePageAddress())); }
+void MainWindow::OpenHomePage() { OpenThroughShell(QString::fromLatin1(HomePageAddress())); }
 
-void TForm1::SpeedButton7Click() { OpenThroughShell(QString::fromLatin1(ProductPageAddress())); }
+void MainWindow::OpenProductPage() { OpenThroughShell(QString::fromLatin1(ProductPageAddress())); }
 
 }  // namespace quorvix

@@ -1,5 +1,5 @@
 #pragma once
-// TForm1: the calculator's one window. A fixed-size, borderless, skinned
+// MainWindow: the calculator's one window. A fixed-size, borderless, skinned
 // window with its own title bar, menu bar and toolbar, the editors of Matrix
 // A and Matrix B, the coefficient, precision and complex-format controls,
 // the grid of operation buttons and the result panel.
@@ -7,9 +7,11 @@
 // The window does no calculation: it copies its controls into a CalcState,
 // runs the engine's command on it (the same code quorvix-cli runs) and puts
 // the state's text back into the controls.
+//
+// Every control carries the design's name as its object name ("RichEdit1",
+// "SpeedButton13", "Open1"), so that tests and the design can find it.
 #include <QPointer>
 #include <QWidget>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,10 +20,8 @@
 #include "commands/calc_state.h"
 #include "commands/operation_table.h"
 #include "ui/command_runner.h"
-#include "ui/skin.h"
 
 class QAction;
-class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -34,153 +34,36 @@ class QToolButton;
 
 namespace quorvix {
 
-class TImage;
-class TImgBtn;
-class TMenuBarButton;
-class TOwnerDrawMenuStyle;
-class TSkinToolBar;
+class ImageButton;
+class MenuBarButton;
+class OwnerDrawMenuStyle;
+class SkinImage;
+class SkinToolBar;
 
-inline constexpr int kFormWidth = 783;
-inline constexpr int kFormHeight = 651;
-inline constexpr const char* kFormCaption = "Quorvix 5.4";
+inline constexpr int kWindowWidth = 783;
+inline constexpr int kWindowHeight = 651;
+inline constexpr const char* kWindowCaption = "Quorvix 5.4";
 
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget* parent = nullptr);
-    ~TForm1() override;
-
-    // The controls, by their names on the form.
-    TImage* Image1 = nullptr;  // title bar
-    TImage* Image2 = nullptr;  // bottom border
-    TImage* Image3 = nullptr;  // menu-bar background
-    TImage* Image9 = nullptr;  // left border
-    TImage* Image10 = nullptr; // right border
-    TImgBtn* ImgBtnMin = nullptr;
-    TImgBtn* ImgBtnMax = nullptr;
-    TImgBtn* ImgBtnClose = nullptr;
-    TSkinToolBar* ToolBar1 = nullptr;  // the menu bar
-    TMenuBarButton* ToolButton1 = nullptr;
-    TMenuBarButton* ToolButton2 = nullptr;
-    QWidget* Panel1 = nullptr;
-    SkinSources PanelImage;  // the skin's source pictures, never shown
-
-    TImage* Image5 = nullptr;  // panel background
-    TSkinToolBar* ToolBar2 = nullptr;
-    QToolButton* SpeedButton3 = nullptr;  // Save
-    QToolButton* SpeedButton4 = nullptr;  // Clear
-    QToolButton* SpeedButton5 = nullptr;  // Auto
-    QToolButton* SpeedButton6 = nullptr;  // Manual
-    QToolButton* SpeedButton7 = nullptr;  // Home
-    TImage* Image4 = nullptr;
-    TImage* Image6 = nullptr;
-    TImage* Image7 = nullptr;
-    TImage* Image8 = nullptr;
-    TImage* Image11 = nullptr;
-    QPlainTextEdit* RichEdit1 = nullptr;  // Matrix A
-    QPlainTextEdit* RichEdit2 = nullptr;  // Matrix B
-    QPlainTextEdit* RichEdit3 = nullptr;  // the result panel
-    QLineEdit* Edit1 = nullptr;           // x
-    QComboBox* ComboBox1 = nullptr;       // precision
-    QGroupBox* RadioGroup1 = nullptr;     // complex format
-    QRadioButton* RadioGroup1Rectangular = nullptr;
-    QRadioButton* RadioGroup1Polar = nullptr;
-    QToolButton* SpeedButton10 = nullptr;  // "AuTo"
-    std::map<std::string, QToolButton*> OperationButtons;  // by control name
-    QPushButton* CancelButton = nullptr;  // shown while a long command runs
-
-    // MainMenu1.
-    QMenu* File1 = nullptr;
-    QAction* Open1 = nullptr;
-    QAction* Save3 = nullptr;
-    QAction* N4 = nullptr;
-    QAction* Save1 = nullptr;
-    QAction* Clear1 = nullptr;
-    QAction* Auto1 = nullptr;
-    QAction* Exit1 = nullptr;  // a separator
-    QAction* Exit2 = nullptr;
-    QMenu* Help1 = nullptr;
-    QAction* Manual1 = nullptr;
-    QAction* Connectto1 = nullptr;
-
-    // The editors' pop-up menus.
-    QMenu* PopupMenu1 = nullptr;
-    QAction* Copy1 = nullptr;
-    QAction* Paste1 = nullptr;
-    QAction* PolarToRect1 = nullptr;
-    QAction* RecttoPolar1 = nullptr;
-    QAction* Clear3 = nullptr;
-    QAction* Align1 = nullptr;
-    QMenu* PopupMenu2 = nullptr;
-    QAction* MenuItem1 = nullptr;
-    QAction* MenuItem2 = nullptr;
-    QAction* PolarToRect2 = nullptr;
-    QAction* RecttoPolar2 = nullptr;
-    QAction* MenuItem4 = nullptr;
-    QAction* Align2 = nullptr;
-    QMenu* PopupMenu3 = nullptr;
-    QAction* Copy2 = nullptr;
-    QAction* Paste2 = nullptr;
-    QAction* commatodot1 = nullptr;
-    QAction* dottocomma1 = nullptr;
-    QAction* Save2 = nullptr;
-    QAction* Clear4 = nullptr;
-    QAction* Align3 = nullptr;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // True while a command runs on the worker.
     bool CommandRunning() const { return runner_.Running(); }
     // Processes events until no command runs.
     void WaitForCommand();
-    // The filters of the file dialogs, as "Name|pattern|Name|pattern".
-    static const char* ProjectFilter();
-    static const char* ResultFilter();
+    // Refuses every size change: puts the window's own size into the size
+    // asked for and returns false, so the window keeps its design size.
+    bool CanResize(int& width, int& height) const;
     // The addresses "Homepage" and "Home" open.
     static const char* HomePageAddress();
     static const char* ProductPageAddress();
 
 public slots:
-    void FormCreate();
-    void FormResize();
-    // Refuses every size change: the window keeps its design size.
-    bool FormCanResize(int& NewWidth, int& NewHeight);
-    void Image1MouseDown(QMouseEvent* event);
-    void Image1DblClick();
-    void ImgBtnMinClick();
-    void ImgBtnMaxClick();
-    void ImgBtnCloseClick();
-    void Exit2Click();
-    void Manual1Click();
-    void Connectto1Click();
-    void SpeedButton7Click();
-
-    void Open1Click();
-    void Save3Click();
-    void Save1Click();
-    void Save2Click();
-    void Clear1Click();
-    void Clear4Click();
-    void Clear3Click();
-    void MenuItem4Click();
-    void Auto1Click();
-    void Copy1Click();
-    void Paste1Click();
-    void MenuItem1Click();
-    void MenuItem2Click();
-    void Copy2Click();
-    void Paste2Click();
-    void PolarToRect1Click();
-    void RecttoPolar1Click();
-    void PolarToRect2Click();
-    void RecttoPolar2Click();
-    void commatodot1Click();
-    void dottocomma1Click();
-    void Align1Click();
-    void Align2Click();
-    void Align3Click();
-    void RadioGroup1Click();
-    void ComboBox1Change();
-    // Cancel (the button, or Esc while a command runs).
+    // Stops the running command (the Cancel button, or Esc while one runs).
     void CancelCommand();
 
 signals:
@@ -194,23 +77,50 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+private slots:
+    // The title bar and its buttons (main_window.cpp).
+    void StartMove(QMouseEvent* event);
+    void Minimize();
+    void Maximize();
+    void CloseWindow();
+    void Exit();
+    void OpenManual();
+    void OpenHomePage();
+    void OpenProductPage();
+
+    // The menu and toolbar commands (main_window_actions.cpp).
+    void OpenProject();
+    void SaveProject();
+    void SaveResult();
+    void ClearResult();
+    void RunAuto();
+    void ApplyComplexFormat();
+    void ApplyPrecision();
+
 private:
     enum class RunMode { Inline, Worker };
     using Job = CommandRunner::Job;
 
-    // Building the form (main_window_controls.cpp, main_window_menus.cpp).
+    // Building the window (main_window_controls.cpp, main_window_menus.cpp).
     void CreateFrame();
     void CreatePanel();
+    void CreateToolBar();
+    void CreateInputs();
     void CreateOperationButtons();
     void CreateMenus();
-    void CreatePopupMenus();
+    void CreateEditorMenus();
+
+    // The skin and the start state (main_window.cpp).
+    void ApplySkin();
+    void RedrawFrame();
     void BuildStrips();
     void PlaceTitleButtons();
     void DrawTitle();
+    void ShowStartState();
 
     // Running commands (main_window_commands.cpp).
     void Run(const Job& job, RunMode mode, bool busyAtOnce = false);
-    void OperationClick(const Operation& op);
+    void RunOperation(const Operation& op);
     void PullControls();
     void PushControls();
     void SyncPanel();
@@ -221,9 +131,65 @@ private:
     void ShowBusy();
     bool Intercepts(QObject* watched) const;
     void ReplayHeldInput();
-    std::optional<std::string> AskFileName(bool save, const char* filter, const char* defaultExt,
-                                           bool startInProgramFolder);
+    std::optional<std::string> AskFileName(const char* dialogName, bool save, const char* filter,
+                                           const char* defaultExt, bool startInProgramFolder);
     void OpenThroughShell(const QString& address);
+
+    // The frame: title bar, borders, title-bar buttons and menu bar.
+    SkinImage* titleBar_ = nullptr;
+    SkinImage* menuBarBackground_ = nullptr;
+    SkinImage* bottomBorder_ = nullptr;
+    SkinImage* leftBorder_ = nullptr;
+    SkinImage* rightBorder_ = nullptr;
+    ImageButton* minimizeButton_ = nullptr;
+    ImageButton* maximizeButton_ = nullptr;
+    ImageButton* closeButton_ = nullptr;
+    SkinToolBar* menuBar_ = nullptr;
+    MenuBarButton* fileMenuButton_ = nullptr;
+    MenuBarButton* helpMenuButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;  // shown while a long command runs
+
+    // The panel below the frame, which holds everything else.
+    QWidget* panel_ = nullptr;
+    SkinImage* panelBackground_ = nullptr;
+    SkinToolBar* toolBar_ = nullptr;
+    QToolButton* saveButton_ = nullptr;
+    QToolButton* clearButton_ = nullptr;
+    QToolButton* autoButton_ = nullptr;
+    QToolButton* manualButton_ = nullptr;
+    QToolButton* homeButton_ = nullptr;
+    // Pictures with the titles of the editors and boxes below them.
+    SkinImage* matrixATitle_ = nullptr;
+    SkinImage* matrixBTitle_ = nullptr;
+    SkinImage* resultTitle_ = nullptr;
+    SkinImage* coefficientTitle_ = nullptr;
+    SkinImage* precisionTitle_ = nullptr;
+    QPlainTextEdit* matrixAEditor_ = nullptr;
+    QPlainTextEdit* matrixBEditor_ = nullptr;
+    QPlainTextEdit* resultPanel_ = nullptr;
+    QLineEdit* coefficientBox_ = nullptr;  // x
+    QComboBox* precisionBox_ = nullptr;
+    QGroupBox* complexFormatGroup_ = nullptr;
+    QRadioButton* rectangularButton_ = nullptr;
+    QRadioButton* polarButton_ = nullptr;
+    QToolButton* autoCalculateButton_ = nullptr;  // "AuTo", beside the operation buttons
+
+    // The main menu, dropped down from the menu bar.
+    OwnerDrawMenuStyle* menuStyle_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* openProjectAction_ = nullptr;
+    QAction* saveProjectAction_ = nullptr;
+    QAction* saveResultAction_ = nullptr;
+    QAction* clearAction_ = nullptr;
+    QAction* autoAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QAction* manualAction_ = nullptr;
+    QAction* homepageAction_ = nullptr;
+    // The editors' pop-up menus.
+    QMenu* matrixAMenu_ = nullptr;
+    QMenu* matrixBMenu_ = nullptr;
+    QMenu* resultMenu_ = nullptr;
 
     CalcState state_;
     CommandRunner runner_;
@@ -235,8 +201,7 @@ private:
     bool busyCursor_ = false;
     bool closePending_ = false;
     QTimer* busyTimer_ = nullptr;
-    TOwnerDrawMenuStyle* menuStyle_ = nullptr;
-    // Input that reached the form while a command ran, handed on afterwards.
+    // Input that reached the window while a command ran, handed on afterwards.
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> heldInput_;
 };
 

@@ -1,5 +1,5 @@
-// The menu, toolbar and context-menu commands, each handed to the engine's
-// own routine, and the file dialogs they ask for a name with.
+// The menu and toolbar commands, each handed to the engine's own routine,
+// and the file dialogs they ask for a name with.
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -35,17 +35,16 @@ QStringList NameFilters(const char* filter) {
     return filters;
 }
 
+// The file dialogs' filters, as "Name|pattern|Name|pattern".
+constexpr const char* kProjectFilter = "Matrix Project File (*.mtx)|*.mtx";
+constexpr const char* kResultFilter = "Text File(*.txt)|*.txt|Rtf File(*.rtf)|*.rtf|All File(*.*)|*.*";
+
 }  // namespace
 
-const char* TForm1::ProjectFilter() { return "Matrix Project File (*.mtx)|*.mtx"; }
-const char* TForm1::ResultFilter() { return "Text File(*.txt)|*.txt|Rtf File(*.rtf)|*.rtf|All File(*.*)|*.*"; }
-
-std::optional<std::string> TForm1::AskFileName(bool save, const char* filter, const char* defaultExt,
-                                               bool startInProgramFolder) {
+std::optional<std::string> MainWindow::AskFileName(const char* dialogName, bool save, const char* filter,
+                                                   const char* defaultExt, bool startInProgramFolder) {
     QFileDialog dialog(this);
-    dialog.setObjectName(save ? (std::string_view(defaultExt) == "mtx" ? QStringLiteral("SaveDialog2")
-                                                                        : QStringLiteral("SaveDialog1"))
-                              : QStringLiteral("OpenDialog1"));
+    dialog.setObjectName(QString::fromLatin1(dialogName));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // A chosen name replaces the file of that name, as saving always does.
@@ -59,70 +58,46 @@ std::optional<std::string> TForm1::AskFileName(bool save, const char* filter, co
     return files.first().toStdString();
 }
 
-void TForm1::Open1Click() {
+// The window's slots share their names with the engine's commands they run,
+// so those are called by their full names here.
+
+void MainWindow::OpenProject() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = AskFileName(false, ProjectFilter(), kProjectExtension, true);
+    const std::optional<std::string> path = AskFileName("OpenDialog1", false, kProjectFilter, kProjectExtension, true);
     if (!path) return;
-    Run([file = *path](CalcState& s) { OpenProject(s, file); }, RunMode::Worker);
+    Run([file = *path](CalcState& s) { quorvix::OpenProject(s, file); }, RunMode::Worker);
 }
 
-void TForm1::Save3Click() {
+void MainWindow::SaveProject() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = AskFileName(true, ProjectFilter(), kProjectExtension, false);
+    const std::optional<std::string> path = AskFileName("SaveDialog2", true, kProjectFilter, kProjectExtension, false);
     if (!path) return;
-    Run([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
+    Run([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { quorvix::SaveProject(s, file); },
         RunMode::Worker);
 }
 
-void TForm1::Save1Click() {
+void MainWindow::SaveResult() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = AskFileName(true, ResultFilter(), "txt", false);
+    const std::optional<std::string> path = AskFileName("SaveDialog1", true, kResultFilter, "txt", false);
     if (!path) return;
-    Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { SaveResult(s, file); }, RunMode::Worker);
+    Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { quorvix::SaveResult(s, file); }, RunMode::Worker);
 }
 
-void TForm1::Save2Click() { Save1Click(); }
-
-void TForm1::Clear1Click() { Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline); }
-void TForm1::Clear4Click() { Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline); }
-void TForm1::Clear3Click() { Run([](CalcState& s) { ClearEditor(s, Editor::MatrixA); }, RunMode::Inline); }
-void TForm1::MenuItem4Click() { Run([](CalcState& s) { ClearEditor(s, Editor::MatrixB); }, RunMode::Inline); }
-
-void TForm1::Auto1Click() { Run(RunAuto, RunMode::Worker, true); }
-
-// The clipboard through the editors' own copy and paste.
-void TForm1::Copy1Click() { RichEdit1->copy(); }
-void TForm1::Paste1Click() {
-    if (!CommandRunning()) RichEdit1->paste();
-}
-void TForm1::MenuItem1Click() { RichEdit2->copy(); }
-void TForm1::MenuItem2Click() {
-    if (!CommandRunning()) RichEdit2->paste();
-}
-void TForm1::Copy2Click() { RichEdit3->copy(); }
-void TForm1::Paste2Click() {
-    if (!CommandRunning()) RichEdit3->paste();
+void MainWindow::ClearResult() {
+    Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline);
 }
 
-void TForm1::PolarToRect1Click() { Run([](CalcState& s) { PolarToRect(s, Operand::A); }, RunMode::Inline); }
-void TForm1::RecttoPolar1Click() { Run([](CalcState& s) { RectToPolar(s, Operand::A); }, RunMode::Inline); }
-void TForm1::PolarToRect2Click() { Run([](CalcState& s) { PolarToRect(s, Operand::B); }, RunMode::Inline); }
-void TForm1::RecttoPolar2Click() { Run([](CalcState& s) { RectToPolar(s, Operand::B); }, RunMode::Inline); }
-void TForm1::commatodot1Click() { Run(PanelCommaToDot, RunMode::Inline); }
-void TForm1::dottocomma1Click() { Run(PanelDotToComma, RunMode::Inline); }
-void TForm1::Align1Click() { Run([](CalcState& s) { AlignEditor(s, Editor::MatrixA); }, RunMode::Inline); }
-void TForm1::Align2Click() { Run([](CalcState& s) { AlignEditor(s, Editor::MatrixB); }, RunMode::Inline); }
-void TForm1::Align3Click() { Run([](CalcState& s) { AlignEditor(s, Editor::Result); }, RunMode::Inline); }
+void MainWindow::RunAuto() { Run(quorvix::RunAuto, RunMode::Worker, true); }
 
-void TForm1::RadioGroup1Click() {
+void MainWindow::ApplyComplexFormat() {
     // The new item is already chosen when this runs.
-    const ComplexFormat format = RadioGroup1Polar->isChecked() ? ComplexFormat::Polar : ComplexFormat::Rectangular;
+    const ComplexFormat format = polarButton_->isChecked() ? ComplexFormat::Polar : ComplexFormat::Rectangular;
     Run([format](CalcState& s) { SetComplexFormat(s, format); }, RunMode::Inline);
 }
 
-void TForm1::ComboBox1Change() {
+void MainWindow::ApplyPrecision() {
     if (syncing_) return;
-    const std::string text = ComboBox1->currentText().toStdString();
+    const std::string text = precisionBox_->currentText().toStdString();
     Run([text](CalcState& s) { PrecisionChange(text, s.Settings); }, RunMode::Inline);
 }
 

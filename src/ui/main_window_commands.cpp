@@ -13,9 +13,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
+#include <algorithm>
+#include <iterator>
 
 #include "core/cancel.h"
-#include "ui/img_btn.h"
+#include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/skin_widgets.h"
 #include "workspace/steps.h"
@@ -40,20 +42,18 @@ QString TextOf(const std::vector<std::string>& lines, std::size_t from = 0) {
 
 bool IsHeldInput(QEvent::Type type) {
     switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-        return true;
-    default:
-        return false;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick: return true;
+        default: return false;
     }
 }
 
 }  // namespace
 
-void TForm1::Run(const Job& job, RunMode mode, bool busyAtOnce) {
+void MainWindow::Run(const Job& job, RunMode mode, bool busyAtOnce) {
     // One command at a time; input that arrives meanwhile waits (see eventFilter).
     if (runner_.Running()) return;
     PullControls();
@@ -70,15 +70,15 @@ void TForm1::Run(const Job& job, RunMode mode, bool busyAtOnce) {
     BeginBusy(busyAtOnce);
 }
 
-void TForm1::OperationClick(const Operation& op) { Run(op.Run, RunMode::Worker); }
+void MainWindow::RunOperation(const Operation& op) { Run(op.Run, RunMode::Worker); }
 
-void TForm1::WaitForCommand() {
+void MainWindow::WaitForCommand() {
     while (runner_.Running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-void TForm1::CancelCommand() { runner_.Cancel(); }
+void MainWindow::CancelCommand() { runner_.Cancel(); }
 
-void TForm1::CommandDone() {
+void MainWindow::CommandDone() {
     state_ = runner_.TakeState();
     PushControls();
     EndBusy();
@@ -91,51 +91,50 @@ void TForm1::CommandDone() {
     }
 }
 
-void TForm1::PullControls() {
-    state_.MatrixA = LinesOf(RichEdit1);
-    state_.MatrixB = LinesOf(RichEdit2);
+void MainWindow::PullControls() {
+    state_.MatrixA = LinesOf(matrixAEditor_);
+    state_.MatrixB = LinesOf(matrixBEditor_);
     pulledA_ = state_.MatrixA;
     pulledB_ = state_.MatrixB;
-    state_.X = Edit1->text().toStdString();
-    state_.Precision = ComboBox1->currentText().toStdString();
+    state_.X = coefficientBox_->text().toStdString();
+    state_.Precision = precisionBox_->currentText().toStdString();
     if (panelEdited_) {
         // The user changed the panel: take its text as it is now, every line
         // ending with a break, so that later results are appended after it.
-        const QString text = RichEdit3->toPlainText();
+        const QString text = resultPanel_->toPlainText();
         if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) {
             syncing_ = true;
-            QTextCursor end(RichEdit3->document());
+            QTextCursor end(resultPanel_->document());
             end.movePosition(QTextCursor::End);
             end.insertText(QStringLiteral("\n"));
             syncing_ = false;
         }
-        state_.Panel.MutableLines() = LinesOf(RichEdit3);
+        state_.Panel.MutableLines() = LinesOf(resultPanel_);
         shownPanel_ = state_.Panel.Lines();
         panelEdited_ = false;
     }
 }
 
-void TForm1::PushControls() {
+void MainWindow::PushControls() {
     syncing_ = true;
-    if (state_.MatrixA != pulledA_) RichEdit1->setPlainText(TextOf(state_.MatrixA));
-    if (state_.MatrixB != pulledB_) RichEdit2->setPlainText(TextOf(state_.MatrixB));
+    if (state_.MatrixA != pulledA_) matrixAEditor_->setPlainText(TextOf(state_.MatrixA));
+    if (state_.MatrixB != pulledB_) matrixBEditor_->setPlainText(TextOf(state_.MatrixB));
     pulledA_ = state_.MatrixA;
     pulledB_ = state_.MatrixB;
     const QString x = QString::fromStdString(state_.X);
-    if (Edit1->text() != x) Edit1->setText(x);
+    if (coefficientBox_->text() != x) coefficientBox_->setText(x);
     const QString precision = QString::fromStdString(state_.Precision);
-    if (ComboBox1->currentText() != precision) {
-        const QSignalBlocker block(ComboBox1);
-        ComboBox1->setEditText(precision);
+    if (precisionBox_->currentText() != precision) {
+        const QSignalBlocker block(precisionBox_);
+        precisionBox_->setEditText(precision);
     }
-    QRadioButton* format =
-        state_.Settings.Format == ComplexFormat::Polar ? RadioGroup1Polar : RadioGroup1Rectangular;
+    QRadioButton* format = state_.Settings.Format == ComplexFormat::Polar ? polarButton_ : rectangularButton_;
     if (!format->isChecked()) format->setChecked(true);
     SyncPanel();
     syncing_ = false;
 }
 
-void TForm1::SyncPanel() {
+void MainWindow::SyncPanel() {
     // The panel only grows, so usually the new lines follow the shown ones:
     // keep the common beginning and rewrite only from the first difference.
     const std::vector<std::string>& lines = state_.Panel.Lines();
@@ -146,7 +145,7 @@ void TForm1::SyncPanel() {
 
     const bool wasSyncing = syncing_;
     syncing_ = true;
-    QTextDocument* document = RichEdit3->document();
+    QTextDocument* document = resultPanel_->document();
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     if (same < shownPanel_.size()) {
@@ -160,22 +159,23 @@ void TForm1::SyncPanel() {
     cursor.endEditBlock();
     shownPanel_.resize(same);
     shownPanel_.insert(shownPanel_.end(), lines.begin() + static_cast<std::ptrdiff_t>(same), lines.end());
-    RichEdit3->moveCursor(QTextCursor::End);
-    RichEdit3->ensureCursorVisible();
+    resultPanel_->moveCursor(QTextCursor::End);
+    resultPanel_->ensureCursorVisible();
     syncing_ = wasSyncing;
 }
 
-void TForm1::Report(const std::optional<std::string>& error, bool cancelled) {
+void MainWindow::Report(const std::optional<std::string>& error, bool cancelled) {
     // A cancel is the user's own wish: nothing to tell.
     if (error && !cancelled)
-        QMessageBox::critical(this, QString::fromLatin1(kMessageTitle), QString::fromStdString(*error) + QLatin1Char('.'));
+        QMessageBox::critical(this, QString::fromLatin1(kMessageTitle),
+                              QString::fromStdString(*error) + QLatin1Char('.'));
     std::vector<std::string> notices = std::move(state_.Notices);
     state_.Notices.clear();
     for (const std::string& notice : notices)
         QMessageBox::warning(this, QString::fromLatin1(kMessageTitle), QString::fromStdString(notice));
 }
 
-void TForm1::BeginBusy(bool busyAtOnce) {
+void MainWindow::BeginBusy(bool busyAtOnce) {
     qApp->installEventFilter(this);
     if (busyAtOnce && !busyCursor_) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -186,39 +186,36 @@ void TForm1::BeginBusy(bool busyAtOnce) {
     busyTimer_->start();
 }
 
-void TForm1::ShowBusy() {
+void MainWindow::ShowBusy() {
     if (!runner_.Running()) return;
     if (!busyCursor_) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         busyCursor_ = true;
     }
-    CancelButton->show();
-    CancelButton->raise();
+    cancelButton_->show();
+    cancelButton_->raise();
 }
 
-void TForm1::EndBusy() {
+void MainWindow::EndBusy() {
     busyTimer_->stop();
     if (busyCursor_) {
         QApplication::restoreOverrideCursor();
         busyCursor_ = false;
     }
-    CancelButton->hide();
+    cancelButton_->hide();
     qApp->removeEventFilter(this);
 }
 
-bool TForm1::Intercepts(QObject* watched) const {
+bool MainWindow::Intercepts(QObject* watched) const {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != this) return false;
     // The Cancel button, and the title bar (to move, minimize or close the
     // window, which stops the command first) stay usable.
-    for (const QWidget* free : {static_cast<const QWidget*>(CancelButton), static_cast<const QWidget*>(Image1),
-                                static_cast<const QWidget*>(ImgBtnMin), static_cast<const QWidget*>(ImgBtnMax),
-                                static_cast<const QWidget*>(ImgBtnClose)})
-        if (widget == free) return false;
-    return true;
+    const QWidget* const usable[] = {cancelButton_, titleBar_, minimizeButton_, maximizeButton_, closeButton_};
+    return std::find(std::begin(usable), std::end(usable), widget) == std::end(usable);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!runner_.Running()) return false;
     const QEvent::Type type = event->type();
     if (type == QEvent::ContextMenu) return Intercepts(watched);
@@ -233,7 +230,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void TForm1::ReplayHeldInput() {
+void MainWindow::ReplayHeldInput() {
     auto held = std::move(heldInput_);
     heldInput_.clear();
     for (auto& [receiver, event] : held)

@@ -1,4 +1,4 @@
-// The form's controls at their places, with their fonts, texts and hints.
+// The window's controls at their places, with their fonts, texts and hints.
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,9 +9,10 @@
 #include <QToolButton>
 
 #include "commands/operation_table.h"
-#include "ui/img_btn.h"
+#include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/operation_grid.h"
+#include "ui/skin.h"
 #include "ui/skin_draw.h"
 #include "ui/skin_widgets.h"
 
@@ -38,7 +39,7 @@ W* Named(W* widget, const char* name) {
     return widget;
 }
 
-QPlainTextEdit* Editor(QWidget* parent, const char* name, QRect geometry) {
+QPlainTextEdit* TextEditor(QWidget* parent, const char* name, QRect geometry) {
     auto* editor = Named(new QPlainTextEdit(parent), name);
     editor->setGeometry(geometry);
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -50,8 +51,8 @@ QPlainTextEdit* Editor(QWidget* parent, const char* name, QRect geometry) {
     return editor;
 }
 
-TImage* Picture(QWidget* parent, const char* name, QRect geometry, const QString& file, bool stretch = false) {
-    auto* image = Named(new TImage(parent, stretch), name);
+SkinImage* Picture(QWidget* parent, const char* name, QRect geometry, const QString& file, bool stretch = false) {
+    auto* image = Named(new SkinImage(parent, stretch), name);
     image->setGeometry(geometry);
     if (!file.isEmpty()) image->SetPicture(QPixmap::fromImage(SkinPicture(file)));
     return image;
@@ -59,76 +60,85 @@ TImage* Picture(QWidget* parent, const char* name, QRect geometry, const QString
 
 }  // namespace
 
-void TForm1::CreateFrame() {
+void MainWindow::CreateFrame() {
     // Title bar, menu-bar background, bottom border and side borders around
     // the panel that holds everything else.
-    Image1 = Picture(this, "Image1", QRect(0, 0, kFormWidth, 25), QString());
-    Image3 = Picture(this, "Image3", QRect(0, 25, kFormWidth, 28), QString());
-    Image2 = Picture(this, "Image2", QRect(0, kFormHeight - 30, kFormWidth, 30), QString());
-    Image9 = Picture(this, "Image9", QRect(0, 53, 8, kFormHeight - 83), QStringLiteral("ImageLeft.png"), true);
-    Image10 = Picture(this, "Image10", QRect(kFormWidth - 8, 53, 8, kFormHeight - 83),
-                      QStringLiteral("ImageRight.png"), true);
-    connect(Image1, &TImage::MouseDown, this, &TForm1::Image1MouseDown);
-    connect(Image1, &TImage::DblClick, this, &TForm1::Image1DblClick);
+    titleBar_ = Picture(this, "Image1", QRect(0, 0, kWindowWidth, 25), QString());
+    menuBarBackground_ = Picture(this, "Image3", QRect(0, 25, kWindowWidth, 28), QString());
+    bottomBorder_ = Picture(this, "Image2", QRect(0, kWindowHeight - 30, kWindowWidth, 30), QString());
+    leftBorder_ = Picture(this, "Image9", QRect(0, 53, 8, kWindowHeight - 83), QStringLiteral("ImageLeft.png"), true);
+    rightBorder_ = Picture(this, "Image10", QRect(kWindowWidth - 8, 53, 8, kWindowHeight - 83),
+                           QStringLiteral("ImageRight.png"), true);
+    connect(titleBar_, &SkinImage::MouseDown, this, &MainWindow::StartMove);
+    connect(titleBar_, &SkinImage::DoubleClicked, this, &MainWindow::Maximize);
 
-    ImgBtnMin = Named(new TImgBtn(this), "ImgBtnMin");
-    ImgBtnMin->setGeometry(0, 0, 33, 25);
-    ImgBtnMax = Named(new TImgBtn(this), "ImgBtnMax");
-    ImgBtnMax->setGeometry(0, 0, 33, 25);
-    ImgBtnClose = Named(new TImgBtn(this), "ImgBtnClose");
-    ImgBtnClose->setGeometry(0, 0, 49, 25);
+    minimizeButton_ = Named(new ImageButton(this), "ImgBtnMin");
+    minimizeButton_->setGeometry(0, 0, 33, 25);
+    maximizeButton_ = Named(new ImageButton(this), "ImgBtnMax");
+    maximizeButton_->setGeometry(0, 0, 33, 25);
+    closeButton_ = Named(new ImageButton(this), "ImgBtnClose");
+    closeButton_->setGeometry(0, 0, 49, 25);
     PlaceTitleButtons();
-    connect(ImgBtnMin, &TImgBtn::Click, this, &TForm1::ImgBtnMinClick);
-    connect(ImgBtnMax, &TImgBtn::Click, this, &TForm1::ImgBtnMaxClick);
-    connect(ImgBtnClose, &TImgBtn::Click, this, &TForm1::ImgBtnCloseClick);
+    connect(minimizeButton_, &ImageButton::Clicked, this, &MainWindow::Minimize);
+    connect(maximizeButton_, &ImageButton::Clicked, this, &MainWindow::Maximize);
+    connect(closeButton_, &ImageButton::Clicked, this, &MainWindow::CloseWindow);
 
-    ToolBar1 = Named(new TSkinToolBar(this, ToolBar1CustomDraw), "ToolBar1");
-    ToolBar1->setGeometry(8, 25, 761, 28);
+    menuBar_ = Named(new SkinToolBar(this, DrawMenuBarBackground), "ToolBar1");
+    menuBar_->setGeometry(8, 25, 761, 28);
     QFont menuBarFont = font();
-    ToolButton1 = Named(new TMenuBarButton(ToolBar1), "ToolButton1");
-    ToolButton1->setText(QStringLiteral("File"));
-    ToolButton1->setGeometry(0, 0, 65, 28);
-    ToolButton2 = Named(new TMenuBarButton(ToolBar1), "ToolButton2");
-    ToolButton2->setText(QStringLiteral("Help"));
-    ToolButton2->setGeometry(65, 0, 65, 28);
-    for (TMenuBarButton* button : {ToolButton1, ToolButton2}) {
+    fileMenuButton_ = Named(new MenuBarButton(menuBar_), "ToolButton1");
+    fileMenuButton_->setText(QStringLiteral("File"));
+    fileMenuButton_->setGeometry(0, 0, 65, 28);
+    helpMenuButton_ = Named(new MenuBarButton(menuBar_), "ToolButton2");
+    helpMenuButton_->setText(QStringLiteral("Help"));
+    helpMenuButton_->setGeometry(65, 0, 65, 28);
+    for (MenuBarButton* button : {fileMenuButton_, helpMenuButton_}) {
         button->setFont(menuBarFont);
         SetTextColour(button, Qt::white);
     }
 
-    Panel1 = Named(new QWidget(this), "Panel1");
-    Panel1->setGeometry(8, 53, kFormWidth - 16, kFormHeight - 83);
+    panel_ = Named(new QWidget(this), "Panel1");
+    panel_->setGeometry(8, 53, kWindowWidth - 16, kWindowHeight - 83);
 
-    CancelButton = Named(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton");
-    CancelButton->setGeometry(kFormWidth / 2 - 40, kFormHeight - 27, 80, 24);
-    CancelButton->setToolTip(QStringLiteral("Stop the running calculation (Esc)"));
-    CancelButton->setFocusPolicy(Qt::NoFocus);
-    CancelButton->hide();
-    connect(CancelButton, &QPushButton::clicked, this, &TForm1::CancelCommand);
+    cancelButton_ = Named(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton");
+    cancelButton_->setGeometry(kWindowWidth / 2 - 40, kWindowHeight - 27, 80, 24);
+    cancelButton_->setToolTip(QStringLiteral("Stop the running calculation (Esc)"));
+    cancelButton_->setFocusPolicy(Qt::NoFocus);
+    cancelButton_->hide();
+    connect(cancelButton_, &QPushButton::clicked, this, &MainWindow::CancelCommand);
 }
 
-void TForm1::CreatePanel() {
-    Image5 = Picture(Panel1, "Image5", Panel1->rect(), QStringLiteral("Image5.jpg"), true);
+void MainWindow::CreatePanel() {
+    panelBackground_ = Picture(panel_, "Image5", panel_->rect(), QStringLiteral("Image5.jpg"), true);
+    CreateToolBar();
+    matrixATitle_ = Picture(panel_, "Image4", QRect(8, 64, 200, 27), QStringLiteral("Image4.jpg"));
+    matrixBTitle_ = Picture(panel_, "Image6", QRect(8, 256, 200, 27), QStringLiteral("Image6.jpg"));
+    resultTitle_ = Picture(panel_, "Image7", QRect(448, 64, 313, 31), QStringLiteral("Image7.jpg"));
+    coefficientTitle_ = Picture(panel_, "Image8", QRect(112, 456, 100, 27), QStringLiteral("Image8.jpg"));
+    precisionTitle_ = Picture(panel_, "Image11", QRect(110, 512, 100, 27), QStringLiteral("Image11.jpg"));
+    CreateInputs();
+}
 
-    ToolBar2 = Named(new TSkinToolBar(Panel1, ToolBar2CustomDraw), "ToolBar2");
-    ToolBar2->setGeometry(0, 0, 767, 57);
+void MainWindow::CreateToolBar() {
+    toolBar_ = Named(new SkinToolBar(panel_, DrawToolBarBackground), "ToolBar2");
+    toolBar_->setGeometry(0, 0, 767, 57);
     struct ToolButtonDef {
         QToolButton** Target;
         const char* Name;
         const char* Caption;
         const char* Hint;
-        void (TForm1::*Slot)();
+        void (MainWindow::*Slot)();
     };
     const ToolButtonDef tools[] = {
-        {&SpeedButton3, "SpeedButton3", "Save", "Save Result", &TForm1::Save1Click},
-        {&SpeedButton4, "SpeedButton4", "Clear", "Clear Result", &TForm1::Clear1Click},
-        {&SpeedButton5, "SpeedButton5", "Auto", "Auto Generate", &TForm1::Auto1Click},
-        {&SpeedButton6, "SpeedButton6", "Manual", "Manual", &TForm1::Manual1Click},
-        {&SpeedButton7, "SpeedButton7", "Home", "HomePage", &TForm1::SpeedButton7Click},
+        {&saveButton_, "SpeedButton3", "Save", "Save Result", &MainWindow::SaveResult},
+        {&clearButton_, "SpeedButton4", "Clear", "Clear Result", &MainWindow::ClearResult},
+        {&autoButton_, "SpeedButton5", "Auto", "Auto Generate", &MainWindow::RunAuto},
+        {&manualButton_, "SpeedButton6", "Manual", "Manual", &MainWindow::OpenManual},
+        {&homeButton_, "SpeedButton7", "Home", "HomePage", &MainWindow::OpenProductPage},
     };
     int left = 0;
     for (const ToolButtonDef& def : tools) {
-        auto* button = Named(new QToolButton(ToolBar2), def.Name);
+        auto* button = Named(new QToolButton(toolBar_), def.Name);
         const int width = left == 0 ? 49 : 47;
         button->setGeometry(left, 1, width, 55);
         left += width;
@@ -144,51 +154,48 @@ void TForm1::CreatePanel() {
         connect(button, &QToolButton::clicked, this, def.Slot);
         *def.Target = button;
     }
+}
 
-    Image4 = Picture(Panel1, "Image4", QRect(8, 64, 200, 27), QStringLiteral("Image4.jpg"));
-    Image6 = Picture(Panel1, "Image6", QRect(8, 256, 200, 27), QStringLiteral("Image6.jpg"));
-    Image7 = Picture(Panel1, "Image7", QRect(448, 64, 313, 31), QStringLiteral("Image7.jpg"));
-    Image8 = Picture(Panel1, "Image8", QRect(112, 456, 100, 27), QStringLiteral("Image8.jpg"));
-    Image11 = Picture(Panel1, "Image11", QRect(110, 512, 100, 27), QStringLiteral("Image11.jpg"));
-
-    RichEdit1 = Editor(Panel1, "RichEdit1", QRect(8, 88, 201, 161));
-    RichEdit2 = Editor(Panel1, "RichEdit2", QRect(8, 280, 201, 169));
-    RichEdit3 = Editor(Panel1, "RichEdit3", QRect(448, 88, 315, 473));
-    connect(RichEdit3, &QPlainTextEdit::textChanged, this, [this] {
+void MainWindow::CreateInputs() {
+    matrixAEditor_ = TextEditor(panel_, "RichEdit1", QRect(8, 88, 201, 161));
+    matrixBEditor_ = TextEditor(panel_, "RichEdit2", QRect(8, 280, 201, 169));
+    resultPanel_ = TextEditor(panel_, "RichEdit3", QRect(448, 88, 315, 473));
+    connect(resultPanel_, &QPlainTextEdit::textChanged, this, [this] {
         if (!syncing_) panelEdited_ = true;
     });
 
-    Edit1 = Named(new QLineEdit(Panel1), "Edit1");
-    Edit1->setGeometry(112, 480, 98, 24);
-    Edit1->setText(QStringLiteral("1"));
-    Edit1->setToolTip(QStringLiteral("Coefficient X"));
+    coefficientBox_ = Named(new QLineEdit(panel_), "Edit1");
+    coefficientBox_->setGeometry(112, 480, 98, 24);
+    coefficientBox_->setText(QStringLiteral("1"));
+    coefficientBox_->setToolTip(QStringLiteral("Coefficient X"));
 
-    ComboBox1 = Named(new QComboBox(Panel1), "ComboBox1");
-    ComboBox1->setGeometry(112, 538, 97, 21);
-    ComboBox1->setEditable(true);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->addItems({"1", "2", "3", "4", "5", "6", "7", "8", "e"});
-    ComboBox1->setEditText(QStringLiteral("3"));
-    ComboBox1->setToolTip(QStringLiteral("Precision of result"));
-    connect(ComboBox1, &QComboBox::editTextChanged, this, &TForm1::ComboBox1Change);
+    precisionBox_ = Named(new QComboBox(panel_), "ComboBox1");
+    precisionBox_->setGeometry(112, 538, 97, 21);
+    precisionBox_->setEditable(true);
+    precisionBox_->setInsertPolicy(QComboBox::NoInsert);
+    precisionBox_->addItems({"1", "2", "3", "4", "5", "6", "7", "8", "e"});
+    precisionBox_->setEditText(QStringLiteral("3"));
+    precisionBox_->setToolTip(QStringLiteral("Precision of result"));
+    connect(precisionBox_, &QComboBox::editTextChanged, this, &MainWindow::ApplyPrecision);
 
-    RadioGroup1 = Named(new QGroupBox(QStringLiteral("Complex Format"), Panel1), "RadioGroup1");
-    RadioGroup1->setGeometry(8, 456, 97, 105);
-    RadioGroup1->setToolTip(QStringLiteral("Rectangular: a+bi   Polar: Radius(degrees)       "));
-    RadioGroup1Rectangular = Named(new QRadioButton(QStringLiteral("Rectangular"), RadioGroup1), "RadioGroup1Item0");
-    RadioGroup1Rectangular->setGeometry(8, 24, 86, 20);
-    RadioGroup1Polar = Named(new QRadioButton(QStringLiteral("polar"), RadioGroup1), "RadioGroup1Item1");
-    RadioGroup1Polar->setGeometry(8, 52, 86, 20);
-    RadioGroup1Rectangular->setChecked(true);
-    auto* group = new QButtonGroup(RadioGroup1);
-    group->addButton(RadioGroup1Rectangular, 0);
-    group->addButton(RadioGroup1Polar, 1);
-    connect(group, &QButtonGroup::idClicked, this, [this](int) { RadioGroup1Click(); });
+    complexFormatGroup_ = Named(new QGroupBox(QStringLiteral("Complex Format"), panel_), "RadioGroup1");
+    complexFormatGroup_->setGeometry(8, 456, 97, 105);
+    complexFormatGroup_->setToolTip(QStringLiteral("Rectangular: a+bi   Polar: Radius(degrees)       "));
+    rectangularButton_ =
+        Named(new QRadioButton(QStringLiteral("Rectangular"), complexFormatGroup_), "RadioGroup1Item0");
+    rectangularButton_->setGeometry(8, 24, 86, 20);
+    polarButton_ = Named(new QRadioButton(QStringLiteral("polar"), complexFormatGroup_), "RadioGroup1Item1");
+    polarButton_->setGeometry(8, 52, 86, 20);
+    rectangularButton_->setChecked(true);
+    auto* group = new QButtonGroup(complexFormatGroup_);
+    group->addButton(rectangularButton_, 0);
+    group->addButton(polarButton_, 1);
+    connect(group, &QButtonGroup::idClicked, this, [this](int) { ApplyComplexFormat(); });
 }
 
-void TForm1::CreateOperationButtons() {
+void MainWindow::CreateOperationButtons() {
     for (const Operation& op : Operations()) {
-        auto* button = Named(new QToolButton(Panel1), op.Control);
+        auto* button = Named(new QToolButton(panel_), op.Control);
         button->setGeometry(OperationButtonGeometry(op));
         const QPixmap glyph = OperationGlyph(QString::fromLatin1(op.Control));
         button->setIcon(QIcon(glyph));
@@ -199,21 +206,20 @@ void TForm1::CreateOperationButtons() {
         const ButtonFont font = OperationButtonFont(op);
         button->setFont(font.Font);
         SetTextColour(button, font.Colour);
-        connect(button, &QToolButton::clicked, this, [this, &op] { OperationClick(op); });
-        OperationButtons[op.Control] = button;
+        connect(button, &QToolButton::clicked, this, [this, &op] { RunOperation(op); });
     }
 
-    SpeedButton10 = Named(new QToolButton(Panel1), "SpeedButton10");
-    SpeedButton10->setGeometry(368, 496, 65, 57);
-    SpeedButton10->setText(QStringLiteral("AuTo"));
-    SpeedButton10->setToolTip(QStringLiteral("Auto calculate"));
-    SpeedButton10->setFocusPolicy(Qt::NoFocus);
+    autoCalculateButton_ = Named(new QToolButton(panel_), "SpeedButton10");
+    autoCalculateButton_->setGeometry(368, 496, 65, 57);
+    autoCalculateButton_->setText(QStringLiteral("AuTo"));
+    autoCalculateButton_->setToolTip(QStringLiteral("Auto calculate"));
+    autoCalculateButton_->setFocusPolicy(Qt::NoFocus);
     QFont autoFont = Font(QStringLiteral("Arial"), 16);
     autoFont.setBold(true);
     autoFont.setItalic(true);
-    SpeedButton10->setFont(autoFont);
-    SetTextColour(SpeedButton10, QColor(0, 128, 0));
-    connect(SpeedButton10, &QToolButton::clicked, this, &TForm1::Auto1Click);
+    autoCalculateButton_->setFont(autoFont);
+    SetTextColour(autoCalculateButton_, QColor(0, 128, 0));
+    connect(autoCalculateButton_, &QToolButton::clicked, this, &MainWindow::RunAuto);
 }
 
 }  // namespace quorvix

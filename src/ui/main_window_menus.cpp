@@ -4,10 +4,13 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <functional>
+#include <vector>
 
 #include "ui/main_window.h"
 #include "ui/skin.h"
 #include "ui/skin_widgets.h"
+#include "workspace/editor_tools.h"
 
 namespace quorvix {
 
@@ -22,14 +25,14 @@ QIcon MenuIcon(int index) {
 
 }  // namespace
 
-void TForm1::CreateMenus() {
-    menuStyle_ = new TOwnerDrawMenuStyle();
+void MainWindow::CreateMenus() {
+    menuStyle_ = new OwnerDrawMenuStyle();
     menuStyle_->setParent(this);
 
-    // Each item of the main menu is also an action of the form, so that its
-    // key works while the menu is closed.
+    // Each item of the main menu is also an action of the window, so that
+    // its key works while the menu is closed.
     auto item = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key, int image,
-                       void (TForm1::*slot)()) {
+                       void (MainWindow::*slot)()) {
         auto* action = new QAction(QString::fromLatin1(caption), menu);
         action->setObjectName(QString::fromLatin1(name));
         if (!key.isEmpty()) {
@@ -44,78 +47,95 @@ void TForm1::CreateMenus() {
         return action;
     };
     auto separator = [](QMenu* menu, const char* name) {
-        QAction* action = menu->addSeparator();
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
 
-    File1 = new QMenu(QStringLiteral("File"), this);
-    File1->setObjectName(QStringLiteral("File1"));
-    Open1 = item(File1, "Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13, &TForm1::Open1Click);
-    Save3 = item(File1, "Save3", "Save project", QKeySequence(Qt::Key_F2), 18, &TForm1::Save3Click);
-    N4 = separator(File1, "N4");
-    Save1 = item(File1, "Save1", "Save result", QKeySequence(Qt::Key_F3), 24, &TForm1::Save1Click);
-    Clear1 = item(File1, "Clear1", "Clear", QKeySequence(Qt::Key_F8), 3, &TForm1::Clear1Click);
-    Auto1 = item(File1, "Auto1", "Auto", QKeySequence(Qt::Key_F5), 1, &TForm1::Auto1Click);
-    Exit1 = separator(File1, "Exit1");
-    Exit2 = item(File1, "Exit2", "Exit", QKeySequence(Qt::Key_Escape), 31, &TForm1::Exit2Click);
+    fileMenu_ = new QMenu(QStringLiteral("File"), this);
+    fileMenu_->setObjectName(QStringLiteral("File1"));
+    openProjectAction_ =
+        item(fileMenu_, "Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13, &MainWindow::OpenProject);
+    saveProjectAction_ =
+        item(fileMenu_, "Save3", "Save project", QKeySequence(Qt::Key_F2), 18, &MainWindow::SaveProject);
+    separator(fileMenu_, "N4");
+    saveResultAction_ = item(fileMenu_, "Save1", "Save result", QKeySequence(Qt::Key_F3), 24, &MainWindow::SaveResult);
+    clearAction_ = item(fileMenu_, "Clear1", "Clear", QKeySequence(Qt::Key_F8), 3, &MainWindow::ClearResult);
+    autoAction_ = item(fileMenu_, "Auto1", "Auto", QKeySequence(Qt::Key_F5), 1, &MainWindow::RunAuto);
+    separator(fileMenu_, "Exit1");
+    exitAction_ = item(fileMenu_, "Exit2", "Exit", QKeySequence(Qt::Key_Escape), 31, &MainWindow::Exit);
 
-    Help1 = new QMenu(QStringLiteral("Help"), this);
-    Help1->setObjectName(QStringLiteral("Help1"));
-    Manual1 = item(Help1, "Manual1", "Manual", QKeySequence(Qt::Key_F1), 42, &TForm1::Manual1Click);
-    Connectto1 = item(Help1, "Connectto1", "Homepage", QKeySequence(), 43, &TForm1::Connectto1Click);
+    helpMenu_ = new QMenu(QStringLiteral("Help"), this);
+    helpMenu_->setObjectName(QStringLiteral("Help1"));
+    manualAction_ = item(helpMenu_, "Manual1", "Manual", QKeySequence(Qt::Key_F1), 42, &MainWindow::OpenManual);
+    homepageAction_ = item(helpMenu_, "Connectto1", "Homepage", QKeySequence(), 43, &MainWindow::OpenHomePage);
 
-    for (QMenu* menu : {File1, Help1}) menu->setStyle(menuStyle_);
-    ToolButton1->SetDropDownMenu(File1);
-    ToolButton2->SetDropDownMenu(Help1);
+    for (QMenu* menu : {fileMenu_, helpMenu_}) menu->setStyle(menuStyle_);
+    fileMenuButton_->SetDropDownMenu(fileMenu_);
+    helpMenuButton_->SetDropDownMenu(helpMenu_);
 }
 
-void TForm1::CreatePopupMenus() {
-    auto popup = [this](const char* name, QPlainTextEdit* editor) {
+void MainWindow::CreateEditorMenus() {
+    // An item among an editor's own tools; one without a name is a separator.
+    struct Tool {
+        const char* Name = nullptr;
+        const char* Caption = nullptr;
+        std::function<void()> Trigger;
+    };
+    // The design's names of the menu and of the items every editor's menu has.
+    struct Names {
+        const char* Menu;
+        const char* Copy;
+        const char* Paste;
+        const char* Clear;
+        const char* Align;
+    };
+    auto runInline = [this](Job job) { return [this, job = std::move(job)] { Run(job, RunMode::Inline); }; };
+
+    // Copy and Paste, the editor's own tools, then Clear and Align, each
+    // group set off by a separator.
+    auto build = [&](QPlainTextEdit* editor, Editor which, const Names& names, const std::vector<Tool>& tools) {
         auto* menu = new QMenu(this);
-        menu->setObjectName(QString::fromLatin1(name));
+        menu->setObjectName(QString::fromLatin1(names.Menu));
         connect(editor, &QPlainTextEdit::customContextMenuRequested, menu,
                 [menu, editor](const QPoint& pos) { menu->popup(editor->viewport()->mapToGlobal(pos)); });
+        auto add = [this, menu](const char* name, const char* caption, const std::function<void()>& trigger) {
+            QAction* action = menu->addAction(QString::fromLatin1(caption));
+            action->setObjectName(QString::fromLatin1(name));
+            connect(action, &QAction::triggered, this, trigger);
+        };
+        add(names.Copy, "Copy", [editor] { editor->copy(); });
+        add(names.Paste, "Paste", [this, editor] {
+            if (!CommandRunning()) editor->paste();
+        });
+        menu->addSeparator();
+        for (const Tool& tool : tools) {
+            if (tool.Name == nullptr)
+                menu->addSeparator();
+            else
+                add(tool.Name, tool.Caption, tool.Trigger);
+        }
+        menu->addSeparator();
+        add(names.Clear, "Clear", runInline([which](CalcState& s) { ClearEditor(s, which); }));
+        add(names.Align, "Align", runInline([which](CalcState& s) { AlignEditor(s, which); }));
         return menu;
     };
-    auto item = [this](QMenu* menu, const char* name, const char* caption, void (TForm1::*slot)()) {
-        QAction* action = menu->addAction(QString::fromLatin1(caption));
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, slot);
-        return action;
+    // The input editors rewrite their matrix between the two notations.
+    auto notation = [&](Operand which, const char* toRectName, const char* toPolarName) {
+        return std::vector<Tool>{
+            {toRectName, "Polar To Rect", runInline([which](CalcState& s) { PolarToRect(s, which); })},
+            {toPolarName, "Rect to Polar", runInline([which](CalcState& s) { RectToPolar(s, which); })},
+        };
     };
 
-    PopupMenu1 = popup("PopupMenu1", RichEdit1);
-    Copy1 = item(PopupMenu1, "Copy1", "Copy", &TForm1::Copy1Click);
-    Paste1 = item(PopupMenu1, "Paste1", "Paste", &TForm1::Paste1Click);
-    PopupMenu1->addSeparator();
-    PolarToRect1 = item(PopupMenu1, "PolarToRect1", "Polar To Rect", &TForm1::PolarToRect1Click);
-    RecttoPolar1 = item(PopupMenu1, "RecttoPolar1", "Rect to Polar", &TForm1::RecttoPolar1Click);
-    PopupMenu1->addSeparator();
-    Clear3 = item(PopupMenu1, "Clear3", "Clear", &TForm1::Clear3Click);
-    Align1 = item(PopupMenu1, "Align1", "Align", &TForm1::Align1Click);
-
-    PopupMenu2 = popup("PopupMenu2", RichEdit2);
-    MenuItem1 = item(PopupMenu2, "MenuItem1", "Copy", &TForm1::MenuItem1Click);
-    MenuItem2 = item(PopupMenu2, "MenuItem2", "Paste", &TForm1::MenuItem2Click);
-    PopupMenu2->addSeparator();
-    PolarToRect2 = item(PopupMenu2, "PolarToRect2", "Polar To Rect", &TForm1::PolarToRect2Click);
-    RecttoPolar2 = item(PopupMenu2, "RecttoPolar2", "Rect to Polar", &TForm1::RecttoPolar2Click);
-    PopupMenu2->addSeparator();
-    MenuItem4 = item(PopupMenu2, "MenuItem4", "Clear", &TForm1::MenuItem4Click);
-    Align2 = item(PopupMenu2, "Align2", "Align", &TForm1::Align2Click);
-
-    PopupMenu3 = popup("PopupMenu3", RichEdit3);
-    Copy2 = item(PopupMenu3, "Copy2", "Copy", &TForm1::Copy2Click);
-    Paste2 = item(PopupMenu3, "Paste2", "Paste", &TForm1::Paste2Click);
-    PopupMenu3->addSeparator();
-    commatodot1 = item(PopupMenu3, "commatodot1", "comma to dot", &TForm1::commatodot1Click);
-    dottocomma1 = item(PopupMenu3, "dottocomma1", "dot to comma", &TForm1::dottocomma1Click);
-    PopupMenu3->addSeparator();
-    Save2 = item(PopupMenu3, "Save2", "Save", &TForm1::Save2Click);
-    PopupMenu3->addSeparator();
-    Clear4 = item(PopupMenu3, "Clear4", "Clear", &TForm1::Clear4Click);
-    Align3 = item(PopupMenu3, "Align3", "Align", &TForm1::Align3Click);
+    matrixAMenu_ = build(matrixAEditor_, Editor::MatrixA, {"PopupMenu1", "Copy1", "Paste1", "Clear3", "Align1"},
+                         notation(Operand::A, "PolarToRect1", "RecttoPolar1"));
+    matrixBMenu_ =
+        build(matrixBEditor_, Editor::MatrixB, {"PopupMenu2", "MenuItem1", "MenuItem2", "MenuItem4", "Align2"},
+              notation(Operand::B, "PolarToRect2", "RecttoPolar2"));
+    resultMenu_ = build(resultPanel_, Editor::Result, {"PopupMenu3", "Copy2", "Paste2", "Clear4", "Align3"},
+                        {{"commatodot1", "comma to dot", runInline(PanelCommaToDot)},
+                         {"dottocomma1", "dot to comma", runInline(PanelDotToComma)},
+                         {},
+                         {"Save2", "Save", [this] { SaveResult(); }}});
 }
 
 }  // namespace quorvix

@@ -1,5 +1,5 @@
 #pragma once
-// Where the operation buttons stand on the form and how their column looks:
+// Where the operation buttons stand on the window and how their column looks:
 // three columns (commands on A, on B, on both or on x), rows 32 pixels apart
 // from the top at 80. The table of operations says which column and row.
 #include <QColor>

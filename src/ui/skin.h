@@ -11,7 +11,7 @@
 
 namespace quorvix {
 
-// The pictures the drawing code cuts from; the form keeps them hidden.
+// The pictures the drawing code cuts from; never shown themselves.
 struct SkinSources {
     QImage ImageTop;     // title bar: left cap, middle column, right cap
     QImage ImageBottom;  // bottom border, cut the same way

@@ -31,8 +31,10 @@ struct CheckGlyph {
 CheckGlyph CheckMarkGlyph(bool radio, const QFont& base) {
     QFont symbol(QStringLiteral("Webdings"));
     symbol.setStyleStrategy(QFont::NoFontMerging);
-    if (!radio) symbol.setPixelSize(16);
-    else symbol.setPixelSize(base.pixelSize() > 0 ? base.pixelSize() : 13);
+    if (!radio)
+        symbol.setPixelSize(16);
+    else
+        symbol.setPixelSize(base.pixelSize() > 0 ? base.pixelSize() : 13);
     if (QFontInfo(symbol).family().compare(QStringLiteral("Webdings"), Qt::CaseInsensitive) == 0)
         return {symbol, radio ? QStringLiteral("=") : QStringLiteral("a")};
     QFont stand(base);
@@ -51,12 +53,14 @@ QColor MenuColour(int index) {
     return kColours.at(static_cast<std::size_t>(index));
 }
 
-void ToolBar1CustomDraw(QPainter& canvas, const QRect& rect) { StretchColumn(canvas, rect, Skin().ImageMenu, 1, 29); }
+void DrawMenuBarBackground(QPainter& canvas, const QRect& rect) {
+    StretchColumn(canvas, rect, Skin().ImageMenu, 1, 29);
+}
 
-void ToolBar2CustomDraw(QPainter& canvas, const QRect& rect) { StretchColumn(canvas, rect, Skin().ImageTool, 1, 0); }
+void DrawToolBarBackground(QPainter& canvas, const QRect& rect) { StretchColumn(canvas, rect, Skin().ImageTool, 1, 0); }
 
-void ToolBar1CustomDrawButton(QPainter& canvas, const QRect& bounds, const QString& caption, bool hot,
-                              bool selected, const QFont& font, const QColor& textColour) {
+void DrawMenuBarButton(QPainter& canvas, const QRect& bounds, const QString& caption, bool hot, bool selected,
+                       const QFont& font, const QColor& textColour) {
     const QImage& menu = Skin().ImageMenu;
     const int cellTop = hot ? 58 : selected ? 88 : 29;
     const QImage cell = menu.copy(0, cellTop, 64, 28);
@@ -72,16 +76,15 @@ void ToolBar1CustomDrawButton(QPainter& canvas, const QRect& bounds, const QStri
     canvas.restore();
 }
 
-QSize Open1MeasureItem(QSize proposed) { return QSize(proposed.width() + 6, proposed.height() + 2); }
+QSize MenuItemSize(QSize proposed) { return QSize(proposed.width() + 6, proposed.height() + 2); }
 
-void Open1AdvancedDrawItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item,
-                           const QColor& shadowColour) {
+void DrawMenuItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item, const QColor& shadowColour) {
     canvas.save();
     const int left = R.left(), top = R.top();
     const int right = R.left() + R.width(), bottom = R.top() + R.height();
     const int h = R.height();
 
-    // 1. Background and frame.
+    // Background and frame; grayed wins over selected.
     QColor brush = MenuColour(0), pen = MenuColour(0);
     if (item.Grayed && !item.Separator) {
         brush = pen = MenuColour(5);
@@ -93,14 +96,16 @@ void Open1AdvancedDrawItem(QPainter& canvas, const QRect& R, const MenuItemInfo&
     canvas.fillRect(R, pen);
     if (R.width() > 2 && R.height() > 2) canvas.fillRect(R.adjusted(1, 1, -1, -1), brush);
 
-    // 2. The stripe, except under a selected, enabled item.
-    if (!(item.Selected && !item.Grayed)) canvas.fillRect(Ltrb(left, top, left + kMenuStripeWidth, bottom), MenuColour(1));
+    // The stripe, except under a selected, enabled item, whose highlight
+    // runs to the left edge.
+    if (!(item.Selected && !item.Grayed))
+        canvas.fillRect(Ltrb(left, top, left + kMenuStripeWidth, bottom), MenuColour(1));
 
     if (item.Separator) {
-        // 3. Only the line.
+        // A separator is only its line: no caption, no check mark, no picture.
         canvas.fillRect(Ltrb(left + 23, top + h / 2 - 1, right - 2, top + h / 2), MenuColour(4));
     } else {
-        // 4. Caption, shortcut, check mark.
+        // Caption, shortcut, check mark.
         canvas.setBrush(Qt::NoBrush);
         canvas.setPen(item.Grayed ? shadowColour : QColor(Qt::black));
         const QRect textRect = Ltrb(left + 24, top + 3, right, bottom);
@@ -117,7 +122,8 @@ void Open1AdvancedDrawItem(QPainter& canvas, const QRect& R, const MenuItemInfo&
         }
     }
 
-    // 5. The picture; a selected, enabled item's moves one pixel up and left.
+    // The picture last, over the stripe; a selected, enabled item's moves one
+    // pixel up and left, so that it seems to rise.
     if (item.HasImageList && !item.Image.isNull() && !item.Separator) {
         const bool lifted = item.Selected && !item.Grayed;
         const QPoint at = lifted ? QPoint(left + 2, top + 2) : QPoint(left + 3, top + 3);

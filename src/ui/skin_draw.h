@@ -23,21 +23,21 @@ inline constexpr int kMenuStripeWidth = 20;
 
 // The menu bar's background: ImageMenu's column x = 1 from row 29,
 // stretched over `rect`.
-void ToolBar1CustomDraw(QPainter& canvas, const QRect& rect);
+void DrawMenuBarBackground(QPainter& canvas, const QRect& rect);
 // The toolbar's background: ImageTool's column x = 1 from row 0.
-void ToolBar2CustomDraw(QPainter& canvas, const QRect& rect);
+void DrawToolBarBackground(QPainter& canvas, const QRect& rect);
 
 // One menu-bar button at `bounds` (its left and top are the button's place):
 // the ImageMenu cell of its state (hot before selected before normal), cut
 // into caps and a stretched body, and the caption, centred, in `font` and
 // `textColour`.
-void ToolBar1CustomDrawButton(QPainter& canvas, const QRect& bounds, const QString& caption, bool hot,
-                              bool selected, const QFont& font, const QColor& textColour);
+void DrawMenuBarButton(QPainter& canvas, const QRect& bounds, const QString& caption, bool hot, bool selected,
+                       const QFont& font, const QColor& textColour);
 
 // What an owner-drawn menu item needs to know about itself.
 struct MenuItemInfo {
-    QString Caption;    // with "&" accelerator marks
-    QString ShortCut;   // the shortcut's text, or empty
+    QString Caption;   // with "&" accelerator marks
+    QString ShortCut;  // the shortcut's text, or empty
     bool Separator = false;
     bool Grayed = false;    // disabled
     bool Selected = false;  // highlighted
@@ -51,9 +51,8 @@ struct MenuItemInfo {
 // separator line, or the caption, the shortcut, the check mark; then the
 // picture. `shadowColour` is the platform's button-shadow colour for grayed
 // text.
-void Open1AdvancedDrawItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item,
-                           const QColor& shadowColour);
+void DrawMenuItem(QPainter& canvas, const QRect& R, const MenuItemInfo& item, const QColor& shadowColour);
 // The item's size: the proposed one, 6 wider and 2 higher.
-QSize Open1MeasureItem(QSize proposed);
+QSize MenuItemSize(QSize proposed);
 
 }  // namespace quorvix

@@ -11,49 +11,51 @@
 
 namespace quorvix {
 
-TImage::TImage(QWidget* parent, bool stretch) : QWidget(parent), stretch_(stretch) {}
+SkinImage::SkinImage(QWidget* parent, bool stretch) : QWidget(parent), stretch_(stretch) {}
 
-void TImage::SetPicture(const QPixmap& picture) {
+void SkinImage::SetPicture(const QPixmap& picture) {
     picture_ = picture;
     update();
 }
 
-void TImage::paintEvent(QPaintEvent*) {
+void SkinImage::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
-    if (stretch_) painter.drawPixmap(rect(), picture_);
-    else painter.drawPixmap(0, 0, picture_);
+    if (stretch_)
+        painter.drawPixmap(rect(), picture_);
+    else
+        painter.drawPixmap(0, 0, picture_);
 }
 
-void TImage::mousePressEvent(QMouseEvent* event) {
+void SkinImage::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
     emit MouseDown(event);
 }
 
-void TImage::mouseDoubleClickEvent(QMouseEvent* event) {
+void SkinImage::mouseDoubleClickEvent(QMouseEvent* event) {
     QWidget::mouseDoubleClickEvent(event);
-    emit DblClick();
+    emit DoubleClicked();
 }
 
-TSkinToolBar::TSkinToolBar(QWidget* parent, Painter customDraw) : QWidget(parent), customDraw_(std::move(customDraw)) {}
+SkinToolBar::SkinToolBar(QWidget* parent, Painter drawBackground)
+    : QWidget(parent), drawBackground_(std::move(drawBackground)) {}
 
-void TSkinToolBar::paintEvent(QPaintEvent*) {
+void SkinToolBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // Swallow any failure of the drawing: a bar left unpainted beats a
     // window that cannot repaint.
     try {
-        customDraw_(painter, rect());
-    } catch (...) {
-    }
+        drawBackground_(painter, rect());
+    } catch (...) {}
 }
 
-TMenuBarButton::TMenuBarButton(QWidget* parent) : QToolButton(parent) {
+MenuBarButton::MenuBarButton(QWidget* parent) : QToolButton(parent) {
     setPopupMode(QToolButton::InstantPopup);
     setAutoRaise(true);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TMenuBarButton::SetDropDownMenu(QMenu* menu) {
+void MenuBarButton::SetDropDownMenu(QMenu* menu) {
     setMenu(menu);
     connect(menu, &QMenu::aboutToShow, this, [this] {
         menuOpen_ = true;
@@ -65,29 +67,27 @@ void TMenuBarButton::SetDropDownMenu(QMenu* menu) {
     });
 }
 
-void TMenuBarButton::paintEvent(QPaintEvent*) {
+void MenuBarButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     try {
-        ToolBar1CustomDrawButton(painter, rect(), text(), Hot(), Selected(), font(),
-                                 palette().color(QPalette::ButtonText));
-    } catch (...) {
-    }
+        DrawMenuBarButton(painter, rect(), text(), Hot(), Selected(), font(), palette().color(QPalette::ButtonText));
+    } catch (...) {}
 }
 
-void TMenuBarButton::enterEvent(QEnterEvent* event) {
+void MenuBarButton::enterEvent(QEnterEvent* event) {
     QToolButton::enterEvent(event);
     update();
 }
 
-void TMenuBarButton::leaveEvent(QEvent* event) {
+void MenuBarButton::leaveEvent(QEvent* event) {
     QToolButton::leaveEvent(event);
     update();
 }
 
-TOwnerDrawMenuStyle::TOwnerDrawMenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+OwnerDrawMenuStyle::OwnerDrawMenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-void TOwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                                      const QWidget* widget) const {
+void OwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                     const QWidget* widget) const {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
     if (element != CE_MenuItem || item == nullptr) {
         QProxyStyle::drawControl(element, option, painter, widget);
@@ -107,17 +107,16 @@ void TOwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption
     painter->save();
     painter->setFont(item->font);
     try {
-        Open1AdvancedDrawItem(*painter, item->rect, info, item->palette.color(QPalette::Dark));
-    } catch (...) {
-    }
+        DrawMenuItem(*painter, item->rect, info, item->palette.color(QPalette::Dark));
+    } catch (...) {}
     painter->restore();
 }
 
-QSize TOwnerDrawMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
-                                            const QWidget* widget) const {
+QSize OwnerDrawMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                           const QWidget* widget) const {
     const QSize proposed = QProxyStyle::sizeFromContents(type, option, size, widget);
     if (type != CT_MenuItem) return proposed;
-    return Open1MeasureItem(proposed);
+    return MenuItemSize(proposed);
 }
 
 }  // namespace quorvix

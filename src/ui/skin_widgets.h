@@ -10,13 +10,13 @@
 
 namespace quorvix {
 
-// A picture on the form: drawn at the top left, or stretched over the whole
+// A picture on the window: drawn at the top left, or stretched over the whole
 // control. Reports presses and double-clicks.
-class TImage : public QWidget {
+class SkinImage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TImage(QWidget* parent = nullptr, bool stretch = false);
+    explicit SkinImage(QWidget* parent = nullptr, bool stretch = false);
     const QPixmap& Picture() const { return picture_; }
     void SetPicture(const QPixmap& picture);
     // Lets the caller draw on the picture (the title bar's icon and caption).
@@ -25,7 +25,7 @@ public:
 
 signals:
     void MouseDown(QMouseEvent* event);
-    void DblClick();
+    void DoubleClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,28 +39,28 @@ private:
 
 // A bar whose background is painted by a drawing routine (the menu bar and
 // the toolbar).
-class TSkinToolBar : public QWidget {
+class SkinToolBar : public QWidget {
     Q_OBJECT
 
 public:
     using Painter = std::function<void(QPainter&, const QRect&)>;
-    TSkinToolBar(QWidget* parent, Painter customDraw);
+    SkinToolBar(QWidget* parent, Painter drawBackground);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Painter customDraw_;
+    Painter drawBackground_;
 };
 
 // A menu-bar button: drops down its menu on a press and is drawn from the
 // menu-bar cells (hot while the mouse is over it, selected while its menu
 // is open).
-class TMenuBarButton : public QToolButton {
+class MenuBarButton : public QToolButton {
     Q_OBJECT
 
 public:
-    explicit TMenuBarButton(QWidget* parent = nullptr);
+    explicit MenuBarButton(QWidget* parent = nullptr);
     void SetDropDownMenu(QMenu* menu);
     bool Hot() const { return underMouse(); }
     bool Selected() const { return isDown() || menuOpen_; }
@@ -76,11 +76,11 @@ private:
 
 // Draws the items of the menus it is given to with the skin's colours, and
 // measures them a little larger than the base style does.
-class TOwnerDrawMenuStyle : public QProxyStyle {
+class OwnerDrawMenuStyle : public QProxyStyle {
     Q_OBJECT
 
 public:
-    TOwnerDrawMenuStyle();
+    OwnerDrawMenuStyle();
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,

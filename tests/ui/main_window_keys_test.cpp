@@ -30,6 +30,7 @@
 namespace quorvix {
 namespace {
 
+using test::Child;
 using test::Inputs;
 using test::ModalWatchdog;
 using test::RunCli;
@@ -48,25 +49,26 @@ QByteArray FileBytes(const QString& path) {
 class Keyboard : public ::testing::Test {
 protected:
     void SetUp() override {
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        form.RichEdit1->setFocus();
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        ui.MatrixA->setFocus();
     }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         // The window has the keyboard again once a dialog it opened is gone.
-        if (!form.isActiveWindow()) {
-            form.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        if (!window.isActiveWindow()) {
+            window.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         }
-        QTest::keyClick(form.RichEdit1, static_cast<Qt::Key>(key), modifiers);
-        form.WaitForCommand();
+        QTest::keyClick(ui.MatrixA, static_cast<Qt::Key>(key), modifiers);
+        window.WaitForCommand();
     }
     QString File(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
     ModalWatchdog watchdog;
-    TForm1 form;
+    MainWindow window;
+    const test::Controls ui{window};
 };
 
 TEST_F(Keyboard, F2SavesAndCtrlFOpensAProject) {
@@ -89,22 +91,22 @@ TEST_F(Keyboard, F2SavesAndCtrlFOpensAProject) {
     // Two 3 x 3 integer matrices, x and p: 10 + 4 + (8 + 90) * 2 bytes.
     EXPECT_EQ(FileBytes(File("work.mtx")).size(), 210);
 
-    form.RichEdit1->setPlainText(QStringLiteral("9"));
-    form.RichEdit2->setPlainText(QStringLiteral("8"));
-    form.Edit1->setText(QStringLiteral("5"));
-    form.ComboBox1->setEditText(QStringLiteral("2"));
+    ui.MatrixA->setPlainText(QStringLiteral("9"));
+    ui.MatrixB->setPlainText(QStringLiteral("8"));
+    ui.X->setText(QStringLiteral("5"));
+    ui.Precision->setEditText(QStringLiteral("2"));
     watchdog.ExpectFileDialog(QStringLiteral("OpenDialog1"), File("work.mtx"));
     Key(Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(openFilters, QStringLiteral("Matrix Project File (*.mtx)"));
     EXPECT_EQ(QDir(openFolder), QDir(QCoreApplication::applicationDirPath()));
     const Inputs changed{QStringLiteral("9"), QStringLiteral("8"), QStringLiteral("5"), QStringLiteral("2")};
     const test::CliRun cli = RunCli(changed, {QStringLiteral("open=") + File("work.mtx")}, true);
-    EXPECT_EQ(test::Lines(form.RichEdit1->toPlainText()), JsonLines(cli.Json, "a"));
-    EXPECT_EQ(test::Lines(form.RichEdit2->toPlainText()), JsonLines(cli.Json, "b"));
-    EXPECT_EQ(form.Edit1->text(), cli.Json.value("x").toString());
-    EXPECT_EQ(form.ComboBox1->currentText(), cli.Json.value("precision").toString());
-    EXPECT_EQ(form.Edit1->text(), QStringLiteral("1"));
-    EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("3"));
+    EXPECT_EQ(test::Lines(ui.MatrixA->toPlainText()), JsonLines(cli.Json, "a"));
+    EXPECT_EQ(test::Lines(ui.MatrixB->toPlainText()), JsonLines(cli.Json, "b"));
+    EXPECT_EQ(ui.X->text(), cli.Json.value("x").toString());
+    EXPECT_EQ(ui.Precision->currentText(), cli.Json.value("precision").toString());
+    EXPECT_EQ(ui.X->text(), QStringLiteral("1"));
+    EXPECT_EQ(ui.Precision->currentText(), QStringLiteral("3"));
 
     // A cancelled dialog does nothing.
     watchdog.ExpectFileDialog(QStringLiteral("SaveDialog2"), QString());
@@ -113,7 +115,7 @@ TEST_F(Keyboard, F2SavesAndCtrlFOpensAProject) {
 }
 
 TEST_F(Keyboard, SavingPrecisionEIsRefused) {
-    form.ComboBox1->setEditText(QStringLiteral("e"));
+    ui.Precision->setEditText(QStringLiteral("e"));
     watchdog.ExpectFileDialog(QStringLiteral("SaveDialog2"), File("e.mtx"));
     watchdog.ExpectMessage(QMessageBox::Critical, QStringLiteral("'e' is not a valid integer value."));
     Key(Qt::Key_F2);
@@ -123,7 +125,7 @@ TEST_F(Keyboard, SavingPrecisionEIsRefused) {
 TEST_F(Keyboard, F5F3F8AutoSaveAndClear) {
     const Inputs start{QStringLiteral("1 0 0\n0 1 0\n0 0 1\n"), QStringLiteral("1 0 0\n0 1 0\n0 0 1\n")};
     Key(Qt::Key_F5);
-    EXPECT_EQ(form.RichEdit3->toPlainText(), RunCli(start, {"Auto"}).Out);
+    EXPECT_EQ(ui.Result->toPlainText(), RunCli(start, {"Auto"}).Out);
 
     QString filters;
     watchdog.OnFileDialog = [&](QWidget* w) {
@@ -140,13 +142,13 @@ TEST_F(Keyboard, F5F3F8AutoSaveAndClear) {
 
     // The context menu's Save writes the same.
     watchdog.ExpectFileDialog(QStringLiteral("SaveDialog1"), File("again.rtf"));
-    form.Save2->trigger();
-    form.WaitForCommand();
+    Child<QAction>(window, "Save2")->trigger();
+    window.WaitForCommand();
     EXPECT_EQ(FileBytes(File("again.rtf")), FileBytes(File("cli.txt")));
 
     Key(Qt::Key_F8);
-    EXPECT_TRUE(form.RichEdit3->toPlainText().isEmpty());
-    EXPECT_EQ(form.RichEdit1->toPlainText(), start.A);
+    EXPECT_TRUE(ui.Result->toPlainText().isEmpty());
+    EXPECT_EQ(ui.MatrixA->toPlainText(), start.A);
 }
 
 class ShellRecorder : public QObject {
@@ -166,37 +168,42 @@ TEST_F(Keyboard, F1OpensTheManualAndEscExits) {
     Key(Qt::Key_F1);
     ASSERT_EQ(shell.opened.size(), 1);
     EXPECT_TRUE(shell.opened[0].toLocalFile().endsWith(QStringLiteral("/matrix.chm")));
-    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(window.isVisible());
     Key(Qt::Key_Escape);
-    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(window.isVisible());
 }
 
 class ContextMenus : public ::testing::Test {
 protected:
     void SetUp() override {
-        form.show();
-        test::SetInputs(form, state);
+        window.show();
+        test::SetInputs(window, state);
     }
+    // Chooses the item of this name in one of the menus.
+    void Trigger(const char* action) { Child<QAction>(window, action)->trigger(); }
     // What quorvix-cli's state is after `steps`.
     QJsonObject Cli(const QStringList& steps) { return RunCli(state, steps, true).Json; }
     void ExpectSameAs(const QJsonObject& json) {
-        EXPECT_EQ(test::Lines(form.RichEdit1->toPlainText()), JsonLines(json, "a"));
-        EXPECT_EQ(test::Lines(form.RichEdit2->toPlainText()), JsonLines(json, "b"));
-        EXPECT_EQ(test::Lines(form.RichEdit3->toPlainText()), JsonLines(json, "results"));
-        EXPECT_EQ(form.Edit1->text(), json.value("x").toString());
+        EXPECT_EQ(test::Lines(ui.MatrixA->toPlainText()), JsonLines(json, "a"));
+        EXPECT_EQ(test::Lines(ui.MatrixB->toPlainText()), JsonLines(json, "b"));
+        EXPECT_EQ(test::Lines(ui.Result->toPlainText()), JsonLines(json, "results"));
+        EXPECT_EQ(ui.X->text(), json.value("x").toString());
     }
 
     Inputs state{QStringLiteral("1+i 2\n3 -i\n"), QStringLiteral("2(30) 1,5\n1  -4.25\n"), QStringLiteral("2i"),
                  QStringLiteral("3")};
     ModalWatchdog watchdog;
-    TForm1 form;
+    MainWindow window;
+    const test::Controls ui{window};
 };
 
 TEST_F(ContextMenus, RightClickOpensEachEditorsMenu) {
-    const std::pair<QPlainTextEdit*, QMenu*> pairs[] = {
-        {form.RichEdit1, form.PopupMenu1}, {form.RichEdit2, form.PopupMenu2}, {form.RichEdit3, form.PopupMenu3}};
+    const std::pair<QPlainTextEdit*, QMenu*> pairs[] = {{ui.MatrixA, Child<QMenu>(window, "PopupMenu1")},
+                                                        {ui.MatrixB, Child<QMenu>(window, "PopupMenu2")},
+                                                        {ui.Result, Child<QMenu>(window, "PopupMenu3")}};
     for (const auto& [editor, menu] : pairs) {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), editor->viewport()->mapToGlobal(QPoint(10, 10)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                editor->viewport()->mapToGlobal(QPoint(10, 10)));
         QCoreApplication::sendEvent(editor->viewport(), &event);
         EXPECT_TRUE(menu->isVisible()) << menu->objectName().toStdString();
         menu->hide();
@@ -205,100 +212,106 @@ TEST_F(ContextMenus, RightClickOpensEachEditorsMenu) {
 
 TEST_F(ContextMenus, TextToolsMatchQuorvixCli) {
     struct Case {
-        QAction* Action;
+        const char* Action;
         QStringList Steps;
     };
     const Case cases[] = {
-        {form.PolarToRect1, {"polar-to-rect-a"}}, {form.RecttoPolar1, {"rect-to-polar-a"}},
-        {form.PolarToRect2, {"polar-to-rect-b"}}, {form.RecttoPolar2, {"rect-to-polar-b"}},
-        {form.Align1, {"align-a"}},               {form.Align2, {"align-b"}},
-        {form.Clear3, {"clear-a"}},               {form.MenuItem4, {"clear-b"}},
+        {"PolarToRect1", {"polar-to-rect-a"}},
+        {"RecttoPolar1", {"rect-to-polar-a"}},
+        {"PolarToRect2", {"polar-to-rect-b"}},
+        {"RecttoPolar2", {"rect-to-polar-b"}},
+        {"Align1", {"align-a"}},
+        {"Align2", {"align-b"}},
+        {"Clear3", {"clear-a"}},
+        {"MenuItem4", {"clear-b"}},
     };
     for (const Case& c : cases) {
-        test::SetInputs(form, state);
-        form.Clear1->trigger();
-        c.Action->trigger();
+        test::SetInputs(window, state);
+        Trigger("Clear1");
+        Trigger(c.Action);
         SCOPED_TRACE(c.Steps.join(' ').toStdString());
         ExpectSameAs(Cli(c.Steps));
     }
 }
 
 TEST_F(ContextMenus, FormatChoiceRewritesTheInputsAsQuorvixCliDoes) {
-    QTest::mouseClick(form.RadioGroup1Polar, Qt::LeftButton);
+    QRadioButton* rectangular = Child<QRadioButton>(window, "RadioGroup1Item0");
+    QTest::mouseClick(Child<QRadioButton>(window, "RadioGroup1Item1"), Qt::LeftButton);
     ExpectSameAs(Cli({"format=polar"}));
-    form.RecttoPolar2->trigger();
+    Trigger("RecttoPolar2");
     ExpectSameAs(Cli({"format=polar", "rect-to-polar-b"}));
-    QTest::mouseClick(form.RadioGroup1Rectangular, Qt::LeftButton);
+    QTest::mouseClick(rectangular, Qt::LeftButton);
     ExpectSameAs(Cli({"format=polar", "rect-to-polar-b", "format=rect"}));
-    EXPECT_TRUE(form.RadioGroup1Rectangular->isChecked());
+    EXPECT_TRUE(rectangular->isChecked());
 }
 
 TEST_F(ContextMenus, FormatChoiceErrorKeepsTheNewItem) {
-    form.RichEdit2->setPlainText(QStringLiteral("1(x)"));
+    ui.MatrixB->setPlainText(QStringLiteral("1(x)"));
     Inputs bad = state;
-    bad.B = form.RichEdit2->toPlainText();
+    bad.B = ui.MatrixB->toPlainText();
     const test::CliRun cli = RunCli(bad, {"format=polar", "format=rect"}, true);
     ASSERT_EQ(cli.Code, 1);
     watchdog.ExpectMessage(QMessageBox::Critical, cli.Json.value("error").toString() + QLatin1Char('.'));
-    QTest::mouseClick(form.RadioGroup1Polar, Qt::LeftButton);
-    QTest::mouseClick(form.RadioGroup1Rectangular, Qt::LeftButton);
+    QRadioButton* rectangular = Child<QRadioButton>(window, "RadioGroup1Item0");
+    QTest::mouseClick(Child<QRadioButton>(window, "RadioGroup1Item1"), Qt::LeftButton);
+    QTest::mouseClick(rectangular, Qt::LeftButton);
     EXPECT_EQ(watchdog.Pending(), 0);
-    EXPECT_TRUE(form.RadioGroup1Rectangular->isChecked());
+    EXPECT_TRUE(rectangular->isChecked());
     ExpectSameAs(cli.Json);
 }
 
 TEST_F(ContextMenus, MarksSwapInTheResultPanelWithSuccessed) {
-    form.ComboBox1->setEditText(QStringLiteral("2"));
+    ui.Precision->setEditText(QStringLiteral("2"));
     state.Precision = QStringLiteral("2");
-    QTest::mouseClick(form.OperationButtons.at("SpeedButton37"), Qt::LeftButton);
-    form.WaitForCommand();
+    QTest::mouseClick(Child<QToolButton>(window, "SpeedButton37"), Qt::LeftButton);
+    window.WaitForCommand();
     watchdog.ExpectMessage(QMessageBox::Warning, QStringLiteral("Successed!"));
-    form.dottocomma1->trigger();
+    Trigger("dottocomma1");
     EXPECT_EQ(watchdog.Pending(), 0);
     ExpectSameAs(Cli({"Det(B)", "dot-to-comma"}));
-    EXPECT_TRUE(form.RichEdit3->toPlainText().contains(QLatin1Char(',')));
+    EXPECT_TRUE(ui.Result->toPlainText().contains(QLatin1Char(',')));
     watchdog.ExpectMessage(QMessageBox::Warning, QStringLiteral("Successed!"));
-    form.commatodot1->trigger();
+    Trigger("commatodot1");
     ExpectSameAs(Cli({"Det(B)", "dot-to-comma", "comma-to-dot"}));
-    form.Align3->trigger();
+    Trigger("Align3");
     ExpectSameAs(Cli({"Det(B)", "dot-to-comma", "comma-to-dot", "align-r"}));
-    form.Clear4->trigger();
-    EXPECT_TRUE(form.RichEdit3->toPlainText().isEmpty());
+    Trigger("Clear4");
+    EXPECT_TRUE(ui.Result->toPlainText().isEmpty());
 }
 
 TEST_F(ContextMenus, CopyAndPasteThroughTheClipboard) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    form.RichEdit1->selectAll();
-    form.Copy1->trigger();
+    ui.MatrixA->selectAll();
+    Trigger("Copy1");
     EXPECT_EQ(clipboard->text(), state.A);
-    form.RichEdit2->clear();
-    form.MenuItem2->trigger();
-    EXPECT_EQ(form.RichEdit2->toPlainText(), state.A);
-    form.RichEdit2->selectAll();
-    form.RichEdit2->moveCursor(QTextCursor::NextWord, QTextCursor::KeepAnchor);
-    QTextCursor cursor = form.RichEdit2->textCursor();
+    ui.MatrixB->clear();
+    Trigger("MenuItem2");
+    EXPECT_EQ(ui.MatrixB->toPlainText(), state.A);
+    ui.MatrixB->selectAll();
+    ui.MatrixB->moveCursor(QTextCursor::NextWord, QTextCursor::KeepAnchor);
+    QTextCursor cursor = ui.MatrixB->textCursor();
     cursor.setPosition(0);
     cursor.setPosition(3, QTextCursor::KeepAnchor);
-    form.RichEdit2->setTextCursor(cursor);
-    form.MenuItem1->trigger();
+    ui.MatrixB->setTextCursor(cursor);
+    Trigger("MenuItem1");
     EXPECT_EQ(clipboard->text(), state.A.left(3));
-    form.RichEdit3->moveCursor(QTextCursor::End);
-    form.Paste2->trigger();
-    EXPECT_EQ(form.RichEdit3->toPlainText(), state.A.left(3));
-    form.RichEdit3->selectAll();
-    form.Copy2->trigger();
+    ui.Result->moveCursor(QTextCursor::End);
+    Trigger("Paste2");
+    EXPECT_EQ(ui.Result->toPlainText(), state.A.left(3));
+    ui.Result->selectAll();
+    Trigger("Copy2");
     EXPECT_EQ(clipboard->text(), state.A.left(3));
-    form.RichEdit1->moveCursor(QTextCursor::End);
-    form.Paste1->trigger();
-    EXPECT_EQ(form.RichEdit1->toPlainText(), state.A + state.A.left(3));
+    ui.MatrixA->moveCursor(QTextCursor::End);
+    Trigger("Paste1");
+    EXPECT_EQ(ui.MatrixA->toPlainText(), state.A + state.A.left(3));
     // A command after the pasted panel text appends below it; A now has an
     // incomplete last row.
-    QTest::mouseClick(form.OperationButtons.at("SpeedButton19"), Qt::LeftButton);
-    form.WaitForCommand();
-    EXPECT_TRUE(form.RichEdit3->toPlainText().startsWith(
+    QTest::mouseClick(Child<QToolButton>(window, "SpeedButton19"), Qt::LeftButton);
+    window.WaitForCommand();
+    EXPECT_TRUE(ui.Result->toPlainText().startsWith(
         state.A.left(3) +
         QStringLiteral("\nWarning : Matrix is incomplete, and the null elements will be replaced by zeros.\nDim(A)=")))
-        << form.RichEdit3->toPlainText().toStdString();
+        << ui.Result->toPlainText().toStdString();
 }
 
 }  // namespace

@@ -12,35 +12,38 @@
 #include <QToolButton>
 
 #include "commands/operation_table.h"
-#include "ui/img_btn.h"
+#include "ui/image_button.h"
 #include "ui/main_window.h"
+#include "ui/skin.h"
 #include "ui/skin_widgets.h"
+#include "window_driver.h"
 
 namespace quorvix {
 namespace {
+
+using test::Child;
 
 struct Place {
     const char* Name;
     QRect Geometry;  // relative to the parent
 };
 
-// Direct children of the form.
-const Place kFormPlaces[] = {
-    {"Image1", QRect(0, 0, 783, 25)},      {"Image3", QRect(0, 25, 783, 28)},
-    {"Image2", QRect(0, 621, 783, 30)},    {"Image9", QRect(0, 53, 8, 568)},
-    {"Image10", QRect(775, 53, 8, 568)},   {"ImgBtnMin", QRect(683, 1, 33, 25)},
-    {"ImgBtnMax", QRect(709, 1, 33, 25)},  {"ImgBtnClose", QRect(735, 1, 49, 25)},
-    {"ToolBar1", QRect(12, 25, 761, 28)},  {"Panel1", QRect(8, 53, 767, 568)},
+// Direct children of the window.
+const Place kWindowPlaces[] = {
+    {"Image1", QRect(0, 0, 783, 25)},     {"Image3", QRect(0, 25, 783, 28)},      {"Image2", QRect(0, 621, 783, 30)},
+    {"Image9", QRect(0, 53, 8, 568)},     {"Image10", QRect(775, 53, 8, 568)},    {"ImgBtnMin", QRect(683, 1, 33, 25)},
+    {"ImgBtnMax", QRect(709, 1, 33, 25)}, {"ImgBtnClose", QRect(735, 1, 49, 25)}, {"ToolBar1", QRect(12, 25, 761, 28)},
+    {"Panel1", QRect(8, 53, 767, 568)},
 };
 
 // Children of the panel.
 const Place kPanelPlaces[] = {
-    {"Image5", QRect(0, 0, 767, 568)},      {"ToolBar2", QRect(0, 0, 767, 57)},
-    {"Image4", QRect(8, 64, 200, 27)},      {"Image6", QRect(8, 256, 200, 27)},
-    {"Image7", QRect(448, 64, 313, 31)},    {"Image8", QRect(112, 456, 100, 27)},
-    {"Image11", QRect(110, 512, 100, 27)},  {"RichEdit1", QRect(8, 88, 201, 161)},
-    {"RichEdit2", QRect(8, 280, 201, 169)}, {"RichEdit3", QRect(448, 88, 315, 473)},
-    {"Edit1", QRect(112, 480, 98, 24)},     {"ComboBox1", QRect(112, 538, 97, 21)},
+    {"Image5", QRect(0, 0, 767, 568)},       {"ToolBar2", QRect(0, 0, 767, 57)},
+    {"Image4", QRect(8, 64, 200, 27)},       {"Image6", QRect(8, 256, 200, 27)},
+    {"Image7", QRect(448, 64, 313, 31)},     {"Image8", QRect(112, 456, 100, 27)},
+    {"Image11", QRect(110, 512, 100, 27)},   {"RichEdit1", QRect(8, 88, 201, 161)},
+    {"RichEdit2", QRect(8, 280, 201, 169)},  {"RichEdit3", QRect(448, 88, 315, 473)},
+    {"Edit1", QRect(112, 480, 98, 24)},      {"ComboBox1", QRect(112, 538, 97, 21)},
     {"RadioGroup1", QRect(8, 456, 97, 105)}, {"SpeedButton10", QRect(368, 496, 65, 57)},
 };
 
@@ -58,42 +61,45 @@ const char* const kGrid[][3] = {
 
 class WindowLayout : public ::testing::Test {
 protected:
-    TForm1 form;
+    MainWindow window;
+    const test::Controls ui{window};
 };
 
-TEST_F(WindowLayout, FormIsFixedFramelessAndCaptioned) {
-    EXPECT_EQ(form.size(), QSize(783, 651));
-    EXPECT_EQ(form.pos(), QPoint(252, 72));
-    EXPECT_EQ(form.minimumSize(), QSize(783, 651));
-    EXPECT_EQ(form.maximumSize(), QSize(783, 651));
-    EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Quorvix 5.4"));
-    EXPECT_FALSE(form.mask().isEmpty());
-    EXPECT_FALSE(form.mask().contains(QPoint(0, 0)));
-    EXPECT_EQ(form.font().pixelSize(), 11);
+TEST_F(WindowLayout, WindowIsFixedFramelessAndCaptioned) {
+    EXPECT_EQ(window.size(), QSize(783, 651));
+    EXPECT_EQ(window.pos(), QPoint(252, 72));
+    EXPECT_EQ(window.minimumSize(), QSize(783, 651));
+    EXPECT_EQ(window.maximumSize(), QSize(783, 651));
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quorvix 5.4"));
+    EXPECT_FALSE(window.mask().isEmpty());
+    EXPECT_FALSE(window.mask().contains(QPoint(0, 0)));
+    EXPECT_EQ(window.font().pixelSize(), 11);
 }
 
 TEST_F(WindowLayout, EveryControlAtItsPlace) {
-    for (const Place& place : kFormPlaces) {
-        auto* widget = form.findChild<QWidget*>(QString::fromLatin1(place.Name), Qt::FindDirectChildrenOnly);
+    for (const Place& place : kWindowPlaces) {
+        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(place.Name), Qt::FindDirectChildrenOnly);
         ASSERT_NE(widget, nullptr) << place.Name;
         EXPECT_EQ(widget->geometry(), place.Geometry) << place.Name;
     }
+    const QWidget* panel = Child<QWidget>(window, "Panel1");
     for (const Place& place : kPanelPlaces) {
-        auto* widget = form.Panel1->findChild<QWidget*>(QString::fromLatin1(place.Name), Qt::FindDirectChildrenOnly);
+        auto* widget = panel->findChild<QWidget*>(QString::fromLatin1(place.Name), Qt::FindDirectChildrenOnly);
         ASSERT_NE(widget, nullptr) << place.Name;
         EXPECT_EQ(widget->geometry(), place.Geometry) << place.Name;
     }
 }
 
 TEST_F(WindowLayout, OperationButtonsInTheirGridWithHintsFromTheTable) {
+    const QWidget* panel = Child<QWidget>(window, "Panel1");
     int count = 0;
     for (int row = 0; row < 15; ++row) {
         for (int column = 0; column < 3; ++column) {
             const char* name = kGrid[row][column];
             if (name == nullptr) continue;
             ++count;
-            auto* button = form.Panel1->findChild<QToolButton*>(QString::fromLatin1(name));
+            auto* button = panel->findChild<QToolButton*>(QString::fromLatin1(name));
             ASSERT_NE(button, nullptr) << name;
             EXPECT_EQ(button->geometry(), QRect(224 + 72 * column, 80 + 32 * row, 65, 25)) << name;
             const Operation* op = nullptr;
@@ -117,16 +123,19 @@ TEST_F(WindowLayout, OperationButtonsInTheirGridWithHintsFromTheTable) {
         }
     }
     EXPECT_EQ(count, 43);
-    EXPECT_EQ(form.OperationButtons.size(), 43u);
+    // One button for each row of the table, none made twice.
+    for (const Operation& op : Operations())
+        EXPECT_EQ(window.findChildren<QToolButton*>(QString::fromLatin1(op.Control)).size(), 1) << op.Control;
 }
 
 TEST_F(WindowLayout, AutoButtonToolbarAndInputs) {
-    EXPECT_EQ(form.SpeedButton10->text(), QStringLiteral("AuTo"));
-    EXPECT_EQ(form.SpeedButton10->toolTip(), QStringLiteral("Auto calculate"));
-    EXPECT_TRUE(form.SpeedButton10->font().bold());
-    EXPECT_TRUE(form.SpeedButton10->font().italic());
-    EXPECT_EQ(form.SpeedButton10->font().pixelSize(), 16);
-    EXPECT_EQ(form.SpeedButton10->palette().color(QPalette::ButtonText), QColor(0, 128, 0));
+    const QToolButton* autoCalculate = Child<QToolButton>(window, "SpeedButton10");
+    EXPECT_EQ(autoCalculate->text(), QStringLiteral("AuTo"));
+    EXPECT_EQ(autoCalculate->toolTip(), QStringLiteral("Auto calculate"));
+    EXPECT_TRUE(autoCalculate->font().bold());
+    EXPECT_TRUE(autoCalculate->font().italic());
+    EXPECT_EQ(autoCalculate->font().pixelSize(), 16);
+    EXPECT_EQ(autoCalculate->palette().color(QPalette::ButtonText), QColor(0, 128, 0));
 
     const struct {
         QToolButton* Button;
@@ -134,14 +143,15 @@ TEST_F(WindowLayout, AutoButtonToolbarAndInputs) {
         const char* Hint;
         QRect Geometry;
     } tools[] = {
-        {form.SpeedButton3, "Save", "Save Result", QRect(0, 1, 49, 55)},
-        {form.SpeedButton4, "Clear", "Clear Result", QRect(49, 1, 47, 55)},
-        {form.SpeedButton5, "Auto", "Auto Generate", QRect(96, 1, 47, 55)},
-        {form.SpeedButton6, "Manual", "Manual", QRect(143, 1, 47, 55)},
-        {form.SpeedButton7, "Home", "HomePage", QRect(190, 1, 47, 55)},
+        {Child<QToolButton>(window, "SpeedButton3"), "Save", "Save Result", QRect(0, 1, 49, 55)},
+        {Child<QToolButton>(window, "SpeedButton4"), "Clear", "Clear Result", QRect(49, 1, 47, 55)},
+        {Child<QToolButton>(window, "SpeedButton5"), "Auto", "Auto Generate", QRect(96, 1, 47, 55)},
+        {Child<QToolButton>(window, "SpeedButton6"), "Manual", "Manual", QRect(143, 1, 47, 55)},
+        {Child<QToolButton>(window, "SpeedButton7"), "Home", "HomePage", QRect(190, 1, 47, 55)},
     };
+    const QWidget* toolBar = Child<QWidget>(window, "ToolBar2");
     for (const auto& tool : tools) {
-        EXPECT_EQ(tool.Button->parentWidget(), form.ToolBar2);
+        EXPECT_EQ(tool.Button->parentWidget(), toolBar);
         EXPECT_EQ(tool.Button->text().toStdString(), tool.Caption);
         EXPECT_EQ(tool.Button->toolTip().toStdString(), tool.Hint);
         EXPECT_EQ(tool.Button->geometry(), tool.Geometry) << tool.Caption;
@@ -151,30 +161,33 @@ TEST_F(WindowLayout, AutoButtonToolbarAndInputs) {
         EXPECT_EQ(tool.Button->font().family(), QStringLiteral("Arial"));
     }
 
-    EXPECT_EQ(form.Edit1->text(), QStringLiteral("1"));
-    EXPECT_EQ(form.Edit1->toolTip(), QStringLiteral("Coefficient X"));
-    EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("3"));
-    EXPECT_EQ(form.ComboBox1->toolTip(), QStringLiteral("Precision of result"));
+    EXPECT_EQ(ui.X->text(), QStringLiteral("1"));
+    EXPECT_EQ(ui.X->toolTip(), QStringLiteral("Coefficient X"));
+    EXPECT_EQ(ui.Precision->currentText(), QStringLiteral("3"));
+    EXPECT_EQ(ui.Precision->toolTip(), QStringLiteral("Precision of result"));
     QStringList items;
-    for (int i = 0; i < form.ComboBox1->count(); ++i) items << form.ComboBox1->itemText(i);
+    for (int i = 0; i < ui.Precision->count(); ++i) items << ui.Precision->itemText(i);
     EXPECT_EQ(items, QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "e"}));
-    EXPECT_EQ(form.RadioGroup1->title(), QStringLiteral("Complex Format"));
-    EXPECT_EQ(form.RadioGroup1->toolTip(), QStringLiteral("Rectangular: a+bi   Polar: Radius(degrees)       "));
-    EXPECT_EQ(form.RadioGroup1Rectangular->text(), QStringLiteral("Rectangular"));
-    EXPECT_EQ(form.RadioGroup1Polar->text(), QStringLiteral("polar"));
-    EXPECT_TRUE(form.RadioGroup1Rectangular->isChecked());
-    for (QPlainTextEdit* editor : {form.RichEdit1, form.RichEdit2, form.RichEdit3}) {
+    const QGroupBox* complexFormat = Child<QGroupBox>(window, "RadioGroup1");
+    const QRadioButton* rectangular = Child<QRadioButton>(window, "RadioGroup1Item0");
+    EXPECT_EQ(complexFormat->title(), QStringLiteral("Complex Format"));
+    EXPECT_EQ(complexFormat->toolTip(), QStringLiteral("Rectangular: a+bi   Polar: Radius(degrees)       "));
+    EXPECT_EQ(rectangular->text(), QStringLiteral("Rectangular"));
+    EXPECT_EQ(Child<QRadioButton>(window, "RadioGroup1Item1")->text(), QStringLiteral("polar"));
+    EXPECT_TRUE(rectangular->isChecked());
+    for (QPlainTextEdit* editor : {ui.MatrixA, ui.MatrixB, ui.Result}) {
         EXPECT_EQ(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
         EXPECT_EQ(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         EXPECT_EQ(editor->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         EXPECT_EQ(editor->font().family(), QStringLiteral("Arial"));
     }
-    EXPECT_EQ(form.ToolButton1->text(), QStringLiteral("File"));
-    EXPECT_EQ(form.ToolButton1->menu(), form.File1);
-    EXPECT_EQ(form.ToolButton2->menu(), form.Help1);
-    EXPECT_EQ(form.ToolButton1->palette().color(QPalette::ButtonText), QColor(Qt::white));
-    EXPECT_EQ(form.ToolButton1->size(), QSize(65, 28));
-    EXPECT_TRUE(form.CancelButton->isHidden());
+    const MenuBarButton* fileMenuButton = Child<MenuBarButton>(window, "ToolButton1");
+    EXPECT_EQ(fileMenuButton->text(), QStringLiteral("File"));
+    EXPECT_EQ(fileMenuButton->menu(), Child<QMenu>(window, "File1"));
+    EXPECT_EQ(Child<MenuBarButton>(window, "ToolButton2")->menu(), Child<QMenu>(window, "Help1"));
+    EXPECT_EQ(fileMenuButton->palette().color(QPalette::ButtonText), QColor(Qt::white));
+    EXPECT_EQ(fileMenuButton->size(), QSize(65, 28));
+    EXPECT_TRUE(Child<QPushButton>(window, "CancelButton")->isHidden());
 }
 
 struct MenuRow {
@@ -201,39 +214,56 @@ void ExpectMenu(QMenu* menu, const std::vector<MenuRow>& rows) {
 }
 
 TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
-    ExpectMenu(form.File1, {{"Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F)},
-                            {"Save3", "Save project", QKeySequence(Qt::Key_F2)},
-                            {"N4", nullptr, {}},
-                            {"Save1", "Save result", QKeySequence(Qt::Key_F3)},
-                            {"Clear1", "Clear", QKeySequence(Qt::Key_F8)},
-                            {"Auto1", "Auto", QKeySequence(Qt::Key_F5)},
-                            {"Exit1", nullptr, {}},
-                            {"Exit2", "Exit", QKeySequence(Qt::Key_Escape)}});
-    ExpectMenu(form.Help1, {{"Manual1", "Manual", QKeySequence(Qt::Key_F1)}, {"Connectto1", "Homepage", {}}});
-    for (QAction* action : {form.Open1, form.Save3, form.Save1, form.Clear1, form.Auto1, form.Exit2, form.Manual1,
-                            form.Connectto1})
-        EXPECT_FALSE(action->icon().isNull()) << action->text().toStdString();
-    EXPECT_NE(dynamic_cast<TOwnerDrawMenuStyle*>(form.File1->style()), nullptr);
-    EXPECT_NE(dynamic_cast<TOwnerDrawMenuStyle*>(form.Help1->style()), nullptr);
+    QMenu* fileMenu = Child<QMenu>(window, "File1");
+    QMenu* helpMenu = Child<QMenu>(window, "Help1");
+    ExpectMenu(fileMenu, {{"Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F)},
+                          {"Save3", "Save project", QKeySequence(Qt::Key_F2)},
+                          {"N4", nullptr, {}},
+                          {"Save1", "Save result", QKeySequence(Qt::Key_F3)},
+                          {"Clear1", "Clear", QKeySequence(Qt::Key_F8)},
+                          {"Auto1", "Auto", QKeySequence(Qt::Key_F5)},
+                          {"Exit1", nullptr, {}},
+                          {"Exit2", "Exit", QKeySequence(Qt::Key_Escape)}});
+    ExpectMenu(helpMenu, {{"Manual1", "Manual", QKeySequence(Qt::Key_F1)}, {"Connectto1", "Homepage", {}}});
+    for (const char* name : {"Open1", "Save3", "Save1", "Clear1", "Auto1", "Exit2", "Manual1", "Connectto1"})
+        EXPECT_FALSE(Child<QAction>(window, name)->icon().isNull()) << name;
+    EXPECT_NE(dynamic_cast<OwnerDrawMenuStyle*>(fileMenu->style()), nullptr);
+    EXPECT_NE(dynamic_cast<OwnerDrawMenuStyle*>(helpMenu->style()), nullptr);
 
-    ExpectMenu(form.PopupMenu1, {{"Copy1", "Copy", {}}, {"Paste1", "Paste", {}}, {nullptr, nullptr, {}},
-                                 {"PolarToRect1", "Polar To Rect", {}}, {"RecttoPolar1", "Rect to Polar", {}},
-                                 {nullptr, nullptr, {}}, {"Clear3", "Clear", {}}, {"Align1", "Align", {}}});
-    ExpectMenu(form.PopupMenu2, {{"MenuItem1", "Copy", {}}, {"MenuItem2", "Paste", {}}, {nullptr, nullptr, {}},
-                                 {"PolarToRect2", "Polar To Rect", {}}, {"RecttoPolar2", "Rect to Polar", {}},
-                                 {nullptr, nullptr, {}}, {"MenuItem4", "Clear", {}}, {"Align2", "Align", {}}});
-    ExpectMenu(form.PopupMenu3, {{"Copy2", "Copy", {}}, {"Paste2", "Paste", {}}, {nullptr, nullptr, {}},
-                                 {"commatodot1", "comma to dot", {}}, {"dottocomma1", "dot to comma", {}},
-                                 {nullptr, nullptr, {}}, {"Save2", "Save", {}}, {nullptr, nullptr, {}},
-                                 {"Clear4", "Clear", {}}, {"Align3", "Align", {}}});
+    ExpectMenu(Child<QMenu>(window, "PopupMenu1"), {{"Copy1", "Copy", {}},
+                                                    {"Paste1", "Paste", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"PolarToRect1", "Polar To Rect", {}},
+                                                    {"RecttoPolar1", "Rect to Polar", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"Clear3", "Clear", {}},
+                                                    {"Align1", "Align", {}}});
+    ExpectMenu(Child<QMenu>(window, "PopupMenu2"), {{"MenuItem1", "Copy", {}},
+                                                    {"MenuItem2", "Paste", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"PolarToRect2", "Polar To Rect", {}},
+                                                    {"RecttoPolar2", "Rect to Polar", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"MenuItem4", "Clear", {}},
+                                                    {"Align2", "Align", {}}});
+    ExpectMenu(Child<QMenu>(window, "PopupMenu3"), {{"Copy2", "Copy", {}},
+                                                    {"Paste2", "Paste", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"commatodot1", "comma to dot", {}},
+                                                    {"dottocomma1", "dot to comma", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"Save2", "Save", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"Clear4", "Clear", {}},
+                                                    {"Align3", "Align", {}}});
     // The pop-up menus are drawn by the platform.
-    EXPECT_EQ(dynamic_cast<TOwnerDrawMenuStyle*>(form.PopupMenu1->style()), nullptr);
+    EXPECT_EQ(dynamic_cast<OwnerDrawMenuStyle*>(Child<QMenu>(window, "PopupMenu1")->style()), nullptr);
 }
 
 TEST_F(WindowLayout, TitleBarShowsIconCaptionAndButtonPictures) {
-    const QImage title = form.Image1->Picture().toImage();
+    const QImage title = Child<SkinImage>(window, "Image1")->Picture().toImage();
     ASSERT_EQ(title.size(), QSize(783, 25));
-    const QImage icon = form.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage icon = window.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
     // An opaque pixel of the icon shows at (10, 5) + its place.
     int opaque = 0;
     for (int y = 0; y < 16; ++y)
@@ -251,36 +281,40 @@ TEST_F(WindowLayout, TitleBarShowsIconCaptionAndButtonPictures) {
     EXPECT_GT(white, 30);
     EXPECT_EQ(whiteBetween, 0);
     // The title-bar buttons carry the ImageM cells; the maximize button none.
-    EXPECT_EQ(form.ImgBtnMin->Pic().size(), QSize(27, 20));
-    EXPECT_EQ(form.ImgBtnMin->Pic().toImage(), form.PanelImage.ImageM.copy(0, 0, 27, 20).convertToFormat(
-                                                   form.ImgBtnMin->Pic().toImage().format()));
-    EXPECT_EQ(form.ImgBtnMin->PicUp().toImage().pixel(5, 5), form.PanelImage.ImageM.pixel(5, 26));
-    EXPECT_EQ(form.ImgBtnMin->PicDown().toImage().pixel(5, 5), form.PanelImage.ImageM.pixel(5, 47));
-    EXPECT_EQ(form.ImgBtnClose->Pic().size(), QSize(42, 20));
-    EXPECT_EQ(form.ImgBtnClose->PicDown().toImage().pixel(0, 0), form.PanelImage.ImageM.pixel(52, 42));
-    EXPECT_TRUE(form.ImgBtnMax->Pic().isNull());
-    EXPECT_TRUE(form.ImgBtnMin->Supported());
-    EXPECT_TRUE(form.ImgBtnMax->Supported());
-    EXPECT_TRUE(form.ImgBtnClose->Supported());
+    const ImageButton* minimize = Child<ImageButton>(window, "ImgBtnMin");
+    const ImageButton* maximize = Child<ImageButton>(window, "ImgBtnMax");
+    const ImageButton* close = Child<ImageButton>(window, "ImgBtnClose");
+    const QImage& cells = Skin().ImageM;
+    EXPECT_EQ(minimize->Pic().size(), QSize(27, 20));
+    EXPECT_EQ(minimize->Pic().toImage(), cells.copy(0, 0, 27, 20).convertToFormat(minimize->Pic().toImage().format()));
+    EXPECT_EQ(minimize->PicUp().toImage().pixel(5, 5), cells.pixel(5, 26));
+    EXPECT_EQ(minimize->PicDown().toImage().pixel(5, 5), cells.pixel(5, 47));
+    EXPECT_EQ(close->Pic().size(), QSize(42, 20));
+    EXPECT_EQ(close->PicDown().toImage().pixel(0, 0), cells.pixel(52, 42));
+    EXPECT_TRUE(maximize->Pic().isNull());
+    EXPECT_TRUE(minimize->Supported());
+    EXPECT_TRUE(maximize->Supported());
+    EXPECT_TRUE(close->Supported());
     // The strips: the title bar's middle is ImageTop's column 100.
-    EXPECT_EQ(title.pixel(600, 24), form.PanelImage.ImageTop.pixel(100, 24));
-    EXPECT_EQ(form.Image3->Picture().toImage().pixel(400, 10), form.PanelImage.ImageMenu.pixel(10, 10));
-    EXPECT_EQ(form.Image2->Picture().toImage().pixel(0, 29), form.PanelImage.ImageBottom.pixel(0, 29));
+    EXPECT_EQ(title.pixel(600, 24), Skin().ImageTop.pixel(100, 24));
+    EXPECT_EQ(Child<SkinImage>(window, "Image3")->Picture().toImage().pixel(400, 10), Skin().ImageMenu.pixel(10, 10));
+    EXPECT_EQ(Child<SkinImage>(window, "Image2")->Picture().toImage().pixel(0, 29), Skin().ImageBottom.pixel(0, 29));
 }
 
 TEST_F(WindowLayout, OwnerDrawnMenuShowsSeparatorLineAndStripe) {
-    form.show();
-    form.File1->popup(form.ToolButton1->mapToGlobal(QPoint(0, 28)));
-    const QImage menu = form.File1->grab().toImage();
-    const QRect separator = form.File1->actionGeometry(form.N4);
+    window.show();
+    QMenu* fileMenu = Child<QMenu>(window, "File1");
+    fileMenu->popup(Child<MenuBarButton>(window, "ToolButton1")->mapToGlobal(QPoint(0, 28)));
+    const QImage menu = fileMenu->grab().toImage();
+    const QRect separator = fileMenu->actionGeometry(Child<QAction>(window, "N4"));
     ASSERT_FALSE(separator.isEmpty());
     const int line = separator.top() + separator.height() / 2 - 1;
     EXPECT_EQ(menu.pixelColor(separator.left() + 40, line), QColor(212, 208, 200));
     EXPECT_EQ(menu.pixelColor(separator.left() + 40, line + 1), QColor(255, 255, 255));
     EXPECT_EQ(menu.pixelColor(separator.left() + 5, line), QColor(226, 238, 238));
-    const QRect open = form.File1->actionGeometry(form.Open1);
+    const QRect open = fileMenu->actionGeometry(Child<QAction>(window, "Open1"));
     EXPECT_EQ(menu.pixelColor(open.left() + 19, open.bottom()), QColor(226, 238, 238));
-    form.File1->hide();
+    fileMenu->hide();
 }
 
 }  // namespace

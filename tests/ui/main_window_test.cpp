@@ -1,6 +1,7 @@
 // The window's start state, size, dragging, title-bar buttons and shell commands.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -9,62 +10,66 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QUrl>
 #include <QWindow>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
-#include "ui/img_btn.h"
+#include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/skin_widgets.h"
+#include "window_driver.h"
 
 namespace quorvix {
 namespace {
 
+using test::Child;
+
 TEST(WindowSize, EveryResizeIsRefused) {
-    TForm1 form;
-    form.show();
-    form.resize(900, 700);
-    EXPECT_EQ(form.size(), QSize(783, 651));
-    form.setGeometry(10, 10, 400, 300);
-    EXPECT_EQ(form.size(), QSize(783, 651));
-    form.setMinimumSize(100, 100);  // constraints give way, the window does not
-    form.resize(500, 500);
+    MainWindow window;
+    window.show();
+    window.resize(900, 700);
+    EXPECT_EQ(window.size(), QSize(783, 651));
+    window.setGeometry(10, 10, 400, 300);
+    EXPECT_EQ(window.size(), QSize(783, 651));
+    window.setMinimumSize(100, 100);  // constraints give way, the window does not
+    window.resize(500, 500);
     QCoreApplication::processEvents();
-    EXPECT_EQ(form.size(), QSize(783, 651));
-    form.setMaximumSize(2000, 2000);
-    form.windowHandle()->resize(1000, 900);
+    EXPECT_EQ(window.size(), QSize(783, 651));
+    window.setMaximumSize(2000, 2000);
+    window.windowHandle()->resize(1000, 900);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    EXPECT_EQ(form.size(), QSize(783, 651));
+    EXPECT_EQ(window.size(), QSize(783, 651));
     int w = 1000, h = 900;
-    EXPECT_FALSE(form.FormCanResize(w, h));
+    EXPECT_FALSE(window.CanResize(w, h));
     EXPECT_EQ(QSize(w, h), QSize(783, 651));
 }
 
 TEST(WindowSize, TitleBarDoubleClickAndMaximizeButtonDoNothing) {
-    TForm1 form;
-    form.show();
-    const QRect before = form.geometry();
-    QTest::mouseDClick(form.Image1, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
-    QTest::mouseClick(form.ImgBtnMax, Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
-    EXPECT_EQ(form.geometry(), before);
-    EXPECT_FALSE(form.isMaximized());
-    EXPECT_TRUE(form.isVisible());
+    MainWindow window;
+    window.show();
+    const QRect before = window.geometry();
+    QTest::mouseDClick(Child<SkinImage>(window, "Image1"), Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
+    QTest::mouseClick(Child<ImageButton>(window, "ImgBtnMax"), Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
+    EXPECT_EQ(window.geometry(), before);
+    EXPECT_FALSE(window.isMaximized());
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST(TitleButtons, MinimizeAndClose) {
-    TForm1 form;
-    form.show();
-    QTest::mouseClick(form.ImgBtnMin, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    EXPECT_TRUE(form.isMinimized());
-    form.showNormal();
-    QTest::mouseClick(form.ImgBtnClose, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    EXPECT_FALSE(form.isVisible());
+    MainWindow window;
+    window.show();
+    QTest::mouseClick(Child<ImageButton>(window, "ImgBtnMin"), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_TRUE(window.isMinimized());
+    window.showNormal();
+    QTest::mouseClick(Child<ImageButton>(window, "ImgBtnClose"), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_FALSE(window.isVisible());
 }
 
-class DragCountingForm : public TForm1 {
+class DragCountingWindow : public MainWindow {
 public:
     int moves = 0;
 
@@ -76,26 +81,28 @@ protected:
 };
 
 TEST(Dragging, LeftButtonOnTheTitleBarOnlyAndNotWhileMaximized) {
-    DragCountingForm form;
-    form.show();
-    QTest::mousePress(form.Image1, Qt::RightButton, Qt::NoModifier, QPoint(300, 10));
-    QTest::mouseRelease(form.Image1, Qt::RightButton, Qt::NoModifier, QPoint(300, 10));
-    EXPECT_EQ(form.moves, 0);
-    QTest::mousePress(form.Image1, Qt::MiddleButton, Qt::NoModifier, QPoint(300, 10));
-    QTest::mouseRelease(form.Image1, Qt::MiddleButton, Qt::NoModifier, QPoint(300, 10));
-    EXPECT_EQ(form.moves, 0);
-    QTest::mousePress(form.Image1, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
-    QTest::mouseRelease(form.Image1, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
-    EXPECT_EQ(form.moves, 1);
+    DragCountingWindow window;
+    window.show();
+    SkinImage* titleBar = Child<SkinImage>(window, "Image1");
+    QTest::mousePress(titleBar, Qt::RightButton, Qt::NoModifier, QPoint(300, 10));
+    QTest::mouseRelease(titleBar, Qt::RightButton, Qt::NoModifier, QPoint(300, 10));
+    EXPECT_EQ(window.moves, 0);
+    QTest::mousePress(titleBar, Qt::MiddleButton, Qt::NoModifier, QPoint(300, 10));
+    QTest::mouseRelease(titleBar, Qt::MiddleButton, Qt::NoModifier, QPoint(300, 10));
+    EXPECT_EQ(window.moves, 0);
+    QTest::mousePress(titleBar, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
+    QTest::mouseRelease(titleBar, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
+    EXPECT_EQ(window.moves, 1);
     // Elsewhere on the window: no move.
-    QTest::mousePress(form.Image3, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    QTest::mouseRelease(form.Image3, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    EXPECT_EQ(form.moves, 1);
-    form.setWindowState(Qt::WindowMaximized);
-    ASSERT_TRUE(form.isMaximized());
-    QTest::mousePress(form.Image1, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
-    QTest::mouseRelease(form.Image1, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
-    EXPECT_EQ(form.moves, 1);
+    SkinImage* menuBarBackground = Child<SkinImage>(window, "Image3");
+    QTest::mousePress(menuBarBackground, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseRelease(menuBarBackground, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(window.moves, 1);
+    window.setWindowState(Qt::WindowMaximized);
+    ASSERT_TRUE(window.isMaximized());
+    QTest::mousePress(titleBar, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
+    QTest::mouseRelease(titleBar, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
+    EXPECT_EQ(window.moves, 1);
 }
 
 // Records what the window asks the desktop to open.
@@ -119,19 +126,19 @@ public slots:
 
 TEST(Shell, ManualAndWebPagesGoToTheDesktop) {
     ShellRecorder shell;
-    TForm1 form;
-    form.show();
+    MainWindow window;
+    window.show();
     const QUrl manual =
         QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("matrix.chm")));
-    form.Manual1->trigger();
-    QTest::mouseClick(form.SpeedButton6, Qt::LeftButton);
-    form.Connectto1->trigger();
-    QTest::mouseClick(form.SpeedButton7, Qt::LeftButton);
+    Child<QAction>(window, "Manual1")->trigger();
+    QTest::mouseClick(Child<QToolButton>(window, "SpeedButton6"), Qt::LeftButton);
+    Child<QAction>(window, "Connectto1")->trigger();
+    QTest::mouseClick(Child<QToolButton>(window, "SpeedButton7"), Qt::LeftButton);
     ASSERT_EQ(shell.opened.size(), 4);
     EXPECT_EQ(shell.opened[0], manual);
     EXPECT_EQ(shell.opened[1], manual);
-    EXPECT_EQ(shell.opened[2], QUrl(QString::fromLatin1(TForm1::HomePageAddress())));
-    EXPECT_EQ(shell.opened[3], QUrl(QString::fromLatin1(TForm1::ProductPageAddress())));
+    EXPECT_EQ(shell.opened[2], QUrl(QString::fromLatin1(MainWindow::HomePageAddress())));
+    EXPECT_EQ(shell.opened[3], QUrl(QString::fromLatin1(MainWindow::ProductPageAddress())));
     EXPECT_EQ(shell.opened[2].scheme(), QStringLiteral("https"));
     EXPECT_NE(shell.opened[2], shell.opened[3]);
 }
@@ -147,9 +154,9 @@ protected:
     // Builds the locale `name` (as "name.UTF-8") and makes it the user's.
     bool Use(const char* name) {
         const QString file = dir_.filePath(QString::fromLatin1(name) + QStringLiteral(".UTF-8"));
-        const int code = QProcess::execute(QStringLiteral("localedef"),
-                                           {QStringLiteral("-i"), QString::fromLatin1(name), QStringLiteral("-f"),
-                                            QStringLiteral("UTF-8"), file});
+        const int code = QProcess::execute(
+            QStringLiteral("localedef"),
+            {QStringLiteral("-i"), QString::fromLatin1(name), QStringLiteral("-f"), QStringLiteral("UTF-8"), file});
         if (code != 0 && code != 1) return false;  // 1: built with warnings
         setenv("LOCPATH", dir_.path().toLocal8Bit().constData(), 1);
         setenv("LC_ALL", (std::string(name) + ".UTF-8").c_str(), 1);
@@ -164,32 +171,37 @@ const QString kIdentity = QStringLiteral("1 0 0\n0 1 0\n0 0 1\n");
 
 TEST_F(LocaleStart, PointLocaleStartsWithIdentities) {
     for (const char* locale : {"C", "en_US"}) {
-        if (std::string(locale) == "C") setenv("LC_ALL", "C", 1);
-        else if (!Use(locale)) GTEST_SKIP() << "localedef cannot build " << locale << " here";
-        TForm1 form;
-        EXPECT_EQ(Text(form.RichEdit1), kIdentity) << locale;
-        EXPECT_EQ(Text(form.RichEdit2), kIdentity) << locale;
-        EXPECT_TRUE(Text(form.RichEdit3).isEmpty());
-        EXPECT_EQ(form.Edit1->text(), QStringLiteral("1"));
+        if (std::string(locale) == "C")
+            setenv("LC_ALL", "C", 1);
+        else if (!Use(locale))
+            GTEST_SKIP() << "localedef cannot build " << locale << " here";
+        MainWindow window;
+        const test::Controls ui(window);
+        EXPECT_EQ(Text(ui.MatrixA), kIdentity) << locale;
+        EXPECT_EQ(Text(ui.MatrixB), kIdentity) << locale;
+        EXPECT_TRUE(Text(ui.Result).isEmpty());
+        EXPECT_EQ(ui.X->text(), QStringLiteral("1"));
     }
 }
 
 TEST_F(LocaleStart, CommaLocaleStartsWithIdentities) {
     if (!Use("de_DE")) GTEST_SKIP() << "localedef cannot build de_DE here";
-    TForm1 form;
-    EXPECT_EQ(Text(form.RichEdit1), kIdentity);
-    EXPECT_EQ(Text(form.RichEdit2), kIdentity);
-    EXPECT_TRUE(Text(form.RichEdit3).isEmpty());
+    MainWindow window;
+    const test::Controls ui(window);
+    EXPECT_EQ(Text(ui.MatrixA), kIdentity);
+    EXPECT_EQ(Text(ui.MatrixB), kIdentity);
+    EXPECT_TRUE(Text(ui.Result).isEmpty());
 }
 
 TEST_F(LocaleStart, OtherMarkStartsEmpty) {
     // Its decimal mark is the Arabic one, U+066B.
     if (!Use("ps_AF")) GTEST_SKIP() << "localedef cannot build ps_AF here";
-    TForm1 form;
-    EXPECT_TRUE(Text(form.RichEdit1).isEmpty());
-    EXPECT_TRUE(Text(form.RichEdit2).isEmpty());
-    EXPECT_TRUE(Text(form.RichEdit3).isEmpty());
-    EXPECT_EQ(form.Edit1->text(), QStringLiteral("1"));
+    MainWindow window;
+    const test::Controls ui(window);
+    EXPECT_TRUE(Text(ui.MatrixA).isEmpty());
+    EXPECT_TRUE(Text(ui.MatrixB).isEmpty());
+    EXPECT_TRUE(Text(ui.Result).isEmpty());
+    EXPECT_EQ(ui.X->text(), QStringLiteral("1"));
 }
 
 }  // namespace

@@ -15,8 +15,7 @@ ModalWatchdog::ModalWatchdog() {
 }
 
 ModalWatchdog::~ModalWatchdog() {
-    for (const Expectation& e : expected_)
-        ADD_FAILURE() << "an expected dialog did not come: " << e.Text.toStdString();
+    for (const Expectation& e : expected_) ADD_FAILURE() << "an expected dialog did not come: " << e.Text.toStdString();
 }
 
 void ModalWatchdog::ExpectMessage(QMessageBox::Icon icon, const QString& text) {
@@ -36,8 +35,10 @@ void ModalWatchdog::Check() {
     if (expected_.empty()) {
         ADD_FAILURE() << "unexpected modal dialog " << modal->metaObject()->className() << ": "
                       << (box ? box->text().toStdString() : modal->objectName().toStdString());
-        if (dialog) dialog->reject();
-        else modal->close();
+        if (dialog)
+            dialog->reject();
+        else
+            modal->close();
         return;
     }
     const Expectation e = expected_.front();

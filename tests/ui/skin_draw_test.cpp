@@ -32,7 +32,7 @@ QImage DrawItem(const MenuItemInfo& item) {
     // Without smoothing, text pixels carry exactly the pen's colour.
     font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
-    Open1AdvancedDrawItem(painter, QRect(0, 0, kW, kH), item, kShadow);
+    DrawMenuItem(painter, QRect(0, 0, kW, kH), item, kShadow);
     painter.end();
     return image;
 }
@@ -109,8 +109,10 @@ TEST(MenuItemDrawing, SeparatorDrawsOnlyItsLineAndStripe) {
     for (int y = 0; y < kH; ++y) {
         for (int x = 0; x < kW; ++x) {
             QColor expected = kItemBack;
-            if (x < 20) expected = kStripe;
-            else if (y == line && x >= 23 && x < kW - 2) expected = kSeparator;
+            if (x < 20)
+                expected = kStripe;
+            else if (y == line && x >= 23 && x < kW - 2)
+                expected = kSeparator;
             ASSERT_EQ(image.pixelColor(x, y), expected) << "at " << x << "," << y;
         }
     }
@@ -167,25 +169,25 @@ TEST(MenuItemDrawing, ImageMovesUpAndLeftWhenSelected) {
 }
 
 TEST(MenuItemDrawing, MeasureAddsSixAndTwo) {
-    EXPECT_EQ(Open1MeasureItem(QSize(100, 20)), QSize(106, 22));
-    EXPECT_EQ(Open1MeasureItem(QSize(0, 0)), QSize(6, 2));
+    EXPECT_EQ(MenuItemSize(QSize(100, 20)), QSize(106, 22));
+    EXPECT_EQ(MenuItemSize(QSize(0, 0)), QSize(6, 2));
 }
 
 // The menu-bar button's picture: the ImageMenu cell of its state.
-QImage DrawMenuBarButton(bool hot, bool selected) {
+QImage MenuBarButtonPicture(bool hot, bool selected) {
     QImage image(65, 28, QImage::Format_RGB32);
     image.fill(Qt::magenta);
     QPainter painter(&image);
-    ToolBar1CustomDrawButton(painter, QRect(0, 0, 65, 28), QString(), hot, selected, QFont(), Qt::white);
+    DrawMenuBarButton(painter, QRect(0, 0, 65, 28), QString(), hot, selected, QFont(), Qt::white);
     return image;
 }
 
 TEST(MenuBarButton, CellPerStateWithHotBeforeSelected) {
     const QImage& menu = Skin().ImageMenu;
-    const QImage normal = DrawMenuBarButton(false, false);
-    const QImage hot = DrawMenuBarButton(true, false);
-    const QImage selected = DrawMenuBarButton(false, true);
-    const QImage hotAndSelected = DrawMenuBarButton(true, true);
+    const QImage normal = MenuBarButtonPicture(false, false);
+    const QImage hot = MenuBarButtonPicture(true, false);
+    const QImage selected = MenuBarButtonPicture(false, true);
+    const QImage hotAndSelected = MenuBarButtonPicture(true, true);
     EXPECT_EQ(hotAndSelected, hot);
     EXPECT_NE(hot, selected);
     EXPECT_NE(hot, normal);
@@ -215,8 +217,7 @@ TEST(MenuBarButton, CaptionIsCentredInTheTextColour) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     font.setStyleStrategy(QFont::NoAntialias);
-    ToolBar1CustomDrawButton(painter, QRect(0, 0, 65, 28), QStringLiteral("File"), false, false, font,
-                             QColor(255, 255, 0));
+    DrawMenuBarButton(painter, QRect(0, 0, 65, 28), QStringLiteral("File"), false, false, font, QColor(255, 255, 0));
     painter.end();
     int minX = 65, maxX = -1;
     for (int y = 0; y < 28; ++y)
@@ -232,11 +233,11 @@ TEST(MenuBarButton, CaptionIsCentredInTheTextColour) {
 TEST(BarBackgrounds, StretchTheirSourceColumn) {
     QImage bar(761, 28, QImage::Format_RGB32);
     QPainter painter(&bar);
-    ToolBar1CustomDraw(painter, bar.rect());
+    DrawMenuBarBackground(painter, bar.rect());
     painter.end();
     QImage tool(767, 57, QImage::Format_RGB32);
     QPainter toolPainter(&tool);
-    ToolBar2CustomDraw(toolPainter, tool.rect());
+    DrawToolBarBackground(toolPainter, tool.rect());
     toolPainter.end();
     for (int x : {0, 1, 380, 760}) {
         for (int y = 0; y < 28; ++y) EXPECT_EQ(bar.pixel(x, y), Skin().ImageMenu.pixel(1, 29 + y)) << x << "," << y;

@@ -11,9 +11,7 @@
 
 // Under LeakSanitizer. The C library's newlocale() keeps its copy of
 // LOCPATH, which only the locale tests set (to locales they build).
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:__argz_add_sep\n";
-}
+extern "C" const char* __lsan_default_suppressions() { return "leak:__argz_add_sep\n"; }
 
 int main(int argc, char** argv) {
     // Listing the tests needs no window system.

@@ -29,9 +29,10 @@ CliRun RunCli(const Inputs& inputs, const QStringList& steps, bool json) {
         file.write(text.toUtf8());
         return file.fileName();
     };
-    QStringList args{QStringLiteral("-a"), write("a.txt", inputs.A), QStringLiteral("-b"), write("b.txt", inputs.B),
-                     QStringLiteral("-x"), inputs.X, QStringLiteral("-p"), inputs.Precision,
-                     QStringLiteral("--decimal-mark"), QStringLiteral(".")};
+    QStringList args{QStringLiteral("-a"),     write("a.txt", inputs.A), QStringLiteral("-b"),
+                     write("b.txt", inputs.B), QStringLiteral("-x"),     inputs.X,
+                     QStringLiteral("-p"),     inputs.Precision,         QStringLiteral("--decimal-mark"),
+                     QStringLiteral(".")};
     if (json) args << QStringLiteral("--json");
     args << steps;
     QProcess cli;
@@ -45,16 +46,22 @@ CliRun RunCli(const Inputs& inputs, const QStringList& steps, bool json) {
     return run;
 }
 
-void SetInputs(TForm1& form, const Inputs& inputs) {
-    form.RichEdit1->setPlainText(inputs.A);
-    form.RichEdit2->setPlainText(inputs.B);
-    form.Edit1->setText(inputs.X);
-    form.ComboBox1->setEditText(inputs.Precision);
+Controls::Controls(const MainWindow& window)
+    : MatrixA(Child<QPlainTextEdit>(window, "RichEdit1")), MatrixB(Child<QPlainTextEdit>(window, "RichEdit2")),
+      Result(Child<QPlainTextEdit>(window, "RichEdit3")), X(Child<QLineEdit>(window, "Edit1")),
+      Precision(Child<QComboBox>(window, "ComboBox1")) {}
+
+void SetInputs(MainWindow& window, const Inputs& inputs) {
+    const Controls ui(window);
+    ui.MatrixA->setPlainText(inputs.A);
+    ui.MatrixB->setPlainText(inputs.B);
+    ui.X->setText(inputs.X);
+    ui.Precision->setEditText(inputs.Precision);
 }
 
-void Click(TForm1& form, QWidget* button) {
+void Click(MainWindow& window, QWidget* button) {
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(button->width() / 2, button->height() / 2));
-    form.WaitForCommand();
+    window.WaitForCommand();
 }
 
 QStringList Lines(const QString& text) {

@@ -1,15 +1,47 @@
 #pragma once
 // Drives the window the way a user does and asks quorvix-cli for what the
 // same state gives, so that the two front ends can be compared.
+#include <gtest/gtest.h>
+
 #include <QJsonObject>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <stdexcept>
+#include <string>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
 
 namespace quorvix {
-class TForm1;
+class MainWindow;
 }
 
 namespace quorvix::test {
+
+// The child of `parent` of this type and object name (the design's name of
+// the control, "RichEdit1", "Clear1"). A missing one fails the test and
+// ends it.
+template <typename T>
+T* Child(const QObject& parent, const char* name) {
+    T* child = parent.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) {
+        ADD_FAILURE() << "the window has no " << name;
+        throw std::runtime_error(std::string("no child ") + name);
+    }
+    return child;
+}
+
+// The controls that hold the window's state.
+struct Controls {
+    explicit Controls(const MainWindow& window);
+    QPlainTextEdit* MatrixA;  // "RichEdit1"
+    QPlainTextEdit* MatrixB;  // "RichEdit2"
+    QPlainTextEdit* Result;   // "RichEdit3"
+    QLineEdit* X;             // "Edit1"
+    QComboBox* Precision;     // "ComboBox1"
+};
 
 // The inputs of the window: the editors' texts, x and the precision box.
 struct Inputs {
@@ -32,9 +64,9 @@ struct CliRun {
 CliRun RunCli(const Inputs& inputs, const QStringList& steps, bool json = false);
 
 // Puts `inputs` into the window's controls.
-void SetInputs(TForm1& form, const Inputs& inputs);
+void SetInputs(MainWindow& window, const Inputs& inputs);
 // Clicks a button with the left mouse button and waits until its command ended.
-void Click(TForm1& form, QWidget* button);
+void Click(MainWindow& window, QWidget* button);
 // The editor's text as lines (as the CLI's JSON gives them).
 QStringList Lines(const QString& text);
 

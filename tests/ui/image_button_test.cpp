@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "ui/img_btn.h"
+#include "ui/image_button.h"
 
 namespace quorvix {
 namespace {
 
-const QColor kNormal(200, 40, 40);    // Pic
-const QColor kHover(40, 200, 40);     // PicUp
-const QColor kDown(40, 40, 200);      // PicDown
+const QColor kNormal(200, 40, 40);  // Pic
+const QColor kHover(40, 200, 40);   // PicUp
+const QColor kDown(40, 40, 200);    // PicDown
 const QColor kDisabled(128, 128, 128);
 const QColor kBackground(250, 250, 0);
 
@@ -25,7 +25,7 @@ QPixmap Solid(const QColor& colour) {
     return pixmap;
 }
 
-class ImgBtnTest : public ::testing::Test {
+class ImageButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
         host.resize(100, 60);
@@ -33,14 +33,18 @@ protected:
         palette.setColor(QPalette::Window, kBackground);
         host.setPalette(palette);
         host.setAutoFillBackground(true);
-        button = new TImgBtn(&host);
+        button = new ImageButton(&host);
         button->setGeometry(10, 10, 33, 25);
         host.show();
-        button->OnMouseEnter = [this](TWMMouse& m) { events.push_back("enter:" + std::to_string(m.Msg)); };
-        button->OnMouseLeave = [this](TWMMouse& m) { events.push_back("leave:" + std::to_string(m.Msg)); };
-        button->OnMouseDown = [this](TWMMouse& m) { events.push_back("down:" + std::to_string(m.Msg)); };
-        button->OnMouseUp = [this](TWMMouse& m) { events.push_back("up:" + std::to_string(m.Msg)); };
-        QObject::connect(button, &TImgBtn::Click, [this] { ++clicks; });
+        button->OnMouseEnter = [this](const ImageButtonMouse& m) {
+            events.push_back("enter:" + std::to_string(m.Type));
+        };
+        button->OnMouseLeave = [this](const ImageButtonMouse& m) {
+            events.push_back("leave:" + std::to_string(m.Type));
+        };
+        button->OnMouseDown = [this](const ImageButtonMouse& m) { events.push_back("down:" + std::to_string(m.Type)); };
+        button->OnMouseUp = [this](const ImageButtonMouse& m) { events.push_back("up:" + std::to_string(m.Type)); };
+        QObject::connect(button, &ImageButton::Clicked, [this] { ++clicks; });
     }
 
     void GivePictures() {
@@ -63,15 +67,15 @@ protected:
     }
     void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton which = Qt::LeftButton) {
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton
-                                      : type == QEvent::MouseMove       ? Qt::MouseButtons(Qt::LeftButton)
-                                                                        : Qt::MouseButtons(which);
+                                      : type == QEvent::MouseMove        ? Qt::MouseButtons(Qt::LeftButton)
+                                                                         : Qt::MouseButtons(which);
         QMouseEvent event(type, QPointF(at), button->mapToGlobal(QPointF(at)),
                           type == QEvent::MouseMove ? Qt::NoButton : which, held, Qt::NoModifier);
         QApplication::sendEvent(button, &event);
     }
 
     QWidget host;
-    TImgBtn* button = nullptr;
+    ImageButton* button = nullptr;
     std::vector<std::string> events;
     int clicks = 0;
 };
@@ -81,7 +85,7 @@ const std::string kLeave = "leave:" + std::to_string(QEvent::Leave);
 const std::string kDownMsg = "down:" + std::to_string(QEvent::MouseButtonPress);
 const std::string kUpMsg = "up:" + std::to_string(QEvent::MouseButtonRelease);
 
-TEST_F(ImgBtnTest, StartsSupportedEnabledWithNoPicturesAndStillClicks) {
+TEST_F(ImageButtonTest, StartsSupportedEnabledWithNoPicturesAndStillClicks) {
     EXPECT_TRUE(button->Supported());
     EXPECT_TRUE(button->Enabled());
     EXPECT_FALSE(button->Hover());
@@ -97,7 +101,7 @@ TEST_F(ImgBtnTest, StartsSupportedEnabledWithNoPicturesAndStillClicks) {
     EXPECT_EQ(Shown(), kBackground);
 }
 
-TEST_F(ImgBtnTest, HoverPressLeaveEnterRelease) {
+TEST_F(ImageButtonTest, HoverPressLeaveEnterRelease) {
     GivePictures();
     EXPECT_EQ(Shown(), kNormal);
     Enter();
@@ -124,7 +128,7 @@ TEST_F(ImgBtnTest, HoverPressLeaveEnterRelease) {
     EXPECT_EQ(events, (std::vector<std::string>{kEnter, kDownMsg, kLeave, kEnter, kUpMsg, kLeave}));
 }
 
-TEST_F(ImgBtnTest, ReleasedOutsideShowsNormalAndDoesNotClick) {
+TEST_F(ImageButtonTest, ReleasedOutsideShowsNormalAndDoesNotClick) {
     GivePictures();
     Enter();
     Mouse(QEvent::MouseButtonPress, {5, 5});
@@ -138,7 +142,7 @@ TEST_F(ImgBtnTest, ReleasedOutsideShowsNormalAndDoesNotClick) {
     EXPECT_EQ(events, (std::vector<std::string>{kEnter, kDownMsg, kLeave, kUpMsg}));
 }
 
-TEST_F(ImgBtnTest, OtherButtonsNeitherPressNorClick) {
+TEST_F(ImageButtonTest, OtherButtonsNeitherPressNorClick) {
     GivePictures();
     Enter();
     Mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton);
@@ -149,7 +153,7 @@ TEST_F(ImgBtnTest, OtherButtonsNeitherPressNorClick) {
     EXPECT_EQ(events, (std::vector<std::string>{kEnter}));
 }
 
-TEST_F(ImgBtnTest, UnsupportedKeepsItsPictureAndEventsButClicks) {
+TEST_F(ImageButtonTest, UnsupportedKeepsItsPictureAndEventsButClicks) {
     GivePictures();
     button->SetSupported(false);
     Enter();
@@ -168,7 +172,7 @@ TEST_F(ImgBtnTest, UnsupportedKeepsItsPictureAndEventsButClicks) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(ImgBtnTest, DisabledShowsItsPictureIgnoresTheMouseAndEnablingShowsHover) {
+TEST_F(ImageButtonTest, DisabledShowsItsPictureIgnoresTheMouseAndEnablingShowsHover) {
     GivePictures();
     button->SetEnabled(false);
     EXPECT_EQ(Shown(), kDisabled);
@@ -187,7 +191,7 @@ TEST_F(ImgBtnTest, DisabledShowsItsPictureIgnoresTheMouseAndEnablingShowsHover) 
     EXPECT_EQ(Shown(), kHover);
 }
 
-TEST_F(ImgBtnTest, PicturesAreCopiesAndOnlyPicShowsAtOnce) {
+TEST_F(ImageButtonTest, PicturesAreCopiesAndOnlyPicShowsAtOnce) {
     QPixmap source = Solid(kNormal);
     button->SetPicUp(Solid(kHover));
     button->SetPicDown(Solid(kDown));

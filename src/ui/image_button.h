@@ -1,7 +1,8 @@
 #pragma once
-// TImgBtn: a picture that behaves as a button. It swaps its displayed picture
-// between a normal, a hover, a pressed and a disabled picture as the mouse
-// enters, leaves, presses and releases, and offers its own four mouse events.
+// ImageButton: a picture that behaves as a button (the title bar's minimize,
+// maximize and close). It swaps its displayed picture between a normal, a
+// hover, a pressed and a disabled picture as the mouse enters, leaves,
+// presses and releases, and offers its own four mouse events.
 // It does not stretch or centre its pictures: they are drawn at the top left,
 // as the picture control it stands for draws them.
 #include <QEvent>
@@ -12,21 +13,21 @@
 
 namespace quorvix {
 
-// The mouse message a TImgBtn passes to its own events.
-struct TWMMouse {
-    QEvent::Type Msg = QEvent::None;       // Enter, Leave, MouseButtonPress, MouseButtonRelease
+// What an ImageButton tells its own mouse events.
+struct ImageButtonMouse {
+    QEvent::Type Type = QEvent::None;       // Enter, Leave, MouseButtonPress, MouseButtonRelease
     Qt::MouseButton Button = Qt::NoButton;  // the button of a press or release
     QPointF Pos;                            // in the button's coordinates
 };
 
-using TOnMouseEvent = std::function<void(TWMMouse& Msg)>;
+using ImageButtonMouseHandler = std::function<void(const ImageButtonMouse& mouse)>;
 
-class TImgBtn : public QWidget {
+class ImageButton : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TImgBtn(QWidget* parent = nullptr);
-    ~TImgBtn() override;
+    explicit ImageButton(QWidget* parent = nullptr);
+    ~ImageButton() override;
 
     // The picture on screen.
     const QPixmap& Picture() const { return picture_; }
@@ -51,16 +52,16 @@ public:
     bool Hover() const { return hover_; }
     bool Pressed() const { return pressed_; }
 
-    TOnMouseEvent OnMouseEnter;
-    TOnMouseEvent OnMouseLeave;
-    TOnMouseEvent OnMouseDown;
-    TOnMouseEvent OnMouseUp;
+    ImageButtonMouseHandler OnMouseEnter;
+    ImageButtonMouseHandler OnMouseLeave;
+    ImageButtonMouseHandler OnMouseDown;
+    ImageButtonMouseHandler OnMouseUp;
 
     QSize sizeHint() const override;
 
 signals:
     // The click of the picture control: a left press and release on it.
-    void Click();
+    void Clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
