@@ -2,11 +2,15 @@
 #include <QApplication>
 #include <clocale>
 
+#include "quorvix_version.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvix"));
+    QApplication::setApplicationName(QString::fromLatin1(quorvix::kProgramName));
+    QApplication::setApplicationVersion(QString::fromLatin1(quorvix::kVersion));
+    // Lets the desktop join the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(quorvix::kAppId));
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The toolkit takes the user's locale for the C library; the engine reads
     // the locale's decimal mark itself and relies on the C conventions for

@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "quorvix_version.h"
 #include "textio/locale_number.h"
 #include "ui/image_button.h"
 #include "ui/skin.h"
@@ -32,7 +33,7 @@ void SetTitleButtonPictures(ImageButton* button, const TitleButtonCells& cells) 
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), runner_(this) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));  // "Quorvix 5.4": the name and the short version
     setWindowIcon(ApplicationIcon());
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(11);

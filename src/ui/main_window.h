@@ -42,7 +42,6 @@ class SkinToolBar;
 
 inline constexpr int kWindowWidth = 783;
 inline constexpr int kWindowHeight = 651;
-inline constexpr const char* kWindowCaption = "Quorvix 5.4";
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -89,11 +88,11 @@ private slots:
     void OpenProductPage();
 
     // The menu and toolbar commands (main_window_actions.cpp).
-    void OpenProject();
-    void SaveProject();
-    void SaveResult();
+    void AskAndOpenProject();
+    void AskAndSaveProject();
+    void AskAndSaveResult();
     void ClearResult();
-    void RunAuto();
+    void StartAuto();
     void ApplyComplexFormat();
     void ApplyPrecision();
 

@@ -58,36 +58,33 @@ std::optional<std::string> MainWindow::AskFileName(const char* dialogName, bool 
     return files.first().toStdString();
 }
 
-// The window's slots share their names with the engine's commands they run,
-// so those are called by their full names here.
-
-void MainWindow::OpenProject() {
+void MainWindow::AskAndOpenProject() {
     if (CommandRunning()) return;
     const std::optional<std::string> path = AskFileName("OpenDialog1", false, kProjectFilter, kProjectExtension, true);
     if (!path) return;
-    Run([file = *path](CalcState& s) { quorvix::OpenProject(s, file); }, RunMode::Worker);
+    Run([file = *path](CalcState& s) { OpenProject(s, file); }, RunMode::Worker);
 }
 
-void MainWindow::SaveProject() {
+void MainWindow::AskAndSaveProject() {
     if (CommandRunning()) return;
     const std::optional<std::string> path = AskFileName("SaveDialog2", true, kProjectFilter, kProjectExtension, false);
     if (!path) return;
-    Run([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { quorvix::SaveProject(s, file); },
+    Run([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
         RunMode::Worker);
 }
 
-void MainWindow::SaveResult() {
+void MainWindow::AskAndSaveResult() {
     if (CommandRunning()) return;
     const std::optional<std::string> path = AskFileName("SaveDialog1", true, kResultFilter, "txt", false);
     if (!path) return;
-    Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { quorvix::SaveResult(s, file); }, RunMode::Worker);
+    Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { SaveResult(s, file); }, RunMode::Worker);
 }
 
 void MainWindow::ClearResult() {
     Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline);
 }
 
-void MainWindow::RunAuto() { Run(quorvix::RunAuto, RunMode::Worker, true); }
+void MainWindow::StartAuto() { Run(RunAuto, RunMode::Worker, true); }
 
 void MainWindow::ApplyComplexFormat() {
     // The new item is already chosen when this runs.

@@ -130,9 +130,9 @@ void MainWindow::CreateToolBar() {
         void (MainWindow::*Slot)();
     };
     const ToolButtonDef tools[] = {
-        {&saveButton_, "SpeedButton3", "Save", "Save Result", &MainWindow::SaveResult},
+        {&saveButton_, "SpeedButton3", "Save", "Save Result", &MainWindow::AskAndSaveResult},
         {&clearButton_, "SpeedButton4", "Clear", "Clear Result", &MainWindow::ClearResult},
-        {&autoButton_, "SpeedButton5", "Auto", "Auto Generate", &MainWindow::RunAuto},
+        {&autoButton_, "SpeedButton5", "Auto", "Auto Generate", &MainWindow::StartAuto},
         {&manualButton_, "SpeedButton6", "Manual", "Manual", &MainWindow::OpenManual},
         {&homeButton_, "SpeedButton7", "Home", "HomePage", &MainWindow::OpenProductPage},
     };
@@ -219,7 +219,7 @@ void MainWindow::CreateOperationButtons() {
     autoFont.setItalic(true);
     autoCalculateButton_->setFont(autoFont);
     SetTextColour(autoCalculateButton_, QColor(0, 128, 0));
-    connect(autoCalculateButton_, &QToolButton::clicked, this, &MainWindow::RunAuto);
+    connect(autoCalculateButton_, &QToolButton::clicked, this, &MainWindow::StartAuto);
 }
 
 }  // namespace quorvix

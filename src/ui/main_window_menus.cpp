@@ -52,14 +52,15 @@ void MainWindow::CreateMenus() {
 
     fileMenu_ = new QMenu(QStringLiteral("File"), this);
     fileMenu_->setObjectName(QStringLiteral("File1"));
-    openProjectAction_ =
-        item(fileMenu_, "Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13, &MainWindow::OpenProject);
+    openProjectAction_ = item(fileMenu_, "Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13,
+                              &MainWindow::AskAndOpenProject);
     saveProjectAction_ =
-        item(fileMenu_, "Save3", "Save project", QKeySequence(Qt::Key_F2), 18, &MainWindow::SaveProject);
+        item(fileMenu_, "Save3", "Save project", QKeySequence(Qt::Key_F2), 18, &MainWindow::AskAndSaveProject);
     separator(fileMenu_, "N4");
-    saveResultAction_ = item(fileMenu_, "Save1", "Save result", QKeySequence(Qt::Key_F3), 24, &MainWindow::SaveResult);
+    saveResultAction_ =
+        item(fileMenu_, "Save1", "Save result", QKeySequence(Qt::Key_F3), 24, &MainWindow::AskAndSaveResult);
     clearAction_ = item(fileMenu_, "Clear1", "Clear", QKeySequence(Qt::Key_F8), 3, &MainWindow::ClearResult);
-    autoAction_ = item(fileMenu_, "Auto1", "Auto", QKeySequence(Qt::Key_F5), 1, &MainWindow::RunAuto);
+    autoAction_ = item(fileMenu_, "Auto1", "Auto", QKeySequence(Qt::Key_F5), 1, &MainWindow::StartAuto);
     separator(fileMenu_, "Exit1");
     exitAction_ = item(fileMenu_, "Exit2", "Exit", QKeySequence(Qt::Key_Escape), 31, &MainWindow::Exit);
 
@@ -135,7 +136,7 @@ void MainWindow::CreateEditorMenus() {
                         {{"commatodot1", "comma to dot", runInline(PanelCommaToDot)},
                          {"dottocomma1", "dot to comma", runInline(PanelDotToComma)},
                          {},
-                         {"Save2", "Save", [this] { SaveResult(); }}});
+                         {"Save2", "Save", [this] { AskAndSaveResult(); }}});
 }
 
 }  // namespace quorvix
