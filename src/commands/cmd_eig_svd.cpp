@@ -1,10 +1,11 @@
 // The eigenvalue and singular value commands: Eig(A), Eig(B), Svd(A), Svd(B).
 //
 // Both routines need at least one element, so an empty editor is refused with
-// a message of its own. When the eigenvalue iteration gives up, the values it
-// found are printed and a notice says that some are missing; when the
-// singular value iteration gives up, U, S and V are printed as they stand
-// (still A = U*S*V, with S bidiagonal) and a notice says so.
+// a message of its own. Every eigenvalue found is printed, a zero one too.
+// When the eigenvalue iteration gives up, the values it found are printed and
+// a notice says that some are missing; when the singular value iteration
+// gives up, U, S and V are printed as they stand (still A = U*S*V, with S
+// bidiagonal) and a notice says so.
 #include <optional>
 #include <string>
 #include <utility>
@@ -56,8 +57,9 @@ void EigenvaluesOfMatrix(CalcState& s, Operand which) {
     result.Im.assign(order, 0.0);
     MatBalance(work, n);
     MatHessenberg(work, n);
-    const bool complete = MatEigenvalues(work, n, result.Re, result.Im) == 0;
-    PrintResult(s, result);
+    result.Unreached = MatEigenvalues(work, n, result.Re, result.Im);
+    const bool complete = result.Unreached == 0;
+    PrintResult(s, std::move(result));
     if (!complete) AppendNotice(s, kEigenIncomplete);
 }
 
