@@ -42,10 +42,12 @@ void EigenvaluesOfMatrix(CalcState& s, Operand which) {
     // [i][j] of the operand goes to [i+1][j+1].
     const std::size_t order = static_cast<std::size_t>(n) + 1;
     matrx2 work(order, std::vector<Scalar>(order));
-    const bool real = ReadRealElements(EditorOf(s, which), n, n, s.Settings.DecimalMark,
-                                       [&work](std::int32_t i, std::int32_t j, const Scalar& v) {
-                                           work[static_cast<std::size_t>(i) + 1][static_cast<std::size_t>(j) + 1] = v;
-                                       });
+    const bool real = ReadingEditor(which, [&] {
+        return ReadRealElements(EditorOf(s, which), n, n, s.Settings.DecimalMark,
+                                [&work](std::int32_t i, std::int32_t j, const Scalar& v) {
+                                    work[static_cast<std::size_t>(i) + 1][static_cast<std::size_t>(j) + 1] = v;
+                                });
+    });
     if (!real) {
         RefuseComplexInput(s);
         return;

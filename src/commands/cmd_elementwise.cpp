@@ -24,8 +24,10 @@ void MultiplyElementwise(CalcState& s) {
     SizeMatrix(result.Matrix, size.A.Rows, size.A.Cols);
     // Each product is formed as its element of B is read; elements B's text
     // does not supply stay zero.
-    ReadElements(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings,
-                 [&](std::int32_t i, std::int32_t j, const Scalar& b) { result.Matrix[i][j] = a[i][j] * b; });
+    ReadingEditor(Operand::B, [&] {
+        ReadElements(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings,
+                     [&](std::int32_t i, std::int32_t j, const Scalar& b) { result.Matrix[i][j] = a[i][j] * b; });
+    });
     PrintResult(s, result);
 }
 
@@ -41,11 +43,13 @@ void DivideElementwise(CalcState& s) {
     // B is tested element by element as it is read: the first zero drops the
     // quotients already formed. Elements B's text does not supply give 0.
     try {
-        ReadElements(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings,
-                     [&](std::int32_t i, std::int32_t j, const Scalar& b) {
-                         if (b == Scalar::Integer(0)) throw ZeroDivisor{};
-                         result.Matrix[i][j] = a[i][j] / b;
-                     });
+        ReadingEditor(Operand::B, [&] {
+            ReadElements(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings,
+                         [&](std::int32_t i, std::int32_t j, const Scalar& b) {
+                             if (b == Scalar::Integer(0)) throw ZeroDivisor{};
+                             result.Matrix[i][j] = a[i][j] / b;
+                         });
+        });
     } catch (const ZeroDivisor&) {
         Refuse(s, " Error: To Calculate A./B, the Matrix B without 0!");
         return;

@@ -44,17 +44,24 @@ void AppendNotice(CalcState& state, std::string_view notice) {
     state.Panel.AddLine("");
 }
 
+Scalar ReadCoefficient(const CalcState& state) {
+    return ReadingX([&] { return ComplexFromText(NormalizeToken(state.X, state.Settings)); });
+}
+
 RCOMat ReadOperand(const CalcState& state, Operand which, EditorSize size) {
     RCOMat m;
     SizeMatrix(m, size.Rows, size.Cols);
-    ReadMatrix(EditorOf(state, which), size.Rows, size.Cols, m, state.Settings);
+    ReadingEditor(which, [&] { ReadMatrix(EditorOf(state, which), size.Rows, size.Cols, m, state.Settings); });
     return m;
 }
 
 std::optional<RCOMat> ReadRealOperand(CalcState& state, Operand which, EditorSize size) {
     RCOMat m;
     SizeMatrix(m, size.Rows, size.Cols);
-    if (!ReadRealMatrix(EditorOf(state, which), size.Rows, size.Cols, m, state.Settings.DecimalMark)) {
+    const bool real = ReadingEditor(which, [&] {
+        return ReadRealMatrix(EditorOf(state, which), size.Rows, size.Cols, m, state.Settings.DecimalMark);
+    });
+    if (!real) {
         RefuseComplexInput(state);
         return std::nullopt;
     }

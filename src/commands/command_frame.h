@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "commands/calc_state.h"
+#include "core/errors.h"
 #include "textio/command_result.h"
 
 namespace quorvix {
@@ -32,6 +33,31 @@ inline const char* Named(Operand which, const char* forA, const char* forB) {
 // CountRows, then CountColumns; an editor whose lines disagree in their
 // counts gets the incomplete-matrix warning in the panel, once.
 EditorSize MeasureEditor(CalcState& state, Operand which);
+
+// Runs `read`, which reads the editor of `which`; an error it raises that the
+// reader placed on an element gets this editor as its place.
+template <typename Read>
+decltype(auto) ReadingEditor(Operand which, Read&& read) {
+    try {
+        return read();
+    } catch (CalcError& e) {
+        e.SetEditor(which == Operand::A ? ErrorEditor::A : ErrorEditor::B);
+        throw;
+    }
+}
+// Runs `read`, which converts the x box's text; an error it raises is placed
+// in the x box.
+template <typename Read>
+decltype(auto) ReadingX(Read&& read) {
+    try {
+        return read();
+    } catch (CalcError& e) {
+        e.SetInXBox();
+        throw;
+    }
+}
+// The x box read with the element parser, as A*x, B*x and A^x read it.
+Scalar ReadCoefficient(const CalcState& state);
 
 // The start of a command on one operand: measure it, then append the label.
 EditorSize BeginCommand(CalcState& state, Operand which, std::string_view label);

@@ -51,13 +51,22 @@ void WriteBlock(CalcState& s, Operand which, ReplacingFile& out) {
     std::vector<std::uint8_t> bytes;
     bytes.reserve(row.size() * kExtendedBytes);
     std::int32_t written = 0;
+    std::int32_t lineNumber = 0;  // as the editor shows its lines, from 1
     for (const std::string& line : editor) {
         if (written >= rows) break;
+        ++lineNumber;
         if (IsBlankLine(line)) continue;
         std::fill(row.begin(), row.end(), 0.0L);
         const std::vector<std::string> tokens = SplitTokens(line);
         const std::size_t n = std::min(tokens.size(), row.size());
-        for (std::size_t j = 0; j < n; ++j) row[j] = LocaleToExtended(tokens[j], s.Settings.DecimalMark);
+        for (std::size_t j = 0; j < n; ++j) {
+            try {
+                row[j] = LocaleToExtended(tokens[j], s.Settings.DecimalMark);
+            } catch (CalcError& e) {
+                e.SetElement(lineNumber, static_cast<std::int32_t>(j) + 1);
+                throw;
+            }
+        }
         bytes.clear();
         for (long double v : row) AppendExtended(bytes, v);
         out.Write(bytes.data(), bytes.size());
@@ -86,15 +95,18 @@ EditorLines MatrixLines(const ProjectMatrix& m, char decimalMark) {
 }  // namespace
 
 void SaveProject(CalcState& s, const std::string& path) {
-    const long double x = LocaleToExtended(s.X, s.Settings.DecimalMark);
-    StoreDouble(x);  // an x beyond the double range is an overflow, as for any coefficient
+    const long double x = ReadingX([&] {
+        const long double value = LocaleToExtended(s.X, s.Settings.DecimalMark);
+        StoreDouble(value);  // an x beyond the double range is an overflow, as for any coefficient
+        return value;
+    });
     const std::int32_t precision = TextToInteger(s.Precision);
 
     ReplacingFile out(path);
     WriteExtended(out, x);
     WriteInt32(out, precision);
-    WriteBlock(s, Operand::A, out);
-    WriteBlock(s, Operand::B, out);
+    ReadingEditor(Operand::A, [&] { WriteBlock(s, Operand::A, out); });
+    ReadingEditor(Operand::B, [&] { WriteBlock(s, Operand::B, out); });
     out.Commit();
 }
 
