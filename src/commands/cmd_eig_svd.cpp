@@ -82,7 +82,7 @@ void FactorSVD(CalcState& s, Operand which) {
     SizeMatrix(result.V, size.Cols, size.Cols);
     // The flag is not needed to print: an unconverged S is printed as it stands.
     const std::int32_t converged = MatSVD(result.S, result.U, result.V, kSvdTolerance, size.Rows, size.Cols);
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
     if (converged == 0) AppendNotice(s, kSvdIncomplete);
 }
 

@@ -1,4 +1,6 @@
 // Element-wise product and quotient, and the right division A/B = A*inv(B).
+#include <utility>
+
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
 
@@ -15,8 +17,7 @@ void MultiplyElementwise(CalcState& s) {
     const PairSize size = BeginPairCommand(s, "A.*B");
     if (size.A != size.B) {
         // The refusal of A.*B ends with a line holding one blank, not an empty line.
-        s.Panel.AddLine(" Error: To Calculate A.*B, the two Matrixs must be same dimensions!");
-        s.Panel.AddLine(" ");
+        Refuse(s, " Error: To Calculate A.*B, the two Matrixs must be same dimensions!", " ");
         return;
     }
     const RCOMat a = ReadOperand(s, Operand::A, size.A);
@@ -28,7 +29,7 @@ void MultiplyElementwise(CalcState& s) {
         ReadElements(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings,
                      [&](std::int32_t i, std::int32_t j, const Scalar& b) { result.Matrix[i][j] = a[i][j] * b; });
     });
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 void DivideElementwise(CalcState& s) {
@@ -54,7 +55,7 @@ void DivideElementwise(CalcState& s) {
         Refuse(s, " Error: To Calculate A./B, the Matrix B without 0!");
         return;
     }
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 void DivideMatrices(CalcState& s) {
@@ -77,7 +78,7 @@ void DivideMatrices(CalcState& s) {
     MatrixResult result;
     SizeMatrix(result.Matrix, size.A.Rows, size.B.Cols);
     MatMultiply(a, inverse, result.Matrix);
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 }  // namespace quorvix

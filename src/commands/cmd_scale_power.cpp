@@ -62,7 +62,7 @@ void ScaleMatrix(CalcState& s, Operand which) {
     MatrixResult result;
     SizeMatrix(result.Matrix, size.Rows, size.Cols);
     MatScale(x, m, result.Matrix);
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 void PowerOfMatrix(CalcState& s, Operand which) {
@@ -95,7 +95,7 @@ void PowerOfMatrix(CalcState& s, Operand which) {
         MatInvertLU(power, result.Matrix);
         if (MatError == kMatSingular) return Refuse(s, singular);
     }
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 }  // namespace quorvix

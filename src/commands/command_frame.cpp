@@ -1,5 +1,7 @@
 #include "commands/command_frame.h"
 
+#include <utility>
+
 #include "textio/result_writer.h"
 
 namespace quorvix {
@@ -34,9 +36,10 @@ PairSize BeginPairCommand(CalcState& state, std::string_view label) {
     return sizes;
 }
 
-void Refuse(CalcState& state, std::string_view message) {
+void Refuse(CalcState& state, std::string_view message, std::string_view closingLine) {
     state.Panel.AddLine(std::string(message));
-    state.Panel.AddLine("");
+    state.Panel.AddLine(std::string(closingLine));
+    if (state.Log.KeepRefusals) state.Log.Refusals.emplace_back(message);
 }
 
 void AppendNotice(CalcState& state, std::string_view notice) {
@@ -70,6 +73,9 @@ std::optional<RCOMat> ReadRealOperand(CalcState& state, Operand which, EditorSiz
 
 void RefuseComplexInput(CalcState& state) { Refuse(state, kRealMatrixNotice); }
 
-void PrintResult(CalcState& state, const CommandResult& result) { WriteResult(result, state.Panel, state.Settings); }
+void PrintResult(CalcState& state, CommandResult result) {
+    WriteResult(result, state.Panel, state.Settings);
+    if (state.Log.KeepLastResult) state.Log.LastResult = std::move(result);
+}
 
 }  // namespace quorvix

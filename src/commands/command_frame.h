@@ -69,8 +69,9 @@ struct PairSize {
 PairSize BeginPairCommand(CalcState& state, std::string_view label);
 
 // A refused command: the message line written instead of its result, then
-// one empty line.
-void Refuse(CalcState& state, std::string_view message);
+// the closing line (one empty line, for A.*B a line holding one blank). The
+// message is logged as a refusal when the state keeps them.
+void Refuse(CalcState& state, std::string_view message, std::string_view closingLine = "");
 // A notice after a printed result, in the same shape.
 void AppendNotice(CalcState& state, std::string_view notice);
 
@@ -83,7 +84,8 @@ std::optional<RCOMat> ReadRealOperand(CalcState& state, Operand which, EditorSiz
 // The real-matrix notice and its empty line.
 void RefuseComplexInput(CalcState& state);
 
-// Prints the result below the label (appends "=").
-void PrintResult(CalcState& state, const CommandResult& result);
+// Prints the result below the label (appends "="). The result is then kept
+// as the last one when the state asks for it, and dropped otherwise.
+void PrintResult(CalcState& state, CommandResult result);
 
 }  // namespace quorvix
