@@ -136,13 +136,23 @@ void OpenProjectBytes(CalcState& s, std::span<const std::uint8_t> bytes, const s
 void OpenProject(CalcState& s, const std::string& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
-    if (status.type() == fs::file_type::not_found) return;
     if (fs::is_directory(status))
         throw FileError(CannotOpenMessage(path, std::make_error_code(std::errc::is_a_directory).message()));
     // Devices and pipes may never end: only a regular file can be a project.
-    if (!ec && !fs::is_regular_file(status)) throw FileError(CannotOpenMessage(path, kDamagedProjectReason));
+    if (fs::exists(status) && !fs::is_regular_file(status))
+        throw FileError(CannotOpenMessage(path, kDamagedProjectReason));
+    // A missing or unreadable file is refused by the reading, with the
+    // system's reason ("No such file or directory").
     const std::string text = ReadWholeFile(path);
     OpenProjectBytes(s, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), path);
+}
+
+std::string ProjectPathToOpen(const std::string& path) {
+    const std::string withExtension = WithDefaultExtension(path, kProjectExtension);
+    if (withExtension == path) return path;
+    std::error_code ec;
+    if (fs::exists(fs::status(path, ec)) || !fs::exists(fs::status(withExtension, ec))) return path;
+    return withExtension;
 }
 
 std::string WithDefaultExtension(const std::string& path, const std::string& ext) {
