@@ -20,7 +20,7 @@ namespace {
 
 using namespace quorvix;
 
-constexpr const char* kUsage = R"(Usage: quorvix-cli [OPTION ...] [STEP ...]
+constexpr const char* kUsage = R"usage(Usage: quorvix-cli [OPTION ...] [STEP ...]
 
 Runs the calculator's commands on the window's state: Matrix A, Matrix B, the
 coefficient x, the precision, the complex format and the result panel. The
@@ -49,12 +49,13 @@ Operation steps (the result labels):
   Rank(A) Rank(B) LU(A) LU(B) QR(A) QR(B) Chol(A) Chol(B)
   Eig(A) Eig(B) Svd(A) Svd(B) Auto
 
-An operation may also be named by its button's caption or hint, without
-regard to case or to runs of blanks: "det A", "inv b", "A xor B", "AuTo",
-"Matrix multiply". A hint that two buttons share ("Matrix inverse", "Matrix
-Transpose", "Sum of diagonal elements", "Matrix power") names neither: it is
-refused as a usage error that names both, so that a script never runs the
-wrong one. An unknown step is refused with the nearest known step words.
+An operation may also be named by its button's caption or hint, and any
+name is taken without regard to case or to runs of blanks: "det A", "inv b",
+"A xor B", "AuTo", "Matrix multiply", "det(a)". A hint that two buttons
+share ("Matrix inverse", "Matrix Transpose", "Sum of diagonal elements",
+"Matrix power") names neither: it is refused as a usage error that names
+both, so that a script never runs the wrong one. An unknown step is refused
+with the nearest known step words.
 
 Other steps:
   x=TEXT  precision=TEXT  format=rect  format=polar  a=TEXT  b=TEXT
@@ -78,7 +79,7 @@ Exit status:
 
 Example:
   quorvix-cli -x 2 a=$'1 2\n3 4' 'A*x' 'Det(A)'
-)";
+)usage";
 
 int UsageError(const std::string& message) {
     std::cerr << "quorvix-cli: " << message << "\nTry 'quorvix-cli --help'.\n";
