@@ -73,7 +73,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral(" Manual"));
     setWindowIcon(ApplicationIcon());
     if (owner == nullptr) setAttribute(Qt::WA_DeleteOnClose);
-    resize(920, 660);
+    resize(980, 680);
     CreateControls();
     LoadContents();
     ShowPage(FirstPage());
@@ -132,6 +132,9 @@ void HelpWindow::CreateControls() {
     page_->setObjectName(QStringLiteral("page"));
     // Links are followed here, so that only pages of the manual open in the window.
     page_->setOpenLinks(false);
+    // The pages' own style sheet, also where the page's link to it is not followed.
+    QFile sheet(QStringLiteral(":/manual/style.css"));
+    if (sheet.open(QIODevice::ReadOnly)) page_->document()->setDefaultStyleSheet(QString::fromUtf8(sheet.readAll()));
     connect(page_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
     connect(page_, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkContents);
     connect(page_, &QTextBrowser::backwardAvailable, backButton_->defaultAction(), &QAction::setEnabled);
@@ -145,7 +148,7 @@ void HelpWindow::CreateControls() {
     splitter->addWidget(contents_);
     splitter->addWidget(page_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 690});
+    splitter->setSizes({290, 690});
 
     findBar_ = new QWidget(this);
     findBar_->setObjectName(QStringLiteral("findBar"));
@@ -232,6 +235,7 @@ void HelpWindow::LoadContents() {
             QTreeWidgetItem* parent = parents.back();
             last = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(contents_);
             last->setText(0, name);
+            last->setToolTip(0, name);
             last->setData(0, kPageRole, QUrl(QString::fromLatin1(kManualRoot) + local));
         }
     }
