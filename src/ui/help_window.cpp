@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,17 +109,17 @@ void HelpWindow::CreateControls() {
         button->setAutoRaise(true);
         return button;
     };
-    backButton_ = command("back", QStringLiteral("Back"), QStyle::SP_ArrowBack, QKeySequence::Back,
-                          [this] { page_->backward(); });
-    forwardButton_ = command("forward", QStringLiteral("Forward"), QStyle::SP_ArrowForward, QKeySequence::Forward,
-                             [this] { page_->forward(); });
+    QToolButton* backButton = command("back", QStringLiteral("Back"), QStyle::SP_ArrowBack, QKeySequence::Back,
+                                      [this] { page_->backward(); });
+    QToolButton* forwardButton = command("forward", QStringLiteral("Forward"), QStyle::SP_ArrowForward,
+                                         QKeySequence::Forward, [this] { page_->forward(); });
     QToolButton* contentsButton = command("contents", QStringLiteral("Contents"), QStyle::SP_DirHomeIcon,
                                           QKeySequence(Qt::ALT | Qt::Key_Home), [this] { ShowPage(FirstPage()); });
     QToolButton* findButton = command("find", QStringLiteral("Find"), QStyle::SP_FileDialogContentsView,
                                       QKeySequence::Find, [this] { ShowFindBar(); });
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(4, 2, 4, 2);
-    for (QToolButton* button : {backButton_, forwardButton_, contentsButton, findButton}) buttons->addWidget(button);
+    for (QToolButton* button : {backButton, forwardButton, contentsButton, findButton}) buttons->addWidget(button);
     buttons->addStretch();
 
     contents_ = new QTreeWidget(this);
@@ -137,10 +136,10 @@ void HelpWindow::CreateControls() {
     if (sheet.open(QIODevice::ReadOnly)) page_->document()->setDefaultStyleSheet(QString::fromUtf8(sheet.readAll()));
     connect(page_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
     connect(page_, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkContents);
-    connect(page_, &QTextBrowser::backwardAvailable, backButton_->defaultAction(), &QAction::setEnabled);
-    connect(page_, &QTextBrowser::forwardAvailable, forwardButton_->defaultAction(), &QAction::setEnabled);
-    backButton_->defaultAction()->setEnabled(false);
-    forwardButton_->defaultAction()->setEnabled(false);
+    connect(page_, &QTextBrowser::backwardAvailable, backButton->defaultAction(), &QAction::setEnabled);
+    connect(page_, &QTextBrowser::forwardAvailable, forwardButton->defaultAction(), &QAction::setEnabled);
+    backButton->defaultAction()->setEnabled(false);
+    forwardButton->defaultAction()->setEnabled(false);
     connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item != nullptr) ShowPage(item->data(0, kPageRole).toUrl());
     });

@@ -13,7 +13,6 @@
 class QLabel;
 class QLineEdit;
 class QTextBrowser;
-class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -56,8 +55,6 @@ private:
 
     QTreeWidget* contents_ = nullptr;
     QTextBrowser* page_ = nullptr;
-    QToolButton* backButton_ = nullptr;
-    QToolButton* forwardButton_ = nullptr;
     QWidget* findBar_ = nullptr;
     QLineEdit* findBox_ = nullptr;
     QLabel* findResult_ = nullptr;
