@@ -65,9 +65,20 @@ Scan ScanNumber(std::string_view s) {
 
 // The value of a scanned number, converted in extended precision, stored as a double.
 double ScannedValue(std::string_view s, const Scan& r) {
+    const bool negative = r.signPos != std::string_view::npos && s[r.signPos] == '-';
+    // A short number converts exactly from its digits, without a canonical text.
+    std::int64_t exponent = 0;
+    if (r.expEnd > r.expBegin) exponent = ShortExponent(s.substr(r.expBegin, r.expEnd - r.expBegin));
+    if (exponent >= 0) {
+        if (r.expSignPos != std::string_view::npos && s[r.expSignPos] == '-') exponent = -exponent;
+        long double v = 0.0L;
+        if (ExactDecimalToExtended(s.substr(r.intBegin, r.intEnd - r.intBegin),
+                                   s.substr(r.fracBegin, r.fracEnd - r.fracBegin), exponent, v))
+            return StoreDouble(negative ? -v : v);
+    }
     std::string canonical;
     canonical.reserve(r.intEnd - r.intBegin + r.fracEnd - r.fracBegin + r.expEnd - r.expBegin + 8);
-    if (r.signPos != std::string_view::npos && s[r.signPos] == '-') canonical += '-';
+    if (negative) canonical += '-';
     if (r.intEnd > r.intBegin) canonical.append(s.substr(r.intBegin, r.intEnd - r.intBegin));
     else canonical += '0';
     canonical += '.';

@@ -29,9 +29,47 @@ namespace {
 // digits must not reach the C library as such.
 constexpr long kExponentBound = 1000000;
 
+// The common case without any text built: blanks, an optional sign, digits
+// with at most one decimal mark, an optional exponent of a few digits, blanks,
+// and a value that converts exactly (ExactDecimalToExtended). False for
+// anything else, which the full conversion below then reads or refuses.
+bool ExactLocaleNumber(std::string_view text, char decimalMark, long double& value) {
+    std::size_t i = 0;
+    std::size_t end = text.size();
+    while (i < end && text[i] == ' ') ++i;
+    while (end > i && text[end - 1] == ' ') --end;
+    bool negative = false;
+    if (i < end && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const std::size_t wholeBegin = i;
+    while (i < end && IsDigit(text[i])) ++i;
+    const std::string_view whole = text.substr(wholeBegin, i - wholeBegin);
+    std::string_view fraction;
+    if (i < end && text[i] == decimalMark) {
+        const std::size_t fractionBegin = ++i;
+        while (i < end && IsDigit(text[i])) ++i;
+        fraction = text.substr(fractionBegin, i - fractionBegin);
+    }
+    if (whole.empty() && fraction.empty()) return false;
+    std::int64_t exponent = 0;
+    if (i < end && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < end && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+        const std::size_t exponentBegin = i;
+        while (i < end && IsDigit(text[i])) ++i;
+        exponent = ShortExponent(text.substr(exponentBegin, i - exponentBegin));
+        if (exponent < 0) return false;
+        if (negativeExponent) exponent = -exponent;
+    }
+    if (i != end || !ExactDecimalToExtended(whole, fraction, exponent, value)) return false;
+    if (negative) value = -value;
+    return true;
+}
+
 }  // namespace
 
 long double LocaleToExtended(std::string_view text, char decimalMark) {
+    if (long double exact = 0.0L; ExactLocaleNumber(text, decimalMark, exact)) return exact;
     std::size_t i = 0;
     std::size_t end = text.size();
     while (i < end && text[i] == ' ') ++i;

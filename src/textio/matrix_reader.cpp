@@ -12,7 +12,9 @@
 
 #include <cmath>
 
+#include "core/cancel.h"
 #include "core/errors.h"
+#include "textio/element_reader.h"
 #include "textio/locale_number.h"
 #include "textio/number_format.h"
 #include "textio/polar_text.h"
@@ -61,35 +63,47 @@ bool NextToken(std::string_view line, std::size_t& pos, TokenSpan& token) {
     return true;
 }
 
-std::string TokenText(std::string_view line, const TokenSpan& token) {
+// The token's text: the line's own characters, or for a quoted token with
+// doubled quotes inside, `scratch` with each pair made one.
+std::string_view TokenText(std::string_view line, const TokenSpan& token, std::string& scratch) {
     const std::string_view raw = line.substr(token.begin, token.end - token.begin);
-    if (!token.quoted) return std::string(raw);
-    std::string text;
-    text.reserve(raw.size());
+    if (!token.quoted || raw.find("\"\"") == std::string_view::npos) return raw;
+    scratch.clear();
     for (std::size_t k = 0; k < raw.size(); ++k) {
-        text += raw[k];
+        scratch += raw[k];
         if (raw[k] == '"' && k + 1 < raw.size() && raw[k + 1] == '"') ++k;
     }
-    return text;
+    return scratch;
 }
+
+// Elements read between two looks at the cancel flag: a few microseconds of work.
+constexpr std::int32_t kElementsPerCancelCheck = 4096;
 
 // Calls visit(i, j, token, line) for the first `cols` tokens of the first
 // `rows` non-blank lines, row i and token j counted from 0, `line` the
 // token's editor line counted from 1 as the editor shows its lines (blank
-// ones included). `visit` returns false to stop.
+// ones included). `visit` returns false to stop. A cancel stops the reading
+// within a few thousand elements.
 template <typename Visit>
 void ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t cols, Visit&& visit) {
     if (rows <= 0 || cols <= 0) return;
     std::int32_t i = 0;
     std::int32_t line = 0;
+    std::int32_t untilCheck = kElementsPerCancelCheck;
+    std::string scratch;
     for (const std::string& text : editor) {
         if (i >= rows) return;
         ++line;
         if (IsBlankLine(text)) continue;
         std::size_t pos = 0;
         TokenSpan span;
-        for (std::int32_t j = 0; j < cols && NextToken(text, pos, span); ++j)
-            if (!visit(i, j, TokenText(text, span), line)) return;
+        for (std::int32_t j = 0; j < cols && NextToken(text, pos, span); ++j) {
+            if (--untilCheck == 0) {
+                untilCheck = kElementsPerCancelCheck;
+                CheckCancelled();
+            }
+            if (!visit(i, j, TokenText(text, span, scratch), line)) return;
+        }
         ++i;
     }
 }
@@ -130,7 +144,8 @@ std::vector<std::string> SplitTokens(std::string_view line) {
     std::vector<std::string> tokens;
     std::size_t pos = 0;
     TokenSpan span;
-    while (NextToken(line, pos, span)) tokens.push_back(TokenText(line, span));
+    std::string scratch;
+    while (NextToken(line, pos, span)) tokens.emplace_back(TokenText(line, span, scratch));
     return tokens;
 }
 
@@ -229,26 +244,28 @@ std::string NormalizeDecimalMark(std::string_view text) {
 
 void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
                   const ElementSink& store) {
-    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, const std::string& token, std::int32_t line) {
-        store(i, j, ConvertAt(line, j, [&] { return ComplexFromText(NormalizeToken(token, settings)); }));
+    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
+        store(i, j, ConvertAt(line, j, [&] { return ComplexElement(token, settings); }));
         return true;
     });
 }
 
 void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target,
                 const OutputSettings& settings) {
-    ReadElements(editor, rows, cols, settings, [&](std::int32_t i, std::int32_t j, const Scalar& value) {
+    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
+        const Scalar value = ConvertAt(line, j, [&] { return ComplexElement(token, settings); });
         const auto ui = static_cast<std::size_t>(i);
         const auto uj = static_cast<std::size_t>(j);
         if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
+        return true;
     });
 }
 
 bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char decimalMark,
                       const ElementSink& store) {
     bool real = true;
-    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, const std::string& token, std::int32_t line) {
-        if (token.find('i') != std::string::npos) {
+    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
+        if (token.find('i') != std::string_view::npos) {
             real = false;
             return false;
         }
@@ -259,11 +276,19 @@ bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t
 }
 
 bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target, char decimalMark) {
-    return ReadRealElements(editor, rows, cols, decimalMark, [&](std::int32_t i, std::int32_t j, const Scalar& value) {
+    bool real = true;
+    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
+        if (token.find('i') != std::string_view::npos) {
+            real = false;
+            return false;
+        }
+        const Scalar value = ConvertAt(line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); });
         const auto ui = static_cast<std::size_t>(i);
         const auto uj = static_cast<std::size_t>(j);
         if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
+        return true;
     });
+    return real;
 }
 
 }  // namespace quorvix
