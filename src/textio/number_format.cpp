@@ -179,4 +179,188 @@ std::string RealElementText(const Scalar& v, const OutputSettings& settings) {
     return FormatNumber(ScalarToReal(v), settings);
 }
 
+// ---- The direct way for whole results ---------------------------------------
+//
+// With the factor exactly 10^p, FormatNumber rounds x*F to the integer n and
+// prints n / F in the general form with 15 significant digits. When |n| <
+// 10^15 that text is n's own digits with the mark put p places from the
+// right: the decimal n * 10^-p has at most 15 significant digits, and the
+// extended quotient n / F lies within 2^-64 of it relatively, far less than
+// half a unit of the 15th digit, so rounding it to 15 digits gives n * 10^-p
+// back, its decimal exponent included (a quotient just below a power of ten
+// rounds up to it). So the digits of n are written directly; larger n, other
+// factors and the exponent form go the general way.
+
+namespace {
+
+constexpr int kMaxExactDigits = 27;
+constexpr int kTextRoom = 96;
+
+// 10^p when the factor is exactly that power (0 <= p <= 27), else -1.
+int PrecisionDigits(long double factor) {
+    long double power = 1.0L;
+    for (int p = 0; p <= kMaxExactDigits; ++p, power *= 10.0L)
+        if (factor == power) return p;
+    return -1;
+}
+
+// x rounded to the nearest integer, ties to even, for 0 <= x < 2^63: added to
+// 2^63 the sum has a unit in its last place of 1, so the addition rounds x
+// as the default rounding mode rounds to an integer (2^63 is even, so the
+// tie goes the same way), and the subtraction is exact.
+long double RoundHalfEven(long double x) {
+    constexpr long double kTwoTo63Unit = 9223372036854775808.0L;
+    return (x + kTwoTo63Unit) - kTwoTo63Unit;
+}
+
+// Writes the text of `size` bytes of `from` right-aligned in 10 characters.
+void AppendRightAligned(std::string& row, const char* from, std::size_t size) {
+    if (size < 10) row.append(10 - size, ' ');
+    row.append(from, size);
+}
+
+}  // namespace
+
+ElementPrinter::ElementPrinter(const OutputSettings& settings)
+    : settings_(settings), factor_(settings.RoundingFactor), mark_(settings.DecimalMark) {
+    digits_ = factor_ == 0.0L ? -1 : PrecisionDigits(factor_);
+}
+
+int ElementPrinter::WriteNumber(char* out, long double x) const {
+    if (digits_ < 0 || !std::isfinite(x)) return -1;
+    const long double scaled = x * factor_;
+    const bool negative = scaled < 0;
+    const long double magnitude = negative ? -scaled : scaled;
+    if (!(magnitude < 1e15L)) return -1;
+    const long double whole = RoundHalfEven(magnitude);
+    if (whole >= 1e15L) return -1;
+    std::uint64_t n = static_cast<std::uint64_t>(whole);
+    if (n == 0) {
+        out[0] = '0';
+        return 1;
+    }
+    // The digits of n, most significant first.
+    char digits[16];
+    int count = 0;
+    for (char* p = digits + 16; n != 0; n /= 10) {
+        *--p = static_cast<char>('0' + n % 10);
+        ++count;
+    }
+    const char* d = digits + 16 - count;
+    int kept = count;  // without trailing zeros
+    while (d[kept - 1] == '0') --kept;
+    const int exponent = count - 1 - digits_;  // at most 14: fixed or small
+    char* o = out;
+    if (negative) *o++ = '-';
+    if (exponent >= 0) {
+        const int wholeDigits = exponent + 1;
+        if (kept <= wholeDigits) {
+            for (int k = 0; k < kept; ++k) *o++ = d[k];
+            for (int k = kept; k < wholeDigits; ++k) *o++ = '0';
+        } else {
+            for (int k = 0; k < wholeDigits; ++k) *o++ = d[k];
+            *o++ = mark_;
+            for (int k = wholeDigits; k < kept; ++k) *o++ = d[k];
+        }
+    } else if (exponent >= -4) {
+        *o++ = '0';
+        *o++ = mark_;
+        for (int k = 0; k < -exponent - 1; ++k) *o++ = '0';
+        for (int k = 0; k < kept; ++k) *o++ = d[k];
+    } else {
+        *o++ = d[0];
+        if (kept > 1) {
+            *o++ = mark_;
+            for (int k = 1; k < kept; ++k) *o++ = d[k];
+        }
+        *o++ = 'E';
+        *o++ = '-';
+        const int e = -exponent;  // 5 to 27
+        if (e >= 10) *o++ = static_cast<char>('0' + e / 10);
+        *o++ = static_cast<char>('0' + e % 10);
+    }
+    return static_cast<int>(o - out);
+}
+
+int ElementPrinter::WriteElement(char* out, const Scalar& v, bool realOnly) const {
+    if (realOnly || !IsComplex(v)) return WriteNumber(out, ScalarToReal(v));
+    if (settings_.Format != ComplexFormat::Rectangular) return -1;
+    // The rectangular text's R and I, which the complex arithmetic of
+    // ScalarToText gives back unchanged (doubling R exactly, halving it,
+    // multiplying by i), except that doubling a real part of 2^1023 or more
+    // overflows: that the general way raises.
+    const double re = v.ComplexValue().Real();
+    const double im = v.ComplexValue().Imaginary();
+    if (!(std::fabs(re) < 0x1p1023)) return -1;
+    auto number = [&](char* at, long double x) { return WriteNumber(at, x); };
+    char* o = out;
+    auto put = [&](int length) {
+        if (length < 0) return false;
+        o += length;
+        return true;
+    };
+    if (re == 0 && im == 0) {
+        *o++ = '0';
+    } else if (im == 0) {
+        if (!put(number(o, re))) return -1;
+    } else if (re == 0) {
+        if (im == 1) {
+            *o++ = 'i';
+        } else if (im == -1) {
+            *o++ = '-';
+            *o++ = 'i';
+        } else {
+            if (!put(number(o, im))) return -1;
+            *o++ = 'i';
+        }
+    } else {
+        if (!put(number(o, re))) return -1;
+        if (im == 1) {
+            *o++ = '+';
+            *o++ = 'i';
+        } else if (im == -1) {
+            *o++ = '-';
+            *o++ = 'i';
+        } else if (im > 0) {
+            *o++ = '+';
+            if (!put(number(o, im))) return -1;
+            *o++ = 'i';
+        } else {
+            // F(I) with its minus, which a part that rounds to "0" keeps
+            // too: rounding is symmetric, so that is "-" and F(-I).
+            *o++ = '-';
+            if (!put(number(o, -static_cast<long double>(im)))) return -1;
+            *o++ = 'i';
+        }
+    }
+    return static_cast<int>(o - out);
+}
+
+void ElementPrinter::AppendField(std::string& row, const Scalar& v, bool realOnly) const {
+    char text[kTextRoom];
+    const int length = WriteElement(text, v, realOnly);
+    if (length >= 0) {
+        AppendRightAligned(row, text, static_cast<std::size_t>(length));
+        return;
+    }
+    const std::string general = realOnly ? RealElementText(v, settings_) : ElementText(v, settings_);
+    AppendRightAligned(row, general.data(), general.size());
+}
+
+void ElementPrinter::AppendBlockField(std::string& row, const Scalar& v, bool realOnly) const {
+    row += ' ';
+    AppendField(row, v, realOnly);
+}
+
+void ElementPrinter::AppendNumberField(std::string& row, long double x) const {
+    char text[kTextRoom];
+    const int length = WriteNumber(text, x);
+    if (length >= 0) {
+        AppendRightAligned(row, text, static_cast<std::size_t>(length));
+        return;
+    }
+    const std::string general = FormatNumber(x, settings_);
+    AppendRightAligned(row, general.data(), general.size());
+}
+
 }  // namespace quorvix

@@ -6,17 +6,12 @@
 
 #include <string>
 
+#include "core/cancel.h"
 #include "textio/number_format.h"
 
 namespace quorvix {
 
 namespace {
-
-// "%10s": blanks on the left up to 10 characters; longer texts are not cut.
-void AppendField(std::string& row, const std::string& text) {
-    if (text.size() < 10) row.append(10 - text.size(), ' ');
-    row += text;
-}
 
 const Scalar& ElementAt(const RCOMat& m, std::int32_t i, std::int32_t j) {
     static const Scalar kEmpty;
@@ -29,18 +24,26 @@ const Scalar& ElementAt(const RCOMat& m, std::int32_t i, std::int32_t j) {
 
 enum class Elements { ComplexAware, RealOnly };
 
+// Rows printed between two looks at the cancel flag (and at least every few
+// thousand elements).
+constexpr std::int64_t kElementsPerCancelCheck = 4096;
+
 // Each row goes onto the panel's last line (the first one onto the empty line
 // before the block), each element as " " and a 10-character field; an empty
 // line follows every row.
 void WriteBlock(ResultPanel& panel, const RCOMat& m, std::int32_t rows, std::int32_t cols, Elements kind,
-                const OutputSettings& settings) {
+                const ElementPrinter& printer) {
+    const bool realOnly = kind == Elements::RealOnly;
+    std::int64_t untilCheck = kElementsPerCancelCheck;
     for (std::int32_t i = 0; i < rows; ++i) {
         std::string row;
         if (cols > 0) row.reserve(static_cast<std::size_t>(cols) * 11);
         for (std::int32_t j = 0; j < cols; ++j) {
-            const Scalar& v = ElementAt(m, i, j);
-            row += ' ';
-            AppendField(row, kind == Elements::ComplexAware ? ElementText(v, settings) : RealElementText(v, settings));
+            if (--untilCheck == 0) {
+                untilCheck = kElementsPerCancelCheck;
+                CheckCancelled();
+            }
+            printer.AppendBlockField(row, ElementAt(m, i, j), realOnly);
         }
         panel.AppendToLast(row);
         panel.AddLine("");
@@ -49,29 +52,30 @@ void WriteBlock(ResultPanel& panel, const RCOMat& m, std::int32_t rows, std::int
 
 // "   L:", an empty line, then the block.
 void WriteFactor(ResultPanel& panel, const char* name, const RCOMat& m, std::int32_t rows, std::int32_t cols,
-                 Elements kind, const OutputSettings& settings) {
+                 Elements kind, const ElementPrinter& printer) {
     panel.AddLine(std::string("   ") + name + ":");
     panel.AddLine("");
-    WriteBlock(panel, m, rows, cols, kind, settings);
+    WriteBlock(panel, m, rows, cols, kind, printer);
 }
 
 double EigenPart(const RCoVecD& v, std::int32_t k) {
     return k >= 0 && static_cast<std::size_t>(k) < v.size() ? v[static_cast<std::size_t>(k)] : 0.0;
 }
 
-void WriteEigenvalues(ResultPanel& panel, const EigenResult& eigen, const OutputSettings& settings) {
+void WriteEigenvalues(ResultPanel& panel, const EigenResult& eigen, const ElementPrinter& printer) {
     panel.AddLine("");
     // Every eigenvalue found prints, a zero one too ("         0"); the
     // positions the iteration did not reach print nothing.
     for (std::int32_t k = eigen.Unreached < 0 ? 1 : eigen.Unreached + 1; k <= eigen.Order; ++k) {
+        if (k % kElementsPerCancelCheck == 0) CheckCancelled();
         const double re = EigenPart(eigen.Re, k);
         const double im = EigenPart(eigen.Im, k);
         std::string line = " ";
-        AppendField(line, FormatNumber(re, settings));
+        printer.AppendNumberField(line, re);
         if (im != 0) {
             // Always "+": a negative imaginary part brings its own minus.
             line += '+';
-            AppendField(line, FormatNumber(im, settings));
+            printer.AppendNumberField(line, im);
             line += 'i';
         }
         panel.AddLine(std::move(line));
@@ -85,14 +89,14 @@ std::int32_t ColsOf(const RCOMat& m) { return m.empty() ? 0 : static_cast<std::i
 // Prints each shape of result; the label line has its "=" and an empty line by now.
 struct Printer {
     ResultPanel& panel;
-    const OutputSettings& settings;
+    const ElementPrinter& printer;
 
     void operator()(const MatrixResult& r) const {
-        WriteBlock(panel, r.Matrix, RowsOf(r.Matrix), ColsOf(r.Matrix), Elements::ComplexAware, settings);
+        WriteBlock(panel, r.Matrix, RowsOf(r.Matrix), ColsOf(r.Matrix), Elements::ComplexAware, printer);
     }
     void operator()(const ScalarResult& r) const {
         std::string line = "   ";
-        AppendField(line, ElementText(r.Value, settings));
+        printer.AppendField(line, r.Value, false);
         panel.AddLine(std::move(line));
         panel.AddLine("");
     }
@@ -101,16 +105,16 @@ struct Printer {
         panel.AddLine("");
     }
     void operator()(const FactorPairResult& r) const {
-        WriteFactor(panel, r.FirstName, r.First, r.Rows, r.Rows, Elements::ComplexAware, settings);
+        WriteFactor(panel, r.FirstName, r.First, r.Rows, r.Rows, Elements::ComplexAware, printer);
         WriteFactor(panel, r.SecondName, r.Second, r.Rows, r.Cols,
-                    r.SecondRealOnly ? Elements::RealOnly : Elements::ComplexAware, settings);
+                    r.SecondRealOnly ? Elements::RealOnly : Elements::ComplexAware, printer);
     }
     void operator()(const SvdResult& r) const {
-        WriteFactor(panel, "U", r.U, r.Rows, r.Rows, Elements::RealOnly, settings);
-        WriteFactor(panel, "S", r.S, r.Rows, r.Cols, Elements::RealOnly, settings);
-        WriteFactor(panel, "V", r.V, r.Cols, r.Cols, Elements::RealOnly, settings);
+        WriteFactor(panel, "U", r.U, r.Rows, r.Rows, Elements::RealOnly, printer);
+        WriteFactor(panel, "S", r.S, r.Rows, r.Cols, Elements::RealOnly, printer);
+        WriteFactor(panel, "V", r.V, r.Cols, r.Cols, Elements::RealOnly, printer);
     }
-    void operator()(const EigenResult& r) const { WriteEigenvalues(panel, r, settings); }
+    void operator()(const EigenResult& r) const { WriteEigenvalues(panel, r, printer); }
 };
 
 }  // namespace
@@ -118,7 +122,8 @@ struct Printer {
 void WriteResult(const CommandResult& result, ResultPanel& panel, const OutputSettings& settings) {
     panel.AppendToLast("=");
     panel.AddLine("");
-    std::visit(Printer{panel, settings}, result);
+    const ElementPrinter printer(settings);
+    std::visit(Printer{panel, printer}, result);
 }
 
 }  // namespace quorvix
