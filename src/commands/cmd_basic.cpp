@@ -1,36 +1,78 @@
 // The commands that show an operand or hand both operands to one routine of
 // the matrix library: A, B, A+B, A-B, the logical operations, A*B, the
 // transposes and the traces.
+#include <exception>
 #include <string>
 #include <utility>
 
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
+#include "core/cancel.h"
 
 namespace quorvix {
 
 namespace {
 
-using PairRoutine = void (*)(const RCOMat&, const RCOMat&, RCOMat&);
+// One element of A+B or of a logical operation, written over A's element.
+using Combine = void (*)(Scalar& a, const Scalar& b);
 
-// A+B and its same-size twins: read A and B, combine them with `routine`.
-void SameSizePair(CalcState& s, const char* label, PairRoutine routine, bool negateB) {
+void AddElement(Scalar& a, const Scalar& b) {
+    Scalar sum = a;
+    sum += b;
+    a = sum;
+}
+
+// The logical operations test each element against the integer 0 (the
+// complex tolerance included) and keep only 1 or 0.
+bool NonZero(const Scalar& v) { return v != Scalar::Integer(0); }
+void AndElement(Scalar& a, const Scalar& b) { a = Scalar::Integer(NonZero(a) && NonZero(b) ? 1 : 0); }
+void OrElement(Scalar& a, const Scalar& b) { a = Scalar::Integer(NonZero(a) || NonZero(b) ? 1 : 0); }
+void XorElement(Scalar& a, const Scalar& b) { a = Scalar::Integer(NonZero(a) != NonZero(b) ? 1 : 0); }
+
+// Elements combined between two looks at the cancel flag.
+constexpr std::int32_t kElementsPerCancelCheck = 4096;
+
+// A+B and its same-size twins: the elements of A and B combined one by one
+// in row-major order, as MatAdd and the logical routines do. A is read whole
+// into the result and each row of B is combined into it as soon as it is
+// read, so B never stands as a matrix of its own. The plain order reads all
+// of B before the first element is combined: an error of the combination (an
+// overflowing sum) is kept until B is read through, and a token of B that
+// cannot be read, even one after it, is the error the command raises.
+void SameSizePair(CalcState& s, const char* label, Combine combine, bool negateB) {
     const PairSize size = BeginPairCommand(s, label);
     if (size.A != size.B) {
         Refuse(s, std::string(" Error: To Calculate ") + label + ", the two Matrice must be same dimensions!");
         return;
     }
-    const RCOMat a = ReadOperand(s, Operand::A, size.A);
-    RCOMat b = ReadOperand(s, Operand::B, size.B);
-    if (negateB) {
-        // A-B is A plus B with every element negated as it is read.
-        for (RCOVec& row : b)
-            for (Scalar& v : row)
-                if (!v.IsEmpty()) v = -v;
-    }
-    MatrixResult result;
-    SizeMatrix(result.Matrix, size.A.Rows, size.A.Cols);
-    routine(a, b, result.Matrix);
+    MatrixResult result{ReadOperand(s, Operand::A, size.A)};
+    std::int32_t rows = 0, cols = 0;
+    MatSize(result.Matrix, rows, cols);  // the library status as the routines leave it
+    std::exception_ptr fault;
+    std::int32_t untilCheck = kElementsPerCancelCheck;
+    ReadingEditor(Operand::B, [&] {
+        ReadMatrixRows(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings, [&](std::int32_t i, RCOVec& rowB) {
+            // A-B is A plus B with every element negated as it is read.
+            if (negateB)
+                for (Scalar& v : rowB)
+                    if (!v.IsEmpty()) v = -v;
+            if (fault) return;
+            RCOVec& row = result.Matrix[static_cast<std::size_t>(i)];
+            for (std::size_t j = 0; j < row.size(); ++j) {
+                if (--untilCheck == 0) {
+                    untilCheck = kElementsPerCancelCheck;
+                    CheckCancelled();
+                }
+                try {
+                    combine(row[j], rowB[j]);
+                } catch (const CalcError&) {
+                    fault = std::current_exception();
+                    return;
+                }
+            }
+        });
+    });
+    if (fault) std::rethrow_exception(fault);
     PrintResult(s, std::move(result));
 }
 
@@ -41,11 +83,11 @@ void ShowMatrix(CalcState& s, Operand which) {
     PrintResult(s, MatrixResult{ReadOperand(s, which, size)});
 }
 
-void AddMatrices(CalcState& s) { SameSizePair(s, "A+B", MatAdd, false); }
-void SubtractMatrices(CalcState& s) { SameSizePair(s, "A-B", MatAdd, true); }
-void AndMatrices(CalcState& s) { SameSizePair(s, "A&B", MatAnd, false); }
-void OrMatrices(CalcState& s) { SameSizePair(s, "A|B", MatOr, false); }
-void XorMatrices(CalcState& s) { SameSizePair(s, "A#B", MatXor, false); }
+void AddMatrices(CalcState& s) { SameSizePair(s, "A+B", AddElement, false); }
+void SubtractMatrices(CalcState& s) { SameSizePair(s, "A-B", AddElement, true); }
+void AndMatrices(CalcState& s) { SameSizePair(s, "A&B", AndElement, false); }
+void OrMatrices(CalcState& s) { SameSizePair(s, "A|B", OrElement, false); }
+void XorMatrices(CalcState& s) { SameSizePair(s, "A#B", XorElement, false); }
 
 void MultiplyMatrices(CalcState& s) {
     const PairSize size = BeginPairCommand(s, "A*B");
@@ -61,12 +103,18 @@ void MultiplyMatrices(CalcState& s) {
     PrintResult(s, std::move(result));
 }
 
+// Each element is read straight into its transposed place, the copy that
+// MatTranspose would make of the read matrix.
 void TransposeMatrix(CalcState& s, Operand which) {
     const EditorSize size = BeginCommand(s, which, Named(which, "A'", "B'"));
-    const RCOMat m = ReadOperand(s, which, size);
     MatrixResult result;
     SizeMatrix(result.Matrix, size.Cols, size.Rows);
-    MatTranspose(m, result.Matrix);
+    ReadingEditor(which, [&] {
+        ReadElements(EditorOf(s, which), size.Rows, size.Cols, s.Settings,
+                     [&](std::int32_t i, std::int32_t j, const Scalar& v) {
+                         result.Matrix[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)] = v;
+                     });
+    });
     PrintResult(s, std::move(result));
 }
 

@@ -8,6 +8,7 @@
 
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
+#include "core/cancel.h"
 
 namespace quorvix {
 
@@ -16,19 +17,24 @@ namespace quorvix {
 void InvertMatrix(CalcState& s, Operand which) {
     const char* label = Named(which, "inv(A)", "inv(B)");
     const EditorSize size = BeginCommand(s, which, label);
-    const RCOMat m = ReadOperand(s, which, size);
 
     MatrixResult result;
     if (size.Rows == size.Cols) {
-        // The split reader: real and imaginary parts as doubles, row-major.
+        // The split reader: real and imaginary parts as doubles, row-major,
+        // read straight into the two arrays (an element the text does not
+        // supply is 0 in both).
         const std::int32_t order = size.Rows;
         const std::size_t count = static_cast<std::size_t>(order) * static_cast<std::size_t>(order);
         RCoVecD re(count), im(count);
-        for (std::int32_t i = 0; i < order; ++i)
-            for (std::int32_t j = 0; j < order; ++j) {
-                re[static_cast<std::size_t>(i) * order + j] = RealPart(m[i][j]);
-                im[static_cast<std::size_t>(i) * order + j] = ImagPart(m[i][j]);
-            }
+        ReadingEditor(which, [&] {
+            ReadElements(EditorOf(s, which), order, order, s.Settings,
+                         [&](std::int32_t i, std::int32_t j, const Scalar& v) {
+                             const std::size_t at = static_cast<std::size_t>(i) * static_cast<std::size_t>(order) +
+                                                    static_cast<std::size_t>(j);
+                             re[at] = RealPart(v);
+                             im[at] = ImagPart(v);
+                         });
+        });
         if (MatInverse(order, re, im, result.Matrix)) {
             Refuse(s, std::string(" Error: ") + label + " has no result!");
             return;
@@ -37,14 +43,17 @@ void InvertMatrix(CalcState& s, Operand which) {
         return;
     }
 
+    const RCOMat m = ReadOperand(s, which, size);
     SizeMatrix(result.Matrix, size.Rows, size.Cols);
     const Scalar zero = Scalar::Integer(0);
     const Scalar one = Scalar::Integer(1);
-    for (std::int32_t i = 0; i < size.Rows; ++i)
+    for (std::int32_t i = 0; i < size.Rows; ++i) {
+        CheckCancelled();
         for (std::int32_t j = 0; j < size.Cols; ++j) {
             const Scalar& a = m[i][j];
             result.Matrix[i][j] = a == zero ? zero : one / a;
         }
+    }
     PrintResult(s, std::move(result));
 }
 

@@ -10,7 +10,9 @@
 // ('"1"2' is the two tokens 1 and 2).
 #include "textio/matrix_reader.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/cancel.h"
 #include "core/errors.h"
@@ -82,10 +84,12 @@ constexpr std::int32_t kElementsPerCancelCheck = 4096;
 // Calls visit(i, j, token, line) for the first `cols` tokens of the first
 // `rows` non-blank lines, row i and token j counted from 0, `line` the
 // token's editor line counted from 1 as the editor shows its lines (blank
-// ones included). `visit` returns false to stop. A cancel stops the reading
-// within a few thousand elements.
-template <typename Visit>
-void ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t cols, Visit&& visit) {
+// ones included). `visit` returns false to stop; rowDone(i) follows the
+// last token of row i. A cancel stops the reading within a few thousand
+// elements.
+template <typename Visit, typename RowDone>
+void ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t cols, Visit&& visit,
+                  RowDone&& rowDone) {
     if (rows <= 0 || cols <= 0) return;
     std::int32_t i = 0;
     std::int32_t line = 0;
@@ -104,8 +108,14 @@ void ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t col
             }
             if (!visit(i, j, TokenText(text, span, scratch), line)) return;
         }
+        rowDone(i);
         ++i;
     }
+}
+
+template <typename Visit>
+void ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t cols, Visit&& visit) {
+    ForEachToken(editor, rows, cols, std::forward<Visit>(visit), [](std::int32_t) {});
 }
 
 // Converts one token; an error it raises is marked with the token's place
@@ -259,6 +269,21 @@ void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
         if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
         return true;
     });
+}
+
+void ReadMatrixRows(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
+                    const RowSink& onRow) {
+    RCOVec row(static_cast<std::size_t>(cols < 0 ? 0 : cols));
+    ForEachToken(
+        editor, rows, cols,
+        [&](std::int32_t, std::int32_t j, std::string_view token, std::int32_t line) {
+            row[static_cast<std::size_t>(j)] = ConvertAt(line, j, [&] { return ComplexElement(token, settings); });
+            return true;
+        },
+        [&](std::int32_t i) {
+            onRow(i, row);
+            std::fill(row.begin(), row.end(), Scalar());
+        });
 }
 
 bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char decimalMark,

@@ -57,6 +57,13 @@ void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t col
 void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target,
                 const OutputSettings& settings);
 
+// Complex reading a row at a time, for a caller that combines each row of
+// an operand as it is read: for each row i in order, `row` (cols elements,
+// empty where the text supplies none) is handed to onRow(i, row).
+using RowSink = std::function<void(std::int32_t, RCOVec&)>;
+void ReadMatrixRows(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
+                    const RowSink& onRow);
+
 // Real-only reading: tokens are converted as locale numbers and handed to
 // store(i, j, value) as real Scalars. A token containing "i" stops the reading
 // at once with false (the caller writes kRealMatrixNotice).
