@@ -12,6 +12,7 @@
 #include "quorvix_version.h"
 #include "textio/locale_number.h"
 #include "workspace/guarded_run.h"
+#include "workspace/progress_line.h"
 #include "workspace/run_report.h"
 #include "workspace/steps.h"
 #include "workspace/text_files.h"
@@ -110,7 +111,13 @@ std::string OperandText(const std::string& name) {
     return name == "-" ? ReadWholeStream(stdin, name) : ReadWholeFile(name);
 }
 
-extern "C" void OnInterrupt(int) { RequestCancel(); }
+// The first Ctrl+C cancels the running command, which stops within a fraction
+// of a second and leaves its notice; a second one ends the program at once,
+// for the case that something does not stop.
+extern "C" void OnInterrupt(int) {
+    RequestCancel();
+    std::signal(SIGINT, SIG_DFL);
+}
 
 }  // namespace
 
@@ -159,10 +166,12 @@ int main(int argc, char** argv) {
         return UsageError("standard input can be read only once: name it for -a or for -b, not both");
 
     std::vector<Step> steps;
+    std::vector<std::string> stepWords;
     for (; i < args.size(); ++i) {
         std::optional<Step> step = ParseStep(args[i]);
         if (!step) return StepError(args[i]);
         steps.push_back(std::move(*step));
+        stepWords.push_back(args[i]);
     }
 
     CalcState state = mark ? StartState((*mark)[0]) : StartStateForLocale(LocaleDecimalMark());
@@ -170,6 +179,9 @@ int main(int argc, char** argv) {
     state.Log.KeepRefusals = true;
     state.Log.KeepLastResult = json;  // a second copy of each result only when it is printed as numbers
 
+    // A Ctrl+C at any time from here on cancels the run: the step that runs,
+    // or the next one, stops with the cancel notice.
+    ClearCancel();
     std::signal(SIGINT, OnInterrupt);
     GuardedOutcome outcome = RunGuarded(state, [&](CalcState& s) {
         if (fileA) s.MatrixA = SplitEditorText(OperandText(*fileA));
@@ -180,16 +192,24 @@ int main(int argc, char** argv) {
             PrecisionChange(s.Precision, s.Settings);
         }
     });
+    std::optional<ProgressLine> progress;
+    if (ProgressLine::IsTerminal(stderr)) progress.emplace(stderr);
     // A step other than Auto that wrote a message line instead of its result.
     bool refused = false;
     for (std::size_t k = 0; k < steps.size() && !outcome.Error; ++k) {
         const Step& step = steps[k];
-        ClearCancel();
         state.Log.LastResult.reset();  // the value is the result of the last step, if it printed one
         const std::size_t refusalsBefore = state.Log.Refusals.size();
-        outcome = RunGuarded(state, [&step](CalcState& s) { RunStep(s, step); });
+        if (progress) progress->StepStarted(step.Kind == StepKind::Operation ? step.Op->Step : stepWords[k]);
+        ResetProgress();
+        outcome = RunGuarded(state, [&step](CalcState& s) {
+            CheckCancelled();
+            RunStep(s, step);
+        });
+        if (progress) progress->StepEnded();
         if (step.Kind == StepKind::Operation && state.Log.Refusals.size() > refusalsBefore) refused = true;
     }
+    progress.reset();
 
     std::optional<RunError> error;
     if (outcome.Error) error = RunError{*outcome.Error, outcome.Place};
