@@ -99,11 +99,12 @@ inline std::string Sign(Rng& rng) {
 }
 
 // One editor token. `mark` is the mark the user types (the reader's rewrite
-// takes "," as well).
-inline std::string TokenText(Rng& rng, char mark) {
+// takes "," as well). A clean token has one of the shapes the reader takes;
+// others may be damaged, quoted or refused.
+inline std::string TokenText(Rng& rng, char mark, bool clean = false) {
     std::string t;
     const char pm = Pick(rng, 2) ? '+' : '-';
-    switch (Pick(rng, 12)) {
+    switch (clean ? Pick(rng, 9) : Pick(rng, 12)) {
         case 0:
         case 1:
         case 2: t = Sign(rng) + NumberText(rng); break;
@@ -124,6 +125,7 @@ inline std::string TokenText(Rng& rng, char mark) {
     if (mark != '.')
         for (char& c : t)
             if (c == '.') c = mark;
+    if (clean) return t;
     if (Pick(rng, 16) == 0) {
         // Damage: a character that the shapes do not expect, anywhere.
         static const char junk[] = "+-.,eEiI()x0\"";
@@ -135,7 +137,7 @@ inline std::string TokenText(Rng& rng, char mark) {
 
 // An editor of about rows x cols tokens: ragged rows, empty lines, lines of
 // blanks, tabs and runs of blanks between tokens.
-inline EditorLines EditorText(Rng& rng, int rows, int cols, char mark) {
+inline EditorLines EditorText(Rng& rng, int rows, int cols, char mark, bool clean = false) {
     EditorLines lines;
     for (int i = 0; i < rows; ++i) {
         if (Pick(rng, 10) == 0) lines.emplace_back(Pick(rng, 2) ? "" : " \t ");
@@ -143,7 +145,7 @@ inline EditorLines EditorText(Rng& rng, int rows, int cols, char mark) {
         std::string line = Pick(rng, 4) == 0 ? " " : "";
         for (int j = 0; j < n; ++j) {
             if (j) line += Pick(rng, 8) == 0 ? "\t  " : " ";
-            line += TokenText(rng, mark);
+            line += TokenText(rng, mark, clean);
         }
         lines.push_back(std::move(line));
     }
