@@ -41,8 +41,9 @@ void CommandRunner::Start(CalcState state, Job job) {
     cancelled_ = false;
     state_ = std::move(state);
     // Lowered here, before the worker exists, so that a cancel asked for at
-    // once is not lost.
+    // once is not lost; the last command's progress goes with it.
     ClearCancel();
+    SetProgressStage(0, 0, nullptr);
     worker_ = std::thread([this, job = std::move(job)] {
         bool cancelled = false;
         std::optional<std::string> error = RunGuarded(state_, job, cancelled);

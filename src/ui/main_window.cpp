@@ -22,6 +22,8 @@ namespace quorvix {
 
 namespace {
 
+constexpr qint64 kEscapeQuietMilliseconds = 1000;
+
 // Gives a title-bar button its three cells of the skin's button picture.
 void SetTitleButtonPictures(ImageButton* button, const TitleButtonCells& cells) {
     button->SetPic(cells.Pic);
@@ -177,12 +179,17 @@ void MainWindow::Maximize() {}
 
 void MainWindow::CloseWindow() { close(); }
 
-void MainWindow::Exit() {
-    // Esc is the key of Exit; while a command runs it stops the command instead.
+void MainWindow::Exit() { PressEscape(); }
+
+void MainWindow::PressEscape() {
+    // Esc is the key of Exit. While a command runs it only stops the command,
+    // and in the second after a cancel it does nothing: a user who pressed
+    // Esc twice to stop a slow command must not lose the window with it.
     if (runner_.Running()) {
         CancelCommand();
         return;
     }
+    if (cancelledAt_.isValid() && cancelledAt_.elapsed() < kEscapeQuietMilliseconds) return;
     close();
 }
 

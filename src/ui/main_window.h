@@ -10,9 +10,9 @@
 //
 // Every control carries the design's name as its object name ("RichEdit1",
 // "SpeedButton13", "Open1"), so that tests and the design can find it.
-#include <QPointer>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QWidget>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +34,7 @@ class QToolButton;
 
 namespace quorvix {
 
+class BusyStrip;
 class ImageButton;
 class MenuBarButton;
 class OwnerDrawMenuStyle;
@@ -128,8 +129,9 @@ private:
     void BeginBusy(bool busyAtOnce);
     void EndBusy();
     void ShowBusy();
-    bool Intercepts(QObject* watched) const;
-    void ReplayHeldInput();
+    void LockInput(bool locked);
+    bool Drops(QObject* watched, QEvent::Type type) const;
+    void PressEscape();
     std::optional<std::string> AskFileName(const char* dialogName, bool save, const char* filter,
                                            const char* defaultExt, bool startInProgramFolder);
     void OpenThroughShell(const QString& address);
@@ -146,7 +148,7 @@ private:
     SkinToolBar* menuBar_ = nullptr;
     MenuBarButton* fileMenuButton_ = nullptr;
     MenuBarButton* helpMenuButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;  // shown while a long command runs
+    BusyStrip* busyStrip_ = nullptr;  // Cancel and the progress, while a long command runs
 
     // The panel below the frame, which holds everything else.
     QWidget* panel_ = nullptr;
@@ -200,8 +202,7 @@ private:
     bool busyCursor_ = false;
     bool closePending_ = false;
     QTimer* busyTimer_ = nullptr;
-    // Input that reached the window while a command ran, handed on afterwards.
-    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> heldInput_;
+    QElapsedTimer cancelledAt_;  // since the last cancel
 };
 
 }  // namespace quorvix

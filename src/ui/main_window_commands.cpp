@@ -1,14 +1,15 @@
 // Running the engine's commands from the window: the controls are copied
 // into the state, the command runs (on a worker when it can take long), and
 // what it changed is put back into the controls.
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -17,6 +18,7 @@
 #include <iterator>
 
 #include "core/cancel.h"
+#include "ui/busy_strip.h"
 #include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/skin_widgets.h"
@@ -40,13 +42,22 @@ QString TextOf(const std::vector<std::string>& lines, std::size_t from = 0) {
     return text;
 }
 
-bool IsHeldInput(QEvent::Type type) {
+// The input a running command does not take: keys, clicks, the wheel, menus
+// asked for, text from an input method and dropped files.
+bool IsInput(QEvent::Type type) {
     switch (type) {
+        case QEvent::ShortcutOverride:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick: return true;
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::InputMethod:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop: return true;
         default: return false;
     }
 }
@@ -54,7 +65,7 @@ bool IsHeldInput(QEvent::Type type) {
 }  // namespace
 
 void MainWindow::Run(const Job& job, RunMode mode, bool busyAtOnce) {
-    // One command at a time; input that arrives meanwhile waits (see eventFilter).
+    // One command at a time; input that arrives meanwhile is dropped (see eventFilter).
     if (runner_.Running()) return;
     PullControls();
     if (mode == RunMode::Inline) {
@@ -76,15 +87,19 @@ void MainWindow::WaitForCommand() {
     while (runner_.Running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-void MainWindow::CancelCommand() { runner_.Cancel(); }
+void MainWindow::CancelCommand() {
+    if (!runner_.Running()) return;
+    runner_.Cancel();
+    cancelledAt_.start();
+}
 
 void MainWindow::CommandDone() {
     state_ = runner_.TakeState();
-    PushControls();
+    // The controls take text again before the results go into them.
     EndBusy();
+    PushControls();
     Report(runner_.Error(), runner_.Cancelled());
     emit CommandFinished();
-    ReplayHeldInput();
     if (closePending_) {
         closePending_ = false;
         close();
@@ -177,12 +192,14 @@ void MainWindow::Report(const std::optional<std::string>& error, bool cancelled)
 
 void MainWindow::BeginBusy(bool busyAtOnce) {
     qApp->installEventFilter(this);
+    LockInput(true);
+    busyStrip_->Start();
     if (busyAtOnce && !busyCursor_) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         busyCursor_ = true;
     }
-    // A command that is still running after a moment shows the busy cursor
-    // and the Cancel button.
+    // A command that is still running after a moment shows the busy cursor,
+    // the Cancel button and its progress.
     busyTimer_->start();
 }
 
@@ -192,8 +209,7 @@ void MainWindow::ShowBusy() {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         busyCursor_ = true;
     }
-    cancelButton_->show();
-    cancelButton_->raise();
+    busyStrip_->Reveal();
 }
 
 void MainWindow::EndBusy() {
@@ -202,39 +218,54 @@ void MainWindow::EndBusy() {
         QApplication::restoreOverrideCursor();
         busyCursor_ = false;
     }
-    cancelButton_->hide();
+    busyStrip_->Stop();
+    LockInput(false);
     qApp->removeEventFilter(this);
 }
 
-bool MainWindow::Intercepts(QObject* watched) const {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != this) return false;
-    // The Cancel button, and the title bar (to move, minimize or close the
-    // window, which stops the command first) stay usable.
-    const QWidget* const usable[] = {cancelButton_, titleBar_, minimizeButton_, maximizeButton_, closeButton_};
-    return std::find(std::begin(usable), std::end(usable), widget) == std::end(usable);
+void MainWindow::LockInput(bool locked) {
+    // The editors keep showing their text and can still be scrolled and
+    // copied from; the window's keys and menu items do nothing but Esc.
+    for (QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_, resultPanel_}) editor->setReadOnly(locked);
+    coefficientBox_->setReadOnly(locked);
+    precisionBox_->lineEdit()->setReadOnly(locked);
+    for (QAction* action : actions())
+        if (action != exitAction_) action->setEnabled(!locked);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (!runner_.Running()) return false;
-    const QEvent::Type type = event->type();
-    if (type == QEvent::ContextMenu) return Intercepts(watched);
-    if (!IsHeldInput(type) || !Intercepts(watched)) return false;
-    if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        CancelCommand();
-        return true;
+bool MainWindow::Drops(QObject* watched, QEvent::Type type) const {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this || !IsInput(type)) return false;
+    // Cancel, and the title bar (to move, minimize or close the window, which
+    // stops the command first), stay usable.
+    if (busyStrip_->isAncestorOf(widget)) return false;
+    const QWidget* const frame[] = {titleBar_, minimizeButton_, maximizeButton_, closeButton_};
+    if (std::find(std::begin(frame), std::end(frame), widget) != std::end(frame)) return false;
+    // So do the editors' scroll bars and wheel: looking changes nothing.
+    for (const QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_, resultPanel_}) {
+        if (!editor->isAncestorOf(widget)) continue;
+        if (type == QEvent::Wheel || qobject_cast<QScrollBar*>(widget) != nullptr) return false;
     }
-    // Keys typed and clicks made while a command runs are handed on, in
-    // order, when it has ended, as if they had waited in the queue.
-    heldInput_.emplace_back(QPointer<QObject>(watched), std::unique_ptr<QEvent>(event->clone()));
     return true;
 }
 
-void MainWindow::ReplayHeldInput() {
-    auto held = std::move(heldInput_);
-    heldInput_.clear();
-    for (auto& [receiver, event] : held)
-        if (receiver) QCoreApplication::postEvent(receiver, event.release());
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!runner_.Running() || !Drops(watched, event->type())) return false;
+    switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Taken here, so that no shortcut of the window fires; Esc then
+            // arrives as a key press.
+            event->accept();
+            return true;
+        case QEvent::KeyPress:
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) PressEscape();
+            return true;
+        default:
+            // Whatever the user did meanwhile is not done later either: a
+            // click or a key meant for the window as it was could land on
+            // changed results.
+            return true;
+    }
 }
 
 }  // namespace quorvix

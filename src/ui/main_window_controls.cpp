@@ -4,11 +4,11 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 
 #include "commands/operation_table.h"
+#include "ui/busy_strip.h"
 #include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/operation_grid.h"
@@ -100,12 +100,11 @@ void MainWindow::CreateFrame() {
     panel_ = Named(new QWidget(this), "Panel1");
     panel_->setGeometry(8, 53, kWindowWidth - 16, kWindowHeight - 83);
 
-    cancelButton_ = Named(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton");
-    cancelButton_->setGeometry(kWindowWidth / 2 - 40, kWindowHeight - 27, 80, 24);
-    cancelButton_->setToolTip(QStringLiteral("Stop the running calculation (Esc)"));
-    cancelButton_->setFocusPolicy(Qt::NoFocus);
-    cancelButton_->hide();
-    connect(cancelButton_, &QPushButton::clicked, this, &MainWindow::CancelCommand);
+    // Centred on the bottom border.
+    busyStrip_ = new BusyStrip(this);
+    const QSize strip = busyStrip_->sizeHint();
+    busyStrip_->setGeometry((kWindowWidth - strip.width()) / 2, kWindowHeight - 27, strip.width(), 24);
+    connect(busyStrip_, &BusyStrip::CancelClicked, this, &MainWindow::CancelCommand);
 }
 
 void MainWindow::CreatePanel() {

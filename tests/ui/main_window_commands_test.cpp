@@ -6,10 +6,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-#include <memory>
 
 #include "commands/operation_table.h"
 #include "modal_watchdog.h"
@@ -135,86 +133,6 @@ TEST(AutoCommands, ToolbarMenuAndKeyRunTheSameAuto) {
     window.WaitForCommand();
     EXPECT_EQ(ui.Result->toPlainText(), expected);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-class LongCommand : public ::testing::Test {
-protected:
-    void SetUp() override {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        ui.X->setText(QStringLiteral("100000000"));
-        QTest::mouseClick(Child<QToolButton>(window, "SpeedButton27"), Qt::LeftButton);
-        ASSERT_TRUE(window.CommandRunning());
-    }
-    void ExpectCancelledRun() {
-        window.WaitForCommand();
-        QCoreApplication::processEvents();
-        // The label only: no result, no error box, the editors as they were.
-        EXPECT_EQ(ui.Result->toPlainText(), QStringLiteral("A^(100000000)\n"));
-        EXPECT_EQ(ui.MatrixA->toPlainText(), QStringLiteral("1 0 0\n0 1 0\n0 0 1\n"));
-        EXPECT_EQ(ui.X->text(), QStringLiteral("100000000"));
-        EXPECT_TRUE(Child<QPushButton>(window, "CancelButton")->isHidden());
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-        EXPECT_TRUE(window.isVisible());
-    }
-    ModalWatchdog watchdog;
-    MainWindow window;
-    const test::Controls ui{window};
-};
-
-TEST_F(LongCommand, EscCancelsAndTheWindowStaysOpen) {
-    QTest::keyClick(ui.MatrixA, Qt::Key_Escape);
-    ExpectCancelledRun();
-    // The window works on: the next command runs.
-    Click(window, Child<QToolButton>(window, "SpeedButton11"));
-    // Each element right-aligned in ten characters after a blank; an empty line ends the block.
-    EXPECT_EQ(ui.Result->toPlainText(), QStringLiteral("A^(100000000)\nA=\n"
-                                                       "          1          0          0\n"
-                                                       "          0          1          0\n"
-                                                       "          0          0          1\n\n"));
-}
-
-TEST_F(LongCommand, CancelButtonCancels) {
-    Child<QPushButton>(window, "CancelButton")->click();
-    ExpectCancelledRun();
-}
-
-TEST_F(LongCommand, InputMadeMeanwhileIsHandedOnAfterwards) {
-    // A click on another button and typing wait for the running command.
-    ui.MatrixB->setFocus();
-    ui.MatrixB->moveCursor(QTextCursor::End);
-    QTest::keyClicks(ui.MatrixB, QStringLiteral("7"));
-    QTest::mouseClick(Child<QToolButton>(window, "SpeedButton12"), Qt::LeftButton);
-    EXPECT_EQ(ui.MatrixB->toPlainText(), QStringLiteral("1 0 0\n0 1 0\n0 0 1\n"));
-    window.CancelCommand();
-    window.WaitForCommand();
-    QCoreApplication::processEvents();
-    window.WaitForCommand();
-    EXPECT_EQ(ui.MatrixB->toPlainText(), QStringLiteral("1 0 0\n0 1 0\n0 0 1\n7"));
-    EXPECT_TRUE(ui.Result->toPlainText().startsWith(QStringLiteral("A^(100000000)\nWarning : Matrix is incomplete")))
-        << ui.Result->toPlainText().toStdString();
-}
-
-TEST_F(LongCommand, ClosingStopsTheCommandFirst) {
-    window.close();
-    EXPECT_TRUE(window.isVisible());
-    window.WaitForCommand();
-    EXPECT_FALSE(window.isVisible());
-}
-
-TEST(LongCommandEnd, DestroyingTheWindowStopsTheCommand) {
-    ModalWatchdog watchdog;
-    auto window = std::make_unique<MainWindow>();
-    window->show();
-    Child<QLineEdit>(*window, "Edit1")->setText(QStringLiteral("100000000"));
-    QTest::mouseClick(Child<QToolButton>(*window, "SpeedButton44"), Qt::LeftButton);
-    ASSERT_TRUE(window->CommandRunning());
-    window.reset();
-    // The engine takes the next command at once.
-    MainWindow next;
-    Click(next, Child<QToolButton>(next, "SpeedButton12"));
-    EXPECT_TRUE(test::Controls(next).Result->toPlainText().startsWith(QStringLiteral("B=\n")));
 }
 
 TEST(Precision, BoxChangesTheFactorAndRefusesNonNumbers) {

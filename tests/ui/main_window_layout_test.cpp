@@ -187,7 +187,7 @@ TEST_F(WindowLayout, AutoButtonToolbarAndInputs) {
     EXPECT_EQ(Child<MenuBarButton>(window, "ToolButton2")->menu(), Child<QMenu>(window, "Help1"));
     EXPECT_EQ(fileMenuButton->palette().color(QPalette::ButtonText), QColor(Qt::white));
     EXPECT_EQ(fileMenuButton->size(), QSize(65, 28));
-    EXPECT_TRUE(Child<QPushButton>(window, "CancelButton")->isHidden());
+    EXPECT_TRUE(Child<QWidget>(window, "BusyStrip")->isHidden());
 }
 
 struct MenuRow {
