@@ -95,6 +95,7 @@ void MainWindow::ShowStartState() {
     syncing_ = false;
     shownPanel_.clear();
     state_ = StartStateForLocale(LocaleDecimalMark());
+    appliedPrecision_ = checkedPrecision_ = QString::fromStdString(state_.Precision);
     pulledA_.clear();
     pulledB_.clear();
     PushControls();

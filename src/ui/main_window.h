@@ -95,10 +95,17 @@ private slots:
     void ClearResult();
     void StartAuto();
     void ApplyComplexFormat();
-    void ApplyPrecision();
+    // The precision box: checked as its text changes (a red frame while it
+    // is not a precision), applied when the user is done with it.
+    void ShowPrecisionValidity();
+    void PrecisionEntered();
+    void PrecisionDone();
 
 private:
     enum class RunMode { Inline, Worker };
+    // Commands that print or rewrite numbers apply the precision box's text
+    // first, and do not run while it is not a precision.
+    enum class PrecisionUse { None, Apply };
     using Job = CommandRunner::Job;
 
     // Building the window (main_window_controls.cpp, main_window_menus.cpp).
@@ -119,11 +126,13 @@ private:
     void ShowStartState();
 
     // Running commands (main_window_commands.cpp).
-    void Run(const Job& job, RunMode mode, bool busyAtOnce = false);
+    void Run(const Job& job, RunMode mode, PrecisionUse precision, bool busyAtOnce = false);
     void RunOperation(const Operation& op);
     void PullControls();
     void PushControls();
     void SyncPanel();
+    void ShowComplexFormat();
+    bool ApplyPrecision();
     void CommandDone();
     void Report(const std::optional<std::string>& error, bool cancelled);
     void BeginBusy(bool busyAtOnce);
@@ -170,6 +179,7 @@ private:
     QPlainTextEdit* resultPanel_ = nullptr;
     QLineEdit* coefficientBox_ = nullptr;  // x
     QComboBox* precisionBox_ = nullptr;
+    QWidget* precisionAlarm_ = nullptr;  // the red frame around an invalid precision
     QGroupBox* complexFormatGroup_ = nullptr;
     QRadioButton* rectangularButton_ = nullptr;
     QRadioButton* polarButton_ = nullptr;
@@ -201,6 +211,9 @@ private:
     bool syncing_ = false;                 // the window itself is changing the controls
     bool busyCursor_ = false;
     bool closePending_ = false;
+    QString appliedPrecision_;  // the precision box's text the factor was last set from
+    QString checkedPrecision_;  // the text last checked on leaving the box
+    bool applyingPrecision_ = false;
     QTimer* busyTimer_ = nullptr;
     QElapsedTimer cancelledAt_;  // since the last cancel
 };

@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QStringList>
 
+#include "core/cancel.h"
+#include "core/errors.h"
 #include "textio/output_settings.h"
 #include "ui/main_window.h"
 #include "workspace/auto_run.h"
@@ -62,7 +64,7 @@ void MainWindow::AskAndOpenProject() {
     if (CommandRunning()) return;
     const std::optional<std::string> path = AskFileName("OpenDialog1", false, kProjectFilter, kProjectExtension, true);
     if (!path) return;
-    Run([file = *path](CalcState& s) { OpenProject(s, file); }, RunMode::Worker);
+    Run([file = *path](CalcState& s) { OpenProject(s, file); }, RunMode::Worker, PrecisionUse::None);
 }
 
 void MainWindow::AskAndSaveProject() {
@@ -70,32 +72,75 @@ void MainWindow::AskAndSaveProject() {
     const std::optional<std::string> path = AskFileName("SaveDialog2", true, kProjectFilter, kProjectExtension, false);
     if (!path) return;
     Run([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
-        RunMode::Worker);
+        RunMode::Worker, PrecisionUse::None);
 }
 
 void MainWindow::AskAndSaveResult() {
     if (CommandRunning()) return;
     const std::optional<std::string> path = AskFileName("SaveDialog1", true, kResultFilter, "txt", false);
     if (!path) return;
-    Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { SaveResult(s, file); }, RunMode::Worker);
+    Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { SaveResult(s, file); }, RunMode::Worker,
+        PrecisionUse::None);
 }
 
 void MainWindow::ClearResult() {
-    Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline);
+    Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline, PrecisionUse::None);
 }
 
-void MainWindow::StartAuto() { Run(RunAuto, RunMode::Worker, true); }
+void MainWindow::StartAuto() { Run(RunAuto, RunMode::Worker, PrecisionUse::Apply, true); }
 
 void MainWindow::ApplyComplexFormat() {
     // The new item is already chosen when this runs.
     const ComplexFormat format = polarButton_->isChecked() ? ComplexFormat::Polar : ComplexFormat::Rectangular;
-    Run([format](CalcState& s) { SetComplexFormat(s, format); }, RunMode::Inline);
+    Run([format](CalcState& s) { SetComplexFormat(s, format); }, RunMode::Inline, PrecisionUse::Apply);
 }
 
-void MainWindow::ApplyPrecision() {
-    if (syncing_) return;
-    const std::string text = precisionBox_->currentText().toStdString();
-    Run([text](CalcState& s) { PrecisionChange(text, s.Settings); }, RunMode::Inline);
+namespace {
+
+bool IsPrecision(const QString& text, const OutputSettings& settings) {
+    OutputSettings trial = settings;
+    try {
+        PrecisionChange(text.toStdString(), trial);
+    } catch (const CalcError&) {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void MainWindow::ShowPrecisionValidity() {
+    precisionAlarm_->setVisible(!IsPrecision(precisionBox_->currentText(), state_.Settings));
+}
+
+bool MainWindow::ApplyPrecision() {
+    // While the box's text is checked the error box can take the focus from
+    // it, which must not check it once more.
+    if (applyingPrecision_) return false;
+    const QString text = precisionBox_->currentText();
+    checkedPrecision_ = text;
+    if (text == appliedPrecision_) return true;
+    applyingPrecision_ = true;
+    ClearCancel();
+    bool cancelled = false;
+    const std::optional<std::string> error = RunGuarded(
+        state_, [t = text.toStdString()](CalcState& s) { PrecisionChange(t, s.Settings); }, cancelled);
+    // The factor stays as it was when the text is not a precision.
+    if (!error) appliedPrecision_ = text;
+    Report(error, false);
+    applyingPrecision_ = false;
+    return !error;
+}
+
+void MainWindow::PrecisionEntered() {
+    if (!runner_.Running()) ApplyPrecision();
+}
+
+void MainWindow::PrecisionDone() {
+    if (runner_.Running()) return;
+    // Leaving the box or choosing from its list checks it when its text
+    // changed since the last check (Enter makes the box report a choice too).
+    if (precisionBox_->currentText() != checkedPrecision_) ApplyPrecision();
 }
 
 }  // namespace quorvix

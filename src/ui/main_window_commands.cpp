@@ -64,9 +64,14 @@ bool IsInput(QEvent::Type type) {
 
 }  // namespace
 
-void MainWindow::Run(const Job& job, RunMode mode, bool busyAtOnce) {
+void MainWindow::Run(const Job& job, RunMode mode, PrecisionUse precision, bool busyAtOnce) {
     // One command at a time; input that arrives meanwhile is dropped (see eventFilter).
     if (runner_.Running()) return;
+    if (precision == PrecisionUse::Apply && !ApplyPrecision()) {
+        // Told why; the format choice that asked for this shows the format in use again.
+        ShowComplexFormat();
+        return;
+    }
     PullControls();
     if (mode == RunMode::Inline) {
         ClearCancel();
@@ -81,7 +86,7 @@ void MainWindow::Run(const Job& job, RunMode mode, bool busyAtOnce) {
     BeginBusy(busyAtOnce);
 }
 
-void MainWindow::RunOperation(const Operation& op) { Run(op.Run, RunMode::Worker); }
+void MainWindow::RunOperation(const Operation& op) { Run(op.Run, RunMode::Worker, PrecisionUse::Apply); }
 
 void MainWindow::WaitForCommand() {
     while (runner_.Running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -140,13 +145,20 @@ void MainWindow::PushControls() {
     if (coefficientBox_->text() != x) coefficientBox_->setText(x);
     const QString precision = QString::fromStdString(state_.Precision);
     if (precisionBox_->currentText() != precision) {
+        // Only opening a project changes it, and sets the factor from it.
         const QSignalBlocker block(precisionBox_);
         precisionBox_->setEditText(precision);
+        appliedPrecision_ = checkedPrecision_ = precision;
+        ShowPrecisionValidity();
     }
-    QRadioButton* format = state_.Settings.Format == ComplexFormat::Polar ? polarButton_ : rectangularButton_;
-    if (!format->isChecked()) format->setChecked(true);
+    ShowComplexFormat();
     SyncPanel();
     syncing_ = false;
+}
+
+void MainWindow::ShowComplexFormat() {
+    QRadioButton* format = state_.Settings.Format == ComplexFormat::Polar ? polarButton_ : rectangularButton_;
+    if (!format->isChecked()) format->setChecked(true);
 }
 
 void MainWindow::SyncPanel() {

@@ -175,7 +175,20 @@ void MainWindow::CreateInputs() {
     precisionBox_->addItems({"1", "2", "3", "4", "5", "6", "7", "8", "e"});
     precisionBox_->setEditText(QStringLiteral("3"));
     precisionBox_->setToolTip(QStringLiteral("Precision of result"));
-    connect(precisionBox_, &QComboBox::editTextChanged, this, &MainWindow::ApplyPrecision);
+    // A frame just outside the box, behind it, shows while its text is not a precision.
+    precisionAlarm_ = Named(new AlarmFrame(panel_), "PrecisionAlarm");
+    precisionAlarm_->setGeometry(precisionBox_->geometry().adjusted(-2, -2, 2, 2));
+    precisionAlarm_->stackUnder(precisionBox_);
+    precisionAlarm_->hide();
+    connect(precisionBox_, &QComboBox::editTextChanged, this, &MainWindow::ShowPrecisionValidity);
+    // Checked once the key, the focus change or the list has finished with
+    // the box: an error box opened in the middle of a focus change would
+    // take the focus while it moves.
+    connect(precisionBox_->lineEdit(), &QLineEdit::returnPressed, this, &MainWindow::PrecisionEntered,
+            Qt::QueuedConnection);
+    connect(precisionBox_->lineEdit(), &QLineEdit::editingFinished, this, &MainWindow::PrecisionDone,
+            Qt::QueuedConnection);
+    connect(precisionBox_, &QComboBox::textActivated, this, &MainWindow::PrecisionDone, Qt::QueuedConnection);
 
     complexFormatGroup_ = Named(new QGroupBox(QStringLiteral("Complex Format"), panel_), "RadioGroup1");
     complexFormatGroup_->setGeometry(8, 456, 97, 105);

@@ -89,7 +89,10 @@ void MainWindow::CreateEditorMenus() {
         const char* Clear;
         const char* Align;
     };
-    auto runInline = [this](Job job) { return [this, job = std::move(job)] { Run(job, RunMode::Inline); }; };
+    // The rewrites of numbers take the precision first; Clear and the mark swaps do not need it.
+    auto runInline = [this](Job job, PrecisionUse precision = PrecisionUse::Apply) {
+        return [this, job = std::move(job), precision] { Run(job, RunMode::Inline, precision); };
+    };
 
     // Copy and Paste, the editor's own tools, then Clear and Align, each
     // group set off by a separator.
@@ -115,7 +118,7 @@ void MainWindow::CreateEditorMenus() {
                 add(tool.Name, tool.Caption, tool.Trigger);
         }
         menu->addSeparator();
-        add(names.Clear, "Clear", runInline([which](CalcState& s) { ClearEditor(s, which); }));
+        add(names.Clear, "Clear", runInline([which](CalcState& s) { ClearEditor(s, which); }, PrecisionUse::None));
         add(names.Align, "Align", runInline([which](CalcState& s) { AlignEditor(s, which); }));
         return menu;
     };
@@ -133,8 +136,8 @@ void MainWindow::CreateEditorMenus() {
         build(matrixBEditor_, Editor::MatrixB, {"PopupMenu2", "MenuItem1", "MenuItem2", "MenuItem4", "Align2"},
               notation(Operand::B, "PolarToRect2", "RecttoPolar2"));
     resultMenu_ = build(resultPanel_, Editor::Result, {"PopupMenu3", "Copy2", "Paste2", "Clear4", "Align3"},
-                        {{"commatodot1", "comma to dot", runInline(PanelCommaToDot)},
-                         {"dottocomma1", "dot to comma", runInline(PanelDotToComma)},
+                        {{"commatodot1", "comma to dot", runInline(PanelCommaToDot, PrecisionUse::None)},
+                         {"dottocomma1", "dot to comma", runInline(PanelDotToComma, PrecisionUse::None)},
                          {},
                          {"Save2", "Save", [this] { AskAndSaveResult(); }}});
 }

@@ -74,6 +74,18 @@ private:
     bool menuOpen_ = false;
 };
 
+// A red frame, two pixels wide, around the control it is placed behind:
+// the sign of a text the control cannot take.
+class AlarmFrame : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AlarmFrame(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // Draws the items of the menus it is given to with the skin's colours, and
 // measures them a little larger than the base style does.
 class OwnerDrawMenuStyle : public QProxyStyle {

@@ -135,25 +135,5 @@ TEST(AutoCommands, ToolbarMenuAndKeyRunTheSameAuto) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST(Precision, BoxChangesTheFactorAndRefusesNonNumbers) {
-    ModalWatchdog watchdog;
-    MainWindow window;
-    const test::Controls ui(window);
-    window.show();
-    Inputs state = kStates[1].State;
-    test::SetInputs(window, state);
-    ui.Precision->setEditText(QStringLiteral("6"));
-    state.Precision = QStringLiteral("6");
-    Click(window, Child<QToolButton>(window, "SpeedButton18"));
-    EXPECT_EQ(ui.Result->toPlainText(), RunCli(state, {"inv(A)"}).Out);
-    watchdog.ExpectMessage(QMessageBox::Critical, QStringLiteral("'x' is not a valid floating point value."));
-    ui.Precision->setEditText(QStringLiteral("x"));
-    EXPECT_EQ(watchdog.Pending(), 0);
-    // The factor stayed at six decimals.
-    Child<QAction>(window, "Clear1")->trigger();
-    Click(window, Child<QToolButton>(window, "SpeedButton18"));
-    EXPECT_EQ(ui.Result->toPlainText(), RunCli(state, {"inv(A)"}).Out);
-}
-
 }  // namespace
 }  // namespace quorvix
