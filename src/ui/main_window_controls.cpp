@@ -1,6 +1,7 @@
 // The window's controls at their places, with their fonts, texts and hints.
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,6 +20,8 @@
 namespace quorvix {
 
 namespace {
+
+constexpr int kEditorFontPixels = 12;
 
 QFont Font(const QString& family, int pixelHeight) {
     QFont font(family);
@@ -39,6 +42,15 @@ W* Named(W* widget, const char* name) {
     return widget;
 }
 
+// The matrices are printed in fields of ten characters and "Align" pads
+// tokens with blanks, so the editors use the system's fixed-pitch font: with
+// any other, columns drift apart.
+QFont EditorFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(kEditorFontPixels);
+    return font;
+}
+
 QPlainTextEdit* TextEditor(QWidget* parent, const char* name, QRect geometry) {
     auto* editor = Named(new QPlainTextEdit(parent), name);
     editor->setGeometry(geometry);
@@ -46,7 +58,7 @@ QPlainTextEdit* TextEditor(QWidget* parent, const char* name, QRect geometry) {
     editor->setWordWrapMode(QTextOption::NoWrap);
     editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    editor->setFont(Font(QStringLiteral("Arial"), 11));
+    editor->setFont(EditorFont());
     editor->setContextMenuPolicy(Qt::CustomContextMenu);
     return editor;
 }

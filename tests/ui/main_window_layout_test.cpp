@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -179,7 +180,13 @@ TEST_F(WindowLayout, AutoButtonToolbarAndInputs) {
         EXPECT_EQ(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
         EXPECT_EQ(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         EXPECT_EQ(editor->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        EXPECT_EQ(editor->font().family(), QStringLiteral("Arial"));
+        // Fixed pitch: a field of ten characters is as wide whatever it holds.
+        const QFontMetricsF metrics(editor->font());
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("       8-i")),
+                  metrics.horizontalAdvance(QStringLiteral("        21")))
+            << editor->objectName().toStdString();
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiiii")),
+                  metrics.horizontalAdvance(QStringLiteral("WWWWW")));
     }
     const MenuBarButton* fileMenuButton = Child<MenuBarButton>(window, "ToolButton1");
     EXPECT_EQ(fileMenuButton->text(), QStringLiteral("File"));
