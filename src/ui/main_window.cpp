@@ -4,9 +4,12 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QTimer>
 #include <QUrl>
@@ -99,6 +102,9 @@ void MainWindow::ShowStartState() {
     pulledA_.clear();
     pulledB_.clear();
     PushControls();
+    // What the editors start with is nothing to lose.
+    for (QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_}) editor->document()->clearUndoRedoStacks();
+    RememberInputs();
 }
 
 void MainWindow::BuildStrips() {
@@ -202,7 +208,32 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (InputsChanged() && !AskToQuit()) {
+        event->ignore();
+        return;
+    }
     QWidget::closeEvent(event);
+}
+
+MainWindow::InputTexts MainWindow::CurrentInputs() const {
+    return {matrixAEditor_->toPlainText(), matrixBEditor_->toPlainText(), coefficientBox_->text()};
+}
+
+void MainWindow::RememberInputs() { savedInputs_ = CurrentInputs(); }
+
+bool MainWindow::InputsChanged() const { return !(CurrentInputs() == savedInputs_); }
+
+bool MainWindow::AskToQuit() {
+    QMessageBox question(QMessageBox::Question, QString::fromLatin1(kMessageTitle),
+                         QStringLiteral("Quit Quorvix? The matrices you typed have not been saved."),
+                         QMessageBox::NoButton, this);
+    QPushButton* quit = question.addButton(QStringLiteral("Quit"), QMessageBox::AcceptRole);
+    QPushButton* stay = question.addButton(QMessageBox::Cancel);
+    // Enter and Esc keep the window: only a deliberate Quit loses the matrices.
+    question.setDefaultButton(stay);
+    question.setEscapeButton(stay);
+    question.exec();
+    return question.clickedButton() == quit;
 }
 
 void MainWindow::OpenThroughShell(const QString& address) {

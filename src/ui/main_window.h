@@ -12,6 +12,7 @@
 // "SpeedButton13", "Open1"), so that tests and the design can find it.
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QString>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -40,6 +41,9 @@ class MenuBarButton;
 class OwnerDrawMenuStyle;
 class SkinImage;
 class SkinToolBar;
+
+// The title of the window's message boxes.
+inline constexpr const char* kMessageTitle = "Quorvix";
 
 inline constexpr int kWindowWidth = 783;
 inline constexpr int kWindowHeight = 651;
@@ -124,6 +128,16 @@ private:
     void PlaceTitleButtons();
     void DrawTitle();
     void ShowStartState();
+
+    // Quitting with matrices that were typed but not saved (main_window.cpp).
+    struct InputTexts {
+        QString MatrixA, MatrixB, X;
+        bool operator==(const InputTexts&) const = default;
+    };
+    InputTexts CurrentInputs() const;
+    void RememberInputs();
+    bool InputsChanged() const;
+    bool AskToQuit();
 
     // Running commands (main_window_commands.cpp).
     void Run(const Job& job, RunMode mode, PrecisionUse precision, bool busyAtOnce = false);
@@ -211,6 +225,10 @@ private:
     bool syncing_ = false;                 // the window itself is changing the controls
     bool busyCursor_ = false;
     bool closePending_ = false;
+    // A, B and x as last started, opened or saved; and whether the running
+    // command (an open or a save) makes its result the new saved state.
+    InputTexts savedInputs_;
+    bool remembersInputs_ = false;
     QString appliedPrecision_;  // the precision box's text the factor was last set from
     QString checkedPrecision_;  // the text last checked on leaving the box
     bool applyingPrecision_ = false;

@@ -64,6 +64,7 @@ void MainWindow::AskAndOpenProject() {
     if (CommandRunning()) return;
     const std::optional<std::string> path = AskFileName("OpenDialog1", false, kProjectFilter, kProjectExtension, true);
     if (!path) return;
+    remembersInputs_ = true;
     Run([file = *path](CalcState& s) { OpenProject(s, file); }, RunMode::Worker, PrecisionUse::None);
 }
 
@@ -71,6 +72,7 @@ void MainWindow::AskAndSaveProject() {
     if (CommandRunning()) return;
     const std::optional<std::string> path = AskFileName("SaveDialog2", true, kProjectFilter, kProjectExtension, false);
     if (!path) return;
+    remembersInputs_ = true;
     Run([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
         RunMode::Worker, PrecisionUse::None);
 }

@@ -28,8 +28,6 @@ namespace quorvix {
 
 namespace {
 
-constexpr const char* kMessageTitle = "Quorvix";
-
 EditorLines LinesOf(const QPlainTextEdit* editor) { return SplitEditorText(editor->toPlainText().toStdString()); }
 
 // Every line of an editor ends with a line break, as lines added to an editor do.
@@ -103,6 +101,8 @@ void MainWindow::CommandDone() {
     // The controls take text again before the results go into them.
     EndBusy();
     PushControls();
+    if (remembersInputs_ && !runner_.Error()) RememberInputs();
+    remembersInputs_ = false;
     Report(runner_.Error(), runner_.Cancelled());
     emit CommandFinished();
     if (closePending_) {
