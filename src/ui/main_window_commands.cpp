@@ -60,6 +60,16 @@ bool IsInput(QEvent::Type type) {
     }
 }
 
+// Replaces the editor's whole text as one step of its undo.
+void ReplaceText(QPlainTextEdit* editor, const QString& text) {
+    QTextCursor cursor(editor->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    editor->moveCursor(QTextCursor::Start);
+}
+
 }  // namespace
 
 void MainWindow::Run(const Job& job, RunMode mode, PrecisionUse precision, bool busyAtOnce) {
@@ -136,13 +146,19 @@ void MainWindow::PullControls() {
 }
 
 void MainWindow::PushControls() {
+    // Rewrites (the format switch, the notation tools, Align, Clear, opening
+    // a project) print at the display precision: each is one step of its
+    // control's undo, so that digits the user typed can be had back.
     syncing_ = true;
-    if (state_.MatrixA != pulledA_) matrixAEditor_->setPlainText(TextOf(state_.MatrixA));
-    if (state_.MatrixB != pulledB_) matrixBEditor_->setPlainText(TextOf(state_.MatrixB));
+    if (state_.MatrixA != pulledA_) ReplaceText(matrixAEditor_, TextOf(state_.MatrixA));
+    if (state_.MatrixB != pulledB_) ReplaceText(matrixBEditor_, TextOf(state_.MatrixB));
     pulledA_ = state_.MatrixA;
     pulledB_ = state_.MatrixB;
     const QString x = QString::fromStdString(state_.X);
-    if (coefficientBox_->text() != x) coefficientBox_->setText(x);
+    if (coefficientBox_->text() != x) {
+        coefficientBox_->selectAll();
+        coefficientBox_->insert(x);
+    }
     const QString precision = QString::fromStdString(state_.Precision);
     if (precisionBox_->currentText() != precision) {
         // Only opening a project changes it, and sets the factor from it.

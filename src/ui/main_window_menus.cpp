@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <functional>
 #include <vector>
 
@@ -84,6 +85,7 @@ void MainWindow::CreateEditorMenus() {
     // The design's names of the menu and of the items every editor's menu has.
     struct Names {
         const char* Menu;
+        const char* Undo;
         const char* Copy;
         const char* Paste;
         const char* Clear;
@@ -94,7 +96,7 @@ void MainWindow::CreateEditorMenus() {
         return [this, job = std::move(job), precision] { Run(job, RunMode::Inline, precision); };
     };
 
-    // Copy and Paste, the editor's own tools, then Clear and Align, each
+    // Undo; Copy and Paste; the editor's own tools; then Clear and Align, each
     // group set off by a separator.
     auto build = [&](QPlainTextEdit* editor, Editor which, const Names& names, const std::vector<Tool>& tools) {
         auto* menu = new QMenu(this);
@@ -105,7 +107,13 @@ void MainWindow::CreateEditorMenus() {
             QAction* action = menu->addAction(QString::fromLatin1(caption));
             action->setObjectName(QString::fromLatin1(name));
             connect(action, &QAction::triggered, this, trigger);
+            return action;
         };
+        // Undo takes back typing and the window's rewrites alike.
+        QAction* undo = add(names.Undo, "Undo", [editor] { editor->undo(); });
+        undo->setEnabled(editor->document()->isUndoAvailable());
+        connect(editor, &QPlainTextEdit::undoAvailable, undo, &QAction::setEnabled);
+        menu->addSeparator();
         add(names.Copy, "Copy", [editor] { editor->copy(); });
         add(names.Paste, "Paste", [this, editor] {
             if (!CommandRunning()) editor->paste();
@@ -130,12 +138,13 @@ void MainWindow::CreateEditorMenus() {
         };
     };
 
-    matrixAMenu_ = build(matrixAEditor_, Editor::MatrixA, {"PopupMenu1", "Copy1", "Paste1", "Clear3", "Align1"},
-                         notation(Operand::A, "PolarToRect1", "RecttoPolar1"));
+    matrixAMenu_ =
+        build(matrixAEditor_, Editor::MatrixA, {"PopupMenu1", "Undo1", "Copy1", "Paste1", "Clear3", "Align1"},
+              notation(Operand::A, "PolarToRect1", "RecttoPolar1"));
     matrixBMenu_ =
-        build(matrixBEditor_, Editor::MatrixB, {"PopupMenu2", "MenuItem1", "MenuItem2", "MenuItem4", "Align2"},
+        build(matrixBEditor_, Editor::MatrixB, {"PopupMenu2", "Undo2", "MenuItem1", "MenuItem2", "MenuItem4", "Align2"},
               notation(Operand::B, "PolarToRect2", "RecttoPolar2"));
-    resultMenu_ = build(resultPanel_, Editor::Result, {"PopupMenu3", "Copy2", "Paste2", "Clear4", "Align3"},
+    resultMenu_ = build(resultPanel_, Editor::Result, {"PopupMenu3", "Undo3", "Copy2", "Paste2", "Clear4", "Align3"},
                         {{"commatodot1", "comma to dot", runInline(PanelCommaToDot, PrecisionUse::None)},
                          {"dottocomma1", "dot to comma", runInline(PanelDotToComma, PrecisionUse::None)},
                          {},

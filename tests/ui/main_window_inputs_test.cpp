@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -118,6 +119,46 @@ TEST_F(PrecisionBox, ACommandAppliesTheTextOrIsRefusedWithTheMessage) {
     Child<QAction>(window, "Clear1")->trigger();
     Click(window, Child<QToolButton>(window, "SpeedButton18"));
     EXPECT_EQ(ui.Result->toPlainText(), PanelFor("2", {"inv(A)"}));
+}
+
+class Rewrites : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        test::SetInputs(window, typed);
+    }
+    void Undo(QWidget* control) { QTest::keyClick(control, Qt::Key_Z, Qt::ControlModifier); }
+
+    // More digits than the display precision keeps.
+    const Inputs typed{QStringLiteral("1.23456789+2i 3\n4 5\n"), QStringLiteral("0.5(30) 2\n"),
+                       QStringLiteral("0.123456789+2i"), QStringLiteral("3")};
+    ModalWatchdog watchdog;
+    MainWindow window;
+    const test::Controls ui{window};
+};
+
+TEST_F(Rewrites, CtrlZBringsBackTheTextBeforeAFormatSwitch) {
+    QTest::mouseClick(Child<QRadioButton>(window, "RadioGroup1Item1"), Qt::LeftButton);
+    ASSERT_NE(ui.MatrixA->toPlainText(), typed.A);
+    ASSERT_NE(ui.X->text(), typed.X);
+    Undo(ui.MatrixA);
+    Undo(ui.MatrixB);
+    Undo(ui.X);
+    EXPECT_EQ(ui.MatrixA->toPlainText(), typed.A);
+    EXPECT_EQ(ui.MatrixB->toPlainText(), typed.B);
+    EXPECT_EQ(ui.X->text(), typed.X);
+}
+
+TEST_F(Rewrites, EachToolIsOneStepOfTheMenusUndo) {
+    for (const char* tool : {"PolarToRect2", "RecttoPolar2", "Align2", "MenuItem4"}) {
+        ui.MatrixB->setPlainText(typed.B);
+        Child<QAction>(window, tool)->trigger();
+        ASSERT_NE(ui.MatrixB->toPlainText(), typed.B) << tool;
+        QAction* undo = Child<QAction>(window, "Undo2");
+        ASSERT_TRUE(undo->isEnabled()) << tool;
+        undo->trigger();
+        EXPECT_EQ(ui.MatrixB->toPlainText(), typed.B) << tool;
+    }
 }
 
 }  // namespace

@@ -237,7 +237,9 @@ TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
     EXPECT_NE(dynamic_cast<OwnerDrawMenuStyle*>(fileMenu->style()), nullptr);
     EXPECT_NE(dynamic_cast<OwnerDrawMenuStyle*>(helpMenu->style()), nullptr);
 
-    ExpectMenu(Child<QMenu>(window, "PopupMenu1"), {{"Copy1", "Copy", {}},
+    ExpectMenu(Child<QMenu>(window, "PopupMenu1"), {{"Undo1", "Undo", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"Copy1", "Copy", {}},
                                                     {"Paste1", "Paste", {}},
                                                     {nullptr, nullptr, {}},
                                                     {"PolarToRect1", "Polar To Rect", {}},
@@ -245,7 +247,9 @@ TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
                                                     {nullptr, nullptr, {}},
                                                     {"Clear3", "Clear", {}},
                                                     {"Align1", "Align", {}}});
-    ExpectMenu(Child<QMenu>(window, "PopupMenu2"), {{"MenuItem1", "Copy", {}},
+    ExpectMenu(Child<QMenu>(window, "PopupMenu2"), {{"Undo2", "Undo", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"MenuItem1", "Copy", {}},
                                                     {"MenuItem2", "Paste", {}},
                                                     {nullptr, nullptr, {}},
                                                     {"PolarToRect2", "Polar To Rect", {}},
@@ -253,7 +257,9 @@ TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
                                                     {nullptr, nullptr, {}},
                                                     {"MenuItem4", "Clear", {}},
                                                     {"Align2", "Align", {}}});
-    ExpectMenu(Child<QMenu>(window, "PopupMenu3"), {{"Copy2", "Copy", {}},
+    ExpectMenu(Child<QMenu>(window, "PopupMenu3"), {{"Undo3", "Undo", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"Copy2", "Copy", {}},
                                                     {"Paste2", "Paste", {}},
                                                     {nullptr, nullptr, {}},
                                                     {"commatodot1", "comma to dot", {}},
