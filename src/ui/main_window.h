@@ -155,8 +155,9 @@ private:
     void LockInput(bool locked);
     bool Drops(QObject* watched, QEvent::Type type) const;
     void PressEscape();
+    QString DialogFolder() const;
     std::optional<std::string> AskFileName(const char* dialogName, bool save, const char* filter,
-                                           const char* defaultExt, bool startInProgramFolder);
+                                           const char* defaultExt);
     void OpenThroughShell(const QString& address);
 
     // The frame: title bar, borders, title-bar buttons and menu bar.
@@ -234,6 +235,7 @@ private:
     bool applyingPrecision_ = false;
     QTimer* busyTimer_ = nullptr;
     QElapsedTimer cancelledAt_;  // since the last cancel
+    QString lastFolder_;         // where the last file dialog ended
 };
 
 }  // namespace quorvix

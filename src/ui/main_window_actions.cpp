@@ -1,10 +1,12 @@
 // The menu and toolbar commands, each handed to the engine's own routine,
 // and the file dialogs they ask for a name with.
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "core/cancel.h"
@@ -43,8 +45,17 @@ constexpr const char* kResultFilter = "Text File(*.txt)|*.txt|Rtf File(*.rtf)|*.
 
 }  // namespace
 
+QString MainWindow::DialogFolder() const {
+    // Every dialog starts where the last one ended; the first one in the
+    // user's documents (the program's own folder is no place for projects).
+    if (!lastFolder_.isEmpty() && QDir(lastFolder_).exists()) return lastFolder_;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir(documents).exists()) return documents;
+    return QDir::homePath();
+}
+
 std::optional<std::string> MainWindow::AskFileName(const char* dialogName, bool save, const char* filter,
-                                                   const char* defaultExt, bool startInProgramFolder) {
+                                                   const char* defaultExt) {
     QFileDialog dialog(this);
     dialog.setObjectName(QString::fromLatin1(dialogName));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -53,16 +64,17 @@ std::optional<std::string> MainWindow::AskFileName(const char* dialogName, bool 
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setNameFilters(NameFilters(filter));
     dialog.setDefaultSuffix(QString::fromLatin1(defaultExt));
-    if (startInProgramFolder) dialog.setDirectory(QCoreApplication::applicationDirPath());
+    dialog.setDirectory(DialogFolder());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
+    lastFolder_ = QFileInfo(files.first()).absolutePath();
     return files.first().toStdString();
 }
 
 void MainWindow::AskAndOpenProject() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = AskFileName("OpenDialog1", false, kProjectFilter, kProjectExtension, true);
+    const std::optional<std::string> path = AskFileName("OpenDialog1", false, kProjectFilter, kProjectExtension);
     if (!path) return;
     remembersInputs_ = true;
     Run([file = *path](CalcState& s) { OpenProject(s, file); }, RunMode::Worker, PrecisionUse::None);
@@ -70,7 +82,7 @@ void MainWindow::AskAndOpenProject() {
 
 void MainWindow::AskAndSaveProject() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = AskFileName("SaveDialog2", true, kProjectFilter, kProjectExtension, false);
+    const std::optional<std::string> path = AskFileName("SaveDialog2", true, kProjectFilter, kProjectExtension);
     if (!path) return;
     remembersInputs_ = true;
     Run([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
@@ -79,7 +91,7 @@ void MainWindow::AskAndSaveProject() {
 
 void MainWindow::AskAndSaveResult() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = AskFileName("SaveDialog1", true, kResultFilter, "txt", false);
+    const std::optional<std::string> path = AskFileName("SaveDialog1", true, kResultFilter, "txt");
     if (!path) return;
     Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { SaveResult(s, file); }, RunMode::Worker,
         PrecisionUse::None);

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -98,7 +99,8 @@ TEST_F(Keyboard, F2SavesAndCtrlFOpensAProject) {
     watchdog.ExpectFileDialog(QStringLiteral("OpenDialog1"), File("work.mtx"));
     Key(Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(openFilters, QStringLiteral("Matrix Project File (*.mtx)"));
-    EXPECT_EQ(QDir(openFolder), QDir(QCoreApplication::applicationDirPath()));
+    // Open starts where the save ended.
+    EXPECT_EQ(QDir(openFolder), QDir(dir.path()));
     const Inputs changed{QStringLiteral("9"), QStringLiteral("8"), QStringLiteral("5"), QStringLiteral("2")};
     const test::CliRun cli = RunCli(changed, {QStringLiteral("open=") + File("work.mtx")}, true);
     EXPECT_EQ(test::Lines(ui.MatrixA->toPlainText()), JsonLines(cli.Json, "a"));
@@ -112,6 +114,27 @@ TEST_F(Keyboard, F2SavesAndCtrlFOpensAProject) {
     watchdog.ExpectFileDialog(QStringLiteral("SaveDialog2"), QString());
     Key(Qt::Key_F2);
     EXPECT_FALSE(QFile::exists(File("work.mtx.mtx")));
+}
+
+TEST_F(Keyboard, FirstDialogStartsInTheDocumentsFolderTheNextWhereTheLastEnded) {
+    // A home of the test's own, with its documents folder.
+    struct HomeAt {
+        explicit HomeAt(const QString& path) : real(qgetenv("HOME")) { qputenv("HOME", path.toLocal8Bit()); }
+        ~HomeAt() { qputenv("HOME", real); }
+        QByteArray real;
+    } home(dir.path());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_TRUE(QDir().mkpath(documents));
+    ASSERT_TRUE(QDir().mkpath(File("results")));
+    QStringList folders;
+    watchdog.OnFileDialog = [&](QWidget* w) { folders << static_cast<QFileDialog*>(w)->directory().absolutePath(); };
+    watchdog.ExpectFileDialog(QStringLiteral("SaveDialog1"), QString());  // cancelled: no folder used
+    Key(Qt::Key_F3);
+    watchdog.ExpectFileDialog(QStringLiteral("SaveDialog1"), File("results/r.txt"));
+    Key(Qt::Key_F3);
+    watchdog.ExpectFileDialog(QStringLiteral("OpenDialog1"), QString());
+    Key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(folders, QStringList({documents, documents, QDir(File("results")).absolutePath()}));
 }
 
 TEST_F(Keyboard, SavingPrecisionEIsRefused) {
