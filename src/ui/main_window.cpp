@@ -57,6 +57,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     CreateOperationButtons();
     CreateMenus();
     CreateEditorMenus();
+    ChainFocus();
     ApplySkin();
     ShowStartState();
 }

@@ -120,6 +120,7 @@ private:
     void CreateOperationButtons();
     void CreateMenus();
     void CreateEditorMenus();
+    void ChainFocus();
 
     // The skin and the start state (main_window.cpp).
     void ApplySkin();

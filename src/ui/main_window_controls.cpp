@@ -7,9 +7,13 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QToolButton>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "commands/operation_table.h"
 #include "ui/busy_strip.h"
+#include "ui/focus_widgets.h"
 #include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/operation_grid.h"
@@ -52,7 +56,7 @@ QFont EditorFont() {
 }
 
 QPlainTextEdit* TextEditor(QWidget* parent, const char* name, QRect geometry) {
-    auto* editor = Named(new QPlainTextEdit(parent), name);
+    auto* editor = Named(new MatrixEditor(parent), name);
     editor->setGeometry(geometry);
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor->setWordWrapMode(QTextOption::NoWrap);
@@ -99,10 +103,11 @@ void MainWindow::CreateFrame() {
     menuBar_->setGeometry(8, 25, 761, 28);
     QFont menuBarFont = font();
     fileMenuButton_ = Named(new MenuBarButton(menuBar_), "ToolButton1");
-    fileMenuButton_->setText(QStringLiteral("File"));
+    // Alt+F and Alt+H drop the menus down; the captions show the underline.
+    fileMenuButton_->setText(QStringLiteral("&File"));
     fileMenuButton_->setGeometry(0, 0, 65, 28);
     helpMenuButton_ = Named(new MenuBarButton(menuBar_), "ToolButton2");
-    helpMenuButton_->setText(QStringLiteral("Help"));
+    helpMenuButton_->setText(QStringLiteral("&Help"));
     helpMenuButton_->setGeometry(65, 0, 65, 28);
     for (MenuBarButton* button : {fileMenuButton_, helpMenuButton_}) {
         button->setFont(menuBarFont);
@@ -149,7 +154,7 @@ void MainWindow::CreateToolBar() {
     };
     int left = 0;
     for (const ToolButtonDef& def : tools) {
-        auto* button = Named(new QToolButton(toolBar_), def.Name);
+        auto* button = Named(new FocusButton(toolBar_), def.Name);
         const int width = left == 0 ? 49 : 47;
         button->setGeometry(left, 1, width, 55);
         left += width;
@@ -159,7 +164,6 @@ void MainWindow::CreateToolBar() {
         button->setIconSize(QSize(32, 32));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
         button->setFont(Font(QStringLiteral("Arial"), 11));
         SetTextColour(button, QColor(0, 128, 128));
         connect(button, &QToolButton::clicked, this, def.Slot);
@@ -219,31 +223,47 @@ void MainWindow::CreateInputs() {
 
 void MainWindow::CreateOperationButtons() {
     for (const Operation& op : Operations()) {
-        auto* button = Named(new QToolButton(panel_), op.Control);
+        auto* button = Named(new FocusButton(panel_), op.Control);
         button->setGeometry(OperationButtonGeometry(op));
         const QPixmap glyph = OperationGlyph(QString::fromLatin1(op.Control));
         button->setIcon(QIcon(glyph));
         button->setIconSize(glyph.size());
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setToolTip(QString::fromLatin1(op.Hint));
-        button->setFocusPolicy(Qt::NoFocus);
         const ButtonFont font = OperationButtonFont(op);
         button->setFont(font.Font);
         SetTextColour(button, font.Colour);
         connect(button, &QToolButton::clicked, this, [this, &op] { RunOperation(op); });
     }
 
-    autoCalculateButton_ = Named(new QToolButton(panel_), "SpeedButton10");
+    autoCalculateButton_ = Named(new FocusButton(panel_), "SpeedButton10");
     autoCalculateButton_->setGeometry(368, 496, 65, 57);
     autoCalculateButton_->setText(QStringLiteral("AuTo"));
     autoCalculateButton_->setToolTip(QStringLiteral("Auto calculate"));
-    autoCalculateButton_->setFocusPolicy(Qt::NoFocus);
     QFont autoFont = Font(QStringLiteral("Arial"), 16);
     autoFont.setBold(true);
     autoFont.setItalic(true);
     autoCalculateButton_->setFont(autoFont);
     SetTextColour(autoCalculateButton_, QColor(0, 128, 0));
     connect(autoCalculateButton_, &QToolButton::clicked, this, &MainWindow::StartAuto);
+}
+
+void MainWindow::ChainFocus() {
+    // Tab goes through the inputs, then the operation buttons column by
+    // column and top to bottom (AuTo last, as it stands), then the result
+    // panel and the toolbar.
+    std::vector<QWidget*> chain{matrixAEditor_, matrixBEditor_,     coefficientBox_,
+                                precisionBox_,  rectangularButton_, polarButton_};
+    std::vector<const Operation*> ops;
+    for (const Operation& op : Operations()) ops.push_back(&op);
+    std::stable_sort(ops.begin(), ops.end(), [](const Operation* a, const Operation* b) {
+        return std::make_pair(a->Column, a->Row) < std::make_pair(b->Column, b->Row);
+    });
+    for (const Operation* op : ops) chain.push_back(panel_->findChild<QWidget*>(QString::fromLatin1(op->Control)));
+    chain.push_back(autoCalculateButton_);
+    chain.push_back(resultPanel_);
+    for (QWidget* tool : {saveButton_, clearButton_, autoButton_, manualButton_, homeButton_}) chain.push_back(tool);
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 }  // namespace quorvix

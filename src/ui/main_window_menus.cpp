@@ -51,24 +51,24 @@ void MainWindow::CreateMenus() {
         menu->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
 
-    fileMenu_ = new QMenu(QStringLiteral("File"), this);
+    fileMenu_ = new QMenu(QStringLiteral("&File"), this);
     fileMenu_->setObjectName(QStringLiteral("File1"));
-    openProjectAction_ = item(fileMenu_, "Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13,
+    openProjectAction_ = item(fileMenu_, "Open1", "&Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13,
                               &MainWindow::AskAndOpenProject);
     saveProjectAction_ =
-        item(fileMenu_, "Save3", "Save project", QKeySequence(Qt::Key_F2), 18, &MainWindow::AskAndSaveProject);
+        item(fileMenu_, "Save3", "&Save project", QKeySequence(Qt::Key_F2), 18, &MainWindow::AskAndSaveProject);
     separator(fileMenu_, "N4");
     saveResultAction_ =
-        item(fileMenu_, "Save1", "Save result", QKeySequence(Qt::Key_F3), 24, &MainWindow::AskAndSaveResult);
-    clearAction_ = item(fileMenu_, "Clear1", "Clear", QKeySequence(Qt::Key_F8), 3, &MainWindow::ClearResult);
-    autoAction_ = item(fileMenu_, "Auto1", "Auto", QKeySequence(Qt::Key_F5), 1, &MainWindow::StartAuto);
+        item(fileMenu_, "Save1", "Save &result", QKeySequence(Qt::Key_F3), 24, &MainWindow::AskAndSaveResult);
+    clearAction_ = item(fileMenu_, "Clear1", "&Clear", QKeySequence(Qt::Key_F8), 3, &MainWindow::ClearResult);
+    autoAction_ = item(fileMenu_, "Auto1", "&Auto", QKeySequence(Qt::Key_F5), 1, &MainWindow::StartAuto);
     separator(fileMenu_, "Exit1");
-    exitAction_ = item(fileMenu_, "Exit2", "Exit", QKeySequence(Qt::Key_Escape), 31, &MainWindow::Exit);
+    exitAction_ = item(fileMenu_, "Exit2", "E&xit", QKeySequence(Qt::Key_Escape), 31, &MainWindow::Exit);
 
-    helpMenu_ = new QMenu(QStringLiteral("Help"), this);
+    helpMenu_ = new QMenu(QStringLiteral("&Help"), this);
     helpMenu_->setObjectName(QStringLiteral("Help1"));
-    manualAction_ = item(helpMenu_, "Manual1", "Manual", QKeySequence(Qt::Key_F1), 42, &MainWindow::OpenManual);
-    homepageAction_ = item(helpMenu_, "Connectto1", "Homepage", QKeySequence(), 43, &MainWindow::OpenHomePage);
+    manualAction_ = item(helpMenu_, "Manual1", "&Manual", QKeySequence(Qt::Key_F1), 42, &MainWindow::OpenManual);
+    homepageAction_ = item(helpMenu_, "Connectto1", "&Homepage", QKeySequence(), 43, &MainWindow::OpenHomePage);
 
     for (QMenu* menu : {fileMenu_, helpMenu_}) menu->setStyle(menuStyle_);
     fileMenuButton_->SetDropDownMenu(fileMenu_);

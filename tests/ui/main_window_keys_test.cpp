@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -21,9 +22,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
+#include "commands/operation_table.h"
 #include "modal_watchdog.h"
 #include "ui/main_window.h"
 #include "window_driver.h"
@@ -40,6 +43,10 @@ QStringList JsonLines(const QJsonObject& json, const char* key) {
     QStringList lines;
     for (const QJsonValue& v : json.value(QString::fromLatin1(key)).toArray()) lines << v.toString();
     return lines;
+}
+
+const char* OperationColumnName(const Operation& op) {
+    return op.Column == GridColumn::A ? "A" : op.Column == GridColumn::B ? "B" : "Both";
 }
 
 QByteArray FileBytes(const QString& path) {
@@ -172,6 +179,77 @@ TEST_F(Keyboard, F5F3F8AutoSaveAndClear) {
     Key(Qt::Key_F8);
     EXPECT_TRUE(ui.Result->toPlainText().isEmpty());
     EXPECT_EQ(ui.MatrixA->toPlainText(), start.A);
+}
+
+// The focus after each key, by the controls' names.
+class FocusWalk : public Keyboard {
+protected:
+    QString Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        return Focused();
+    }
+    static QString Focused() {
+        const QWidget* focus = QApplication::focusWidget();
+        // The precision box's text field stands for the box.
+        if (focus != nullptr && focus->objectName().isEmpty() && focus->parentWidget() != nullptr)
+            focus = focus->parentWidget();
+        return focus == nullptr ? QString() : focus->objectName();
+    }
+};
+
+TEST_F(FocusWalk, TabReachesEveryButtonColumnByColumnAfterTheInputs) {
+    // Tab types a tab in an editor; Ctrl+Tab leaves it.
+    QTest::keyClick(ui.MatrixA, Qt::Key_Tab);
+    EXPECT_TRUE(ui.MatrixA->toPlainText().startsWith(QLatin1Char('\t')));
+    EXPECT_EQ(Focused(), QStringLiteral("RichEdit1"));
+    QStringList walk{Press(Qt::Key_Tab, Qt::ControlModifier), Press(Qt::Key_Tab, Qt::ControlModifier)};
+    for (int i = 0; i < 3 + 44; ++i) walk << Press(Qt::Key_Tab);
+    walk << Press(Qt::Key_Tab, Qt::ControlModifier);
+    QStringList expected{"RichEdit2", "Edit1", "ComboBox1", "RadioGroup1Item0"};
+    for (const char* column : {"A", "B", "Both"})
+        for (int row = 0; row < 15; ++row)
+            for (const Operation& op : Operations())
+                if (op.Row == row && OperationColumnName(op) == column) expected << QString::fromLatin1(op.Control);
+    expected << "SpeedButton10"
+             << "RichEdit3"
+             << "SpeedButton3";
+    EXPECT_EQ(walk, expected);
+    // And back out of an editor.
+    ui.MatrixB->setFocus();
+    EXPECT_EQ(Press(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier), QStringLiteral("RichEdit1"));
+}
+
+TEST_F(FocusWalk, SpaceAndEnterPressTheFocusedButton) {
+    auto* matrixA = Child<QToolButton>(window, "SpeedButton11");
+    auto* matrixB = Child<QToolButton>(window, "SpeedButton12");
+    matrixA->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(matrixA, Qt::Key_Space);
+    window.WaitForCommand();
+    matrixB->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(matrixB, Qt::Key_Return);
+    window.WaitForCommand();
+    const Inputs start{QStringLiteral("1 0 0\n0 1 0\n0 0 1\n"), QStringLiteral("1 0 0\n0 1 0\n0 0 1\n")};
+    EXPECT_EQ(ui.Result->toPlainText(), RunCli(start, {"A", "B"}).Out);
+    // The focused button wears the skin's frame colour at its edge.
+    const QImage look = matrixB->grab().toImage();
+    EXPECT_EQ(look.pixelColor(1, matrixB->height() / 2), QColor(0, 128, 192));
+    matrixA->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(matrixB->grab().toImage().pixelColor(1, matrixB->height() / 2), QColor(0, 128, 192));
+}
+
+TEST_F(FocusWalk, AltFAndAltHDropTheMenusDown) {
+    for (const auto& [key, name] : {std::pair{Qt::Key_F, "File1"}, std::pair{Qt::Key_H, "Help1"}}) {
+        QMenu* menu = Child<QMenu>(window, name);
+        bool shown = false;
+        // The menu runs its own loop: look at it from inside and close it.
+        QTimer::singleShot(50, menu, [menu, &shown] {
+            shown = menu->isVisible();
+            menu->hide();
+        });
+        QTest::keyClick(ui.MatrixA, key, Qt::AltModifier);
+        QTest::qWait(100);
+        EXPECT_TRUE(shown) << name;
+    }
 }
 
 class ShellRecorder : public QObject {

@@ -189,7 +189,7 @@ TEST_F(WindowLayout, AutoButtonToolbarAndInputs) {
                   metrics.horizontalAdvance(QStringLiteral("WWWWW")));
     }
     const MenuBarButton* fileMenuButton = Child<MenuBarButton>(window, "ToolButton1");
-    EXPECT_EQ(fileMenuButton->text(), QStringLiteral("File"));
+    EXPECT_EQ(fileMenuButton->text(), QStringLiteral("&File"));
     EXPECT_EQ(fileMenuButton->menu(), Child<QMenu>(window, "File1"));
     EXPECT_EQ(Child<MenuBarButton>(window, "ToolButton2")->menu(), Child<QMenu>(window, "Help1"));
     EXPECT_EQ(fileMenuButton->palette().color(QPalette::ButtonText), QColor(Qt::white));
@@ -223,15 +223,15 @@ void ExpectMenu(QMenu* menu, const std::vector<MenuRow>& rows) {
 TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
     QMenu* fileMenu = Child<QMenu>(window, "File1");
     QMenu* helpMenu = Child<QMenu>(window, "Help1");
-    ExpectMenu(fileMenu, {{"Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F)},
-                          {"Save3", "Save project", QKeySequence(Qt::Key_F2)},
+    ExpectMenu(fileMenu, {{"Open1", "&Open project", QKeySequence(Qt::CTRL | Qt::Key_F)},
+                          {"Save3", "&Save project", QKeySequence(Qt::Key_F2)},
                           {"N4", nullptr, {}},
-                          {"Save1", "Save result", QKeySequence(Qt::Key_F3)},
-                          {"Clear1", "Clear", QKeySequence(Qt::Key_F8)},
-                          {"Auto1", "Auto", QKeySequence(Qt::Key_F5)},
+                          {"Save1", "Save &result", QKeySequence(Qt::Key_F3)},
+                          {"Clear1", "&Clear", QKeySequence(Qt::Key_F8)},
+                          {"Auto1", "&Auto", QKeySequence(Qt::Key_F5)},
                           {"Exit1", nullptr, {}},
-                          {"Exit2", "Exit", QKeySequence(Qt::Key_Escape)}});
-    ExpectMenu(helpMenu, {{"Manual1", "Manual", QKeySequence(Qt::Key_F1)}, {"Connectto1", "Homepage", {}}});
+                          {"Exit2", "E&xit", QKeySequence(Qt::Key_Escape)}});
+    ExpectMenu(helpMenu, {{"Manual1", "&Manual", QKeySequence(Qt::Key_F1)}, {"Connectto1", "&Homepage", {}}});
     for (const char* name : {"Open1", "Save3", "Save1", "Clear1", "Auto1", "Exit2", "Manual1", "Connectto1"})
         EXPECT_FALSE(Child<QAction>(window, name)->icon().isNull()) << name;
     EXPECT_NE(dynamic_cast<OwnerDrawMenuStyle*>(fileMenu->style()), nullptr);
