@@ -26,6 +26,7 @@ namespace quorvix {
 namespace {
 
 constexpr qint64 kEscapeQuietMilliseconds = 1000;
+constexpr int kMinimizePictureWidth = 27;
 
 // Gives a title-bar button its three cells of the skin's button picture.
 void SetTitleButtonPictures(ImageButton* button, const TitleButtonCells& cells) {
@@ -80,11 +81,8 @@ void MainWindow::ApplySkin() {
     BuildStrips();
     // Minimize and close get their pictures; maximize, which does nothing,
     // gets none.
-    minimizeButton_->raise();
-    minimizeButton_->move(width() - 100, 1);
+    PlaceTitleButtons();
     SetTitleButtonPictures(minimizeButton_, CutTitleButtonCells(Skin().ImageM, 0, 27, 20));
-    closeButton_->raise();
-    closeButton_->move(width() - 48, 1);
     SetTitleButtonPictures(closeButton_, CutTitleButtonCells(Skin().ImageM, 52, 42, 20));
     DrawTitle();
 }
@@ -130,12 +128,14 @@ void MainWindow::DrawTitle() {
 }
 
 void MainWindow::PlaceTitleButtons() {
-    minimizeButton_->raise();
-    minimizeButton_->move(width() - 100, 1);
-    maximizeButton_->raise();
-    maximizeButton_->move(width() - 74, 1);
+    // Minimize stands right beside close, as wide as its picture: the window
+    // cannot be maximized, so the maximize button is not shown and leaves no
+    // gap between them.
     closeButton_->raise();
     closeButton_->move(width() - 48, 1);
+    minimizeButton_->raise();
+    minimizeButton_->move(closeButton_->x() - kMinimizePictureWidth, 1);
+    maximizeButton_->hide();
 }
 
 void MainWindow::RedrawFrame() {

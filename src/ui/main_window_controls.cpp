@@ -89,7 +89,7 @@ void MainWindow::CreateFrame() {
     connect(titleBar_, &SkinImage::DoubleClicked, this, &MainWindow::Maximize);
 
     minimizeButton_ = Named(new ImageButton(this), "ImgBtnMin");
-    minimizeButton_->setGeometry(0, 0, 33, 25);
+    minimizeButton_->setGeometry(0, 0, 27, 25);
     maximizeButton_ = Named(new ImageButton(this), "ImgBtnMax");
     maximizeButton_->setGeometry(0, 0, 33, 25);
     closeButton_ = Named(new ImageButton(this), "ImgBtnClose");

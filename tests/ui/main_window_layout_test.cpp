@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCursor>
+#include <QEnterEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -10,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "commands/operation_table.h"
@@ -31,10 +35,9 @@ struct Place {
 
 // Direct children of the window.
 const Place kWindowPlaces[] = {
-    {"Image1", QRect(0, 0, 783, 25)},     {"Image3", QRect(0, 25, 783, 28)},      {"Image2", QRect(0, 621, 783, 30)},
-    {"Image9", QRect(0, 53, 8, 568)},     {"Image10", QRect(775, 53, 8, 568)},    {"ImgBtnMin", QRect(683, 1, 33, 25)},
-    {"ImgBtnMax", QRect(709, 1, 33, 25)}, {"ImgBtnClose", QRect(735, 1, 49, 25)}, {"ToolBar1", QRect(12, 25, 761, 28)},
-    {"Panel1", QRect(8, 53, 767, 568)},
+    {"Image1", QRect(0, 0, 783, 25)},       {"Image3", QRect(0, 25, 783, 28)},    {"Image2", QRect(0, 621, 783, 30)},
+    {"Image9", QRect(0, 53, 8, 568)},       {"Image10", QRect(775, 53, 8, 568)},  {"ImgBtnMin", QRect(708, 1, 27, 25)},
+    {"ImgBtnClose", QRect(735, 1, 49, 25)}, {"ToolBar1", QRect(12, 25, 761, 28)}, {"Panel1", QRect(8, 53, 767, 568)},
 };
 
 // Children of the panel.
@@ -328,6 +331,53 @@ TEST_F(WindowLayout, OwnerDrawnMenuShowsSeparatorLineAndStripe) {
     const QRect open = fileMenu->actionGeometry(Child<QAction>(window, "Open1"));
     EXPECT_EQ(menu.pixelColor(open.left() + 19, open.bottom()), QColor(226, 238, 238));
     fileMenu->hide();
+}
+
+class Drawing : public WindowLayout {
+protected:
+    void SetUp() override {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+};
+
+TEST_F(Drawing, TitleButtonsStandSideBySideOnTheTitleBarItself) {
+    const ImageButton* minimize = Child<ImageButton>(window, "ImgBtnMin");
+    const ImageButton* close = Child<ImageButton>(window, "ImgBtnClose");
+    EXPECT_TRUE(Child<ImageButton>(window, "ImgBtnMax")->isHidden());
+    EXPECT_EQ(minimize->geometry().right() + 1, close->x());
+    // Away from its symbol, the minimize button shows the title bar behind it.
+    const QImage shown = window.grab().toImage();
+    const QImage title = Child<SkinImage>(window, "Image1")->Picture().toImage();
+    for (const QPoint at : {QPoint(2, 3), QPoint(24, 3), QPoint(2, 18), QPoint(24, 18)}) {
+        const QPoint p = minimize->geometry().topLeft() + at;
+        EXPECT_EQ(shown.pixelColor(p), title.pixelColor(p)) << p.x() << "," << p.y();
+    }
+}
+
+TEST_F(Drawing, BottomBorderHasNoSizeGrip) {
+    const QImage bottom = Child<SkinImage>(window, "Image2")->Picture().toImage();
+    // Each row of the right end is of one colour.
+    for (int y = 0; y < bottom.height(); ++y)
+        for (int x = bottom.width() - 30; x < bottom.width(); ++x)
+            ASSERT_EQ(bottom.pixel(x, y), bottom.pixel(bottom.width() - 30, y)) << x << "," << y;
+}
+
+TEST_F(Drawing, MenuTitleTurnsNormalOnceAnItemIsChosenAndTheMouseIsGone) {
+    MenuBarButton* file = Child<MenuBarButton>(window, "ToolButton1");
+    QEnterEvent enter(QPointF(10, 10), file->mapToGlobal(QPointF(10, 10)), file->mapToGlobal(QPointF(10, 10)));
+    QCoreApplication::sendEvent(file, &enter);
+    ASSERT_TRUE(file->Hot());
+    // The mouse goes down into the menu and chooses Clear; no leave reaches
+    // the title.
+    QCursor::setPos(window.mapToGlobal(QPoint(600, 400)));
+    QMenu* menu = Child<QMenu>(window, "File1");
+    QTimer::singleShot(50, menu, [&] { Child<QAction>(window, "Clear1")->trigger(), menu->hide(); });
+    QTest::mouseClick(file, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::qWait(100);
+    EXPECT_FALSE(file->Hot());
+    EXPECT_FALSE(file->Selected());
 }
 
 }  // namespace
