@@ -25,7 +25,9 @@ namespace quorvix {
 
 namespace {
 
-constexpr int kEditorFontPixels = 12;
+// The height of the window's other text; at it, a row of a 4 x 4 result
+// (four fields of eleven characters) fits the result panel's width.
+constexpr int kEditorFontPixels = 11;
 
 QFont Font(const QString& family, int pixelHeight) {
     QFont font(family);
