@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <iostream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,8 @@
 #include "core/errors.h"
 #include "quorvix_version.h"
 #include "textio/locale_number.h"
+#include "workspace/guarded_run.h"
+#include "workspace/run_report.h"
 #include "workspace/steps.h"
 #include "workspace/text_files.h"
 
@@ -19,7 +20,7 @@ namespace {
 
 using namespace quorvix;
 
-constexpr const char* kUsage = R"(Usage: quorvix-cli [OPTION ...] [STEP ...]
+constexpr const char* kUsage = R"usage(Usage: quorvix-cli [OPTION ...] [STEP ...]
 
 Runs the calculator's commands on the window's state: Matrix A, Matrix B, the
 coefficient x, the precision, the complex format and the result panel. The
@@ -29,12 +30,15 @@ matching button or menu item would, and the result panel is printed.
 
 Options (before the steps):
   -a FILE             Matrix A's text is FILE's content (- = standard input)
-  -b FILE             Matrix B's text is FILE's content (- = standard input)
+  -b FILE             Matrix B's text is FILE's content (- = standard input,
+                      which only one of -a and -b can read)
   -x TEXT             the coefficient box holds TEXT
   -p TEXT             the precision box holds TEXT ("e" or a number)
   --polar             the complex format starts as "polar"
   --decimal-mark C    the decimal mark taken as the locale's (one character)
-  --json              print the final state as one JSON object
+  --json              print the final state as one JSON object: a, b, x,
+                      precision, format, results, error, error_at, notices,
+                      refusals, value (the last step's result as numbers)
   -h, --help          show this help
   --version           show the version
 
@@ -45,91 +49,65 @@ Operation steps (the result labels):
   Rank(A) Rank(B) LU(A) LU(B) QR(A) QR(B) Chol(A) Chol(B)
   Eig(A) Eig(B) Svd(A) Svd(B) Auto
 
+An operation may also be named by its button's caption or hint, and any
+name is taken without regard to case or to runs of blanks: "det A", "inv b",
+"A xor B", "AuTo", "Matrix multiply", "det(a)". A hint that two buttons
+share ("Matrix inverse", "Matrix Transpose", "Sum of diagonal elements",
+"Matrix power") names neither: it is refused as a usage error that names
+both, so that a script never runs the wrong one. An unknown step is refused
+with the nearest known step words.
+
 Other steps:
   x=TEXT  precision=TEXT  format=rect  format=polar  a=TEXT  b=TEXT
   polar-to-rect-a  rect-to-polar-a  polar-to-rect-b  rect-to-polar-b
   align-a  align-b  align-r  comma-to-dot  dot-to-comma
   clear  clear-a  clear-b  open=FILE  save=FILE  save-result=FILE
 
-Exit status: 0 done, 1 a command raised an error (its text goes to standard
-error, the panel is still printed), 2 usage error (nothing was run).
-Ctrl+C cancels a running command.
+open=FILE of a file that does not exist or cannot be read is an error; a
+FILE without an extension that does not exist opens FILE.mtx.
+
+Exit status:
+  0  every step ran, and none was refused
+  1  a command raised an error: its text goes to standard error (and where
+     its text was, on a second line), the panel written so far is still
+     printed; Auto writes each error in the panel, goes on, and ends with the
+     first; Ctrl+C cancels a running command, which writes a notice
+  2  usage error, nothing was run (no arguments at all, an unknown or
+     ambiguous step, standard input named twice)
+  3  a step other than Auto refused its input (wrote a message line such as
+     " Error: inv(A) has no result!" instead of its result)
 
 Example:
   quorvix-cli -x 2 a=$'1 2\n3 4' 'A*x' 'Det(A)'
-)";
+)usage";
 
 int UsageError(const std::string& message) {
     std::cerr << "quorvix-cli: " << message << "\nTry 'quorvix-cli --help'.\n";
     return 2;
 }
 
+// 'a', 'b' and 'c'.
+std::string QuotedList(const std::vector<std::string>& words, const char* lastJoin) {
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i != 0) text += i + 1 == words.size() ? lastJoin : ", ";
+        text += "'" + words[i] + "'";
+    }
+    return text;
+}
+
+// The usage error for a word that names no step, or more than one.
+int StepError(const std::string& word) {
+    const std::vector<std::string> named = OperationsNamedBy(word);
+    if (named.size() > 1)
+        return UsageError("step '" + word + "' names " + QuotedList(named, " and ") + "; name one of them");
+    return UsageError("unknown step '" + word +
+                      "'; the nearest known steps: " + QuotedList(NearestStepWords(word), " or "));
+}
+
 // An operand file's text; "-" is standard input.
 std::string OperandText(const std::string& name) {
     return name == "-" ? ReadWholeStream(stdin, name) : ReadWholeFile(name);
-}
-
-// JSON string: valid UTF-8 passes through, other bytes are escaped as the
-// code points of the same value.
-void WriteJsonString(std::ostream& out, const std::string& s) {
-    out << '"';
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c == '"' || c == '\\') {
-            out << '\\' << static_cast<char>(c);
-        } else if (c < 0x20 || c == 0x7f) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out << buf;
-        } else if (c < 0x80) {
-            out << static_cast<char>(c);
-        } else {
-            std::size_t len = c >= 0xf0 && c < 0xf5 ? 4 : c >= 0xe0 ? 3 : c >= 0xc2 && c < 0xe0 ? 2 : 0;
-            bool valid = len > 0 && i + len <= s.size();
-            for (std::size_t k = 1; valid && k < len; ++k)
-                valid = (static_cast<unsigned char>(s[i + k]) & 0xc0) == 0x80;
-            if (valid) {
-                out.write(s.data() + i, static_cast<std::streamsize>(len));
-                i += len - 1;
-            } else {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out << buf;
-            }
-        }
-    }
-    out << '"';
-}
-
-void WriteJsonLines(std::ostream& out, const std::vector<std::string>& lines) {
-    out << '[';
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i) out << ", ";
-        WriteJsonString(out, lines[i]);
-    }
-    out << ']';
-}
-
-void WriteJson(std::ostream& out, const CalcState& s, const std::optional<std::string>& error) {
-    out << "{\"a\": ";
-    WriteJsonLines(out, s.MatrixA);
-    out << ", \"b\": ";
-    WriteJsonLines(out, s.MatrixB);
-    out << ", \"x\": ";
-    WriteJsonString(out, s.X);
-    out << ", \"precision\": ";
-    WriteJsonString(out, s.Precision);
-    out << ", \"format\": \"" << (s.Settings.Format == ComplexFormat::Polar ? "polar" : "rect") << "\"";
-    out << ", \"results\": ";
-    WriteJsonLines(out, s.Panel.Lines());
-    out << ", \"error\": ";
-    if (error)
-        WriteJsonString(out, *error);
-    else
-        out << "null";
-    out << ", \"notices\": ";
-    WriteJsonLines(out, s.Notices);
-    out << "}\n";
 }
 
 extern "C" void OnInterrupt(int) { RequestCancel(); }
@@ -138,6 +116,11 @@ extern "C" void OnInterrupt(int) { RequestCancel(); }
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        // Nothing to run: say how, rather than print an empty panel.
+        std::cerr << kUsage;
+        return 2;
+    }
     std::optional<std::string> fileA, fileB, x, precision, mark;
     bool polar = false, json = false;
     std::size_t i = 0;
@@ -172,44 +155,55 @@ int main(int argc, char** argv) {
             break;
         }
     }
+    if (fileA == "-" && fileB == "-")
+        return UsageError("standard input can be read only once: name it for -a or for -b, not both");
 
     std::vector<Step> steps;
     for (; i < args.size(); ++i) {
         std::optional<Step> step = ParseStep(args[i]);
-        if (!step) return UsageError("unknown step '" + args[i] + "'");
+        if (!step) return StepError(args[i]);
         steps.push_back(std::move(*step));
     }
 
     CalcState state = mark ? StartState((*mark)[0]) : StartStateForLocale(LocaleDecimalMark());
     if (polar) state.Settings.Format = ComplexFormat::Polar;
+    state.Log.KeepRefusals = true;
+    state.Log.KeepLastResult = json;  // a second copy of each result only when it is printed as numbers
 
-    std::optional<std::string> error;
     std::signal(SIGINT, OnInterrupt);
-    try {
-        if (fileA) state.MatrixA = SplitEditorText(OperandText(*fileA));
-        if (fileB) state.MatrixB = SplitEditorText(OperandText(*fileB));
-        if (x) state.X = *x;
+    GuardedOutcome outcome = RunGuarded(state, [&](CalcState& s) {
+        if (fileA) s.MatrixA = SplitEditorText(OperandText(*fileA));
+        if (fileB) s.MatrixB = SplitEditorText(OperandText(*fileB));
+        if (x) s.X = *x;
         if (precision) {
-            state.Precision = *precision;
-            PrecisionChange(state.Precision, state.Settings);
+            s.Precision = *precision;
+            PrecisionChange(s.Precision, s.Settings);
         }
-        for (const Step& step : steps) {
-            ClearCancel();
-            RunStep(state, step);
-        }
-    } catch (const CalcError& e) {
-        error = e.what();
-    } catch (const std::bad_alloc&) {
-        error = "Out of memory";
+    });
+    // A step other than Auto that wrote a message line instead of its result.
+    bool refused = false;
+    for (std::size_t k = 0; k < steps.size() && !outcome.Error; ++k) {
+        const Step& step = steps[k];
+        ClearCancel();
+        state.Log.LastResult.reset();  // the value is the result of the last step, if it printed one
+        const std::size_t refusalsBefore = state.Log.Refusals.size();
+        outcome = RunGuarded(state, [&step](CalcState& s) { RunStep(s, step); });
+        if (step.Kind == StepKind::Operation && state.Log.Refusals.size() > refusalsBefore) refused = true;
     }
 
+    std::optional<RunError> error;
+    if (outcome.Error) error = RunError{*outcome.Error, outcome.Place};
     if (json) {
-        WriteJson(std::cout, state, error);
+        WriteStateJson(std::cout, state, error);
     } else {
         for (const std::string& line : state.Panel.Lines()) std::cout << line << '\n';
         std::cout.flush();
         for (const std::string& notice : state.Notices) std::cerr << notice << '\n';
-        if (error) std::cerr << *error << ".\n";
+        if (error) {
+            std::cerr << error->Message << ".\n";
+            if (error->Place) std::cerr << PlaceLine(*error->Place) << '\n';
+        }
     }
-    return error ? 1 : 0;
+    if (error) return 1;
+    return refused ? 3 : 0;
 }

@@ -2,16 +2,30 @@
 // What the user sees, as plain state: the editors' lines, the coefficient and
 // precision boxes, the output settings and the result panel. The window binds
 // its controls to this; quorvix-cli drives it without a window. Nothing a
-// command computes is kept here: its numbers live in the command and leave
-// only as text in the panel.
+// command computes is kept here unless a front end asks for it (CommandLog):
+// its numbers live in the command and leave only as text in the panel.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "textio/command_result.h"
 #include "textio/matrix_reader.h"
 #include "textio/output_settings.h"
 #include "textio/result_panel.h"
 
 namespace quorvix {
+
+// What quorvix-cli reports besides the panel's text. Each part is kept only
+// when its flag is on; the window leaves both off, since it shows the panel
+// alone and a kept result would hold a second copy of a large matrix.
+struct CommandLog {
+    bool KeepRefusals = false;
+    bool KeepLastResult = false;
+    // Every message line a command wrote instead of its result, in order.
+    std::vector<std::string> Refusals;
+    // The result printed last, moved here once it is printed.
+    std::optional<CommandResult> LastResult;
+};
 
 struct CalcState {
     EditorLines MatrixA;          // the Matrix A editor
@@ -23,6 +37,8 @@ struct CalcState {
 
     // Message boxes that are not errors ("Successed!"), newest last.
     std::vector<std::string> Notices;
+
+    CommandLog Log;
 };
 
 // The start state of the window: both editors hold the 3 x 3 identity when

@@ -2,6 +2,7 @@
 // the matrix library: A, B, A+B, A-B, the logical operations, A*B, the
 // transposes and the traces.
 #include <string>
+#include <utility>
 
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
@@ -30,7 +31,7 @@ void SameSizePair(CalcState& s, const char* label, PairRoutine routine, bool neg
     MatrixResult result;
     SizeMatrix(result.Matrix, size.A.Rows, size.A.Cols);
     routine(a, b, result.Matrix);
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 }  // namespace
@@ -57,7 +58,7 @@ void MultiplyMatrices(CalcState& s) {
     MatrixResult result;
     SizeMatrix(result.Matrix, size.A.Rows, size.B.Cols);
     MatMultiply(a, b, result.Matrix);
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 void TransposeMatrix(CalcState& s, Operand which) {
@@ -66,7 +67,7 @@ void TransposeMatrix(CalcState& s, Operand which) {
     MatrixResult result;
     SizeMatrix(result.Matrix, size.Cols, size.Rows);
     MatTranspose(m, result.Matrix);
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 void TraceOfMatrix(CalcState& s, Operand which) {
@@ -74,7 +75,7 @@ void TraceOfMatrix(CalcState& s, Operand which) {
     const RCOMat m = ReadOperand(s, which, size);
     ScalarResult result;
     MatTrace(m, result.Value);
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 }  // namespace quorvix

@@ -1,6 +1,7 @@
 // Largest and smallest component, norm and dimension of one operand.
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
@@ -31,7 +32,7 @@ void ExtremeComponent(CalcState& s, Operand which, const char* label, bool large
             }
         }
     }
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 }  // namespace
@@ -66,7 +67,7 @@ void DimensionOfMatrix(CalcState& s, Operand which) {
     const RCOMat m = ReadOperand(s, which, size);
     DimensionResult result;
     MatSize(m, result.Rows, result.Cols);
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 }  // namespace quorvix

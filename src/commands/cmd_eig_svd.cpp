@@ -1,10 +1,11 @@
 // The eigenvalue and singular value commands: Eig(A), Eig(B), Svd(A), Svd(B).
 //
 // Both routines need at least one element, so an empty editor is refused with
-// a message of its own. When the eigenvalue iteration gives up, the values it
-// found are printed and a notice says that some are missing; when the
-// singular value iteration gives up, U, S and V are printed as they stand
-// (still A = U*S*V, with S bidiagonal) and a notice says so.
+// a message of its own. Every eigenvalue found is printed, a zero one too.
+// When the eigenvalue iteration gives up, the values it found are printed and
+// a notice says that some are missing; when the singular value iteration
+// gives up, U, S and V are printed as they stand (still A = U*S*V, with S
+// bidiagonal) and a notice says so.
 #include <optional>
 #include <string>
 #include <utility>
@@ -41,10 +42,12 @@ void EigenvaluesOfMatrix(CalcState& s, Operand which) {
     // [i][j] of the operand goes to [i+1][j+1].
     const std::size_t order = static_cast<std::size_t>(n) + 1;
     matrx2 work(order, std::vector<Scalar>(order));
-    const bool real = ReadRealElements(EditorOf(s, which), n, n, s.Settings.DecimalMark,
-                                       [&work](std::int32_t i, std::int32_t j, const Scalar& v) {
-                                           work[static_cast<std::size_t>(i) + 1][static_cast<std::size_t>(j) + 1] = v;
-                                       });
+    const bool real = ReadingEditor(which, [&] {
+        return ReadRealElements(EditorOf(s, which), n, n, s.Settings.DecimalMark,
+                                [&work](std::int32_t i, std::int32_t j, const Scalar& v) {
+                                    work[static_cast<std::size_t>(i) + 1][static_cast<std::size_t>(j) + 1] = v;
+                                });
+    });
     if (!real) {
         RefuseComplexInput(s);
         return;
@@ -56,8 +59,9 @@ void EigenvaluesOfMatrix(CalcState& s, Operand which) {
     result.Im.assign(order, 0.0);
     MatBalance(work, n);
     MatHessenberg(work, n);
-    const bool complete = MatEigenvalues(work, n, result.Re, result.Im) == 0;
-    PrintResult(s, result);
+    result.Unreached = MatEigenvalues(work, n, result.Re, result.Im);
+    const bool complete = result.Unreached == 0;
+    PrintResult(s, std::move(result));
     if (!complete) AppendNotice(s, kEigenIncomplete);
 }
 
@@ -78,7 +82,7 @@ void FactorSVD(CalcState& s, Operand which) {
     SizeMatrix(result.V, size.Cols, size.Cols);
     // The flag is not needed to print: an unconverged S is printed as it stands.
     const std::int32_t converged = MatSVD(result.S, result.U, result.V, kSvdTolerance, size.Rows, size.Cols);
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
     if (converged == 0) AppendNotice(s, kSvdIncomplete);
 }
 

@@ -1,4 +1,6 @@
 // Element-wise product and quotient, and the right division A/B = A*inv(B).
+#include <utility>
+
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
 
@@ -15,8 +17,7 @@ void MultiplyElementwise(CalcState& s) {
     const PairSize size = BeginPairCommand(s, "A.*B");
     if (size.A != size.B) {
         // The refusal of A.*B ends with a line holding one blank, not an empty line.
-        s.Panel.AddLine(" Error: To Calculate A.*B, the two Matrixs must be same dimensions!");
-        s.Panel.AddLine(" ");
+        Refuse(s, " Error: To Calculate A.*B, the two Matrixs must be same dimensions!", " ");
         return;
     }
     const RCOMat a = ReadOperand(s, Operand::A, size.A);
@@ -24,9 +25,11 @@ void MultiplyElementwise(CalcState& s) {
     SizeMatrix(result.Matrix, size.A.Rows, size.A.Cols);
     // Each product is formed as its element of B is read; elements B's text
     // does not supply stay zero.
-    ReadElements(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings,
-                 [&](std::int32_t i, std::int32_t j, const Scalar& b) { result.Matrix[i][j] = a[i][j] * b; });
-    PrintResult(s, result);
+    ReadingEditor(Operand::B, [&] {
+        ReadElements(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings,
+                     [&](std::int32_t i, std::int32_t j, const Scalar& b) { result.Matrix[i][j] = a[i][j] * b; });
+    });
+    PrintResult(s, std::move(result));
 }
 
 void DivideElementwise(CalcState& s) {
@@ -41,16 +44,18 @@ void DivideElementwise(CalcState& s) {
     // B is tested element by element as it is read: the first zero drops the
     // quotients already formed. Elements B's text does not supply give 0.
     try {
-        ReadElements(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings,
-                     [&](std::int32_t i, std::int32_t j, const Scalar& b) {
-                         if (b == Scalar::Integer(0)) throw ZeroDivisor{};
-                         result.Matrix[i][j] = a[i][j] / b;
-                     });
+        ReadingEditor(Operand::B, [&] {
+            ReadElements(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings,
+                         [&](std::int32_t i, std::int32_t j, const Scalar& b) {
+                             if (b == Scalar::Integer(0)) throw ZeroDivisor{};
+                             result.Matrix[i][j] = a[i][j] / b;
+                         });
+        });
     } catch (const ZeroDivisor&) {
         Refuse(s, " Error: To Calculate A./B, the Matrix B without 0!");
         return;
     }
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 void DivideMatrices(CalcState& s) {
@@ -73,7 +78,7 @@ void DivideMatrices(CalcState& s) {
     MatrixResult result;
     SizeMatrix(result.Matrix, size.A.Rows, size.B.Cols);
     MatMultiply(a, inverse, result.Matrix);
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 }  // namespace quorvix

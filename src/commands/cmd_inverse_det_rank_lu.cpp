@@ -4,6 +4,7 @@
 // and from the results of MatInverse and MatLU.
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
@@ -32,7 +33,7 @@ void InvertMatrix(CalcState& s, Operand which) {
             Refuse(s, std::string(" Error: ") + label + " has no result!");
             return;
         }
-        PrintResult(s, result);
+        PrintResult(s, std::move(result));
         return;
     }
 
@@ -44,7 +45,7 @@ void InvertMatrix(CalcState& s, Operand which) {
             const Scalar& a = m[i][j];
             result.Matrix[i][j] = a == zero ? zero : one / a;
         }
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 void DeterminantOfMatrix(CalcState& s, Operand which) {
@@ -80,7 +81,7 @@ void FactorLU(CalcState& s, Operand which) {
     switch (MatLU(m, result.First, result.Second, size.Rows, size.Cols)) {
         case -1: Refuse(s, " Error: To Calculate LU, Matrix must be square!"); return;
         case 0: Refuse(s, " Error:  Calculate LU failed!"); return;
-        default: PrintResult(s, result);
+        default: PrintResult(s, std::move(result));
     }
 }
 

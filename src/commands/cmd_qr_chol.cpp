@@ -22,7 +22,7 @@ void FactorQR(CalcState& s, Operand which) {
     SizeMatrix(result.First, size.Rows, size.Rows);
     result.Second = std::move(*operand);
     MatQR(result.Second, size.Rows, size.Cols, result.First);  // the operand becomes R
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 // A = L*D*L' of a square matrix, complex elements allowed.
@@ -40,7 +40,7 @@ void FactorCholesky(CalcState& s, Operand which) {
         Refuse(s, " No Cholesky decomposition!");
         return;
     }
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 }  // namespace quorvix

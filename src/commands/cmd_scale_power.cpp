@@ -26,13 +26,16 @@ std::int64_t ToExponent(long double whole) {
 // The exponent n from the x box. A^x reads x with the element parser and
 // rounds its real part, ties to even; B^x reads a plain locale number and
 // truncates it toward zero. So "2+3i" is 2 for A^x and an error for B^x.
+// An x too large for the exponent is an error of x's text, like a bad one.
 std::int64_t ExponentFor(const CalcState& s, Operand which) {
     if (which == Operand::A) {
-        const Scalar x = ComplexFromText(NormalizeToken(s.X, s.Settings));
-        return ToExponent(std::nearbyint(static_cast<long double>(RealPart(x))));
+        const Scalar x = ReadCoefficient(s);
+        return ReadingX([&] { return ToExponent(std::nearbyint(static_cast<long double>(RealPart(x)))); });
     }
-    const double x = LocaleToDouble(s.X, s.Settings.DecimalMark);
-    return ToExponent(std::trunc(static_cast<long double>(x)));
+    return ReadingX([&] {
+        const double x = LocaleToDouble(s.X, s.Settings.DecimalMark);
+        return ToExponent(std::trunc(static_cast<long double>(x)));
+    });
 }
 
 // operand^count by count-1 products, each multiplying the running power on
@@ -55,11 +58,11 @@ void ScaleMatrix(CalcState& s, Operand which) {
     const EditorSize size = BeginCommand(s, which, Named(which, "A*x", "B*x"));
     // The matrix is read before x, so its warnings come before an error about x.
     const RCOMat m = ReadOperand(s, which, size);
-    const Scalar x = ComplexFromText(NormalizeToken(s.X, s.Settings));
+    const Scalar x = ReadCoefficient(s);
     MatrixResult result;
     SizeMatrix(result.Matrix, size.Rows, size.Cols);
     MatScale(x, m, result.Matrix);
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 void PowerOfMatrix(CalcState& s, Operand which) {
@@ -92,7 +95,7 @@ void PowerOfMatrix(CalcState& s, Operand which) {
         MatInvertLU(power, result.Matrix);
         if (MatError == kMatSingular) return Refuse(s, singular);
     }
-    PrintResult(s, result);
+    PrintResult(s, std::move(result));
 }
 
 }  // namespace quorvix

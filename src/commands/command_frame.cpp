@@ -1,5 +1,7 @@
 #include "commands/command_frame.h"
 
+#include <utility>
+
 #include "textio/result_writer.h"
 
 namespace quorvix {
@@ -34,9 +36,10 @@ PairSize BeginPairCommand(CalcState& state, std::string_view label) {
     return sizes;
 }
 
-void Refuse(CalcState& state, std::string_view message) {
+void Refuse(CalcState& state, std::string_view message, std::string_view closingLine) {
     state.Panel.AddLine(std::string(message));
-    state.Panel.AddLine("");
+    state.Panel.AddLine(std::string(closingLine));
+    if (state.Log.KeepRefusals) state.Log.Refusals.emplace_back(message);
 }
 
 void AppendNotice(CalcState& state, std::string_view notice) {
@@ -44,17 +47,24 @@ void AppendNotice(CalcState& state, std::string_view notice) {
     state.Panel.AddLine("");
 }
 
+Scalar ReadCoefficient(const CalcState& state) {
+    return ReadingX([&] { return ComplexFromText(NormalizeToken(state.X, state.Settings)); });
+}
+
 RCOMat ReadOperand(const CalcState& state, Operand which, EditorSize size) {
     RCOMat m;
     SizeMatrix(m, size.Rows, size.Cols);
-    ReadMatrix(EditorOf(state, which), size.Rows, size.Cols, m, state.Settings);
+    ReadingEditor(which, [&] { ReadMatrix(EditorOf(state, which), size.Rows, size.Cols, m, state.Settings); });
     return m;
 }
 
 std::optional<RCOMat> ReadRealOperand(CalcState& state, Operand which, EditorSize size) {
     RCOMat m;
     SizeMatrix(m, size.Rows, size.Cols);
-    if (!ReadRealMatrix(EditorOf(state, which), size.Rows, size.Cols, m, state.Settings.DecimalMark)) {
+    const bool real = ReadingEditor(which, [&] {
+        return ReadRealMatrix(EditorOf(state, which), size.Rows, size.Cols, m, state.Settings.DecimalMark);
+    });
+    if (!real) {
         RefuseComplexInput(state);
         return std::nullopt;
     }
@@ -63,6 +73,9 @@ std::optional<RCOMat> ReadRealOperand(CalcState& state, Operand which, EditorSiz
 
 void RefuseComplexInput(CalcState& state) { Refuse(state, kRealMatrixNotice); }
 
-void PrintResult(CalcState& state, const CommandResult& result) { WriteResult(result, state.Panel, state.Settings); }
+void PrintResult(CalcState& state, CommandResult result) {
+    WriteResult(result, state.Panel, state.Settings);
+    if (state.Log.KeepLastResult) state.Log.LastResult = std::move(result);
+}
 
 }  // namespace quorvix

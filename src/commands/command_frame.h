@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "commands/calc_state.h"
+#include "core/errors.h"
 #include "textio/command_result.h"
 
 namespace quorvix {
@@ -33,6 +34,31 @@ inline const char* Named(Operand which, const char* forA, const char* forB) {
 // counts gets the incomplete-matrix warning in the panel, once.
 EditorSize MeasureEditor(CalcState& state, Operand which);
 
+// Runs `read`, which reads the editor of `which`; an error it raises that the
+// reader placed on an element gets this editor as its place.
+template <typename Read>
+decltype(auto) ReadingEditor(Operand which, Read&& read) {
+    try {
+        return read();
+    } catch (CalcError& e) {
+        e.SetEditor(which == Operand::A ? ErrorEditor::A : ErrorEditor::B);
+        throw;
+    }
+}
+// Runs `read`, which converts the x box's text; an error it raises is placed
+// in the x box.
+template <typename Read>
+decltype(auto) ReadingX(Read&& read) {
+    try {
+        return read();
+    } catch (CalcError& e) {
+        e.SetInXBox();
+        throw;
+    }
+}
+// The x box read with the element parser, as A*x, B*x and A^x read it.
+Scalar ReadCoefficient(const CalcState& state);
+
 // The start of a command on one operand: measure it, then append the label.
 EditorSize BeginCommand(CalcState& state, Operand which, std::string_view label);
 // The start of a command on both: measure A, then B, then append the label.
@@ -43,8 +69,9 @@ struct PairSize {
 PairSize BeginPairCommand(CalcState& state, std::string_view label);
 
 // A refused command: the message line written instead of its result, then
-// one empty line.
-void Refuse(CalcState& state, std::string_view message);
+// the closing line (one empty line, for A.*B a line holding one blank). The
+// message is logged as a refusal when the state keeps them.
+void Refuse(CalcState& state, std::string_view message, std::string_view closingLine = "");
 // A notice after a printed result, in the same shape.
 void AppendNotice(CalcState& state, std::string_view notice);
 
@@ -57,7 +84,8 @@ std::optional<RCOMat> ReadRealOperand(CalcState& state, Operand which, EditorSiz
 // The real-matrix notice and its empty line.
 void RefuseComplexInput(CalcState& state);
 
-// Prints the result below the label (appends "=").
-void PrintResult(CalcState& state, const CommandResult& result);
+// Prints the result below the label (appends "="). The result is then kept
+// as the last one when the state asks for it, and dropped otherwise.
+void PrintResult(CalcState& state, CommandResult result);
 
 }  // namespace quorvix

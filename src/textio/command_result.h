@@ -48,11 +48,14 @@ struct SvdResult {
     std::int32_t Cols = 0;
 };
 
-// Eigenvalue k (1..Order) is Re[k] + Im[k]·i; entry 0 is not used.
+// Eigenvalue k (1..Order) is Re[k] + Im[k]·i; entry 0 is not used. The
+// iteration did not reach positions 1..Unreached (it gave up): they print
+// nothing.
 struct EigenResult {
     RCoVecD Re{};
     RCoVecD Im{};
     std::int32_t Order = 0;
+    std::int32_t Unreached = 0;
 };
 
 using CommandResult =

@@ -73,20 +73,37 @@ std::string TokenText(std::string_view line, const TokenSpan& token) {
     return text;
 }
 
-// Calls visit(i, token) for the first `cols` tokens of the first `rows`
-// non-blank lines, row i counted from 0. `visit` returns false to stop.
+// Calls visit(i, j, token, line) for the first `cols` tokens of the first
+// `rows` non-blank lines, row i and token j counted from 0, `line` the
+// token's editor line counted from 1 as the editor shows its lines (blank
+// ones included). `visit` returns false to stop.
 template <typename Visit>
 void ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t cols, Visit&& visit) {
     if (rows <= 0 || cols <= 0) return;
     std::int32_t i = 0;
-    for (const std::string& line : editor) {
+    std::int32_t line = 0;
+    for (const std::string& text : editor) {
         if (i >= rows) return;
-        if (IsBlankLine(line)) continue;
+        ++line;
+        if (IsBlankLine(text)) continue;
         std::size_t pos = 0;
         TokenSpan span;
-        for (std::int32_t j = 0; j < cols && NextToken(line, pos, span); ++j)
-            if (!visit(i, j, TokenText(line, span))) return;
+        for (std::int32_t j = 0; j < cols && NextToken(text, pos, span); ++j)
+            if (!visit(i, j, TokenText(text, span), line)) return;
         ++i;
+    }
+}
+
+// Converts one token; an error it raises is marked with the token's place
+// (element counted from 1). Errors of what the caller then does with the
+// value are not the text's and stay unmarked.
+template <typename Convert>
+Scalar ConvertAt(std::int32_t line, std::int32_t j, Convert&& convert) {
+    try {
+        return convert();
+    } catch (CalcError& e) {
+        e.SetElement(line, j + 1);
+        throw;
     }
 }
 
@@ -212,8 +229,8 @@ std::string NormalizeDecimalMark(std::string_view text) {
 
 void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
                   const ElementSink& store) {
-    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, const std::string& token) {
-        store(i, j, ComplexFromText(NormalizeToken(token, settings)));
+    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, const std::string& token, std::int32_t line) {
+        store(i, j, ConvertAt(line, j, [&] { return ComplexFromText(NormalizeToken(token, settings)); }));
         return true;
     });
 }
@@ -230,12 +247,12 @@ void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
 bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char decimalMark,
                       const ElementSink& store) {
     bool real = true;
-    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, const std::string& token) {
+    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, const std::string& token, std::int32_t line) {
         if (token.find('i') != std::string::npos) {
             real = false;
             return false;
         }
-        store(i, j, Scalar::Real(LocaleToDouble(token, decimalMark)));
+        store(i, j, ConvertAt(line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); }));
         return true;
     });
     return real;

@@ -46,6 +46,9 @@ std::string NormalizeDecimalMark(std::string_view text);
 
 // Calls store(i, j, value) for every element the text supplies, row by row,
 // for the first `rows` non-blank lines and the first `cols` tokens of each.
+// A token that cannot be converted raises its error (CalcError) marked with
+// its editor line and its element within that line, both counted from 1 (the
+// reading modes below do the same); the caller adds which editor it read.
 using ElementSink = std::function<void(std::int32_t, std::int32_t, const Scalar&)>;
 void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
                   const ElementSink& store);

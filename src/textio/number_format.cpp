@@ -120,7 +120,9 @@ Rectangular RectangularText(const Scalar& v, const OutputSettings& settings, boo
             r.text = "-i";
             r.im = -1.0;
         } else {
-            r.text = signedImag() + "i";
+            // No sign stands before the part here, so its text is F(I) as it
+            // is: -0.0001i at three decimals is "0i", never "-0i".
+            r.text = FormatNumberWithMark(I, F, mark) + "i";
             r.im = imagValue();
         }
     } else {

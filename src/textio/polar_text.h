@@ -24,8 +24,9 @@ struct PolarTokenText {
 std::optional<PolarTokenText> SplitPolarToken(std::string_view token);
 
 // The text of a negative part whose rounding ate its minus ("0" for -0.0004)
-// gets the minus back, so that a sign before the part still means what the
-// value means: 1 - 0.0004i is '1-0i', never '10i'.
+// gets the minus back where a real part stands before it, so that the sign
+// still means what the value means: 1 - 0.0004i is '1-0i', never '10i'. A
+// part that stands alone keeps its text ("0i").
 std::string KeepMinus(std::string text, bool negative);
 
 }  // namespace quorvix

@@ -61,10 +61,11 @@ double EigenPart(const RCoVecD& v, std::int32_t k) {
 
 void WriteEigenvalues(ResultPanel& panel, const EigenResult& eigen, const OutputSettings& settings) {
     panel.AddLine("");
-    for (std::int32_t k = 1; k <= eigen.Order; ++k) {
+    // Every eigenvalue found prints, a zero one too ("         0"); the
+    // positions the iteration did not reach print nothing.
+    for (std::int32_t k = eigen.Unreached < 0 ? 1 : eigen.Unreached + 1; k <= eigen.Order; ++k) {
         const double re = EigenPart(eigen.Re, k);
         const double im = EigenPart(eigen.Im, k);
-        if (im == 0 && re == 0) continue;  // exactly 0 + 0i prints nothing
         std::string line = " ";
         AppendField(line, FormatNumber(re, settings));
         if (im != 0) {

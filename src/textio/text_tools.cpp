@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "core/errors.h"
 #include "core/fpu.h"
 #include "core/scalar.h"
 #include "textio/locale_number.h"
@@ -48,12 +49,21 @@ EditorLines RewriteEditor(const EditorLines& editor, Conversion conversion, cons
     if (CountColumns(editor).Incomplete) panel.AddLine(kIncompleteWarning);
     EditorLines out;
     out.reserve(static_cast<std::size_t>(rows) + 1);
+    std::int32_t lineNumber = 0;  // as the editor shows its lines, from 1
     for (const std::string& line : editor) {
         if (static_cast<std::int32_t>(out.size()) >= rows) break;
+        ++lineNumber;
         if (IsBlankLine(line)) continue;
         std::string rebuilt;
+        std::int32_t element = 0;
         for (const std::string& token : SplitTokens(line)) {
-            rebuilt += ConvertToken(token, conversion, settings);
+            ++element;
+            try {
+                rebuilt += ConvertToken(token, conversion, settings);
+            } catch (CalcError& e) {
+                e.SetElement(lineNumber, element);
+                throw;
+            }
             rebuilt += "  ";
         }
         out.push_back(std::move(rebuilt));

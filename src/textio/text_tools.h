@@ -30,7 +30,9 @@ std::string TokenToPolar(std::string_view token, const OutputSettings& settings)
 std::string ConvertToken(std::string_view token, Conversion conversion, const OutputSettings& settings);
 
 // The editor rebuilt from its rows (its non-blank lines, as many as CountRows
-// counts): each token, converted, followed by two blanks. CountColumns runs
+// counts): each token, converted, followed by two blanks. A token that cannot
+// be converted raises its error marked with its line and element (from 1).
+// CountColumns runs
 // too and may append the incomplete warning to `panel`. Blank lines are not
 // carried over; every rebuilt line ends with a line break, so a non-empty
 // result ends with an empty line.

@@ -1,28 +1,8 @@
 #include "ui/command_runner.h"
 
-#include <new>
-
 #include "core/cancel.h"
-#include "core/errors.h"
 
 namespace quorvix {
-
-std::optional<std::string> RunGuarded(CalcState& state, const CommandRunner::Job& job, bool& cancelled) {
-    cancelled = false;
-    try {
-        job(state);
-    } catch (const CancelledError& e) {
-        cancelled = true;
-        return std::string(e.what());
-    } catch (const CalcError& e) {
-        return std::string(e.what());
-    } catch (const std::bad_alloc&) {
-        return std::string("Out of memory");
-    } catch (const std::exception& e) {
-        return std::string(e.what());
-    }
-    return std::nullopt;
-}
 
 CommandRunner::CommandRunner(QObject* parent) : QObject(parent) {}
 

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "commands/calc_state.h"
+#include "workspace/guarded_run.h"
 
 namespace quorvix {
 
@@ -48,9 +49,5 @@ private:
     std::optional<std::string> error_;
     bool cancelled_ = false;
 };
-
-// Runs `job` on `state`, catching what a command can raise; returns the
-// error text, with `cancelled` set for a cancel.
-std::optional<std::string> RunGuarded(CalcState& state, const CommandRunner::Job& job, bool& cancelled);
 
 }  // namespace quorvix

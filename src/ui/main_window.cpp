@@ -2,8 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -17,6 +15,8 @@
 
 #include "quorvix_version.h"
 #include "textio/locale_number.h"
+#include "ui/about_box.h"
+#include "ui/help_window.h"
 #include "ui/image_button.h"
 #include "ui/skin.h"
 #include "ui/skin_widgets.h"
@@ -238,20 +238,25 @@ bool MainWindow::AskToQuit() {
 }
 
 void MainWindow::OpenThroughShell(const QString& address) {
-    // What the desktop does with it (or reports) is its own affair.
-    QDesktopServices::openUrl(QUrl(address));
+    // A desktop that cannot open it gets an error box, not a line on standard error.
+    OpenAddress(this, QUrl(address));
 }
 
-void MainWindow::OpenManual() {
-    const QString manual = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("matrix.chm"));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+void MainWindow::OpenManual() { HelpWindow::ShowFor(this); }
+
+// QUORVIX_HOMEPAGE_ADDRESS comes from the build's cache variable of that name.
+const char* MainWindow::HomePageAddress() { return QUORVIX_HOMEPAGE_ADDRESS; }
+
+void MainWindow::OpenHomePage() {
+    // There is no real home page unless the build names one.
+    const QString address = QString::fromUtf8(HomePageAddress());
+    if (address.isEmpty())
+        AboutBox::ShowFor(this);
+    else
+        OpenThroughShell(address);
 }
 
-const char* MainWindow::HomePageAddress() { return "https://quorvix.example/"; }
-const char* MainWindow::ProductPageAddress() { return "https://quorvix.example/matrix-calculator/"; }
-
-void MainWindow::OpenHomePage() { OpenThroughShell(QString::fromLatin1(HomePageAddress())); }
-
-void MainWindow::OpenProductPage() { OpenThroughShell(QString::fromLatin1(ProductPageAddress())); }
+// "Home" has no page of its own: it shows what "Homepage" shows.
+void MainWindow::OpenProductPage() { OpenHomePage(); }
 
 }  // namespace quorvix

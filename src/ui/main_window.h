@@ -62,9 +62,9 @@ public:
     // Refuses every size change: puts the window's own size into the size
     // asked for and returns false, so the window keeps its design size.
     bool CanResize(int& width, int& height) const;
-    // The addresses "Homepage" and "Home" open.
+    // The address "Homepage" and "Home" open, set when the program is built;
+    // empty when there is none, and they show the About box instead.
     static const char* HomePageAddress();
-    static const char* ProductPageAddress();
 
 public slots:
     // Stops the running command (the Cancel button, or Esc while one runs).

@@ -1,9 +1,13 @@
 #include "workspace/auto_run.h"
 
 #include <cstdint>
+#include <exception>
+#include <string>
 
+#include "commands/command_frame.h"
 #include "commands/operation_table.h"
 #include "core/cancel.h"
+#include "core/errors.h"
 #include "workspace/editor_tools.h"
 
 namespace quorvix {
@@ -24,11 +28,22 @@ void RunAuto(CalcState& s) {
     const auto stages = static_cast<std::int32_t>(operations.size());
     const StageReset reset;
     std::int32_t done = 0;
+    std::exception_ptr first;
     for (const Operation& op : operations) {
         SetProgressStage(done++, stages, op.Step);
         CheckCancelled();
-        op.Run(s);
+        try {
+            op.Run(s);
+        } catch (const CancelledError&) {
+            throw;
+        } catch (const CalcError& e) {
+            // Auto exists to evaluate every operation: one overflowing
+            // determinant must not hide the rank, the eigenvalues and the rest.
+            Refuse(s, std::string(" Error: ") + e.what() + ".");
+            if (!first) first = std::current_exception();
+        }
     }
+    if (first) std::rethrow_exception(first);
 }
 
 }  // namespace quorvix

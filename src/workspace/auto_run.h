@@ -5,9 +5,12 @@
 namespace quorvix {
 
 // Clears the result panel, then runs each operation's full command. A command
-// that refuses its input (an error line, a notice) does not stop the run; an
-// error raised by a command (a parse error, a fault, a cancel) ends the run
-// and propagates, and the panel keeps what was written up to that point.
+// that refuses its input (an error line, a notice) does not stop the run, and
+// neither does one that raises an error: its message follows what it wrote,
+// as the line " Error: " + message + "." and an empty line, and the next
+// command runs. After the last command, the first error raised is raised
+// again, so that the front end reports it once. A cancel stops the whole run
+// at once.
 void RunAuto(CalcState& s);
 
 }  // namespace quorvix

@@ -19,20 +19,20 @@ void SetComplexFormat(CalcState& s, ComplexFormat newFormat) {
     s.Settings.Format = newFormat;
     const Conversion conversion = newFormat == ComplexFormat::Polar ? Conversion::ToPolar : Conversion::ToRect;
     // x is converted as one token, without the blanks the editors get.
-    s.X = ConvertToken(s.X, conversion, s.Settings);
-    s.MatrixA = RewriteEditor(s.MatrixA, conversion, s.Settings, s.Panel);
-    s.MatrixB = RewriteEditor(s.MatrixB, conversion, s.Settings, s.Panel);
+    s.X = ReadingX([&] { return ConvertToken(s.X, conversion, s.Settings); });
+    s.MatrixA = ReadingEditor(Operand::A, [&] { return RewriteEditor(s.MatrixA, conversion, s.Settings, s.Panel); });
+    s.MatrixB = ReadingEditor(Operand::B, [&] { return RewriteEditor(s.MatrixB, conversion, s.Settings, s.Panel); });
 }
 
 void PolarToRect(CalcState& s, Operand which) {
     EditorLines& editor = MatrixEditor(s, which);
-    editor = RewriteEditor(editor, Conversion::ToRect, s.Settings, s.Panel);
+    editor = ReadingEditor(which, [&] { return RewriteEditor(editor, Conversion::ToRect, s.Settings, s.Panel); });
 }
 
 void RectToPolar(CalcState& s, Operand which) {
     const Conversion conversion = s.Settings.Format == ComplexFormat::Polar ? Conversion::ToPolar : Conversion::None;
     EditorLines& editor = MatrixEditor(s, which);
-    editor = RewriteEditor(editor, conversion, s.Settings, s.Panel);
+    editor = ReadingEditor(which, [&] { return RewriteEditor(editor, conversion, s.Settings, s.Panel); });
 }
 
 void PanelCommaToDot(CalcState& s) { ReplaceMarks(s, ',', '.'); }

@@ -51,13 +51,22 @@ void WriteBlock(CalcState& s, Operand which, ReplacingFile& out) {
     std::vector<std::uint8_t> bytes;
     bytes.reserve(row.size() * kExtendedBytes);
     std::int32_t written = 0;
+    std::int32_t lineNumber = 0;  // as the editor shows its lines, from 1
     for (const std::string& line : editor) {
         if (written >= rows) break;
+        ++lineNumber;
         if (IsBlankLine(line)) continue;
         std::fill(row.begin(), row.end(), 0.0L);
         const std::vector<std::string> tokens = SplitTokens(line);
         const std::size_t n = std::min(tokens.size(), row.size());
-        for (std::size_t j = 0; j < n; ++j) row[j] = LocaleToExtended(tokens[j], s.Settings.DecimalMark);
+        for (std::size_t j = 0; j < n; ++j) {
+            try {
+                row[j] = LocaleToExtended(tokens[j], s.Settings.DecimalMark);
+            } catch (CalcError& e) {
+                e.SetElement(lineNumber, static_cast<std::int32_t>(j) + 1);
+                throw;
+            }
+        }
         bytes.clear();
         for (long double v : row) AppendExtended(bytes, v);
         out.Write(bytes.data(), bytes.size());
@@ -86,15 +95,18 @@ EditorLines MatrixLines(const ProjectMatrix& m, char decimalMark) {
 }  // namespace
 
 void SaveProject(CalcState& s, const std::string& path) {
-    const long double x = LocaleToExtended(s.X, s.Settings.DecimalMark);
-    StoreDouble(x);  // an x beyond the double range is an overflow, as for any coefficient
+    const long double x = ReadingX([&] {
+        const long double value = LocaleToExtended(s.X, s.Settings.DecimalMark);
+        StoreDouble(value);  // an x beyond the double range is an overflow, as for any coefficient
+        return value;
+    });
     const std::int32_t precision = TextToInteger(s.Precision);
 
     ReplacingFile out(path);
     WriteExtended(out, x);
     WriteInt32(out, precision);
-    WriteBlock(s, Operand::A, out);
-    WriteBlock(s, Operand::B, out);
+    ReadingEditor(Operand::A, [&] { WriteBlock(s, Operand::A, out); });
+    ReadingEditor(Operand::B, [&] { WriteBlock(s, Operand::B, out); });
     out.Commit();
 }
 
@@ -124,13 +136,23 @@ void OpenProjectBytes(CalcState& s, std::span<const std::uint8_t> bytes, const s
 void OpenProject(CalcState& s, const std::string& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
-    if (status.type() == fs::file_type::not_found) return;
     if (fs::is_directory(status))
         throw FileError(CannotOpenMessage(path, std::make_error_code(std::errc::is_a_directory).message()));
     // Devices and pipes may never end: only a regular file can be a project.
-    if (!ec && !fs::is_regular_file(status)) throw FileError(CannotOpenMessage(path, kDamagedProjectReason));
+    if (fs::exists(status) && !fs::is_regular_file(status))
+        throw FileError(CannotOpenMessage(path, kDamagedProjectReason));
+    // A missing or unreadable file is refused by the reading, with the
+    // system's reason ("No such file or directory").
     const std::string text = ReadWholeFile(path);
     OpenProjectBytes(s, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), path);
+}
+
+std::string ProjectPathToOpen(const std::string& path) {
+    const std::string withExtension = WithDefaultExtension(path, kProjectExtension);
+    if (withExtension == path) return path;
+    std::error_code ec;
+    if (fs::exists(fs::status(path, ec)) || !fs::exists(fs::status(withExtension, ec))) return path;
+    return withExtension;
 }
 
 std::string WithDefaultExtension(const std::string& path, const std::string& ext) {

@@ -19,12 +19,17 @@ inline constexpr const char* kDamagedProjectReason = "The file is damaged or is 
 // value") or an element, FileError "Cannot create file ...".
 void SaveProject(CalcState& s, const std::string& path);
 
-// "Open project": a missing file does nothing. Otherwise the whole file is
-// read and checked before anything changes; then x, the precision (and its
-// rounding factor) and each editor whose stored matrix is not empty are
-// replaced. Raises FileError "Cannot open file ..." for a file
-// that cannot be read or is not a well-formed project file.
+// "Open project": the whole file is read and checked before anything
+// changes; then x, the precision (and its rounding factor) and each editor
+// whose stored matrix is not empty are replaced. Raises FileError "Cannot
+// open file ..." for a file that does not exist, cannot be read or is not a
+// well-formed project file; nothing changes then.
 void OpenProject(CalcState& s, const std::string& path);
+
+// The file to open for a typed name: the name itself, or, when it has no
+// extension and no such file exists but NAME.mtx does, NAME.mtx, as the open
+// dialog's default extension does.
+std::string ProjectPathToOpen(const std::string& path);
 
 // The opening step on bytes already read; `path` names the file in messages.
 void OpenProjectBytes(CalcState& s, std::span<const std::uint8_t> bytes, const std::string& path);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "commands/calc_state.h"
 #include "commands/operation_table.h"
@@ -41,8 +42,22 @@ struct Step {
     std::string Argument;           // the text after "=", or the format
 };
 
-// The step a command-line word names, or nothing for an unknown word.
+// The step a command-line word names, or nothing for an unknown or an
+// ambiguous word. Besides its step word ("Det(A)", "A^x"), an operation is
+// named by its button's caption ("det A") or hint ("Determinant of Matrix A")
+// as the window shows them, and Auto by "Auto", "AuTo", "Auto calculate" or
+// "Auto Generate"; these names are compared without regard to case, to
+// leading and trailing blanks or to the length of a run of blanks.
 std::optional<Step> ParseStep(std::string_view word);
+// The step words of the operations a caption or hint names: one for a name
+// of one operation, several for a hint that two buttons share ("Matrix
+// inverse": inv(A) and inv(B)), none for a word that names no operation.
+std::vector<std::string> OperationsNamedBy(std::string_view word);
+// The known step words nearest to an unknown word by edit distance (compared
+// as names are), at most `most` of them: the operations' step words first,
+// then the other steps, the captions, the hints and the steps with a value
+// (shown as "open=FILE"), which are compared by the part up to "=".
+std::vector<std::string> NearestStepWords(std::string_view word, std::size_t most = 5);
 // Runs one step on the state; errors propagate as CalcError.
 void RunStep(CalcState& state, const Step& step);
 

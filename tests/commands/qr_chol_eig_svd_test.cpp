@@ -204,11 +204,15 @@ TEST(EigCommand, ComplexPair) {
                                       Eig("0", "-1"), Eig("0", "1"), ""}));
 }
 
-TEST(EigCommand, ZeroEigenvaluesPrintNoLine) {
-    CalcState s = StateWith({"1 1", "2 2"}, {"0 0", "0 0"});
+// A zero eigenvalue that the iteration found prints as 0 in its field.
+TEST(EigCommand, ZeroEigenvaluesPrintTheirLine) {
+    CalcState s = StateWith({"1 2", "2 4"}, {"0 1", "0 0"});
     EigenvaluesOfMatrix(s, Operand::A);
     EigenvaluesOfMatrix(s, Operand::B);
-    EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)=", "", "", Eig("3"), "", "Eig(B)=", "", "", ""}));
+    s.MatrixA = {"2 0 0", "0 0 0", "0 0 3"};
+    EigenvaluesOfMatrix(s, Operand::A);
+    EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)=", "", "", Eig("0"), Eig("5"), "", "Eig(B)=", "", "", Eig("0"), Eig("0"),
+                                      "", "Eig(A)=", "", "", Eig("2"), Eig("0"), Eig("3"), ""}));
 }
 
 TEST(EigCommand, MatrixBRunsWithoutMatrixAEverHavingRun) {

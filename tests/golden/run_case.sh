@@ -4,6 +4,9 @@
 # NAME.args: the command line's words in bash quoting (one or more lines, joined).
 # NAME.out: expected standard output. NAME.err, NAME.code: expected standard error
 # and exit status (default: empty and 0). A file NAME.in, if present, is standard input.
+# The words may name files in "$work", a scratch folder removed afterwards. A file
+# NAME.interrupt holds a number of seconds: the case then gets SIGINT (Ctrl+C) that
+# long after it started.
 set -u
 cli=$1; args_file=$2
 base=${args_file%.args}
@@ -11,7 +14,15 @@ work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
 cd "$(dirname "$args_file")" || exit 2
 stdin=/dev/null; [ -f "$base.in" ] && stdin="$base.in"
 eval "set -- $(cat "$args_file")"
-LC_ALL=C "$cli" "$@" <"$stdin" >"$work/out" 2>"$work/err"
+if [ -f "$base.interrupt" ]; then
+  LC_ALL=C "$cli" "$@" <"$stdin" >"$work/out" 2>"$work/err" &
+  pid=$!
+  sleep "$(cat "$base.interrupt")"
+  kill -INT "$pid"
+  wait "$pid"
+else
+  LC_ALL=C "$cli" "$@" <"$stdin" >"$work/out" 2>"$work/err"
+fi
 code=$?
 want_code=0; [ -f "$base.code" ] && want_code=$(cat "$base.code")
 fail=0

@@ -2,6 +2,8 @@
 // complex and real-only reading, and inputs that must neither crash nor hang.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -330,6 +332,43 @@ TEST(ReadRealMatrix, NumbersAreNotRewritten) {
     // A bad number before the imaginary token raises before the notice.
     EXPECT_THROW(ReadRealMatrix({"x 2i"}, 1, 2, m, '.'), ConversionError);
     EXPECT_THROW(ReadRealMatrix({"1e400"}, 1, 1, m, '.'), ArithmeticError);
+}
+
+// ---- Where an error was ------------------------------------------------------------
+
+// The place the reader gives a refused token: line as the editor shows it
+// (blank lines counted), element within the line, both from 1. The editor
+// itself is the command's to say, so the place is not complete yet.
+std::optional<ErrorPlace> PlaceOf(const std::function<void()>& read) {
+    try {
+        read();
+    } catch (CalcError& e) {
+        e.SetEditor(ErrorEditor::A);
+        return e.Place();
+    }
+    ADD_FAILURE() << "no error";
+    return std::nullopt;
+}
+
+TEST(ErrorPlaces, TheReaderNamesLineAndElement) {
+    RCOMat m;
+    SizeMatrix(m, 3, 3);
+    const EditorLines editor = {"1 2 3", "", "   ", "4 5 x", "7 8 9"};
+    EXPECT_EQ(PlaceOf([&] { ReadMatrix(editor, 3, 3, m, Settings()); }), (ErrorPlace{ErrorEditor::A, 4, 3}));
+    // Real-only reading, and a polar token whose angle is not a number.
+    EXPECT_EQ(PlaceOf([&] { ReadRealMatrix(editor, 3, 3, m, '.'); }), (ErrorPlace{ErrorEditor::A, 4, 3}));
+    EXPECT_EQ(PlaceOf([&] {
+                  ReadMatrix({"1", "", "2 5(y)"}, 2, 2, m, Settings());
+              }),
+              (ErrorPlace{ErrorEditor::A, 3, 2}));
+}
+
+TEST(ErrorPlaces, AnErrorWithoutAReadElementGetsNoEditor) {
+    CalcError e("Floating point overflow");
+    e.SetEditor(ErrorEditor::B);
+    EXPECT_FALSE(e.Place().has_value());
+    e.SetInXBox();
+    EXPECT_EQ(e.Place(), (ErrorPlace{ErrorEditor::X, 0, 0}));
 }
 
 // ---- Hostile inputs -------------------------------------------------------------

@@ -150,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextRow{"TinyRealRoundsToZero", 0.0004, 1, "0+i"},
                       // The minus of a negative part that rounds to "0" is kept: "1-0i", not "10i".
                       TextRow{"NegativeTinyImaginary", 1, -0.0004, "1-0i"},
-                      TextRow{"NegativeTinyImaginaryAlone", 0, -0.0004, "-0i"},
+                      // Alone, the part is F(I) + "i": no sign to keep.
+                      TextRow{"NegativeTinyImaginaryAlone", 0, -0.0004, "0i"},
                       TextRow{"PositiveTinyImaginaryAlone", 0, 0.0004, "0i"},
                       // Parts of magnitude at most 1e-12 are flushed to zero.
                       TextRow{"FlushedImaginary", 2, 1e-13, "2"}),
@@ -171,7 +172,8 @@ INSTANTIATE_TEST_SUITE_P(Precision3, PolarRows,
                                            TextRow{"ThreeFour", 3, 4, "5(53.13)"},
                                            TextRow{"ThirtyDegrees", 4.330127018922194, 2.5, "5(30.001)"},
                                            // The polar numbers come from the rounded rectangular value "1-0i".
-                                           TextRow{"SignLostInRounding", 1, -0.0004, "1-0i"}),
+                                           TextRow{"SignLostInRounding", 1, -0.0004, "1-0i"},
+                                           TextRow{"NegativeTinyImaginaryAlone", 0, -0.0001, "0i"}),
                          [](const ::testing::TestParamInfo<TextRow>& info) { return std::string(info.param.name); });
 
 TEST(ScalarToText, PolarInTheExponentForm) {

@@ -136,11 +136,18 @@ TEST(WriteResult, EigenvaluesOnePlusMinusTwoI) {
               (Lines{"Eig(A)=", "", "", "          1+        -2i", "          1+         2i", ""}));
 }
 
-TEST(WriteResult, EigenvaluesZeroPrintsNoLine) {
+TEST(WriteResult, EigenvaluesZeroPrintsItsLine) {
     EXPECT_EQ(Printed("Eig(A)", EigenResult{{9, 0, 3, 0}, {9, 0, 0, 0.5}, 3}),
-              (Lines{"Eig(A)=", "", "", "          3", "          0+       0.5i", ""}));
-    // The 2 x 2 zero matrix: only the label and the empty lines.
-    EXPECT_EQ(Printed("Eig(B)", EigenResult{{0, 0, 0}, {0, 0, 0}, 2}), (Lines{"Eig(B)=", "", "", ""}));
+              (Lines{"Eig(A)=", "", "", "          0", "          3", "          0+       0.5i", ""}));
+    // The 2 x 2 zero matrix: both eigenvalues are 0.
+    EXPECT_EQ(Printed("Eig(B)", EigenResult{{0, 0, 0}, {0, 0, 0}, 2}),
+              (Lines{"Eig(B)=", "", "", "          0", "          0", ""}));
+}
+
+TEST(WriteResult, EigenvaluesNotReachedPrintNothing) {
+    // The iteration gave up with positions 1 and 2 unfilled; position 3 is a zero it found.
+    EXPECT_EQ(Printed("Eig(A)", EigenResult{{0, 0, 0, 0, 4}, {0, 0, 0, 0, 0}, 4, 2}),
+              (Lines{"Eig(A)=", "", "", "          0", "          4", ""}));
 }
 
 TEST(WriteResult, ShortResultsNeverReadOutside) {
@@ -149,7 +156,8 @@ TEST(WriteResult, ShortResultsNeverReadOutside) {
     EXPECT_EQ(Printed("LU(A)", shortFactors),
               (Lines{"LU(A)=", "", "   L:", "          7          0", "          0          0", "",
                      "   U:", "          0", "          0", ""}));
-    EXPECT_EQ(Printed("Eig(A)", EigenResult{{0, 2}, {}, 5}), (Lines{"Eig(A)=", "", "", "          2", ""}));
+    EXPECT_EQ(Printed("Eig(A)", EigenResult{{0, 2}, {}, 3}),
+              (Lines{"Eig(A)=", "", "", "          2", "          0", "          0", ""}));
 }
 
 TEST(WriteResult, LargeValuesAtPrecisionEight) {

@@ -1,10 +1,7 @@
-// The window's start state, size, dragging, title-bar buttons and shell commands.
+// The window's start state, size, dragging and title-bar buttons.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -12,8 +9,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
-#include <QUrl>
 #include <QWindow>
 #include <cstdlib>
 #include <optional>
@@ -172,44 +167,6 @@ TEST_F(Quitting, SavedOrOpenedMatricesAreNothingToLose) {
     EXPECT_FALSE(window.isVisible());
 }
 
-// Records what the window asks the desktop to open.
-class ShellRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    ShellRecorder() {
-        for (const char* scheme : {"file", "https", "http"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
-    }
-    ~ShellRecorder() override {
-        for (const char* scheme : {"file", "https", "http"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
-    QList<QUrl> opened;
-
-public slots:
-    void Open(const QUrl& url) { opened << url; }
-};
-
-TEST(Shell, ManualAndWebPagesGoToTheDesktop) {
-    ShellRecorder shell;
-    MainWindow window;
-    window.show();
-    const QUrl manual =
-        QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("matrix.chm")));
-    Child<QAction>(window, "Manual1")->trigger();
-    QTest::mouseClick(Child<QToolButton>(window, "SpeedButton6"), Qt::LeftButton);
-    Child<QAction>(window, "Connectto1")->trigger();
-    QTest::mouseClick(Child<QToolButton>(window, "SpeedButton7"), Qt::LeftButton);
-    ASSERT_EQ(shell.opened.size(), 4);
-    EXPECT_EQ(shell.opened[0], manual);
-    EXPECT_EQ(shell.opened[1], manual);
-    EXPECT_EQ(shell.opened[2], QUrl(QString::fromLatin1(MainWindow::HomePageAddress())));
-    EXPECT_EQ(shell.opened[3], QUrl(QString::fromLatin1(MainWindow::ProductPageAddress())));
-    EXPECT_EQ(shell.opened[2].scheme(), QStringLiteral("https"));
-    EXPECT_NE(shell.opened[2], shell.opened[3]);
-}
-
 // The start state under a locale built for the test (LOCPATH), so that the
 // test does not depend on the locales the machine has installed.
 class LocaleStart : public ::testing::Test {
@@ -273,5 +230,3 @@ TEST_F(LocaleStart, OtherMarkStartsEmpty) {
 
 }  // namespace
 }  // namespace quorvix
-
-#include "main_window_test.moc"

@@ -18,6 +18,8 @@ namespace quorvix::test {
 QString CliRun::ErrorText() const {
     if (Code != 1) return {};
     QStringList lines = Err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // Where the error's text was follows on a line of its own.
+    if (!lines.isEmpty() && lines.last().startsWith(QStringLiteral("  in "))) lines.removeLast();
     return lines.isEmpty() ? QString() : lines.last();
 }
 

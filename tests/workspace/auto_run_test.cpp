@@ -1,8 +1,10 @@
-// "Auto": the 43 commands in their fixed order, refusals that do not stop the
-// run, and errors that do.
+// "Auto": the 43 commands in their fixed order, refusals and errors that do
+// not stop the run, and a cancel that does.
 #include "workspace/auto_run.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -78,16 +80,54 @@ TEST(Auto, RefusalsDoNotStopTheRun) {
     EXPECT_EQ(lines.back(), "");
 }
 
-TEST(Auto, AnErrorStopsTheRunAndKeepsTheOutput) {
+TEST(Auto, AnErrorIsWrittenAndTheRunGoesOn) {
     CalcState s = Identities();
-    s.Panel.AddLine("an earlier result");
     s.MatrixB = {"1 abc"};
-    EXPECT_THROW(RunAuto(s), ComplexParseError);
-    // "A" printed in full, then "B" stopped on its element after its label.
-    ASSERT_FALSE(s.Panel.Lines().empty());
-    EXPECT_EQ(s.Panel.Lines().front(), "A=");
-    EXPECT_EQ(s.Panel.Lines().back(), "B");
-    EXPECT_EQ(LabelLines(s), (std::vector<std::string>{"A=", "B"}));
+    try {
+        RunAuto(s);
+        FAIL() << "Auto raised nothing";
+    } catch (const ComplexParseError& e) {
+        // The first error, raised again at the end, with its place.
+        EXPECT_STREQ(e.what(), "Could not parse real portion [<?>abc]");
+        EXPECT_EQ(e.Place(), (ErrorPlace{ErrorEditor::B, 1, 2}));
+    }
+    // Every command ran: each one that reads B has the error line after its label.
+    std::vector<std::string> labels = LabelLines(s);
+    for (std::string& l : labels)
+        if (!l.empty() && l.back() == '=') l.pop_back();
+    EXPECT_EQ(labels, kLabels);
+    const std::vector<std::string> failedB = {"B", " Error: Could not parse real portion [<?>abc].", ""};
+    const auto& lines = s.Panel.Lines();
+    EXPECT_NE(std::search(lines.begin(), lines.end(), failedB.begin(), failedB.end()), lines.end());
+    // The real-only reader's own message.
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
+              (std::vector<std::string>{"Svd(B)", " Error: 'abc' is not a valid floating point value.", ""}));
+}
+
+// A real 200 x 200 matrix with entries in [-10, 10]: its determinant is far
+// beyond the double range, and Auto must still reach Rank, Eig, Svd and the rest.
+TEST(Auto, AnOverflowingDeterminantDoesNotHideTheRest) {
+    std::mt19937_64 rng(20261208u);
+    CalcState s = Identities();
+    s.MatrixA.clear();
+    for (int i = 0; i < 200; ++i) {
+        std::string line;
+        for (int j = 0; j < 200; ++j) {
+            // From the raw 64-bit output, which the standard fixes, so the matrix is the same everywhere.
+            const double v = static_cast<double>(rng() >> 11) * 0x1p-53 * 20.0 - 10.0;
+            char text[32];
+            std::snprintf(text, sizeof text, "%.6f ", v);
+            line += text;
+        }
+        s.MatrixA.push_back(line);
+    }
+    s.MatrixB = {"2"};
+    EXPECT_THROW(RunAuto(s), ArithmeticError);
+    const auto& lines = s.Panel.Lines();
+    const std::vector<std::string> det = {"Det(A)", " Error: Floating point overflow.", "", "Det(B)="};
+    EXPECT_NE(std::search(lines.begin(), lines.end(), det.begin(), det.end()), lines.end());
+    for (const char* later : {"Rank(A)=", "Eig(A)=", "QR(A)=", "LU(A)=", "Svd(A)=", "Svd(B)="})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), later), lines.end()) << later;
 }
 
 TEST(Auto, ACancelStopsTheRunBetweenCommands) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "core/errors.h"
 #include "textio/matrix_reader.h"
 #include "workspace/workspace_test_util.h"
@@ -100,6 +102,24 @@ TEST(EditorTools, AFailedConversionKeepsTheEditor) {
     s.MatrixA = {"5(30)", "a(1)"};
     EXPECT_THROW(PolarToRect(s, Operand::A), ConversionError);
     EXPECT_EQ(s.MatrixA, (EditorLines{"5(30)", "a(1)"}));
+}
+
+// The tools say where the token they could not convert was, like the commands.
+TEST(EditorTools, AFailedConversionSaysWhere) {
+    auto placeOf = [](CalcState s, auto tool) -> std::optional<ErrorPlace> {
+        try {
+            tool(s);
+        } catch (const CalcError& e) {
+            return e.Place();
+        }
+        return std::nullopt;
+    };
+    CalcState s = Fresh();
+    s.MatrixB = {"1", "", "2 3(b)"};
+    EXPECT_EQ(placeOf(s, [](CalcState& t) { PolarToRect(t, Operand::B); }), (ErrorPlace{ErrorEditor::B, 3, 2}));
+    s.X = "2x+i";
+    EXPECT_EQ(placeOf(s, [](CalcState& t) { SetComplexFormat(t, ComplexFormat::Polar); }),
+              (ErrorPlace{ErrorEditor::X, 0, 0}));
 }
 
 TEST(EditorTools, MarkSwapsReplaceEveryMarkAndAlwaysNotify) {

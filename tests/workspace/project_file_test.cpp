@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <csignal>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -225,18 +226,49 @@ struct FailedSave {
     EditorLines A, B;
     std::string Message;
     std::size_t WarningsWritten;  // lines the panel holds after the failure
+    std::optional<ErrorPlace> Place;
 };
 
+constexpr ErrorPlace kInX{ErrorEditor::X, 0, 0};
+
 const FailedSave kFailedSaves[] = {
-    {"PrecisionE", "1", "e", {"1"}, {"1"}, "'e' is not a valid integer value", 0},
-    {"PrecisionWithDecimals", "1", "2.5", {"1"}, {"1"}, "'2.5' is not a valid integer value", 0},
-    {"CoefficientNotANumber", "abc", "3", {"1"}, {"1"}, "'abc' is not a valid floating point value", 0},
-    {"ComplexCoefficient", "1+2i", "3", {"1"}, {"1"}, "'1+2i' is not a valid floating point value", 0},
-    {"ComplexElement", "1", "3", {"1 1+2i"}, {"1"}, "'1+2i' is not a valid floating point value", 0},
-    {"CommaWhereThePointIsTheMark", "1", "3", {"2", "1,5"}, {"1"}, "'1,5' is not a valid floating point value", 0},
-    {"PolarElementInB", "1", "3", {"1"}, {"5(30)"}, "'5(30)' is not a valid floating point value", 0},
+    {"PrecisionE", "1", "e", {"1"}, {"1"}, "'e' is not a valid integer value", 0, std::nullopt},
+    {"PrecisionWithDecimals", "1", "2.5", {"1"}, {"1"}, "'2.5' is not a valid integer value", 0, std::nullopt},
+    {"CoefficientNotANumber", "abc", "3", {"1"}, {"1"}, "'abc' is not a valid floating point value", 0, kInX},
+    {"ComplexCoefficient", "1+2i", "3", {"1"}, {"1"}, "'1+2i' is not a valid floating point value", 0, kInX},
+    {"ComplexElement",
+     "1",
+     "3",
+     {"1 1+2i"},
+     {"1"},
+     "'1+2i' is not a valid floating point value",
+     0,
+     ErrorPlace{ErrorEditor::A, 1, 2}},
+    {"CommaWhereThePointIsTheMark",
+     "1",
+     "3",
+     {"2", "1,5"},
+     {"1"},
+     "'1,5' is not a valid floating point value",
+     0,
+     ErrorPlace{ErrorEditor::A, 2, 1}},
+    {"PolarElementInB",
+     "1",
+     "3",
+     {"1"},
+     {"", "5(30)"},
+     "'5(30)' is not a valid floating point value",
+     0,
+     ErrorPlace{ErrorEditor::B, 2, 1}},
     // Both measurements of A warn before the bad element stops the save.
-    {"BadElementInIncompleteMatrix", "1", "3", {"1 2", "x"}, {"1"}, "'x' is not a valid floating point value", 2},
+    {"BadElementInIncompleteMatrix",
+     "1",
+     "3",
+     {"1 2", "x"},
+     {"1"},
+     "'x' is not a valid floating point value",
+     2,
+     ErrorPlace{ErrorEditor::A, 2, 1}},
 };
 
 class FailedSaveTest : public ProjectFileTest, public testing::WithParamInterface<FailedSave> {};
@@ -257,6 +289,7 @@ TEST_P(FailedSaveTest, RaisesAndLeavesTheOldFile) {
         FAIL() << "the save should have been refused";
     } catch (const ConversionError& e) {
         EXPECT_STREQ(e.what(), row.Message.c_str());
+        EXPECT_EQ(e.Place(), row.Place);
     }
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(Names(), (std::vector<std::string>{"keep.mtx"}));
@@ -347,12 +380,28 @@ TEST_F(ProjectFileTest, AWriteThatFailsHalfWayLeavesTheOldFile) {
 
 // ---- Opening what is not a project -------------------------------------------
 
-TEST_F(ProjectFileTest, AMissingFileDoesNothing) {
+TEST_F(ProjectFileTest, AMissingFileIsRefusedWithTheSystemsReason) {
     CalcState s = Fresh();
     s.Panel.AddLine("A=");
     const Snapshot before(s);
-    OpenProject(s, PathOf("missing.mtx"));
+    const std::string path = PathOf("missing.mtx");
+    try {
+        OpenProject(s, path);
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + path + "\". No such file or directory");
+    }
     EXPECT_TRUE(Snapshot(s) == before);
+}
+
+TEST_F(ProjectFileTest, ANameWithoutExtensionOpensTheMtxFile) {
+    const std::string bare = PathOf("work");
+    EXPECT_EQ(ProjectPathToOpen(bare), bare);  // neither exists: the name as typed
+    WriteBytes(bare + ".mtx", {});
+    EXPECT_EQ(ProjectPathToOpen(bare), bare + ".mtx");
+    WriteBytes(bare, {});
+    EXPECT_EQ(ProjectPathToOpen(bare), bare);  // a file of that very name comes first
+    EXPECT_EQ(ProjectPathToOpen(PathOf("other.txt")), PathOf("other.txt"));
 }
 
 struct NotAProject {
