@@ -149,7 +149,8 @@ private:
     void ShowComplexFormat();
     bool ApplyPrecision();
     void CommandDone();
-    void Report(const std::optional<std::string>& error, bool cancelled);
+    void Report(const GuardedOutcome& outcome);
+    void ShowPlace(const ErrorPlace& place);
     void BeginBusy(bool busyAtOnce);
     void EndBusy();
     void ShowBusy();

@@ -136,14 +136,13 @@ bool MainWindow::ApplyPrecision() {
     if (text == appliedPrecision_) return true;
     applyingPrecision_ = true;
     ClearCancel();
-    bool cancelled = false;
-    const std::optional<std::string> error = RunGuarded(
-        state_, [t = text.toStdString()](CalcState& s) { PrecisionChange(t, s.Settings); }, cancelled);
+    const GuardedOutcome outcome =
+        RunGuarded(state_, [t = text.toStdString()](CalcState& s) { PrecisionChange(t, s.Settings); });
     // The factor stays as it was when the text is not a precision.
-    if (!error) appliedPrecision_ = text;
-    Report(error, false);
+    if (!outcome.Error) appliedPrecision_ = text;
+    Report(outcome);
     applyingPrecision_ = false;
-    return !error;
+    return !outcome.Error;
 }
 
 void MainWindow::PrecisionEntered() {

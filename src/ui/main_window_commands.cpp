@@ -18,6 +18,8 @@
 #include <iterator>
 
 #include "core/cancel.h"
+#include "core/errors.h"
+#include "textio/matrix_reader.h"
 #include "ui/busy_strip.h"
 #include "ui/image_button.h"
 #include "ui/main_window.h"
@@ -70,6 +72,15 @@ void ReplaceText(QPlainTextEdit* editor, const QString& text) {
     editor->moveCursor(QTextCursor::Start);
 }
 
+// Where the text of an error is, as the error box's second line.
+QString PlaceText(const ErrorPlace& place) {
+    if (place.Editor == ErrorEditor::X) return QStringLiteral("the x box");
+    return QStringLiteral("Matrix %1, line %2, element %3")
+        .arg(place.Editor == ErrorEditor::A ? QLatin1Char('A') : QLatin1Char('B'))
+        .arg(place.Line)
+        .arg(place.Element);
+}
+
 }  // namespace
 
 void MainWindow::Run(const Job& job, RunMode mode, PrecisionUse precision, bool busyAtOnce) {
@@ -83,10 +94,9 @@ void MainWindow::Run(const Job& job, RunMode mode, PrecisionUse precision, bool 
     PullControls();
     if (mode == RunMode::Inline) {
         ClearCancel();
-        bool cancelled = false;
-        const std::optional<std::string> error = RunGuarded(state_, job, cancelled);
+        const GuardedOutcome outcome = RunGuarded(state_, job);
         PushControls();
-        Report(error, cancelled);
+        Report(outcome);
         return;
     }
     runner_.Start(std::move(state_), job);
@@ -111,9 +121,9 @@ void MainWindow::CommandDone() {
     // The controls take text again before the results go into them.
     EndBusy();
     PushControls();
-    if (remembersInputs_ && !runner_.Error()) RememberInputs();
+    if (remembersInputs_ && !runner_.Outcome().Error) RememberInputs();
     remembersInputs_ = false;
-    Report(runner_.Error(), runner_.Cancelled());
+    Report(runner_.Outcome());
     emit CommandFinished();
     if (closePending_) {
         closePending_ = false;
@@ -207,15 +217,54 @@ void MainWindow::SyncPanel() {
     syncing_ = wasSyncing;
 }
 
-void MainWindow::Report(const std::optional<std::string>& error, bool cancelled) {
+void MainWindow::Report(const GuardedOutcome& outcome) {
     // A cancel is the user's own wish: nothing to tell.
-    if (error && !cancelled)
-        QMessageBox::critical(this, QString::fromLatin1(kMessageTitle),
-                              QString::fromStdString(*error) + QLatin1Char('.'));
+    if (outcome.Error && !outcome.Cancelled) {
+        QString text = QString::fromStdString(*outcome.Error) + QLatin1Char('.');
+        // An error caused by typed text says where that text is, and selects
+        // it (behind the box) so that it can be put right at once.
+        if (outcome.Place) {
+            text += QLatin1Char('\n') + PlaceText(*outcome.Place);
+            ShowPlace(*outcome.Place);
+        }
+        QMessageBox::critical(this, QString::fromLatin1(kMessageTitle), text);
+    }
     std::vector<std::string> notices = std::move(state_.Notices);
     state_.Notices.clear();
     for (const std::string& notice : notices)
         QMessageBox::warning(this, QString::fromLatin1(kMessageTitle), QString::fromStdString(notice));
+}
+
+void MainWindow::ShowPlace(const ErrorPlace& place) {
+    if (place.Editor == ErrorEditor::X) {
+        coefficientBox_->setFocus(Qt::OtherFocusReason);
+        coefficientBox_->selectAll();
+        return;
+    }
+    QPlainTextEdit* editor = place.Editor == ErrorEditor::A ? matrixAEditor_ : matrixBEditor_;
+    const QTextBlock block = editor->document()->findBlockByNumber(place.Line - 1);
+    if (!block.isValid()) return;
+    const QString text = block.text();
+    const std::string line = text.toStdString();
+    const std::optional<TokenExtent> token = FindToken(line, place.Element);
+    // The reader counts bytes of UTF-8; the editor counts UTF-16 units.
+    auto at = [&](std::size_t bytes) {
+        return block.position() +
+               static_cast<int>(QString::fromUtf8(line.data(), static_cast<qsizetype>(bytes)).size());
+    };
+    const int begin = token ? at(token->Begin) : block.position();
+    const int end = token ? at(token->End) : block.position() + static_cast<int>(text.size());
+    // Scrolled so that the token's end and then its start are in view.
+    QTextCursor cursor(editor->document());
+    cursor.setPosition(begin);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    editor->ensureCursorVisible();
+    cursor.setPosition(end);
+    cursor.setPosition(begin, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    editor->ensureCursorVisible();
+    editor->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::BeginBusy(bool busyAtOnce) {

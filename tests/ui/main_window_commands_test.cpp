@@ -109,7 +109,48 @@ TEST(ResultPanel, GrowsAndKeepsWhatTheUserTyped) {
     const QString beforeError = ui.Result->toPlainText();
     Click(window, Child<QToolButton>(window, "SpeedButton24"));
     EXPECT_EQ(ui.Result->toPlainText(), beforeError + cli.Out);
-    EXPECT_TRUE(cli.ErrorText().endsWith(QLatin1Char('.')));
+    EXPECT_TRUE(cli.ErrorText().endsWith(QStringLiteral(".\nMatrix A, line 2, element 1")));
+}
+
+class ErrorPlace : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    // Presses the operation's button; its error box must come as quorvix-cli words it.
+    void PressExpectingError(const Inputs& state, const char* step, const QString& place) {
+        const test::CliRun cli = RunCli(state, {QString::fromLatin1(step)});
+        ASSERT_TRUE(cli.ErrorText().endsWith(QLatin1Char('\n') + place)) << cli.Err.toStdString();
+        watchdog.ExpectMessage(QMessageBox::Critical, cli.ErrorText());
+        test::SetInputs(window, state);
+        Click(window, Child<QToolButton>(window, FindOperationByStep(step)->Control));
+        EXPECT_EQ(watchdog.Pending(), 0);
+    }
+    ModalWatchdog watchdog;
+    MainWindow window;
+    const test::Controls ui{window};
+};
+
+TEST_F(ErrorPlace, AParseErrorSelectsItsTokenScrolledIntoView) {
+    // The bad element far down and far right in Matrix A.
+    QString a;
+    for (int i = 0; i < 30; ++i) a += QStringLiteral("1 2 3\n");
+    a += QStringLiteral("4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 abc\n");
+    const Inputs state{a, QStringLiteral("1 2\n3 4"), QStringLiteral("2")};
+    PressExpectingError(state, "Trace(A)", QStringLiteral("Matrix A, line 31, element 18"));
+    EXPECT_EQ(ui.MatrixA->textCursor().selectedText(), QStringLiteral("abc"));
+    EXPECT_EQ(window.focusWidget(), ui.MatrixA);
+    const QRect caret = ui.MatrixA->cursorRect();
+    EXPECT_TRUE(ui.MatrixA->viewport()->rect().contains(caret)) << caret.x() << "," << caret.y();
+}
+
+TEST_F(ErrorPlace, AnXErrorSelectsTheXBox) {
+    const Inputs state{QStringLiteral("1 2\n3 4"), QStringLiteral("1"), QStringLiteral("2+zz")};
+    PressExpectingError(state, "A*x", QStringLiteral("the x box"));
+    EXPECT_EQ(ui.X->selectedText(), state.X);
+    EXPECT_EQ(window.focusWidget(), ui.X);
 }
 
 TEST(AutoCommands, ToolbarMenuAndKeyRunTheSameAuto) {

@@ -340,7 +340,12 @@ TEST_F(ContextMenus, FormatChoiceErrorKeepsTheNewItem) {
     bad.B = ui.MatrixB->toPlainText();
     const test::CliRun cli = RunCli(bad, {"format=polar", "format=rect"}, true);
     ASSERT_EQ(cli.Code, 1);
-    watchdog.ExpectMessage(QMessageBox::Critical, cli.Json.value("error").toString() + QLatin1Char('.'));
+    const QJsonObject at = cli.Json.value("error_at").toObject();
+    ASSERT_EQ(at.value("editor").toString(), QStringLiteral("B"));
+    watchdog.ExpectMessage(QMessageBox::Critical,
+                           cli.Json.value("error").toString() + QStringLiteral(".\nMatrix B, line %1, element %2")
+                                                                    .arg(at.value("line").toInt())
+                                                                    .arg(at.value("element").toInt()));
     QRadioButton* rectangular = Child<QRadioButton>(window, "RadioGroup1Item0");
     QTest::mouseClick(Child<QRadioButton>(window, "RadioGroup1Item1"), Qt::LeftButton);
     QTest::mouseClick(rectangular, Qt::LeftButton);
