@@ -47,9 +47,9 @@ void FocusButton::keyPressEvent(QKeyEvent* event) {
     QToolButton::keyPressEvent(event);
 }
 
-MatrixEditor::MatrixEditor(QWidget* parent) : QPlainTextEdit(parent) {}
+TabTypingEditor::TabTypingEditor(QWidget* parent) : QPlainTextEdit(parent) {}
 
-bool MatrixEditor::event(QEvent* event) {
+bool TabTypingEditor::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;

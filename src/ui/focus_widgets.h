@@ -19,11 +19,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-class MatrixEditor : public QPlainTextEdit {
+class TabTypingEditor : public QPlainTextEdit {
     Q_OBJECT
 
 public:
-    explicit MatrixEditor(QWidget* parent = nullptr);
+    explicit TabTypingEditor(QWidget* parent = nullptr);
 
 protected:
     bool event(QEvent* event) override;

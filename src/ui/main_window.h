@@ -28,7 +28,6 @@ class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 class QTimer;
 class QToolButton;

@@ -311,8 +311,9 @@ void MainWindow::LockInput(bool locked) {
 }
 
 bool MainWindow::Drops(QObject* watched, QEvent::Type type) const {
+    if (!IsInput(type)) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != this || !IsInput(type)) return false;
+    if (widget == nullptr || widget->window() != this) return false;
     // Cancel, and the title bar (to move, minimize or close the window, which
     // stops the command first), stay usable.
     if (busyStrip_->isAncestorOf(widget)) return false;

@@ -58,7 +58,7 @@ QFont EditorFont() {
 }
 
 QPlainTextEdit* TextEditor(QWidget* parent, const char* name, QRect geometry) {
-    auto* editor = Named(new MatrixEditor(parent), name);
+    auto* editor = Named(new TabTypingEditor(parent), name);
     editor->setGeometry(geometry);
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor->setWordWrapMode(QTextOption::NoWrap);

@@ -373,7 +373,10 @@ TEST_F(Drawing, MenuTitleTurnsNormalOnceAnItemIsChosenAndTheMouseIsGone) {
     // the title.
     QCursor::setPos(window.mapToGlobal(QPoint(600, 400)));
     QMenu* menu = Child<QMenu>(window, "File1");
-    QTimer::singleShot(50, menu, [&] { Child<QAction>(window, "Clear1")->trigger(), menu->hide(); });
+    QTimer::singleShot(50, menu, [&] {
+        Child<QAction>(window, "Clear1")->trigger();
+        menu->hide();
+    });
     QTest::mouseClick(file, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     QTest::qWait(100);
     EXPECT_FALSE(file->Hot());
