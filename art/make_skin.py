@@ -130,14 +130,8 @@ def image_bottom():
             return (120, 182, 214)
         return mix(TITLE_MID, TITLE_BOTTOM, min(1, y / 29))
 
+    # No size grip: the window cannot be resized.
     vgradient(img, (0, 0, 300, 69), colour)
-    d = ImageDraw.Draw(img)
-    # Size grip dots in the right cap.
-    for i in range(3):
-        for j in range(i + 1):
-            x = 290 - 5 * j
-            y = 24 - 5 * (i - j)
-            d.rectangle([x, y, x + 1, y + 1], fill=(140, 190, 216))
     save(img, "ImageBottom.png")
 
 
@@ -182,10 +176,12 @@ def image_menu():
 def image_m():
     # 94 x 62: three cells (normal, hover, pressed) of 20 rows, one pixel
     # apart, for minimize (x 0, 27 wide), maximize (x 27, 25 wide, unused)
-    # and close (x 52, 42 wide).  They sit on the title bar at row 1.
-    img = Image.new("RGB", (94, 62), (0, 0, 0))
+    # and close (x 52, 42 wide).  They sit on the title bar at row 1.  The
+    # normal cells are clear but for their symbols, so that the title bar
+    # shows through them wherever its gradient puts the buttons.
+    img = Image.new("RGBA", (94, 62), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
-    for k in range(3):
+    for k in range(1, 3):
         top = k * 21
         for y in range(20):
             d.line([(0, top + y), (93, top + y)], fill=mix(title_colour(y + 1), TITLE_BOTTOM, 0.25))

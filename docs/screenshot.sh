@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes docs/screenshot.png: the window on a virtual X display (Xvfb) after
-# "Auto" (F5) on the start state.
+# "Auto" (F5) on a 4 x 4 real matrix with decimals in Matrix A and a 3 x 3
+# complex matrix in Matrix B, at precision 3.
 #   docs/screenshot.sh [BUILD_DIR]     (default: build; needs BUILD_DIR/quorvix)
 # Needs xvfb, xauth, xdotool and python3-pil (scripts/install-deps.sh).
 set -euo pipefail
@@ -14,16 +15,28 @@ xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash -s "$program" "$out" <
 set -euo pipefail
 program=$1
 out=$2
-# The start state has the identity matrices where the decimal mark is a point.
 LC_ALL=C QT_QPA_PLATFORM=xcb "$program" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 window=$(xdotool search --sync --onlyvisible --name '^Quorvix 5\.4$' | head -n 1)
 sleep 1
 xdotool windowfocus --sync "$window"
+# Types a matrix into the editor at (x, y) of the window, replacing its text;
+# each further argument is one row.
+type_matrix() {
+  xdotool mousemove --window "$window" "$1" "$2" click 1
+  xdotool key --window "$window" ctrl+a BackSpace
+  shift 2
+  for row in "$@"; do
+    xdotool type --window "$window" --delay 20 -- "$row"
+    xdotool key --window "$window" Return
+  done
+}
+type_matrix 100 200 '2.5 -1.25 0.75 3' '1.5 4.2 -0.5 1' '0.25 1 3.6 -2.1' '-1 0.5 2 5.75'
+type_matrix 100 390 '1+2i 3 -i' '2i 1-i 4' '5 -2+i 3i'
 xdotool key --window "$window" F5
-# Auto on two 3 x 3 matrices takes a moment; let the window draw it.
-sleep 2
+# Let Auto finish and the window draw it.
+sleep 3
 eval "$(xdotool getwindowgeometry --shell "$window")"
 /usr/bin/python3 - "$out" "$X" "$Y" "$WIDTH" "$HEIGHT" <<'PY'
 import os, sys

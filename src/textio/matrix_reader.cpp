@@ -167,6 +167,19 @@ std::int32_t CountTokens(std::string_view line) {
     return count;
 }
 
+std::optional<TokenExtent> FindToken(std::string_view line, std::int32_t element) {
+    std::size_t pos = 0;
+    TokenSpan span;
+    for (std::int32_t k = 1; NextToken(line, pos, span); ++k) {
+        if (k < element) continue;
+        if (k > element) break;
+        if (!span.quoted) return TokenExtent{span.begin, span.end};
+        // From the opening quote to the closing one, where there is one.
+        return TokenExtent{span.begin - 1, span.end < line.size() ? span.end + 1 : span.end};
+    }
+    return std::nullopt;
+}
+
 std::int32_t CountRows(const EditorLines& editor) {
     std::int32_t rows = 0;
     for (const std::string& line : editor)

@@ -3,6 +3,7 @@
 // separated by characters of code 1 to 32, double-quoted tokens allowed.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,16 @@ bool IsBlankLine(std::string_view line);
 std::vector<std::string> SplitTokens(std::string_view line);
 // Number of tokens of one line.
 std::int32_t CountTokens(std::string_view line);
+// Where the `element`-th token (from 1) of `line` lies, as byte offsets: its
+// first byte and the byte after it, a quoted token's quotes included; nothing
+// when the line has fewer tokens. Lets the window select the token an error
+// names.
+struct TokenExtent {
+    std::size_t Begin = 0;
+    std::size_t End = 0;
+    bool operator==(const TokenExtent&) const = default;
+};
+std::optional<TokenExtent> FindToken(std::string_view line, std::int32_t element);
 // Number of lines that are not blank (codes 0 to 32 trimmed).
 std::int32_t CountRows(const EditorLines& editor);
 // The largest token count of the lines, and whether non-empty lines disagree

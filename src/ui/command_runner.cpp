@@ -17,17 +17,14 @@ void CommandRunner::Start(CalcState state, Job job) {
     if (running_) return;
     if (worker_.joinable()) worker_.join();
     running_ = true;
-    error_.reset();
-    cancelled_ = false;
+    outcome_ = {};
     state_ = std::move(state);
     // Lowered here, before the worker exists, so that a cancel asked for at
-    // once is not lost.
+    // once is not lost; the last command's progress goes with it.
     ClearCancel();
+    SetProgressStage(0, 0, nullptr);
     worker_ = std::thread([this, job = std::move(job)] {
-        bool cancelled = false;
-        std::optional<std::string> error = RunGuarded(state_, job, cancelled);
-        error_ = std::move(error);
-        cancelled_ = cancelled;
+        outcome_ = RunGuarded(state_, job);
         QMetaObject::invokeMethod(this, &CommandRunner::Done, Qt::QueuedConnection);
     });
 }

@@ -32,10 +32,10 @@ public:
     // Blocks until the running command has ended (used when closing).
     void Wait();
 
-    // After Finished(): the state, and the error the command raised, if any.
+    // After Finished(): the state, and how the command ended (its error and
+    // the error's place, or a cancel).
     CalcState TakeState();
-    const std::optional<std::string>& Error() const { return error_; }
-    bool Cancelled() const { return cancelled_; }
+    const GuardedOutcome& Outcome() const { return outcome_; }
 
 signals:
     void Finished();
@@ -46,8 +46,7 @@ private:
     std::thread worker_;
     bool running_ = false;
     CalcState state_;
-    std::optional<std::string> error_;
-    bool cancelled_ = false;
+    GuardedOutcome outcome_;
 };
 
 }  // namespace quorvix

@@ -2,9 +2,12 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QTimer>
 #include <QUrl>
@@ -21,6 +24,9 @@
 namespace quorvix {
 
 namespace {
+
+constexpr qint64 kEscapeQuietMilliseconds = 1000;
+constexpr int kMinimizePictureWidth = 27;
 
 // Gives a title-bar button its three cells of the skin's button picture.
 void SetTitleButtonPictures(ImageButton* button, const TitleButtonCells& cells) {
@@ -52,6 +58,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     CreateOperationButtons();
     CreateMenus();
     CreateEditorMenus();
+    ChainFocus();
     ApplySkin();
     ShowStartState();
 }
@@ -74,11 +81,8 @@ void MainWindow::ApplySkin() {
     BuildStrips();
     // Minimize and close get their pictures; maximize, which does nothing,
     // gets none.
-    minimizeButton_->raise();
-    minimizeButton_->move(width() - 100, 1);
+    PlaceTitleButtons();
     SetTitleButtonPictures(minimizeButton_, CutTitleButtonCells(Skin().ImageM, 0, 27, 20));
-    closeButton_->raise();
-    closeButton_->move(width() - 48, 1);
     SetTitleButtonPictures(closeButton_, CutTitleButtonCells(Skin().ImageM, 52, 42, 20));
     DrawTitle();
 }
@@ -93,9 +97,13 @@ void MainWindow::ShowStartState() {
     syncing_ = false;
     shownPanel_.clear();
     state_ = StartStateForLocale(LocaleDecimalMark());
+    appliedPrecision_ = checkedPrecision_ = QString::fromStdString(state_.Precision);
     pulledA_.clear();
     pulledB_.clear();
     PushControls();
+    // What the editors start with is nothing to lose.
+    for (QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_}) editor->document()->clearUndoRedoStacks();
+    RememberInputs();
 }
 
 void MainWindow::BuildStrips() {
@@ -120,12 +128,14 @@ void MainWindow::DrawTitle() {
 }
 
 void MainWindow::PlaceTitleButtons() {
-    minimizeButton_->raise();
-    minimizeButton_->move(width() - 100, 1);
-    maximizeButton_->raise();
-    maximizeButton_->move(width() - 74, 1);
+    // Minimize stands right beside close, as wide as its picture: the window
+    // cannot be maximized, so the maximize button is not shown and leaves no
+    // gap between them.
     closeButton_->raise();
     closeButton_->move(width() - 48, 1);
+    minimizeButton_->raise();
+    minimizeButton_->move(closeButton_->x() - kMinimizePictureWidth, 1);
+    maximizeButton_->hide();
 }
 
 void MainWindow::RedrawFrame() {
@@ -177,12 +187,17 @@ void MainWindow::Maximize() {}
 
 void MainWindow::CloseWindow() { close(); }
 
-void MainWindow::Exit() {
-    // Esc is the key of Exit; while a command runs it stops the command instead.
+void MainWindow::Exit() { PressEscape(); }
+
+void MainWindow::PressEscape() {
+    // Esc is the key of Exit. While a command runs it only stops the command,
+    // and in the second after a cancel it does nothing: a user who pressed
+    // Esc twice to stop a slow command must not lose the window with it.
     if (runner_.Running()) {
         CancelCommand();
         return;
     }
+    if (cancelledAt_.isValid() && cancelledAt_.elapsed() < kEscapeQuietMilliseconds) return;
     close();
 }
 
@@ -194,7 +209,32 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (InputsChanged() && !AskToQuit()) {
+        event->ignore();
+        return;
+    }
     QWidget::closeEvent(event);
+}
+
+MainWindow::InputTexts MainWindow::CurrentInputs() const {
+    return {matrixAEditor_->toPlainText(), matrixBEditor_->toPlainText(), coefficientBox_->text()};
+}
+
+void MainWindow::RememberInputs() { savedInputs_ = CurrentInputs(); }
+
+bool MainWindow::InputsChanged() const { return !(CurrentInputs() == savedInputs_); }
+
+bool MainWindow::AskToQuit() {
+    QMessageBox question(QMessageBox::Question, QString::fromLatin1(kMessageTitle),
+                         QStringLiteral("Quit Quorvix? The matrices you typed have not been saved."),
+                         QMessageBox::NoButton, this);
+    QPushButton* quit = question.addButton(QStringLiteral("Quit"), QMessageBox::AcceptRole);
+    QPushButton* stay = question.addButton(QMessageBox::Cancel);
+    // Enter and Esc keep the window: only a deliberate Quit loses the matrices.
+    question.setDefaultButton(stay);
+    question.setEscapeButton(stay);
+    question.exec();
+    return question.clickedButton() == quit;
 }
 
 void MainWindow::OpenThroughShell(const QString& address) {

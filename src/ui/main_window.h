@@ -10,9 +10,10 @@
 //
 // Every control carries the design's name as its object name ("RichEdit1",
 // "SpeedButton13", "Open1"), so that tests and the design can find it.
-#include <QPointer>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QString>
 #include <QWidget>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,18 +28,21 @@ class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 class QTimer;
 class QToolButton;
 
 namespace quorvix {
 
+class BusyStrip;
 class ImageButton;
 class MenuBarButton;
 class OwnerDrawMenuStyle;
 class SkinImage;
 class SkinToolBar;
+
+// The title of the window's message boxes.
+inline constexpr const char* kMessageTitle = "Quorvix";
 
 inline constexpr int kWindowWidth = 783;
 inline constexpr int kWindowHeight = 651;
@@ -94,10 +98,17 @@ private slots:
     void ClearResult();
     void StartAuto();
     void ApplyComplexFormat();
-    void ApplyPrecision();
+    // The precision box: checked as its text changes (a red frame while it
+    // is not a precision), applied when the user is done with it.
+    void ShowPrecisionValidity();
+    void PrecisionEntered();
+    void PrecisionDone();
 
 private:
     enum class RunMode { Inline, Worker };
+    // Commands that print or rewrite numbers apply the precision box's text
+    // first, and do not run while it is not a precision.
+    enum class PrecisionUse { None, Apply };
     using Job = CommandRunner::Job;
 
     // Building the window (main_window_controls.cpp, main_window_menus.cpp).
@@ -108,6 +119,7 @@ private:
     void CreateOperationButtons();
     void CreateMenus();
     void CreateEditorMenus();
+    void ChainFocus();
 
     // The skin and the start state (main_window.cpp).
     void ApplySkin();
@@ -117,21 +129,36 @@ private:
     void DrawTitle();
     void ShowStartState();
 
+    // Quitting with matrices that were typed but not saved (main_window.cpp).
+    struct InputTexts {
+        QString MatrixA, MatrixB, X;
+        bool operator==(const InputTexts&) const = default;
+    };
+    InputTexts CurrentInputs() const;
+    void RememberInputs();
+    bool InputsChanged() const;
+    bool AskToQuit();
+
     // Running commands (main_window_commands.cpp).
-    void Run(const Job& job, RunMode mode, bool busyAtOnce = false);
+    void Run(const Job& job, RunMode mode, PrecisionUse precision, bool busyAtOnce = false);
     void RunOperation(const Operation& op);
     void PullControls();
     void PushControls();
     void SyncPanel();
+    void ShowComplexFormat();
+    bool ApplyPrecision();
     void CommandDone();
-    void Report(const std::optional<std::string>& error, bool cancelled);
+    void Report(const GuardedOutcome& outcome);
+    void ShowPlace(const ErrorPlace& place);
     void BeginBusy(bool busyAtOnce);
     void EndBusy();
     void ShowBusy();
-    bool Intercepts(QObject* watched) const;
-    void ReplayHeldInput();
+    void LockInput(bool locked);
+    bool Drops(QObject* watched, QEvent::Type type) const;
+    void PressEscape();
+    QString DialogFolder() const;
     std::optional<std::string> AskFileName(const char* dialogName, bool save, const char* filter,
-                                           const char* defaultExt, bool startInProgramFolder);
+                                           const char* defaultExt);
     void OpenThroughShell(const QString& address);
 
     // The frame: title bar, borders, title-bar buttons and menu bar.
@@ -146,7 +173,7 @@ private:
     SkinToolBar* menuBar_ = nullptr;
     MenuBarButton* fileMenuButton_ = nullptr;
     MenuBarButton* helpMenuButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;  // shown while a long command runs
+    BusyStrip* busyStrip_ = nullptr;  // Cancel and the progress, while a long command runs
 
     // The panel below the frame, which holds everything else.
     QWidget* panel_ = nullptr;
@@ -168,6 +195,7 @@ private:
     QPlainTextEdit* resultPanel_ = nullptr;
     QLineEdit* coefficientBox_ = nullptr;  // x
     QComboBox* precisionBox_ = nullptr;
+    QWidget* precisionAlarm_ = nullptr;  // the red frame around an invalid precision
     QGroupBox* complexFormatGroup_ = nullptr;
     QRadioButton* rectangularButton_ = nullptr;
     QRadioButton* polarButton_ = nullptr;
@@ -199,9 +227,16 @@ private:
     bool syncing_ = false;                 // the window itself is changing the controls
     bool busyCursor_ = false;
     bool closePending_ = false;
+    // A, B and x as last started, opened or saved; and whether the running
+    // command (an open or a save) makes its result the new saved state.
+    InputTexts savedInputs_;
+    bool remembersInputs_ = false;
+    QString appliedPrecision_;  // the precision box's text the factor was last set from
+    QString checkedPrecision_;  // the text last checked on leaving the box
+    bool applyingPrecision_ = false;
     QTimer* busyTimer_ = nullptr;
-    // Input that reached the window while a command ran, handed on afterwards.
-    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> heldInput_;
+    QElapsedTimer cancelledAt_;  // since the last cancel
+    QString lastFolder_;         // where the last file dialog ended
 };
 
 }  // namespace quorvix

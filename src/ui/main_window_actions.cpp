@@ -1,12 +1,16 @@
 // The menu and toolbar commands, each handed to the engine's own routine,
 // and the file dialogs they ask for a name with.
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QStringList>
 
+#include "core/cancel.h"
+#include "core/errors.h"
 #include "textio/output_settings.h"
 #include "ui/main_window.h"
 #include "workspace/auto_run.h"
@@ -41,8 +45,17 @@ constexpr const char* kResultFilter = "Text File(*.txt)|*.txt|Rtf File(*.rtf)|*.
 
 }  // namespace
 
+QString MainWindow::DialogFolder() const {
+    // Every dialog starts where the last one ended; the first one in the
+    // user's documents (the program's own folder is no place for projects).
+    if (!lastFolder_.isEmpty() && QDir(lastFolder_).exists()) return lastFolder_;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir(documents).exists()) return documents;
+    return QDir::homePath();
+}
+
 std::optional<std::string> MainWindow::AskFileName(const char* dialogName, bool save, const char* filter,
-                                                   const char* defaultExt, bool startInProgramFolder) {
+                                                   const char* defaultExt) {
     QFileDialog dialog(this);
     dialog.setObjectName(QString::fromLatin1(dialogName));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -51,51 +64,96 @@ std::optional<std::string> MainWindow::AskFileName(const char* dialogName, bool 
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setNameFilters(NameFilters(filter));
     dialog.setDefaultSuffix(QString::fromLatin1(defaultExt));
-    if (startInProgramFolder) dialog.setDirectory(QCoreApplication::applicationDirPath());
+    dialog.setDirectory(DialogFolder());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
+    lastFolder_ = QFileInfo(files.first()).absolutePath();
     return files.first().toStdString();
 }
 
 void MainWindow::AskAndOpenProject() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = AskFileName("OpenDialog1", false, kProjectFilter, kProjectExtension, true);
+    const std::optional<std::string> path = AskFileName("OpenDialog1", false, kProjectFilter, kProjectExtension);
     if (!path) return;
-    Run([file = *path](CalcState& s) { OpenProject(s, file); }, RunMode::Worker);
+    remembersInputs_ = true;
+    Run([file = *path](CalcState& s) { OpenProject(s, file); }, RunMode::Worker, PrecisionUse::None);
 }
 
 void MainWindow::AskAndSaveProject() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = AskFileName("SaveDialog2", true, kProjectFilter, kProjectExtension, false);
+    const std::optional<std::string> path = AskFileName("SaveDialog2", true, kProjectFilter, kProjectExtension);
     if (!path) return;
+    remembersInputs_ = true;
     Run([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
-        RunMode::Worker);
+        RunMode::Worker, PrecisionUse::None);
 }
 
 void MainWindow::AskAndSaveResult() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = AskFileName("SaveDialog1", true, kResultFilter, "txt", false);
+    const std::optional<std::string> path = AskFileName("SaveDialog1", true, kResultFilter, "txt");
     if (!path) return;
-    Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { SaveResult(s, file); }, RunMode::Worker);
+    Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { SaveResult(s, file); }, RunMode::Worker,
+        PrecisionUse::None);
 }
 
 void MainWindow::ClearResult() {
-    Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline);
+    Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline, PrecisionUse::None);
 }
 
-void MainWindow::StartAuto() { Run(RunAuto, RunMode::Worker, true); }
+void MainWindow::StartAuto() { Run(RunAuto, RunMode::Worker, PrecisionUse::Apply, true); }
 
 void MainWindow::ApplyComplexFormat() {
     // The new item is already chosen when this runs.
     const ComplexFormat format = polarButton_->isChecked() ? ComplexFormat::Polar : ComplexFormat::Rectangular;
-    Run([format](CalcState& s) { SetComplexFormat(s, format); }, RunMode::Inline);
+    Run([format](CalcState& s) { SetComplexFormat(s, format); }, RunMode::Inline, PrecisionUse::Apply);
 }
 
-void MainWindow::ApplyPrecision() {
-    if (syncing_) return;
-    const std::string text = precisionBox_->currentText().toStdString();
-    Run([text](CalcState& s) { PrecisionChange(text, s.Settings); }, RunMode::Inline);
+namespace {
+
+bool IsPrecision(const QString& text, const OutputSettings& settings) {
+    OutputSettings trial = settings;
+    try {
+        PrecisionChange(text.toStdString(), trial);
+    } catch (const CalcError&) {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void MainWindow::ShowPrecisionValidity() {
+    precisionAlarm_->setVisible(!IsPrecision(precisionBox_->currentText(), state_.Settings));
+}
+
+bool MainWindow::ApplyPrecision() {
+    // While the box's text is checked the error box can take the focus from
+    // it, which must not check it once more.
+    if (applyingPrecision_) return false;
+    const QString text = precisionBox_->currentText();
+    checkedPrecision_ = text;
+    if (text == appliedPrecision_) return true;
+    applyingPrecision_ = true;
+    ClearCancel();
+    const GuardedOutcome outcome =
+        RunGuarded(state_, [t = text.toStdString()](CalcState& s) { PrecisionChange(t, s.Settings); });
+    // The factor stays as it was when the text is not a precision.
+    if (!outcome.Error) appliedPrecision_ = text;
+    Report(outcome);
+    applyingPrecision_ = false;
+    return !outcome.Error;
+}
+
+void MainWindow::PrecisionEntered() {
+    if (!runner_.Running()) ApplyPrecision();
+}
+
+void MainWindow::PrecisionDone() {
+    if (runner_.Running()) return;
+    // Leaving the box or choosing from its list checks it when its text
+    // changed since the last check (Enter makes the box report a choice too).
+    if (precisionBox_->currentText() != checkedPrecision_) ApplyPrecision();
 }
 
 }  // namespace quorvix

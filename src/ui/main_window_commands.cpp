@@ -1,14 +1,15 @@
 // Running the engine's commands from the window: the controls are copied
 // into the state, the command runs (on a worker when it can take long), and
 // what it changed is put back into the controls.
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -17,6 +18,9 @@
 #include <iterator>
 
 #include "core/cancel.h"
+#include "core/errors.h"
+#include "textio/matrix_reader.h"
+#include "ui/busy_strip.h"
 #include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/skin_widgets.h"
@@ -25,8 +29,6 @@
 namespace quorvix {
 
 namespace {
-
-constexpr const char* kMessageTitle = "Quorvix";
 
 EditorLines LinesOf(const QPlainTextEdit* editor) { return SplitEditorText(editor->toPlainText().toStdString()); }
 
@@ -40,29 +42,61 @@ QString TextOf(const std::vector<std::string>& lines, std::size_t from = 0) {
     return text;
 }
 
-bool IsHeldInput(QEvent::Type type) {
+// The input a running command does not take: keys, clicks, the wheel, menus
+// asked for, text from an input method and dropped files.
+bool IsInput(QEvent::Type type) {
     switch (type) {
+        case QEvent::ShortcutOverride:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick: return true;
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::InputMethod:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop: return true;
         default: return false;
     }
 }
 
+// Replaces the editor's whole text as one step of its undo.
+void ReplaceText(QPlainTextEdit* editor, const QString& text) {
+    QTextCursor cursor(editor->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    editor->moveCursor(QTextCursor::Start);
+}
+
+// Where the text of an error is, as the error box's second line.
+QString PlaceText(const ErrorPlace& place) {
+    if (place.Editor == ErrorEditor::X) return QStringLiteral("the x box");
+    return QStringLiteral("Matrix %1, line %2, element %3")
+        .arg(place.Editor == ErrorEditor::A ? QLatin1Char('A') : QLatin1Char('B'))
+        .arg(place.Line)
+        .arg(place.Element);
+}
+
 }  // namespace
 
-void MainWindow::Run(const Job& job, RunMode mode, bool busyAtOnce) {
-    // One command at a time; input that arrives meanwhile waits (see eventFilter).
+void MainWindow::Run(const Job& job, RunMode mode, PrecisionUse precision, bool busyAtOnce) {
+    // One command at a time; input that arrives meanwhile is dropped (see eventFilter).
     if (runner_.Running()) return;
+    if (precision == PrecisionUse::Apply && !ApplyPrecision()) {
+        // Told why; the format choice that asked for this shows the format in use again.
+        ShowComplexFormat();
+        return;
+    }
     PullControls();
     if (mode == RunMode::Inline) {
         ClearCancel();
-        bool cancelled = false;
-        const std::optional<std::string> error = RunGuarded(state_, job, cancelled);
+        const GuardedOutcome outcome = RunGuarded(state_, job);
         PushControls();
-        Report(error, cancelled);
+        Report(outcome);
         return;
     }
     runner_.Start(std::move(state_), job);
@@ -70,21 +104,27 @@ void MainWindow::Run(const Job& job, RunMode mode, bool busyAtOnce) {
     BeginBusy(busyAtOnce);
 }
 
-void MainWindow::RunOperation(const Operation& op) { Run(op.Run, RunMode::Worker); }
+void MainWindow::RunOperation(const Operation& op) { Run(op.Run, RunMode::Worker, PrecisionUse::Apply); }
 
 void MainWindow::WaitForCommand() {
     while (runner_.Running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-void MainWindow::CancelCommand() { runner_.Cancel(); }
+void MainWindow::CancelCommand() {
+    if (!runner_.Running()) return;
+    runner_.Cancel();
+    cancelledAt_.start();
+}
 
 void MainWindow::CommandDone() {
     state_ = runner_.TakeState();
-    PushControls();
+    // The controls take text again before the results go into them.
     EndBusy();
-    Report(runner_.Error(), runner_.Cancelled());
+    PushControls();
+    if (remembersInputs_ && !runner_.Outcome().Error) RememberInputs();
+    remembersInputs_ = false;
+    Report(runner_.Outcome());
     emit CommandFinished();
-    ReplayHeldInput();
     if (closePending_) {
         closePending_ = false;
         close();
@@ -116,22 +156,35 @@ void MainWindow::PullControls() {
 }
 
 void MainWindow::PushControls() {
+    // Rewrites (the format switch, the notation tools, Align, Clear, opening
+    // a project) print at the display precision: each is one step of its
+    // control's undo, so that digits the user typed can be had back.
     syncing_ = true;
-    if (state_.MatrixA != pulledA_) matrixAEditor_->setPlainText(TextOf(state_.MatrixA));
-    if (state_.MatrixB != pulledB_) matrixBEditor_->setPlainText(TextOf(state_.MatrixB));
+    if (state_.MatrixA != pulledA_) ReplaceText(matrixAEditor_, TextOf(state_.MatrixA));
+    if (state_.MatrixB != pulledB_) ReplaceText(matrixBEditor_, TextOf(state_.MatrixB));
     pulledA_ = state_.MatrixA;
     pulledB_ = state_.MatrixB;
     const QString x = QString::fromStdString(state_.X);
-    if (coefficientBox_->text() != x) coefficientBox_->setText(x);
+    if (coefficientBox_->text() != x) {
+        coefficientBox_->selectAll();
+        coefficientBox_->insert(x);
+    }
     const QString precision = QString::fromStdString(state_.Precision);
     if (precisionBox_->currentText() != precision) {
+        // Only opening a project changes it, and sets the factor from it.
         const QSignalBlocker block(precisionBox_);
         precisionBox_->setEditText(precision);
+        appliedPrecision_ = checkedPrecision_ = precision;
+        ShowPrecisionValidity();
     }
-    QRadioButton* format = state_.Settings.Format == ComplexFormat::Polar ? polarButton_ : rectangularButton_;
-    if (!format->isChecked()) format->setChecked(true);
+    ShowComplexFormat();
     SyncPanel();
     syncing_ = false;
+}
+
+void MainWindow::ShowComplexFormat() {
+    QRadioButton* format = state_.Settings.Format == ComplexFormat::Polar ? polarButton_ : rectangularButton_;
+    if (!format->isChecked()) format->setChecked(true);
 }
 
 void MainWindow::SyncPanel() {
@@ -164,25 +217,66 @@ void MainWindow::SyncPanel() {
     syncing_ = wasSyncing;
 }
 
-void MainWindow::Report(const std::optional<std::string>& error, bool cancelled) {
+void MainWindow::Report(const GuardedOutcome& outcome) {
     // A cancel is the user's own wish: nothing to tell.
-    if (error && !cancelled)
-        QMessageBox::critical(this, QString::fromLatin1(kMessageTitle),
-                              QString::fromStdString(*error) + QLatin1Char('.'));
+    if (outcome.Error && !outcome.Cancelled) {
+        QString text = QString::fromStdString(*outcome.Error) + QLatin1Char('.');
+        // An error caused by typed text says where that text is, and selects
+        // it (behind the box) so that it can be put right at once.
+        if (outcome.Place) {
+            text += QLatin1Char('\n') + PlaceText(*outcome.Place);
+            ShowPlace(*outcome.Place);
+        }
+        QMessageBox::critical(this, QString::fromLatin1(kMessageTitle), text);
+    }
     std::vector<std::string> notices = std::move(state_.Notices);
     state_.Notices.clear();
     for (const std::string& notice : notices)
         QMessageBox::warning(this, QString::fromLatin1(kMessageTitle), QString::fromStdString(notice));
 }
 
+void MainWindow::ShowPlace(const ErrorPlace& place) {
+    if (place.Editor == ErrorEditor::X) {
+        coefficientBox_->setFocus(Qt::OtherFocusReason);
+        coefficientBox_->selectAll();
+        return;
+    }
+    QPlainTextEdit* editor = place.Editor == ErrorEditor::A ? matrixAEditor_ : matrixBEditor_;
+    const QTextBlock block = editor->document()->findBlockByNumber(place.Line - 1);
+    if (!block.isValid()) return;
+    const QString text = block.text();
+    const std::string line = text.toStdString();
+    const std::optional<TokenExtent> token = FindToken(line, place.Element);
+    // The reader counts bytes of UTF-8; the editor counts UTF-16 units.
+    auto at = [&](std::size_t bytes) {
+        return block.position() +
+               static_cast<int>(QString::fromUtf8(line.data(), static_cast<qsizetype>(bytes)).size());
+    };
+    const int begin = token ? at(token->Begin) : block.position();
+    const int end = token ? at(token->End) : block.position() + static_cast<int>(text.size());
+    // Scrolled so that the token's end and then its start are in view.
+    QTextCursor cursor(editor->document());
+    cursor.setPosition(begin);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    editor->ensureCursorVisible();
+    cursor.setPosition(end);
+    cursor.setPosition(begin, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    editor->ensureCursorVisible();
+    editor->setFocus(Qt::OtherFocusReason);
+}
+
 void MainWindow::BeginBusy(bool busyAtOnce) {
     qApp->installEventFilter(this);
+    LockInput(true);
+    busyStrip_->Start();
     if (busyAtOnce && !busyCursor_) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         busyCursor_ = true;
     }
-    // A command that is still running after a moment shows the busy cursor
-    // and the Cancel button.
+    // A command that is still running after a moment shows the busy cursor,
+    // the Cancel button and its progress.
     busyTimer_->start();
 }
 
@@ -192,8 +286,7 @@ void MainWindow::ShowBusy() {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         busyCursor_ = true;
     }
-    cancelButton_->show();
-    cancelButton_->raise();
+    busyStrip_->Reveal();
 }
 
 void MainWindow::EndBusy() {
@@ -202,39 +295,55 @@ void MainWindow::EndBusy() {
         QApplication::restoreOverrideCursor();
         busyCursor_ = false;
     }
-    cancelButton_->hide();
+    busyStrip_->Stop();
+    LockInput(false);
     qApp->removeEventFilter(this);
 }
 
-bool MainWindow::Intercepts(QObject* watched) const {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != this) return false;
-    // The Cancel button, and the title bar (to move, minimize or close the
-    // window, which stops the command first) stay usable.
-    const QWidget* const usable[] = {cancelButton_, titleBar_, minimizeButton_, maximizeButton_, closeButton_};
-    return std::find(std::begin(usable), std::end(usable), widget) == std::end(usable);
+void MainWindow::LockInput(bool locked) {
+    // The editors keep showing their text and can still be scrolled and
+    // copied from; the window's keys and menu items do nothing but Esc.
+    for (QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_, resultPanel_}) editor->setReadOnly(locked);
+    coefficientBox_->setReadOnly(locked);
+    precisionBox_->lineEdit()->setReadOnly(locked);
+    for (QAction* action : actions())
+        if (action != exitAction_) action->setEnabled(!locked);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (!runner_.Running()) return false;
-    const QEvent::Type type = event->type();
-    if (type == QEvent::ContextMenu) return Intercepts(watched);
-    if (!IsHeldInput(type) || !Intercepts(watched)) return false;
-    if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        CancelCommand();
-        return true;
+bool MainWindow::Drops(QObject* watched, QEvent::Type type) const {
+    if (!IsInput(type)) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) return false;
+    // Cancel, and the title bar (to move, minimize or close the window, which
+    // stops the command first), stay usable.
+    if (busyStrip_->isAncestorOf(widget)) return false;
+    const QWidget* const frame[] = {titleBar_, minimizeButton_, maximizeButton_, closeButton_};
+    if (std::find(std::begin(frame), std::end(frame), widget) != std::end(frame)) return false;
+    // So do the editors' scroll bars and wheel: looking changes nothing.
+    for (const QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_, resultPanel_}) {
+        if (!editor->isAncestorOf(widget)) continue;
+        if (type == QEvent::Wheel || qobject_cast<QScrollBar*>(widget) != nullptr) return false;
     }
-    // Keys typed and clicks made while a command runs are handed on, in
-    // order, when it has ended, as if they had waited in the queue.
-    heldInput_.emplace_back(QPointer<QObject>(watched), std::unique_ptr<QEvent>(event->clone()));
     return true;
 }
 
-void MainWindow::ReplayHeldInput() {
-    auto held = std::move(heldInput_);
-    heldInput_.clear();
-    for (auto& [receiver, event] : held)
-        if (receiver) QCoreApplication::postEvent(receiver, event.release());
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!runner_.Running() || !Drops(watched, event->type())) return false;
+    switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Taken here, so that no shortcut of the window fires; Esc then
+            // arrives as a key press.
+            event->accept();
+            return true;
+        case QEvent::KeyPress:
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) PressEscape();
+            return true;
+        default:
+            // Whatever the user did meanwhile is not done later either: a
+            // click or a key meant for the window as it was could land on
+            // changed results.
+            return true;
+    }
 }
 
 }  // namespace quorvix

@@ -1,14 +1,19 @@
 // The window's controls at their places, with their fonts, texts and hints.
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "commands/operation_table.h"
+#include "ui/busy_strip.h"
+#include "ui/focus_widgets.h"
 #include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/operation_grid.h"
@@ -19,6 +24,10 @@
 namespace quorvix {
 
 namespace {
+
+// The height of the window's other text; at it, a row of a 4 x 4 result
+// (four fields of eleven characters) fits the result panel's width.
+constexpr int kEditorFontPixels = 11;
 
 QFont Font(const QString& family, int pixelHeight) {
     QFont font(family);
@@ -39,14 +48,23 @@ W* Named(W* widget, const char* name) {
     return widget;
 }
 
+// The matrices are printed in fields of ten characters and "Align" pads
+// tokens with blanks, so the editors use the system's fixed-pitch font: with
+// any other, columns drift apart.
+QFont EditorFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(kEditorFontPixels);
+    return font;
+}
+
 QPlainTextEdit* TextEditor(QWidget* parent, const char* name, QRect geometry) {
-    auto* editor = Named(new QPlainTextEdit(parent), name);
+    auto* editor = Named(new TabTypingEditor(parent), name);
     editor->setGeometry(geometry);
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor->setWordWrapMode(QTextOption::NoWrap);
     editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    editor->setFont(Font(QStringLiteral("Arial"), 11));
+    editor->setFont(EditorFont());
     editor->setContextMenuPolicy(Qt::CustomContextMenu);
     return editor;
 }
@@ -73,7 +91,7 @@ void MainWindow::CreateFrame() {
     connect(titleBar_, &SkinImage::DoubleClicked, this, &MainWindow::Maximize);
 
     minimizeButton_ = Named(new ImageButton(this), "ImgBtnMin");
-    minimizeButton_->setGeometry(0, 0, 33, 25);
+    minimizeButton_->setGeometry(0, 0, 27, 25);
     maximizeButton_ = Named(new ImageButton(this), "ImgBtnMax");
     maximizeButton_->setGeometry(0, 0, 33, 25);
     closeButton_ = Named(new ImageButton(this), "ImgBtnClose");
@@ -87,10 +105,11 @@ void MainWindow::CreateFrame() {
     menuBar_->setGeometry(8, 25, 761, 28);
     QFont menuBarFont = font();
     fileMenuButton_ = Named(new MenuBarButton(menuBar_), "ToolButton1");
-    fileMenuButton_->setText(QStringLiteral("File"));
+    // Alt+F and Alt+H drop the menus down; the captions show the underline.
+    fileMenuButton_->setText(QStringLiteral("&File"));
     fileMenuButton_->setGeometry(0, 0, 65, 28);
     helpMenuButton_ = Named(new MenuBarButton(menuBar_), "ToolButton2");
-    helpMenuButton_->setText(QStringLiteral("Help"));
+    helpMenuButton_->setText(QStringLiteral("&Help"));
     helpMenuButton_->setGeometry(65, 0, 65, 28);
     for (MenuBarButton* button : {fileMenuButton_, helpMenuButton_}) {
         button->setFont(menuBarFont);
@@ -100,12 +119,11 @@ void MainWindow::CreateFrame() {
     panel_ = Named(new QWidget(this), "Panel1");
     panel_->setGeometry(8, 53, kWindowWidth - 16, kWindowHeight - 83);
 
-    cancelButton_ = Named(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton");
-    cancelButton_->setGeometry(kWindowWidth / 2 - 40, kWindowHeight - 27, 80, 24);
-    cancelButton_->setToolTip(QStringLiteral("Stop the running calculation (Esc)"));
-    cancelButton_->setFocusPolicy(Qt::NoFocus);
-    cancelButton_->hide();
-    connect(cancelButton_, &QPushButton::clicked, this, &MainWindow::CancelCommand);
+    // Centred on the bottom border.
+    busyStrip_ = new BusyStrip(this);
+    const QSize strip = busyStrip_->sizeHint();
+    busyStrip_->setGeometry((kWindowWidth - strip.width()) / 2, kWindowHeight - 27, strip.width(), 24);
+    connect(busyStrip_, &BusyStrip::CancelClicked, this, &MainWindow::CancelCommand);
 }
 
 void MainWindow::CreatePanel() {
@@ -138,7 +156,7 @@ void MainWindow::CreateToolBar() {
     };
     int left = 0;
     for (const ToolButtonDef& def : tools) {
-        auto* button = Named(new QToolButton(toolBar_), def.Name);
+        auto* button = Named(new FocusButton(toolBar_), def.Name);
         const int width = left == 0 ? 49 : 47;
         button->setGeometry(left, 1, width, 55);
         left += width;
@@ -148,7 +166,6 @@ void MainWindow::CreateToolBar() {
         button->setIconSize(QSize(32, 32));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
         button->setFont(Font(QStringLiteral("Arial"), 11));
         SetTextColour(button, QColor(0, 128, 128));
         connect(button, &QToolButton::clicked, this, def.Slot);
@@ -176,7 +193,20 @@ void MainWindow::CreateInputs() {
     precisionBox_->addItems({"1", "2", "3", "4", "5", "6", "7", "8", "e"});
     precisionBox_->setEditText(QStringLiteral("3"));
     precisionBox_->setToolTip(QStringLiteral("Precision of result"));
-    connect(precisionBox_, &QComboBox::editTextChanged, this, &MainWindow::ApplyPrecision);
+    // A frame just outside the box, behind it, shows while its text is not a precision.
+    precisionAlarm_ = Named(new AlarmFrame(panel_), "PrecisionAlarm");
+    precisionAlarm_->setGeometry(precisionBox_->geometry().adjusted(-2, -2, 2, 2));
+    precisionAlarm_->stackUnder(precisionBox_);
+    precisionAlarm_->hide();
+    connect(precisionBox_, &QComboBox::editTextChanged, this, &MainWindow::ShowPrecisionValidity);
+    // Checked once the key, the focus change or the list has finished with
+    // the box: an error box opened in the middle of a focus change would
+    // take the focus while it moves.
+    connect(precisionBox_->lineEdit(), &QLineEdit::returnPressed, this, &MainWindow::PrecisionEntered,
+            Qt::QueuedConnection);
+    connect(precisionBox_->lineEdit(), &QLineEdit::editingFinished, this, &MainWindow::PrecisionDone,
+            Qt::QueuedConnection);
+    connect(precisionBox_, &QComboBox::textActivated, this, &MainWindow::PrecisionDone, Qt::QueuedConnection);
 
     complexFormatGroup_ = Named(new QGroupBox(QStringLiteral("Complex Format"), panel_), "RadioGroup1");
     complexFormatGroup_->setGeometry(8, 456, 97, 105);
@@ -195,31 +225,47 @@ void MainWindow::CreateInputs() {
 
 void MainWindow::CreateOperationButtons() {
     for (const Operation& op : Operations()) {
-        auto* button = Named(new QToolButton(panel_), op.Control);
+        auto* button = Named(new FocusButton(panel_), op.Control);
         button->setGeometry(OperationButtonGeometry(op));
         const QPixmap glyph = OperationGlyph(QString::fromLatin1(op.Control));
         button->setIcon(QIcon(glyph));
         button->setIconSize(glyph.size());
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setToolTip(QString::fromLatin1(op.Hint));
-        button->setFocusPolicy(Qt::NoFocus);
         const ButtonFont font = OperationButtonFont(op);
         button->setFont(font.Font);
         SetTextColour(button, font.Colour);
         connect(button, &QToolButton::clicked, this, [this, &op] { RunOperation(op); });
     }
 
-    autoCalculateButton_ = Named(new QToolButton(panel_), "SpeedButton10");
+    autoCalculateButton_ = Named(new FocusButton(panel_), "SpeedButton10");
     autoCalculateButton_->setGeometry(368, 496, 65, 57);
     autoCalculateButton_->setText(QStringLiteral("AuTo"));
     autoCalculateButton_->setToolTip(QStringLiteral("Auto calculate"));
-    autoCalculateButton_->setFocusPolicy(Qt::NoFocus);
     QFont autoFont = Font(QStringLiteral("Arial"), 16);
     autoFont.setBold(true);
     autoFont.setItalic(true);
     autoCalculateButton_->setFont(autoFont);
     SetTextColour(autoCalculateButton_, QColor(0, 128, 0));
     connect(autoCalculateButton_, &QToolButton::clicked, this, &MainWindow::StartAuto);
+}
+
+void MainWindow::ChainFocus() {
+    // Tab goes through the inputs, then the operation buttons column by
+    // column and top to bottom (AuTo last, as it stands), then the result
+    // panel and the toolbar.
+    std::vector<QWidget*> chain{matrixAEditor_, matrixBEditor_,     coefficientBox_,
+                                precisionBox_,  rectangularButton_, polarButton_};
+    std::vector<const Operation*> ops;
+    for (const Operation& op : Operations()) ops.push_back(&op);
+    std::stable_sort(ops.begin(), ops.end(), [](const Operation* a, const Operation* b) {
+        return std::make_pair(a->Column, a->Row) < std::make_pair(b->Column, b->Row);
+    });
+    for (const Operation* op : ops) chain.push_back(panel_->findChild<QWidget*>(QString::fromLatin1(op->Control)));
+    chain.push_back(autoCalculateButton_);
+    chain.push_back(resultPanel_);
+    for (QWidget* tool : {saveButton_, clearButton_, autoButton_, manualButton_, homeButton_}) chain.push_back(tool);
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 }  // namespace quorvix

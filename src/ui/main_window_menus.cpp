@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <functional>
 #include <vector>
 
@@ -50,24 +51,24 @@ void MainWindow::CreateMenus() {
         menu->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
 
-    fileMenu_ = new QMenu(QStringLiteral("File"), this);
+    fileMenu_ = new QMenu(QStringLiteral("&File"), this);
     fileMenu_->setObjectName(QStringLiteral("File1"));
-    openProjectAction_ = item(fileMenu_, "Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13,
+    openProjectAction_ = item(fileMenu_, "Open1", "&Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13,
                               &MainWindow::AskAndOpenProject);
     saveProjectAction_ =
-        item(fileMenu_, "Save3", "Save project", QKeySequence(Qt::Key_F2), 18, &MainWindow::AskAndSaveProject);
+        item(fileMenu_, "Save3", "&Save project", QKeySequence(Qt::Key_F2), 18, &MainWindow::AskAndSaveProject);
     separator(fileMenu_, "N4");
     saveResultAction_ =
-        item(fileMenu_, "Save1", "Save result", QKeySequence(Qt::Key_F3), 24, &MainWindow::AskAndSaveResult);
-    clearAction_ = item(fileMenu_, "Clear1", "Clear", QKeySequence(Qt::Key_F8), 3, &MainWindow::ClearResult);
-    autoAction_ = item(fileMenu_, "Auto1", "Auto", QKeySequence(Qt::Key_F5), 1, &MainWindow::StartAuto);
+        item(fileMenu_, "Save1", "Save &result", QKeySequence(Qt::Key_F3), 24, &MainWindow::AskAndSaveResult);
+    clearAction_ = item(fileMenu_, "Clear1", "&Clear", QKeySequence(Qt::Key_F8), 3, &MainWindow::ClearResult);
+    autoAction_ = item(fileMenu_, "Auto1", "&Auto", QKeySequence(Qt::Key_F5), 1, &MainWindow::StartAuto);
     separator(fileMenu_, "Exit1");
-    exitAction_ = item(fileMenu_, "Exit2", "Exit", QKeySequence(Qt::Key_Escape), 31, &MainWindow::Exit);
+    exitAction_ = item(fileMenu_, "Exit2", "E&xit", QKeySequence(Qt::Key_Escape), 31, &MainWindow::Exit);
 
-    helpMenu_ = new QMenu(QStringLiteral("Help"), this);
+    helpMenu_ = new QMenu(QStringLiteral("&Help"), this);
     helpMenu_->setObjectName(QStringLiteral("Help1"));
-    manualAction_ = item(helpMenu_, "Manual1", "Manual", QKeySequence(Qt::Key_F1), 42, &MainWindow::OpenManual);
-    homepageAction_ = item(helpMenu_, "Connectto1", "Homepage", QKeySequence(), 43, &MainWindow::OpenHomePage);
+    manualAction_ = item(helpMenu_, "Manual1", "&Manual", QKeySequence(Qt::Key_F1), 42, &MainWindow::OpenManual);
+    homepageAction_ = item(helpMenu_, "Connectto1", "&Homepage", QKeySequence(), 43, &MainWindow::OpenHomePage);
 
     for (QMenu* menu : {fileMenu_, helpMenu_}) menu->setStyle(menuStyle_);
     fileMenuButton_->SetDropDownMenu(fileMenu_);
@@ -84,14 +85,18 @@ void MainWindow::CreateEditorMenus() {
     // The design's names of the menu and of the items every editor's menu has.
     struct Names {
         const char* Menu;
+        const char* Undo;
         const char* Copy;
         const char* Paste;
         const char* Clear;
         const char* Align;
     };
-    auto runInline = [this](Job job) { return [this, job = std::move(job)] { Run(job, RunMode::Inline); }; };
+    // The rewrites of numbers take the precision first; Clear and the mark swaps do not need it.
+    auto runInline = [this](Job job, PrecisionUse precision = PrecisionUse::Apply) {
+        return [this, job = std::move(job), precision] { Run(job, RunMode::Inline, precision); };
+    };
 
-    // Copy and Paste, the editor's own tools, then Clear and Align, each
+    // Undo; Copy and Paste; the editor's own tools; then Clear and Align, each
     // group set off by a separator.
     auto build = [&](QPlainTextEdit* editor, Editor which, const Names& names, const std::vector<Tool>& tools) {
         auto* menu = new QMenu(this);
@@ -102,7 +107,13 @@ void MainWindow::CreateEditorMenus() {
             QAction* action = menu->addAction(QString::fromLatin1(caption));
             action->setObjectName(QString::fromLatin1(name));
             connect(action, &QAction::triggered, this, trigger);
+            return action;
         };
+        // Undo takes back typing and the window's rewrites alike.
+        QAction* undo = add(names.Undo, "Undo", [editor] { editor->undo(); });
+        undo->setEnabled(editor->document()->isUndoAvailable());
+        connect(editor, &QPlainTextEdit::undoAvailable, undo, &QAction::setEnabled);
+        menu->addSeparator();
         add(names.Copy, "Copy", [editor] { editor->copy(); });
         add(names.Paste, "Paste", [this, editor] {
             if (!CommandRunning()) editor->paste();
@@ -115,7 +126,7 @@ void MainWindow::CreateEditorMenus() {
                 add(tool.Name, tool.Caption, tool.Trigger);
         }
         menu->addSeparator();
-        add(names.Clear, "Clear", runInline([which](CalcState& s) { ClearEditor(s, which); }));
+        add(names.Clear, "Clear", runInline([which](CalcState& s) { ClearEditor(s, which); }, PrecisionUse::None));
         add(names.Align, "Align", runInline([which](CalcState& s) { AlignEditor(s, which); }));
         return menu;
     };
@@ -127,14 +138,15 @@ void MainWindow::CreateEditorMenus() {
         };
     };
 
-    matrixAMenu_ = build(matrixAEditor_, Editor::MatrixA, {"PopupMenu1", "Copy1", "Paste1", "Clear3", "Align1"},
-                         notation(Operand::A, "PolarToRect1", "RecttoPolar1"));
+    matrixAMenu_ =
+        build(matrixAEditor_, Editor::MatrixA, {"PopupMenu1", "Undo1", "Copy1", "Paste1", "Clear3", "Align1"},
+              notation(Operand::A, "PolarToRect1", "RecttoPolar1"));
     matrixBMenu_ =
-        build(matrixBEditor_, Editor::MatrixB, {"PopupMenu2", "MenuItem1", "MenuItem2", "MenuItem4", "Align2"},
+        build(matrixBEditor_, Editor::MatrixB, {"PopupMenu2", "Undo2", "MenuItem1", "MenuItem2", "MenuItem4", "Align2"},
               notation(Operand::B, "PolarToRect2", "RecttoPolar2"));
-    resultMenu_ = build(resultPanel_, Editor::Result, {"PopupMenu3", "Copy2", "Paste2", "Clear4", "Align3"},
-                        {{"commatodot1", "comma to dot", runInline(PanelCommaToDot)},
-                         {"dottocomma1", "dot to comma", runInline(PanelDotToComma)},
+    resultMenu_ = build(resultPanel_, Editor::Result, {"PopupMenu3", "Undo3", "Copy2", "Paste2", "Clear4", "Align3"},
+                        {{"commatodot1", "comma to dot", runInline(PanelCommaToDot, PrecisionUse::None)},
+                         {"dottocomma1", "dot to comma", runInline(PanelDotToComma, PrecisionUse::None)},
                          {},
                          {"Save2", "Save", [this] { AskAndSaveResult(); }}});
 }

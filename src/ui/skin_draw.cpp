@@ -72,7 +72,7 @@ void DrawMenuBarButton(QPainter& canvas, const QRect& bounds, const QString& cap
     canvas.setFont(font);
     canvas.setPen(textColour);
     canvas.setBackgroundMode(Qt::TransparentMode);
-    canvas.drawText(bounds.adjusted(0, 2, 0, 0), Qt::AlignCenter | Qt::TextSingleLine, caption);
+    canvas.drawText(bounds.adjusted(0, 2, 0, 0), Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, caption);
     canvas.restore();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/skin_widgets.h"
 
+#include <QCursor>
 #include <QEnterEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -49,10 +50,12 @@ void SkinToolBar::paintEvent(QPaintEvent*) {
     } catch (...) {}
 }
 
-MenuBarButton::MenuBarButton(QWidget* parent) : QToolButton(parent) {
+MenuBarButton::MenuBarButton(QWidget* parent) : QToolButton(parent), mouseWatch_(new QTimer(this)) {
     setPopupMode(QToolButton::InstantPopup);
     setAutoRaise(true);
     setFocusPolicy(Qt::NoFocus);
+    mouseWatch_->setInterval(100);
+    connect(mouseWatch_, &QTimer::timeout, this, &MenuBarButton::FollowMouse);
 }
 
 void MenuBarButton::SetDropDownMenu(QMenu* menu) {
@@ -63,9 +66,20 @@ void MenuBarButton::SetDropDownMenu(QMenu* menu) {
     });
     connect(menu, &QMenu::aboutToHide, this, [this] {
         menuOpen_ = false;
+        FollowMouse();
+        if (hot_) mouseWatch_->start();
         update();
     });
 }
+
+void MenuBarButton::SetHot(bool hot) {
+    if (!hot) mouseWatch_->stop();
+    if (hot == hot_) return;
+    hot_ = hot;
+    update();
+}
+
+void MenuBarButton::FollowMouse() { SetHot(rect().contains(mapFromGlobal(QCursor::pos()))); }
 
 void MenuBarButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -76,12 +90,19 @@ void MenuBarButton::paintEvent(QPaintEvent*) {
 
 void MenuBarButton::enterEvent(QEnterEvent* event) {
     QToolButton::enterEvent(event);
-    update();
+    SetHot(true);
 }
 
 void MenuBarButton::leaveEvent(QEvent* event) {
     QToolButton::leaveEvent(event);
-    update();
+    SetHot(false);
+}
+
+AlarmFrame::AlarmFrame(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+void AlarmFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(220, 0, 0));
 }
 
 OwnerDrawMenuStyle::OwnerDrawMenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}

@@ -4,6 +4,7 @@
 // the drop-down menus' items.
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 #include <functional>
@@ -56,13 +57,17 @@ private:
 // A menu-bar button: drops down its menu on a press and is drawn from the
 // menu-bar cells (hot while the mouse is over it, selected while its menu
 // is open).
+//
+// While its menu is open the menu has the mouse, and once an item is chosen
+// the toolkit may not tell the button that the mouse has gone; so after the
+// menu closes the button looks where the mouse is itself, until it has left.
 class MenuBarButton : public QToolButton {
     Q_OBJECT
 
 public:
     explicit MenuBarButton(QWidget* parent = nullptr);
     void SetDropDownMenu(QMenu* menu);
-    bool Hot() const { return underMouse(); }
+    bool Hot() const { return hot_; }
     bool Selected() const { return isDown() || menuOpen_; }
 
 protected:
@@ -71,7 +76,24 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    void SetHot(bool hot);
+    void FollowMouse();
+
     bool menuOpen_ = false;
+    bool hot_ = false;
+    QTimer* mouseWatch_;
+};
+
+// A red frame, two pixels wide, around the control it is placed behind:
+// the sign of a text the control cannot take.
+class AlarmFrame : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AlarmFrame(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // Draws the items of the menus it is given to with the skin's colours, and

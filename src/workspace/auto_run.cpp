@@ -1,5 +1,6 @@
 #include "workspace/auto_run.h"
 
+#include <cstdint>
 #include <exception>
 #include <string>
 
@@ -11,10 +12,25 @@
 
 namespace quorvix {
 
+namespace {
+
+// Auto's stage ends with Auto, however it ends, so that a later command is
+// not shown as one of Auto's.
+struct StageReset {
+    ~StageReset() { SetProgressStage(0, 0, nullptr); }
+};
+
+}  // namespace
+
 void RunAuto(CalcState& s) {
     ClearEditor(s, Editor::Result);
+    const auto operations = Operations();
+    const auto stages = static_cast<std::int32_t>(operations.size());
+    const StageReset reset;
+    std::int32_t done = 0;
     std::exception_ptr first;
-    for (const Operation& op : Operations()) {
+    for (const Operation& op : operations) {
+        SetProgressStage(done++, stages, op.Step);
         CheckCancelled();
         try {
             op.Run(s);

@@ -80,6 +80,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, SplitRows,
 
 // ---- Measuring ---------------------------------------------------------------
 
+TEST(FindToken, GivesTheBytesOfTheNthTokenQuotesIncluded) {
+    EXPECT_EQ(FindToken("  1 abc\t-2i", 2), (TokenExtent{4, 7}));
+    EXPECT_EQ(FindToken("  1 abc\t-2i", 3), (TokenExtent{8, 11}));
+    EXPECT_EQ(FindToken("1 \"a b\" 3", 2), (TokenExtent{2, 7}));
+    EXPECT_EQ(FindToken("1 \"open", 2), (TokenExtent{2, 7}));
+    EXPECT_EQ(FindToken("1 2", 3), std::nullopt);
+    EXPECT_EQ(FindToken("1 2", 0), std::nullopt);
+}
+
 TEST(CountRows, CountsNonBlankLines) {
     EXPECT_EQ(CountRows({}), 0);
     EXPECT_EQ(CountRows({"1 2", "", "   ", "\t", std::string("\0\0", 2), "3 4", ""}), 2);

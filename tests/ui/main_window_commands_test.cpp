@@ -6,10 +6,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-#include <memory>
 
 #include "commands/operation_table.h"
 #include "modal_watchdog.h"
@@ -111,7 +109,48 @@ TEST(ResultPanel, GrowsAndKeepsWhatTheUserTyped) {
     const QString beforeError = ui.Result->toPlainText();
     Click(window, Child<QToolButton>(window, "SpeedButton24"));
     EXPECT_EQ(ui.Result->toPlainText(), beforeError + cli.Out);
-    EXPECT_TRUE(cli.ErrorText().endsWith(QLatin1Char('.')));
+    EXPECT_TRUE(cli.ErrorText().endsWith(QStringLiteral(".\nMatrix A, line 2, element 1")));
+}
+
+class ErrorPlace : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    // Presses the operation's button; its error box must come as quorvix-cli words it.
+    void PressExpectingError(const Inputs& state, const char* step, const QString& place) {
+        const test::CliRun cli = RunCli(state, {QString::fromLatin1(step)});
+        ASSERT_TRUE(cli.ErrorText().endsWith(QLatin1Char('\n') + place)) << cli.Err.toStdString();
+        watchdog.ExpectMessage(QMessageBox::Critical, cli.ErrorText());
+        test::SetInputs(window, state);
+        Click(window, Child<QToolButton>(window, FindOperationByStep(step)->Control));
+        EXPECT_EQ(watchdog.Pending(), 0);
+    }
+    ModalWatchdog watchdog;
+    MainWindow window;
+    const test::Controls ui{window};
+};
+
+TEST_F(ErrorPlace, AParseErrorSelectsItsTokenScrolledIntoView) {
+    // The bad element far down and far right in Matrix A.
+    QString a;
+    for (int i = 0; i < 30; ++i) a += QStringLiteral("1 2 3\n");
+    a += QStringLiteral("4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 abc\n");
+    const Inputs state{a, QStringLiteral("1 2\n3 4"), QStringLiteral("2")};
+    PressExpectingError(state, "Trace(A)", QStringLiteral("Matrix A, line 31, element 18"));
+    EXPECT_EQ(ui.MatrixA->textCursor().selectedText(), QStringLiteral("abc"));
+    EXPECT_EQ(window.focusWidget(), ui.MatrixA);
+    const QRect caret = ui.MatrixA->cursorRect();
+    EXPECT_TRUE(ui.MatrixA->viewport()->rect().contains(caret)) << caret.x() << "," << caret.y();
+}
+
+TEST_F(ErrorPlace, AnXErrorSelectsTheXBox) {
+    const Inputs state{QStringLiteral("1 2\n3 4"), QStringLiteral("1"), QStringLiteral("2+zz")};
+    PressExpectingError(state, "A*x", QStringLiteral("the x box"));
+    EXPECT_EQ(ui.X->selectedText(), state.X);
+    EXPECT_EQ(window.focusWidget(), ui.X);
 }
 
 TEST(AutoCommands, ToolbarMenuAndKeyRunTheSameAuto) {
@@ -135,109 +174,6 @@ TEST(AutoCommands, ToolbarMenuAndKeyRunTheSameAuto) {
     window.WaitForCommand();
     EXPECT_EQ(ui.Result->toPlainText(), expected);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-// What a cancelled command leaves after its label.
-#define kCancelledNotice " Notice: The calculation was cancelled.\n\n"
-
-class LongCommand : public ::testing::Test {
-protected:
-    void SetUp() override {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        ui.X->setText(QStringLiteral("100000000"));
-        QTest::mouseClick(Child<QToolButton>(window, "SpeedButton27"), Qt::LeftButton);
-        ASSERT_TRUE(window.CommandRunning());
-    }
-    void ExpectCancelledRun() {
-        window.WaitForCommand();
-        QCoreApplication::processEvents();
-        // The label only: no result, no error box, the editors as they were.
-        EXPECT_EQ(ui.Result->toPlainText(), QStringLiteral("A^(100000000)\n" kCancelledNotice));
-        EXPECT_EQ(ui.MatrixA->toPlainText(), QStringLiteral("1 0 0\n0 1 0\n0 0 1\n"));
-        EXPECT_EQ(ui.X->text(), QStringLiteral("100000000"));
-        EXPECT_TRUE(Child<QPushButton>(window, "CancelButton")->isHidden());
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-        EXPECT_TRUE(window.isVisible());
-    }
-    ModalWatchdog watchdog;
-    MainWindow window;
-    const test::Controls ui{window};
-};
-
-TEST_F(LongCommand, EscCancelsAndTheWindowStaysOpen) {
-    QTest::keyClick(ui.MatrixA, Qt::Key_Escape);
-    ExpectCancelledRun();
-    // The window works on: the next command runs.
-    Click(window, Child<QToolButton>(window, "SpeedButton11"));
-    // Each element right-aligned in ten characters after a blank; an empty line ends the block.
-    EXPECT_EQ(ui.Result->toPlainText(), QStringLiteral("A^(100000000)\n" kCancelledNotice "A=\n"
-                                                       "          1          0          0\n"
-                                                       "          0          1          0\n"
-                                                       "          0          0          1\n\n"));
-}
-
-TEST_F(LongCommand, CancelButtonCancels) {
-    Child<QPushButton>(window, "CancelButton")->click();
-    ExpectCancelledRun();
-}
-
-TEST_F(LongCommand, InputMadeMeanwhileIsHandedOnAfterwards) {
-    // A click on another button and typing wait for the running command.
-    ui.MatrixB->setFocus();
-    ui.MatrixB->moveCursor(QTextCursor::End);
-    QTest::keyClicks(ui.MatrixB, QStringLiteral("7"));
-    QTest::mouseClick(Child<QToolButton>(window, "SpeedButton12"), Qt::LeftButton);
-    EXPECT_EQ(ui.MatrixB->toPlainText(), QStringLiteral("1 0 0\n0 1 0\n0 0 1\n"));
-    window.CancelCommand();
-    window.WaitForCommand();
-    QCoreApplication::processEvents();
-    window.WaitForCommand();
-    EXPECT_EQ(ui.MatrixB->toPlainText(), QStringLiteral("1 0 0\n0 1 0\n0 0 1\n7"));
-    EXPECT_TRUE(ui.Result->toPlainText().startsWith(QStringLiteral("A^(100000000)\n" kCancelledNotice "Warning : Matrix is incomplete")))
-        << ui.Result->toPlainText().toStdString();
-}
-
-TEST_F(LongCommand, ClosingStopsTheCommandFirst) {
-    window.close();
-    EXPECT_TRUE(window.isVisible());
-    window.WaitForCommand();
-    EXPECT_FALSE(window.isVisible());
-}
-
-TEST(LongCommandEnd, DestroyingTheWindowStopsTheCommand) {
-    ModalWatchdog watchdog;
-    auto window = std::make_unique<MainWindow>();
-    window->show();
-    Child<QLineEdit>(*window, "Edit1")->setText(QStringLiteral("100000000"));
-    QTest::mouseClick(Child<QToolButton>(*window, "SpeedButton44"), Qt::LeftButton);
-    ASSERT_TRUE(window->CommandRunning());
-    window.reset();
-    // The engine takes the next command at once.
-    MainWindow next;
-    Click(next, Child<QToolButton>(next, "SpeedButton12"));
-    EXPECT_TRUE(test::Controls(next).Result->toPlainText().startsWith(QStringLiteral("B=\n")));
-}
-
-TEST(Precision, BoxChangesTheFactorAndRefusesNonNumbers) {
-    ModalWatchdog watchdog;
-    MainWindow window;
-    const test::Controls ui(window);
-    window.show();
-    Inputs state = kStates[1].State;
-    test::SetInputs(window, state);
-    ui.Precision->setEditText(QStringLiteral("6"));
-    state.Precision = QStringLiteral("6");
-    Click(window, Child<QToolButton>(window, "SpeedButton18"));
-    EXPECT_EQ(ui.Result->toPlainText(), RunCli(state, {"inv(A)"}).Out);
-    watchdog.ExpectMessage(QMessageBox::Critical, QStringLiteral("'x' is not a valid floating point value."));
-    ui.Precision->setEditText(QStringLiteral("x"));
-    EXPECT_EQ(watchdog.Pending(), 0);
-    // The factor stayed at six decimals.
-    Child<QAction>(window, "Clear1")->trigger();
-    Click(window, Child<QToolButton>(window, "SpeedButton18"));
-    EXPECT_EQ(ui.Result->toPlainText(), RunCli(state, {"inv(A)"}).Out);
 }
 
 }  // namespace

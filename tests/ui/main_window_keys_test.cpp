@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -17,10 +18,13 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
+#include "commands/operation_table.h"
 #include "modal_watchdog.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
@@ -38,6 +42,10 @@ QStringList JsonLines(const QJsonObject& json, const char* key) {
     QStringList lines;
     for (const QJsonValue& v : json.value(QString::fromLatin1(key)).toArray()) lines << v.toString();
     return lines;
+}
+
+const char* OperationColumnName(const Operation& op) {
+    return op.Column == GridColumn::A ? "A" : op.Column == GridColumn::B ? "B" : "Both";
 }
 
 QByteArray FileBytes(const QString& path) {
@@ -97,7 +105,8 @@ TEST_F(Keyboard, F2SavesAndCtrlFOpensAProject) {
     watchdog.ExpectFileDialog(QStringLiteral("OpenDialog1"), File("work.mtx"));
     Key(Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(openFilters, QStringLiteral("Matrix Project File (*.mtx)"));
-    EXPECT_EQ(QDir(openFolder), QDir(QCoreApplication::applicationDirPath()));
+    // Open starts where the save ended.
+    EXPECT_EQ(QDir(openFolder), QDir(dir.path()));
     const Inputs changed{QStringLiteral("9"), QStringLiteral("8"), QStringLiteral("5"), QStringLiteral("2")};
     const test::CliRun cli = RunCli(changed, {QStringLiteral("open=") + File("work.mtx")}, true);
     EXPECT_EQ(test::Lines(ui.MatrixA->toPlainText()), JsonLines(cli.Json, "a"));
@@ -111,6 +120,27 @@ TEST_F(Keyboard, F2SavesAndCtrlFOpensAProject) {
     watchdog.ExpectFileDialog(QStringLiteral("SaveDialog2"), QString());
     Key(Qt::Key_F2);
     EXPECT_FALSE(QFile::exists(File("work.mtx.mtx")));
+}
+
+TEST_F(Keyboard, FirstDialogStartsInTheDocumentsFolderTheNextWhereTheLastEnded) {
+    // A home of the test's own, with its documents folder.
+    struct HomeAt {
+        explicit HomeAt(const QString& path) : real(qgetenv("HOME")) { qputenv("HOME", path.toLocal8Bit()); }
+        ~HomeAt() { qputenv("HOME", real); }
+        QByteArray real;
+    } home(dir.path());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_TRUE(QDir().mkpath(documents));
+    ASSERT_TRUE(QDir().mkpath(File("results")));
+    QStringList folders;
+    watchdog.OnFileDialog = [&](QWidget* w) { folders << static_cast<QFileDialog*>(w)->directory().absolutePath(); };
+    watchdog.ExpectFileDialog(QStringLiteral("SaveDialog1"), QString());  // cancelled: no folder used
+    Key(Qt::Key_F3);
+    watchdog.ExpectFileDialog(QStringLiteral("SaveDialog1"), File("results/r.txt"));
+    Key(Qt::Key_F3);
+    watchdog.ExpectFileDialog(QStringLiteral("OpenDialog1"), QString());
+    Key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(folders, QStringList({documents, documents, QDir(File("results")).absolutePath()}));
 }
 
 TEST_F(Keyboard, SavingPrecisionEIsRefused) {
@@ -148,6 +178,77 @@ TEST_F(Keyboard, F5F3F8AutoSaveAndClear) {
     Key(Qt::Key_F8);
     EXPECT_TRUE(ui.Result->toPlainText().isEmpty());
     EXPECT_EQ(ui.MatrixA->toPlainText(), start.A);
+}
+
+// The focus after each key, by the controls' names.
+class FocusWalk : public Keyboard {
+protected:
+    QString Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        return Focused();
+    }
+    static QString Focused() {
+        const QWidget* focus = QApplication::focusWidget();
+        // The precision box's text field stands for the box.
+        if (focus != nullptr && focus->objectName().isEmpty() && focus->parentWidget() != nullptr)
+            focus = focus->parentWidget();
+        return focus == nullptr ? QString() : focus->objectName();
+    }
+};
+
+TEST_F(FocusWalk, TabReachesEveryButtonColumnByColumnAfterTheInputs) {
+    // Tab types a tab in an editor; Ctrl+Tab leaves it.
+    QTest::keyClick(ui.MatrixA, Qt::Key_Tab);
+    EXPECT_TRUE(ui.MatrixA->toPlainText().startsWith(QLatin1Char('\t')));
+    EXPECT_EQ(Focused(), QStringLiteral("RichEdit1"));
+    QStringList walk{Press(Qt::Key_Tab, Qt::ControlModifier), Press(Qt::Key_Tab, Qt::ControlModifier)};
+    for (int i = 0; i < 3 + 44; ++i) walk << Press(Qt::Key_Tab);
+    walk << Press(Qt::Key_Tab, Qt::ControlModifier);
+    QStringList expected{"RichEdit2", "Edit1", "ComboBox1", "RadioGroup1Item0"};
+    for (const char* column : {"A", "B", "Both"})
+        for (int row = 0; row < 15; ++row)
+            for (const Operation& op : Operations())
+                if (op.Row == row && OperationColumnName(op) == column) expected << QString::fromLatin1(op.Control);
+    expected << "SpeedButton10"
+             << "RichEdit3"
+             << "SpeedButton3";
+    EXPECT_EQ(walk, expected);
+    // And back out of an editor.
+    ui.MatrixB->setFocus();
+    EXPECT_EQ(Press(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier), QStringLiteral("RichEdit1"));
+}
+
+TEST_F(FocusWalk, SpaceAndEnterPressTheFocusedButton) {
+    auto* matrixA = Child<QToolButton>(window, "SpeedButton11");
+    auto* matrixB = Child<QToolButton>(window, "SpeedButton12");
+    matrixA->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(matrixA, Qt::Key_Space);
+    window.WaitForCommand();
+    matrixB->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(matrixB, Qt::Key_Return);
+    window.WaitForCommand();
+    const Inputs start{QStringLiteral("1 0 0\n0 1 0\n0 0 1\n"), QStringLiteral("1 0 0\n0 1 0\n0 0 1\n")};
+    EXPECT_EQ(ui.Result->toPlainText(), RunCli(start, {"A", "B"}).Out);
+    // The focused button wears the skin's frame colour at its edge.
+    const QImage look = matrixB->grab().toImage();
+    EXPECT_EQ(look.pixelColor(1, matrixB->height() / 2), QColor(0, 128, 192));
+    matrixA->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(matrixB->grab().toImage().pixelColor(1, matrixB->height() / 2), QColor(0, 128, 192));
+}
+
+TEST_F(FocusWalk, AltFAndAltHDropTheMenusDown) {
+    for (const auto& [key, name] : {std::pair{Qt::Key_F, "File1"}, std::pair{Qt::Key_H, "Help1"}}) {
+        QMenu* menu = Child<QMenu>(window, name);
+        bool shown = false;
+        // The menu runs its own loop: look at it from inside and close it.
+        QTimer::singleShot(50, menu, [menu, &shown] {
+            shown = menu->isVisible();
+            menu->hide();
+        });
+        QTest::keyClick(ui.MatrixA, key, Qt::AltModifier);
+        QTest::qWait(100);
+        EXPECT_TRUE(shown) << name;
+    }
 }
 
 TEST_F(Keyboard, F1OpensTheManualAndEscExits) {
@@ -239,7 +340,12 @@ TEST_F(ContextMenus, FormatChoiceErrorKeepsTheNewItem) {
     bad.B = ui.MatrixB->toPlainText();
     const test::CliRun cli = RunCli(bad, {"format=polar", "format=rect"}, true);
     ASSERT_EQ(cli.Code, 1);
-    watchdog.ExpectMessage(QMessageBox::Critical, cli.Json.value("error").toString() + QLatin1Char('.'));
+    const QJsonObject at = cli.Json.value("error_at").toObject();
+    ASSERT_EQ(at.value("editor").toString(), QStringLiteral("B"));
+    watchdog.ExpectMessage(QMessageBox::Critical,
+                           cli.Json.value("error").toString() + QStringLiteral(".\nMatrix B, line %1, element %2")
+                                                                    .arg(at.value("line").toInt())
+                                                                    .arg(at.value("element").toInt()));
     QRadioButton* rectangular = Child<QRadioButton>(window, "RadioGroup1Item0");
     QTest::mouseClick(Child<QRadioButton>(window, "RadioGroup1Item1"), Qt::LeftButton);
     QTest::mouseClick(rectangular, Qt::LeftButton);

@@ -3,12 +3,17 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCursor>
+#include <QEnterEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "commands/operation_table.h"
@@ -30,10 +35,9 @@ struct Place {
 
 // Direct children of the window.
 const Place kWindowPlaces[] = {
-    {"Image1", QRect(0, 0, 783, 25)},     {"Image3", QRect(0, 25, 783, 28)},      {"Image2", QRect(0, 621, 783, 30)},
-    {"Image9", QRect(0, 53, 8, 568)},     {"Image10", QRect(775, 53, 8, 568)},    {"ImgBtnMin", QRect(683, 1, 33, 25)},
-    {"ImgBtnMax", QRect(709, 1, 33, 25)}, {"ImgBtnClose", QRect(735, 1, 49, 25)}, {"ToolBar1", QRect(12, 25, 761, 28)},
-    {"Panel1", QRect(8, 53, 767, 568)},
+    {"Image1", QRect(0, 0, 783, 25)},       {"Image3", QRect(0, 25, 783, 28)},    {"Image2", QRect(0, 621, 783, 30)},
+    {"Image9", QRect(0, 53, 8, 568)},       {"Image10", QRect(775, 53, 8, 568)},  {"ImgBtnMin", QRect(708, 1, 27, 25)},
+    {"ImgBtnClose", QRect(735, 1, 49, 25)}, {"ToolBar1", QRect(12, 25, 761, 28)}, {"Panel1", QRect(8, 53, 767, 568)},
 };
 
 // Children of the panel.
@@ -179,15 +183,21 @@ TEST_F(WindowLayout, AutoButtonToolbarAndInputs) {
         EXPECT_EQ(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
         EXPECT_EQ(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         EXPECT_EQ(editor->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        EXPECT_EQ(editor->font().family(), QStringLiteral("Arial"));
+        // Fixed pitch: a field of ten characters is as wide whatever it holds.
+        const QFontMetricsF metrics(editor->font());
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("       8-i")),
+                  metrics.horizontalAdvance(QStringLiteral("        21")))
+            << editor->objectName().toStdString();
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiiii")),
+                  metrics.horizontalAdvance(QStringLiteral("WWWWW")));
     }
     const MenuBarButton* fileMenuButton = Child<MenuBarButton>(window, "ToolButton1");
-    EXPECT_EQ(fileMenuButton->text(), QStringLiteral("File"));
+    EXPECT_EQ(fileMenuButton->text(), QStringLiteral("&File"));
     EXPECT_EQ(fileMenuButton->menu(), Child<QMenu>(window, "File1"));
     EXPECT_EQ(Child<MenuBarButton>(window, "ToolButton2")->menu(), Child<QMenu>(window, "Help1"));
     EXPECT_EQ(fileMenuButton->palette().color(QPalette::ButtonText), QColor(Qt::white));
     EXPECT_EQ(fileMenuButton->size(), QSize(65, 28));
-    EXPECT_TRUE(Child<QPushButton>(window, "CancelButton")->isHidden());
+    EXPECT_TRUE(Child<QWidget>(window, "BusyStrip")->isHidden());
 }
 
 struct MenuRow {
@@ -216,21 +226,23 @@ void ExpectMenu(QMenu* menu, const std::vector<MenuRow>& rows) {
 TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
     QMenu* fileMenu = Child<QMenu>(window, "File1");
     QMenu* helpMenu = Child<QMenu>(window, "Help1");
-    ExpectMenu(fileMenu, {{"Open1", "Open project", QKeySequence(Qt::CTRL | Qt::Key_F)},
-                          {"Save3", "Save project", QKeySequence(Qt::Key_F2)},
+    ExpectMenu(fileMenu, {{"Open1", "&Open project", QKeySequence(Qt::CTRL | Qt::Key_F)},
+                          {"Save3", "&Save project", QKeySequence(Qt::Key_F2)},
                           {"N4", nullptr, {}},
-                          {"Save1", "Save result", QKeySequence(Qt::Key_F3)},
-                          {"Clear1", "Clear", QKeySequence(Qt::Key_F8)},
-                          {"Auto1", "Auto", QKeySequence(Qt::Key_F5)},
+                          {"Save1", "Save &result", QKeySequence(Qt::Key_F3)},
+                          {"Clear1", "&Clear", QKeySequence(Qt::Key_F8)},
+                          {"Auto1", "&Auto", QKeySequence(Qt::Key_F5)},
                           {"Exit1", nullptr, {}},
-                          {"Exit2", "Exit", QKeySequence(Qt::Key_Escape)}});
-    ExpectMenu(helpMenu, {{"Manual1", "Manual", QKeySequence(Qt::Key_F1)}, {"Connectto1", "Homepage", {}}});
+                          {"Exit2", "E&xit", QKeySequence(Qt::Key_Escape)}});
+    ExpectMenu(helpMenu, {{"Manual1", "&Manual", QKeySequence(Qt::Key_F1)}, {"Connectto1", "&Homepage", {}}});
     for (const char* name : {"Open1", "Save3", "Save1", "Clear1", "Auto1", "Exit2", "Manual1", "Connectto1"})
         EXPECT_FALSE(Child<QAction>(window, name)->icon().isNull()) << name;
     EXPECT_NE(dynamic_cast<OwnerDrawMenuStyle*>(fileMenu->style()), nullptr);
     EXPECT_NE(dynamic_cast<OwnerDrawMenuStyle*>(helpMenu->style()), nullptr);
 
-    ExpectMenu(Child<QMenu>(window, "PopupMenu1"), {{"Copy1", "Copy", {}},
+    ExpectMenu(Child<QMenu>(window, "PopupMenu1"), {{"Undo1", "Undo", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"Copy1", "Copy", {}},
                                                     {"Paste1", "Paste", {}},
                                                     {nullptr, nullptr, {}},
                                                     {"PolarToRect1", "Polar To Rect", {}},
@@ -238,7 +250,9 @@ TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
                                                     {nullptr, nullptr, {}},
                                                     {"Clear3", "Clear", {}},
                                                     {"Align1", "Align", {}}});
-    ExpectMenu(Child<QMenu>(window, "PopupMenu2"), {{"MenuItem1", "Copy", {}},
+    ExpectMenu(Child<QMenu>(window, "PopupMenu2"), {{"Undo2", "Undo", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"MenuItem1", "Copy", {}},
                                                     {"MenuItem2", "Paste", {}},
                                                     {nullptr, nullptr, {}},
                                                     {"PolarToRect2", "Polar To Rect", {}},
@@ -246,7 +260,9 @@ TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
                                                     {nullptr, nullptr, {}},
                                                     {"MenuItem4", "Clear", {}},
                                                     {"Align2", "Align", {}}});
-    ExpectMenu(Child<QMenu>(window, "PopupMenu3"), {{"Copy2", "Copy", {}},
+    ExpectMenu(Child<QMenu>(window, "PopupMenu3"), {{"Undo3", "Undo", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"Copy2", "Copy", {}},
                                                     {"Paste2", "Paste", {}},
                                                     {nullptr, nullptr, {}},
                                                     {"commatodot1", "comma to dot", {}},
@@ -315,6 +331,56 @@ TEST_F(WindowLayout, OwnerDrawnMenuShowsSeparatorLineAndStripe) {
     const QRect open = fileMenu->actionGeometry(Child<QAction>(window, "Open1"));
     EXPECT_EQ(menu.pixelColor(open.left() + 19, open.bottom()), QColor(226, 238, 238));
     fileMenu->hide();
+}
+
+class Drawing : public WindowLayout {
+protected:
+    void SetUp() override {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+};
+
+TEST_F(Drawing, TitleButtonsStandSideBySideOnTheTitleBarItself) {
+    const ImageButton* minimize = Child<ImageButton>(window, "ImgBtnMin");
+    const ImageButton* close = Child<ImageButton>(window, "ImgBtnClose");
+    EXPECT_TRUE(Child<ImageButton>(window, "ImgBtnMax")->isHidden());
+    EXPECT_EQ(minimize->geometry().right() + 1, close->x());
+    // Away from its symbol, the minimize button shows the title bar behind it.
+    const QImage shown = window.grab().toImage();
+    const QImage title = Child<SkinImage>(window, "Image1")->Picture().toImage();
+    for (const QPoint at : {QPoint(2, 3), QPoint(24, 3), QPoint(2, 18), QPoint(24, 18)}) {
+        const QPoint p = minimize->geometry().topLeft() + at;
+        EXPECT_EQ(shown.pixelColor(p), title.pixelColor(p)) << p.x() << "," << p.y();
+    }
+}
+
+TEST_F(Drawing, BottomBorderHasNoSizeGrip) {
+    const QImage bottom = Child<SkinImage>(window, "Image2")->Picture().toImage();
+    // Each row of the right end is of one colour.
+    for (int y = 0; y < bottom.height(); ++y)
+        for (int x = bottom.width() - 30; x < bottom.width(); ++x)
+            ASSERT_EQ(bottom.pixel(x, y), bottom.pixel(bottom.width() - 30, y)) << x << "," << y;
+}
+
+TEST_F(Drawing, MenuTitleTurnsNormalOnceAnItemIsChosenAndTheMouseIsGone) {
+    MenuBarButton* file = Child<MenuBarButton>(window, "ToolButton1");
+    QEnterEvent enter(QPointF(10, 10), file->mapToGlobal(QPointF(10, 10)), file->mapToGlobal(QPointF(10, 10)));
+    QCoreApplication::sendEvent(file, &enter);
+    ASSERT_TRUE(file->Hot());
+    // The mouse goes down into the menu and chooses Clear; no leave reaches
+    // the title.
+    QCursor::setPos(window.mapToGlobal(QPoint(600, 400)));
+    QMenu* menu = Child<QMenu>(window, "File1");
+    QTimer::singleShot(50, menu, [&] {
+        Child<QAction>(window, "Clear1")->trigger();
+        menu->hide();
+    });
+    QTest::mouseClick(file, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::qWait(100);
+    EXPECT_FALSE(file->Hot());
+    EXPECT_FALSE(file->Selected());
 }
 
 }  // namespace

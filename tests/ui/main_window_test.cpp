@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -12,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "modal_watchdog.h"
 #include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/skin_widgets.h"
@@ -21,6 +24,7 @@ namespace quorvix {
 namespace {
 
 using test::Child;
+using test::ModalWatchdog;
 
 TEST(WindowSize, EveryResizeIsRefused) {
     MainWindow window;
@@ -98,6 +102,68 @@ TEST(Dragging, LeftButtonOnTheTitleBarOnlyAndNotWhileMaximized) {
     QTest::mousePress(titleBar, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
     QTest::mouseRelease(titleBar, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
     EXPECT_EQ(window.moves, 1);
+}
+
+const QString kQuitQuestion = QStringLiteral("Quit Quorvix? The matrices you typed have not been saved.");
+
+class Quitting : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        Activate();
+        ui.MatrixA->setFocus();
+    }
+    void Activate() {
+        if (window.isActiveWindow()) return;
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        Activate();
+        QTest::keyClick(ui.MatrixA, key, modifiers);
+        window.WaitForCommand();
+        QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    ModalWatchdog watchdog;
+    MainWindow window;
+    const test::Controls ui{window};
+};
+
+TEST_F(Quitting, EscAsksOnlyWhileAMatrixDiffersFromItsStart) {
+    QTest::keyClicks(ui.MatrixA, QStringLiteral("5"));
+    watchdog.ExpectMessage(QMessageBox::Question, kQuitQuestion, QStringLiteral("Cancel"));
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(watchdog.Pending(), 0);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(ui.MatrixA->toPlainText(), QStringLiteral("51 0 0\n0 1 0\n0 0 1\n"));
+    // Typed back as it was: nothing to lose.
+    QTest::keyClick(ui.MatrixA, Qt::Key_Backspace);
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(Quitting, CloseButtonAsksWhenXChangedAndQuitCloses) {
+    ui.X->setText(QStringLiteral("2"));
+    watchdog.ExpectMessage(QMessageBox::Question, kQuitQuestion, QStringLiteral("Quit"));
+    QTest::mouseClick(Child<ImageButton>(window, "ImgBtnClose"), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(Quitting, SavedOrOpenedMatricesAreNothingToLose) {
+    const QString project = dir.filePath(QStringLiteral("kept.mtx"));
+    ui.MatrixB->setPlainText(QStringLiteral("4 5\n6 7\n"));
+    watchdog.ExpectFileDialog(QStringLiteral("SaveDialog2"), project);
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(QFile::exists(project));
+    // Changed after the save, then replaced by the project again.
+    ui.X->setText(QStringLiteral("9"));
+    watchdog.ExpectFileDialog(QStringLiteral("OpenDialog1"), project);
+    Key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(ui.X->text(), QStringLiteral("1"));
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
 }
 
 // The start state under a locale built for the test (LOCPATH), so that the

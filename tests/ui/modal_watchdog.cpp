@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -18,12 +19,12 @@ ModalWatchdog::~ModalWatchdog() {
     for (const Expectation& e : expected_) ADD_FAILURE() << "an expected dialog did not come: " << e.Text.toStdString();
 }
 
-void ModalWatchdog::ExpectMessage(QMessageBox::Icon icon, const QString& text) {
-    expected_.push_back({true, icon, text, {}});
+void ModalWatchdog::ExpectMessage(QMessageBox::Icon icon, const QString& text, const QString& answer) {
+    expected_.push_back({true, icon, text, {}, answer});
 }
 
 void ModalWatchdog::ExpectFileDialog(const QString& objectName, const QString& path) {
-    expected_.push_back({false, QMessageBox::NoIcon, objectName, path});
+    expected_.push_back({false, QMessageBox::NoIcon, objectName, path, {}});
 }
 
 void ModalWatchdog::Check() {
@@ -52,7 +53,18 @@ void ModalWatchdog::Check() {
         }
         EXPECT_EQ(box->icon(), e.Icon) << box->text().toStdString();
         EXPECT_EQ(box->text().toStdString(), e.Text.toStdString());
-        box->done(QMessageBox::Ok);
+        if (e.Answer.isEmpty()) {
+            box->done(QMessageBox::Ok);
+            return;
+        }
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == e.Answer) {
+                button->click();
+                return;
+            }
+        }
+        ADD_FAILURE() << "the box has no button " << e.Answer.toStdString();
+        box->reject();
         return;
     }
     if (files == nullptr) {

@@ -16,8 +16,9 @@ public:
     // Checks that every expected dialog came.
     ~ModalWatchdog() override;
 
-    // A message box with this icon and exactly this text, answered with OK.
-    void ExpectMessage(QMessageBox::Icon icon, const QString& text);
+    // A message box with this icon and exactly this text, answered with OK,
+    // or with the button whose text is `answer`.
+    void ExpectMessage(QMessageBox::Icon icon, const QString& text, const QString& answer = QString());
     // A file dialog of this object name; `path` is chosen, or the dialog is
     // cancelled when it is empty.
     void ExpectFileDialog(const QString& objectName, const QString& path);
@@ -30,8 +31,9 @@ private:
     struct Expectation {
         bool Message = false;
         QMessageBox::Icon Icon = QMessageBox::NoIcon;
-        QString Text;  // message text, or the file dialog's object name
-        QString Path;
+        QString Text;    // message text, or the file dialog's object name
+        QString Path;    // the file dialog's choice
+        QString Answer;  // the message box's button
     };
     void Check();
 

@@ -18,9 +18,12 @@ namespace quorvix::test {
 QString CliRun::ErrorText() const {
     if (Code != 1) return {};
     QStringList lines = Err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    // Where the error's text was follows on a line of its own.
-    if (!lines.isEmpty() && lines.last().startsWith(QStringLiteral("  in "))) lines.removeLast();
-    return lines.isEmpty() ? QString() : lines.last();
+    // Where the error's text was follows on a line of its own ("  in the x
+    // box"); the window's box has it as its second line.
+    QString place;
+    if (!lines.isEmpty() && lines.last().startsWith(QStringLiteral("  in "))) place = lines.takeLast().mid(5);
+    if (lines.isEmpty()) return {};
+    return place.isEmpty() ? lines.last() : lines.last() + QLatin1Char('\n') + place;
 }
 
 CliRun RunCli(const Inputs& inputs, const QStringList& steps, bool json) {

@@ -56,7 +56,8 @@ struct CliRun {
     QString Err;  // notices, then the error text with its period
     int Code = -1;
     QJsonObject Json;  // with json: a, b, x, precision, format, results, error, notices
-    // The error box text the window should show, or empty.
+    // The error box text the window should show, or empty: the error with
+    // its period, and where its text was on a second line.
     QString ErrorText() const;
 };
 

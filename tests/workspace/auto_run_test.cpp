@@ -139,5 +139,16 @@ TEST(Auto, ACancelStopsTheRunBetweenCommands) {
     EXPECT_TRUE(s.Panel.Lines().empty());
 }
 
+TEST(Auto, LeavesNoStageBehind) {
+    CalcState s = Identities();
+    RunAuto(s);
+    EXPECT_EQ(CurrentProgress().Stages, 0);
+    s.MatrixB = {"1 abc"};
+    EXPECT_THROW(RunAuto(s), ComplexParseError);
+    const Progress after = CurrentProgress();
+    EXPECT_EQ(after.Stages, 0);
+    EXPECT_EQ(after.Label, nullptr);
+}
+
 }  // namespace
 }  // namespace quorvix
