@@ -1,5 +1,7 @@
-// Reading a typed matrix and printing it: both must grow linearly with the
-// number of elements.
+// Reading a typed matrix and printing it, at n = 100, 300, 500 and 1000, real
+// and complex elements as a user types them (two decimals): both must grow
+// linearly with the number of elements.
+//   textio_bench --benchmark_filter='Read.*/1000/'
 #include <benchmark/benchmark.h>
 
 #include "bench_matrices.h"
@@ -10,10 +12,14 @@ namespace {
 
 using namespace quorvix;
 
+// Arguments: n, then 1 for complex elements.
+void Sizes(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"n", "complex"})->ArgsProduct({{100, 300, 500, 1000}, {0, 1}})->Unit(benchmark::kMillisecond);
+}
+
 void BM_ReadMatrix(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    const bool complex = state.range(1) != 0;
-    const auto lines = bench::TypedMatrix(n, complex);
+    const auto lines = bench::TypedMatrix(n, state.range(1) != 0);
     OutputSettings settings;
     RCOMat m;
     for (auto _ : state) {
@@ -26,10 +32,21 @@ void BM_ReadMatrix(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * n * n);
 }
 
+void BM_ReadRealMatrix(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const auto lines = bench::TypedMatrix(n, false);
+    RCOMat m;
+    for (auto _ : state) {
+        SizeMatrix(m, n, n);
+        ReadRealMatrix(lines, n, n, m, '.');
+        benchmark::DoNotOptimize(m.data());
+    }
+    state.SetItemsProcessed(state.iterations() * n * n);
+}
+
 void BM_WriteResult(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    const bool complex = state.range(1) != 0;
-    const auto lines = bench::TypedMatrix(n, complex);
+    const auto lines = bench::TypedMatrix(n, state.range(1) != 0);
     OutputSettings settings;
     MatrixResult result;
     SizeMatrix(result.Matrix, n, n);
@@ -45,6 +62,7 @@ void BM_WriteResult(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_ReadMatrix)->ArgsProduct({{100, 500, 1000}, {0, 1}})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WriteResult)->ArgsProduct({{100, 500, 1000}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadMatrix)->Apply(Sizes);
+BENCHMARK(BM_ReadRealMatrix)->ArgNames({"n"})->Arg(100)->Arg(300)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteResult)->Apply(Sizes);
 BENCHMARK_MAIN();

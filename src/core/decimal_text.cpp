@@ -28,23 +28,33 @@ long double DecimalToExtended(const std::string& canonical) {
 
 bool ExactDecimalToExtended(std::string_view whole, std::string_view fraction, std::int64_t exponent,
                             long double& value) {
-    const std::size_t count = whole.size() + fraction.size();
-    auto digit = [&](std::size_t k) { return k < whole.size() ? whole[k] : fraction[k - whole.size()]; };
-    std::size_t first = 0;
-    while (first < count && digit(first) == '0') ++first;
-    if (first == count) {
+    // The digits D (whole, then fraction) are n * 10^rest: n their first 19
+    // significant digits (leading zeros add nothing), `rest` the digits after
+    // those, which must all be zeros. The value is D * 10^(exponent - the
+    // fraction's length).
+    std::uint64_t n = 0;
+    std::size_t taken = 0;
+    std::size_t rest = 0;
+    auto take = [&](std::string_view digits) {
+        for (char c : digits) {
+            if (taken < kMaxIntegerDigits) {
+                n = n * 10 + static_cast<std::uint64_t>(c - '0');
+                if (n != 0) ++taken;
+            } else if (c != '0') {
+                return false;
+            } else {
+                ++rest;
+            }
+        }
+        return true;
+    };
+    if (!take(whole) || !take(fraction)) return false;
+    if (n == 0) {
         value = 0.0L;
         return true;
     }
-    std::size_t last = count - 1;
-    while (digit(last) == '0') --last;
-    if (last - first + 1 > kMaxIntegerDigits) return false;
-    std::uint64_t n = 0;
-    for (std::size_t k = first; k <= last; ++k) n = n * 10 + static_cast<std::uint64_t>(digit(k) - '0');
-    // The value is n * 10^power: the fraction's digits lower the power, the
-    // trailing zeros that n leaves out raise it.
-    const std::int64_t power = exponent - static_cast<std::int64_t>(fraction.size()) +
-                               static_cast<std::int64_t>(count - 1 - last);
+    const std::int64_t power =
+        exponent - static_cast<std::int64_t>(fraction.size()) + static_cast<std::int64_t>(rest);
     if (power > kExactTenPowers || power < -kExactTenPowers) return false;
     const long double digits = static_cast<long double>(n);
     value = power >= 0 ? digits * kTenPowers[power] : digits / kTenPowers[-power];

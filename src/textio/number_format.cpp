@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "core/fpu.h"
 #include "textio/general_number.h"
@@ -204,14 +205,23 @@ int PrecisionDigits(long double factor) {
     return -1;
 }
 
-// x rounded to the nearest integer, ties to even, for 0 <= x < 2^63: added to
-// 2^63 the sum has a unit in its last place of 1, so the addition rounds x
-// as the default rounding mode rounds to an integer (2^63 is even, so the
-// tie goes the same way), and the subtraction is exact.
-long double RoundHalfEven(long double x) {
-    constexpr long double kTwoTo63Unit = 9223372036854775808.0L;
-    return (x + kTwoTo63Unit) - kTwoTo63Unit;
+// x rounded to the nearest integer, ties to even, for 0 <= x < 2^62: added
+// to 2^63 the sum has a unit in its last place of 1, so the addition rounds
+// x as the default rounding mode rounds to an integer (2^63 is even, so a tie
+// goes the same way), and the sum's 64-bit significand is 2^63 + that
+// integer, read from the sum's bytes without a conversion.
+std::uint64_t RoundHalfEven(long double x) {
+    const long double sum = x + 9223372036854775808.0L;
+    std::uint64_t significand = 0;
+    std::memcpy(&significand, &sum, sizeof significand);  // x87 layout: the significand comes first
+    return significand - (std::uint64_t{1} << 63);
 }
+
+// "00" to "99".
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
 
 // Writes the text of `size` bytes of `from` right-aligned in 10 characters.
 void AppendRightAligned(std::string& row, const char* from, std::size_t size) {
@@ -232,21 +242,24 @@ int ElementPrinter::WriteNumber(char* out, long double x) const {
     const bool negative = scaled < 0;
     const long double magnitude = negative ? -scaled : scaled;
     if (!(magnitude < 1e15L)) return -1;
-    const long double whole = RoundHalfEven(magnitude);
-    if (whole >= 1e15L) return -1;
-    std::uint64_t n = static_cast<std::uint64_t>(whole);
+    std::uint64_t n = RoundHalfEven(magnitude);
+    if (n >= 1000000000000000u) return -1;
     if (n == 0) {
         out[0] = '0';
         return 1;
     }
     // The digits of n, most significant first.
     char digits[16];
-    int count = 0;
-    for (char* p = digits + 16; n != 0; n /= 10) {
-        *--p = static_cast<char>('0' + n % 10);
-        ++count;
+    char* p = digits + 16;
+    while (n >= 10) {
+        const std::size_t pair = static_cast<std::size_t>(n % 100) * 2;
+        n /= 100;
+        *--p = kDigitPairs[pair + 1];
+        *--p = kDigitPairs[pair];
     }
-    const char* d = digits + 16 - count;
+    if (n != 0) *--p = static_cast<char>('0' + n);  // an odd count of digits
+    const int count = static_cast<int>(digits + 16 - p);
+    const char* d = p;
     int kept = count;  // without trailing zeros
     while (d[kept - 1] == '0') --kept;
     const int exponent = count - 1 - digits_;  // at most 14: fixed or small
