@@ -2,7 +2,8 @@
 // Does not test the last diagonal element (a zero there simply makes the
 // product zero), and does not accept a pivot whose magnitude rounds to zero
 // at four decimals: a remaining block of elements below about 0.00005 makes
-// the determinant the integer 0. Magnitudes are those of the real parts.
+// the determinant the integer 0. Magnitudes are |re| + |im|, so a complex
+// block with vanishing real parts still has pivots.
 #include <cmath>
 #include <utility>
 
@@ -37,7 +38,7 @@ Scalar MatDeterminant(RCOMat& a, std::int32_t rows, std::int32_t cols) {
         std::int32_t p = k, q = k;
         for (std::int32_t i = k; i < n; ++i)
             for (std::int32_t j = k; j < n; ++j) {
-                const double mag = std::fabs(ScalarToReal(a[i][j]));
+                const double mag = matdetail::PivotMagnitude(a[i][j]);
                 if (found ? mag > best : QualifiesAgainstFixedZero(mag)) {
                     found = true;
                     best = mag;

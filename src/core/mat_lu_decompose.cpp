@@ -1,10 +1,9 @@
 // LU with full pivoting that keeps M, the inverse of the unit lower factor
 // (M*P = U), and the solution of one column from those packed factors.
-// Pivots are chosen by the magnitude of the real part only, and a pivot counts
-// as zero only when it is exactly zero: there is no tolerance and no
-// equilibration, and a tiny complex pivot ends the work with the Scalar
-// division error rather than a singular status.
-#include <cmath>
+// Pivots are chosen by |re| + |im| (the plain magnitude for a real element),
+// and a pivot counts as zero only when it is exactly zero: there is no
+// tolerance and no equilibration, and a tiny complex pivot ends the work with
+// the Scalar division error rather than a singular status.
 #include <cstddef>
 #include <utility>
 
@@ -12,11 +11,8 @@
 #include "core/matrice2.h"
 
 namespace quorvix {
-namespace {
 
-double PivotMagnitude(const Scalar& v) { return std::fabs(ScalarToReal(v)); }
-
-}  // namespace
+using matdetail::PivotMagnitude;
 
 void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm) {
     if (n < 0) n = 0;

@@ -1,10 +1,9 @@
 // The rank by Gaussian elimination with full pivoting on Scalars.
-// Does not use a tolerance: a pivot counts only when the magnitude of its real
-// part is exactly zero, so rounding residue can raise the count, and a block
-// whose elements have zero real parts counts as zero. The multipliers are real
-// (the real part of each quotient).
+// Does not use a tolerance: a pivot counts only when its magnitude |re| + |im|
+// is exactly zero, so rounding residue can raise the count. The multipliers
+// are the whole quotients, so a complex row that is a multiple of another is
+// removed (for a real matrix they are real, as the quotients are).
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "core/matrice2.h"
@@ -23,7 +22,7 @@ double MatRank(RCOMat& a, std::int32_t rows, std::int32_t cols) {
         std::int32_t p = k, c = k;
         for (std::int32_t i = k; i < m; ++i)
             for (std::int32_t j = k; j < n; ++j) {
-                const double mag = std::fabs(ScalarToReal(a[i][j]));
+                const double mag = matdetail::PivotMagnitude(a[i][j]);
                 if (mag > q) {
                     q = mag;
                     p = i;
@@ -41,7 +40,7 @@ double MatRank(RCOMat& a, std::int32_t rows, std::int32_t cols) {
         const RCOVec& rowK = a[k];
         for (std::int32_t i = k + 1; i < m; ++i) {
             RCOVec& rowI = a[i];
-            const Scalar f = Scalar::Real(ScalarToReal(rowI[k] / pivot));
+            const Scalar f = rowI[k] / pivot;
             for (std::int32_t j = k + 1; j < n; ++j) rowI[j] -= f * rowK[j];
         }
     }
