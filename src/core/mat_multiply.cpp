@@ -1,11 +1,142 @@
 // The matrix product C := A*B, accumulated in Scalar arithmetic from the
 // integer 0 in increasing k.
-// Does not block, reorder or vectorise the sums: each element is one plain
-// accumulation in increasing k, so a real result stays real.
-#include "core/matrice2.h"
+// Does not reorder or vectorise the sums: each element is one plain
+// accumulation in increasing k, so a real result stays real and every
+// element gets exactly the roundings of the element-by-element product. Rows
+// are computed in blocks on all threads; blocking the columns and the k range
+// only changes which element is worked on when, never an element's own order.
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
+#include "core/cancel.h"
+#include "core/kernel_support.h"
 #include "core/mat_internal.h"
+#include "core/matrice2.h"
+#include "core/parallel.h"
 
 namespace quorvix {
+namespace {
+
+using kernel::DenseMatrix;
+using kernel::Ext;
+using kernel::Flush;
+
+// Rows, columns and k range of one block: the accumulators of a block of
+// rows stay in the first-level cache, the block of B they meet in the second.
+constexpr std::int32_t kRowBlock = 16;
+constexpr std::int32_t kColBlock = 128;
+constexpr std::int32_t kInnerBlock = 128;
+
+// One row of C by the Scalar arithmetic itself: the reference for every
+// element, and the path that raises a fault at the element where it happens.
+void ScalarRow(const RCOMat& a, const RCOMat& b, std::int32_t i, std::int32_t inner, std::int32_t cols, RCOVec& acc) {
+    const Scalar zero = Scalar::Integer(0);
+    for (std::int32_t j = 0; j < cols; ++j) acc[j] = zero;
+    const RCOVec& rowA = a[i];
+    for (std::int32_t k = 0; k < inner; ++k) {
+        const Scalar& aik = rowA[k];
+        const RCOVec& rowB = b[k];
+        for (std::int32_t j = 0; j < cols; ++j) acc[j] += aik * rowB[j];
+    }
+}
+
+// acc[j] += a * b[j] for complex values: the product's parts and the sums'
+// parts each evaluated in extended precision, stored as double and flushed,
+// as Scalar multiplication and addition do. The x87 arithmetic and the
+// flushes (plain double work, done two at a time) run as separate passes over
+// at most kColBlock elements.
+inline void ComplexMultiplyAdd(Ext ar, Ext ai, const double* br, const double* bi, double* cr, double* ci,
+                               std::int32_t count) {
+    alignas(16) double pr[kColBlock], pi[kColBlock];
+    for (std::int32_t j = 0; j < count; ++j) {
+        const Ext r = br[j], m = bi[j];
+        pr[j] = static_cast<double>(ar * r - ai * m);
+        pi[j] = static_cast<double>(ar * m + ai * r);
+    }
+    kernel::FlushAll(pr, count);
+    kernel::FlushAll(pi, count);
+    for (std::int32_t j = 0; j < count; ++j) {
+        cr[j] = static_cast<double>(static_cast<Ext>(cr[j]) + pr[j]);
+        ci[j] = static_cast<double>(static_cast<Ext>(ci[j]) + pi[j]);
+    }
+    kernel::FlushAll(cr, count);
+    kernel::FlushAll(ci, count);
+}
+
+// acc[j] += a * b[j] for real values: product and sum each in extended
+// precision, stored as double.
+inline void RealMultiplyAdd(Ext a, const double* b, double* c, std::int32_t count) {
+    for (std::int32_t j = 0; j < count; ++j) {
+        const double p = static_cast<double>(a * static_cast<Ext>(b[j]));
+        c[j] = static_cast<double>(static_cast<Ext>(c[j]) + p);
+    }
+}
+
+// The complex step when every imaginary part is 0: the real part of the
+// product is ar*br - 0*0, that is the rounded ar*br, and the imaginary parts
+// of products and sums stay +0, so only the real parts need work (flushed
+// as complex parts are).
+inline void ComplexRealMultiplyAdd(Ext a, const double* b, double* c, std::int32_t count) {
+    alignas(16) double p[kColBlock];
+    for (std::int32_t j = 0; j < count; ++j) p[j] = static_cast<double>(a * static_cast<Ext>(b[j]));
+    kernel::FlushAll(p, count);
+    for (std::int32_t j = 0; j < count; ++j) c[j] = static_cast<double>(static_cast<Ext>(c[j]) + p[j]);
+    kernel::FlushAll(c, count);
+}
+
+enum class Mode { Complex, ComplexRealParts, Real };
+
+// Rows [first, last) of the product of dense operands, into `product`.
+// Returns false when a fault flag was raised (the rows are then not final).
+bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, std::int32_t first, std::int32_t last,
+               RCOMat& product) {
+    const bool complex = mode == Mode::Complex;
+    const std::int32_t inner = a.cols, cols = b.cols;
+    const std::size_t width = static_cast<std::size_t>(cols);
+    std::vector<double> cr(static_cast<std::size_t>(kRowBlock) * width), ci(complex ? cr.size() : 0);
+    kernel::FaultWindow faults;
+    for (std::int32_t i0 = first; i0 < last; i0 += kRowBlock) {
+        CheckCancelled(i0, a.rows);
+        const std::int32_t i1 = std::min(last, i0 + kRowBlock);
+        std::fill(cr.begin(), cr.end(), 0.0);
+        std::fill(ci.begin(), ci.end(), 0.0);
+        for (std::int32_t j0 = 0; j0 < cols; j0 += kColBlock) {
+            const std::int32_t jn = std::min(cols - j0, kColBlock);
+            for (std::int32_t k0 = 0; k0 < inner; k0 += kInnerBlock) {
+                const std::int32_t k1 = std::min(inner, k0 + kInnerBlock);
+                for (std::int32_t i = i0; i < i1; ++i) {
+                    double* accR = cr.data() + static_cast<std::size_t>(i - i0) * width + j0;
+                    if (complex) {
+                        double* accI = ci.data() + static_cast<std::size_t>(i - i0) * width + j0;
+                        for (std::int32_t k = k0; k < k1; ++k)
+                            ComplexMultiplyAdd(a.Re(i)[k], a.Im(i)[k], b.Re(k) + j0, b.Im(k) + j0, accR, accI, jn);
+                    } else if (mode == Mode::ComplexRealParts) {
+                        for (std::int32_t k = k0; k < k1; ++k) ComplexRealMultiplyAdd(a.Re(i)[k], b.Re(k) + j0, accR, jn);
+                    } else {
+                        for (std::int32_t k = k0; k < k1; ++k) RealMultiplyAdd(a.Re(i)[k], b.Re(k) + j0, accR, jn);
+                    }
+                }
+            }
+        }
+        if (faults.Raised()) return false;
+        for (std::int32_t i = i0; i < i1; ++i) {
+            RCOVec& row = product[static_cast<std::size_t>(i)];
+            const double* r = cr.data() + static_cast<std::size_t>(i - i0) * width;
+            if (complex) {
+                const double* m = ci.data() + static_cast<std::size_t>(i - i0) * width;
+                for (std::int32_t j = 0; j < cols; ++j) row[j] = Scalar::Complex(r[j], m[j]);
+            } else if (mode == Mode::ComplexRealParts) {
+                for (std::int32_t j = 0; j < cols; ++j) row[j] = Scalar::Complex(r[j], 0.0);
+            } else {
+                for (std::int32_t j = 0; j < cols; ++j) row[j] = Scalar::Real(r[j]);
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
 
 void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
     std::int32_t rowsA = 0, colsA = 0, rowsB = 0, colsB = 0;
@@ -18,22 +149,42 @@ void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
         MatError = kMatDimensions;
         return;
     }
-    // Built aside and moved in, so that C may be one of the operands.
+    // Built aside and moved in, so that C may be one of the operands and
+    // keeps what it held when an error stops the product.
     RCOMat product;
     SizeMatrix(product, rowsA, colsB);
-    // Row i of C is accumulated over k in increasing order, a whole row of B
-    // at a time: every element still sums its products from k = 0 upwards,
-    // and B is walked along its rows instead of down its columns.
-    const Scalar zero = Scalar::Integer(0);
-    for (std::int32_t i = 0; i < rowsA; ++i) {
-        const RCOVec& rowA = a[i];
-        RCOVec& acc = product[i];
-        for (std::int32_t j = 0; j < colsB; ++j) acc[j] = zero;
-        for (std::int32_t k = 0; k < colsA; ++k) {
-            const Scalar& aik = rowA[k];
-            const RCOVec& rowB = b[k];
-            for (std::int32_t j = 0; j < colsB; ++j) acc[j] += aik * rowB[j];
-        }
+
+    // One element kind throughout: every product is complex as soon as one
+    // operand is all complex; real when one operand is all real and the other
+    // real, integer or empty. Anything else (integer by integer, fixed point,
+    // a non-finite value) takes the Scalar arithmetic, row by row.
+    const kernel::KindSummary ka = kernel::Summarize(a, rowsA, colsA);
+    const kernel::KindSummary kb = kernel::Summarize(b, rowsB, colsB);
+    const bool finite = ka.finite && kb.finite;
+    const bool complex = finite && (ka.allComplex || kb.allComplex);
+    const bool real = finite && !complex && ((ka.allReal && kb.realLike) || (ka.realLike && kb.allReal));
+    const std::int64_t work = static_cast<std::int64_t>(colsA) * colsB * (complex ? 8 : real ? 3 : 40);
+
+    if (complex || real) {
+        const DenseMatrix da = complex ? kernel::ComplexCopy(a, rowsA, colsA) : kernel::RealCopy(a, rowsA, colsA);
+        const DenseMatrix db = complex ? kernel::ComplexCopy(b, rowsB, colsB) : kernel::RealCopy(b, rowsB, colsB);
+        const Mode mode = !complex ? Mode::Real
+                          : kernel::AllZero(da.im) && kernel::AllZero(db.im) ? Mode::ComplexRealParts
+                                                                             : Mode::Complex;
+        parallel::ParallelFor(rowsA, work / (mode == Mode::ComplexRealParts ? 3 : 1), [&](std::int64_t first, std::int64_t last) {
+            const auto f = static_cast<std::int32_t>(first), l = static_cast<std::int32_t>(last);
+            if (DenseRows(da, db, mode, f, l, product)) return;
+            // A fault in these rows: the Scalar arithmetic raises it where it
+            // happened (a fault flag without an error leaves its exact values).
+            for (std::int32_t i = f; i < l; ++i) ScalarRow(a, b, i, colsA, colsB, product[i]);
+        });
+    } else {
+        parallel::ParallelFor(rowsA, work, [&](std::int64_t first, std::int64_t last) {
+            for (auto i = static_cast<std::int32_t>(first); i < last; ++i) {
+                CheckCancelled(i, rowsA);
+                ScalarRow(a, b, i, colsA, colsB, product[i]);
+            }
+        });
     }
     c = std::move(product);
 }
