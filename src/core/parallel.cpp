@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cfenv>
+#include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <exception>
@@ -73,6 +74,7 @@ public:
         {
             std::lock_guard<std::mutex> lock(mutex_);
             stop_ = true;
+            generation_.fetch_add(1, std::memory_order_release);
         }
         wake_.notify_all();
         for (std::thread& t : threads_) t.join();
@@ -82,31 +84,49 @@ public:
     bool TryRun(Job& job, int threads) {
         bool idle = false;
         if (!running_.compare_exchange_strong(idle, true, std::memory_order_acquire)) return false;
+        bool sleeping = false;
         {
             std::lock_guard<std::mutex> lock(mutex_);
             while (static_cast<int>(threads_.size()) < threads - 1)
                 threads_.emplace_back([this, id = static_cast<int>(threads_.size())] { WorkerLoop(id); });
             job_ = &job;
             helpers_ = threads - 1;
-            ++generation_;
+            generation_.fetch_add(1, std::memory_order_release);
+            sleeping = sleepers_ > 0;
         }
-        wake_.notify_all();
+        if (sleeping) wake_.notify_all();
         job.Work();
         std::unique_lock<std::mutex> lock(mutex_);
-        job_ = nullptr;  // closed: a worker waking now does not join
+        job_ = nullptr;  // closed: a worker arriving now does not join
         left_.wait(lock, [this] { return joined_ == 0; });
         running_.store(false, std::memory_order_release);
         return true;
     }
 
 private:
+    // A worker that has just finished a loop watches for the next one for a
+    // while before it sleeps: the steps of an elimination follow each other
+    // within microseconds, and waking a sleeping thread can take a scheduler
+    // tick on a busy machine.
+    static constexpr auto kSpin = std::chrono::microseconds(50);
+
     void WorkerLoop(int id) {
         std::uint64_t seen = 0;
-        std::unique_lock<std::mutex> lock(mutex_);
         for (;;) {
-            wake_.wait(lock, [&] { return stop_ || generation_ != seen; });
+            const auto until = std::chrono::steady_clock::now() + kSpin;
+            int polls = 0;
+            while (generation_.load(std::memory_order_acquire) == seen) {
+                if (++polls % 64 == 0 && std::chrono::steady_clock::now() > until) break;
+                Pause();
+            }
+            std::unique_lock<std::mutex> lock(mutex_);
+            if (generation_.load(std::memory_order_relaxed) == seen) {
+                ++sleepers_;
+                wake_.wait(lock, [&] { return generation_.load(std::memory_order_relaxed) != seen; });
+                --sleepers_;
+            }
             if (stop_) return;
-            seen = generation_;
+            seen = generation_.load(std::memory_order_relaxed);
             if (job_ == nullptr || id >= helpers_) continue;
             Job& job = *job_;
             ++joined_;
@@ -119,14 +139,21 @@ private:
         }
     }
 
+    static void Pause() {
+#if defined(__x86_64__) || defined(__i386__)
+        __builtin_ia32_pause();
+#endif
+    }
+
     std::atomic<bool> running_{false};  // a loop is running (maybe this thread's own)
+    std::atomic<std::uint64_t> generation_{0};  // counts loops started; written under the lock
     std::mutex mutex_;  // guards everything below
     std::condition_variable wake_, left_;
     std::vector<std::thread> threads_;
     Job* job_ = nullptr;
     int helpers_ = 0;
     int joined_ = 0;
-    std::uint64_t generation_ = 0;
+    int sleepers_ = 0;
     bool stop_ = false;
 };
 

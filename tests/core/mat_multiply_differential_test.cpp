@@ -51,7 +51,5 @@ TEST_P(Differential, MatMultiplyIntoAnOperand) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Threads, Differential, ::testing::Values(1, 4), ThreadsName);
-
 }  // namespace
 }  // namespace quorvix
