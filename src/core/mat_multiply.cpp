@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/cancel.h"
+#include "core/kernel_rows.h"
 #include "core/kernel_support.h"
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
@@ -25,7 +26,7 @@ using kernel::Flush;
 // Rows, columns and k range of one block: the accumulators of a block of
 // rows stay in the first-level cache, the block of B they meet in the second.
 constexpr std::int32_t kRowBlock = 16;
-constexpr std::int32_t kColBlock = 128;
+constexpr std::int32_t kColBlock = kernel::kRowPiece;
 constexpr std::int32_t kInnerBlock = 128;
 
 // One row of C by the Scalar arithmetic itself: the reference for every
@@ -41,51 +42,7 @@ void ScalarRow(const RCOMat& a, const RCOMat& b, std::int32_t i, std::int32_t in
     }
 }
 
-// acc[j] += a * b[j] for complex values: the product's parts and the sums'
-// parts each evaluated in extended precision, stored as double and flushed,
-// as Scalar multiplication and addition do. The x87 arithmetic and the
-// flushes (plain double work, done two at a time) run as separate passes over
-// at most kColBlock elements.
-inline void ComplexMultiplyAdd(Ext ar, Ext ai, const double* br, const double* bi, double* cr, double* ci,
-                               std::int32_t count) {
-    alignas(16) double pr[kColBlock], pi[kColBlock];
-    for (std::int32_t j = 0; j < count; ++j) {
-        const Ext r = br[j], m = bi[j];
-        pr[j] = static_cast<double>(ar * r - ai * m);
-        pi[j] = static_cast<double>(ar * m + ai * r);
-    }
-    kernel::FlushAll(pr, count);
-    kernel::FlushAll(pi, count);
-    for (std::int32_t j = 0; j < count; ++j) {
-        cr[j] = static_cast<double>(static_cast<Ext>(cr[j]) + pr[j]);
-        ci[j] = static_cast<double>(static_cast<Ext>(ci[j]) + pi[j]);
-    }
-    kernel::FlushAll(cr, count);
-    kernel::FlushAll(ci, count);
-}
-
-// acc[j] += a * b[j] for real values: product and sum each in extended
-// precision, stored as double.
-inline void RealMultiplyAdd(Ext a, const double* b, double* c, std::int32_t count) {
-    for (std::int32_t j = 0; j < count; ++j) {
-        const double p = static_cast<double>(a * static_cast<Ext>(b[j]));
-        c[j] = static_cast<double>(static_cast<Ext>(c[j]) + p);
-    }
-}
-
-// The complex step when every imaginary part is 0: the real part of the
-// product is ar*br - 0*0, that is the rounded ar*br, and the imaginary parts
-// of products and sums stay +0, so only the real parts need work (flushed
-// as complex parts are).
-inline void ComplexRealMultiplyAdd(Ext a, const double* b, double* c, std::int32_t count) {
-    alignas(16) double p[kColBlock];
-    for (std::int32_t j = 0; j < count; ++j) p[j] = static_cast<double>(a * static_cast<Ext>(b[j]));
-    kernel::FlushAll(p, count);
-    for (std::int32_t j = 0; j < count; ++j) c[j] = static_cast<double>(static_cast<Ext>(c[j]) + p[j]);
-    kernel::FlushAll(c, count);
-}
-
-enum class Mode { Complex, ComplexRealParts, Real };
+using kernel::Mode;
 
 // Rows [first, last) of the product of dense operands, into `product`.
 // Returns false when a fault flag was raised (the rows are then not final).
@@ -107,15 +64,10 @@ bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, std::int32
                 const std::int32_t k1 = std::min(inner, k0 + kInnerBlock);
                 for (std::int32_t i = i0; i < i1; ++i) {
                     double* accR = cr.data() + static_cast<std::size_t>(i - i0) * width + j0;
-                    if (complex) {
-                        double* accI = ci.data() + static_cast<std::size_t>(i - i0) * width + j0;
-                        for (std::int32_t k = k0; k < k1; ++k)
-                            ComplexMultiplyAdd(a.Re(i)[k], a.Im(i)[k], b.Re(k) + j0, b.Im(k) + j0, accR, accI, jn);
-                    } else if (mode == Mode::ComplexRealParts) {
-                        for (std::int32_t k = k0; k < k1; ++k) ComplexRealMultiplyAdd(a.Re(i)[k], b.Re(k) + j0, accR, jn);
-                    } else {
-                        for (std::int32_t k = k0; k < k1; ++k) RealMultiplyAdd(a.Re(i)[k], b.Re(k) + j0, accR, jn);
-                    }
+                    double* accI = complex ? ci.data() + static_cast<std::size_t>(i - i0) * width + j0 : nullptr;
+                    for (std::int32_t k = k0; k < k1; ++k)
+                        kernel::RowOp<false>(mode, a.Re(i)[k], complex ? a.Im(i)[k] : 0.0, b.Re(k) + j0,
+                                             complex ? b.Im(k) + j0 : nullptr, accR, accI, jn);
                 }
             }
         }
@@ -126,7 +78,7 @@ bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, std::int32
             if (complex) {
                 const double* m = ci.data() + static_cast<std::size_t>(i - i0) * width;
                 for (std::int32_t j = 0; j < cols; ++j) row[j] = Scalar::Complex(r[j], m[j]);
-            } else if (mode == Mode::ComplexRealParts) {
+            } else if (mode == Mode::RealParts) {
                 for (std::int32_t j = 0; j < cols; ++j) row[j] = Scalar::Complex(r[j], 0.0);
             } else {
                 for (std::int32_t j = 0; j < cols; ++j) row[j] = Scalar::Real(r[j]);
@@ -169,9 +121,9 @@ void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
         const DenseMatrix da = complex ? kernel::ComplexCopy(a, rowsA, colsA) : kernel::RealCopy(a, rowsA, colsA);
         const DenseMatrix db = complex ? kernel::ComplexCopy(b, rowsB, colsB) : kernel::RealCopy(b, rowsB, colsB);
         const Mode mode = !complex ? Mode::Real
-                          : kernel::AllZero(da.im) && kernel::AllZero(db.im) ? Mode::ComplexRealParts
+                          : kernel::AllZero(da.im) && kernel::AllZero(db.im) ? Mode::RealParts
                                                                              : Mode::Complex;
-        parallel::ParallelFor(rowsA, work / (mode == Mode::ComplexRealParts ? 3 : 1), [&](std::int64_t first, std::int64_t last) {
+        parallel::ParallelFor(rowsA, work / (mode == Mode::RealParts ? 3 : 1), [&](std::int64_t first, std::int64_t last) {
             const auto f = static_cast<std::int32_t>(first), l = static_cast<std::int32_t>(last);
             if (DenseRows(da, db, mode, f, l, product)) return;
             // A fault in these rows: the Scalar arithmetic raises it where it

@@ -30,11 +30,12 @@ namespace quorvix::difftest {
 
 using namespace mattest;
 
-enum class Values { Typed, Wide, Huge, Tiny, Ties, SmallInt, Count };
+enum class Values { Typed, Wide, Huge, Edge, Tiny, Ties, SmallInt, Sparse, Count };
 enum class Kinds { Complex, ComplexRealParts, Real, Integer, Mixed, Count };
 
 inline const char* Name(Values v) {
-    static const char* names[] = {"typed", "wide", "huge", "tiny", "ties", "small integers"};
+    static const char* names[] = {"typed", "wide", "huge", "near overflow", "tiny", "ties", "small integers",
+                                  "sparse"};
     return names[static_cast<int>(v)];
 }
 inline const char* Name(Kinds k) {
@@ -52,6 +53,12 @@ inline double RandomValue(std::mt19937_64& rng, Values values) {
             return sign * std::ldexp(m, static_cast<int>(rng() % 1041) - 520);
         }
         case Values::Huge: return sign * std::pow(10.0, 150.0 + static_cast<double>(rng() % 1000) / 100.0);
+        case Values::Edge: {
+            // Within a factor 16 of the largest double: sums and products of
+            // two overflow, and so do many steps of an elimination.
+            if (rng() % 4 == 0) return sign * (1.0 + static_cast<double>(rng() % 100));
+            return sign * std::ldexp(1.0 + static_cast<double>(rng() >> 11) * 0x1p-53, 1019 + static_cast<int>(rng() % 5));
+        }
         case Values::Tiny: return sign * std::pow(10.0, -13.0 + static_cast<double>(rng() % 800) / 100.0);
         case Values::Ties: {
             // An odd mantissa of 27 bits: products of two are exact with 54
@@ -60,6 +67,7 @@ inline double RandomValue(std::mt19937_64& rng, Values values) {
             return sign * std::ldexp(m, -26 - static_cast<int>(rng() % 30));
         }
         case Values::SmallInt: return static_cast<double>(static_cast<int>(rng() % 7) - 3);
+        case Values::Sparse: return rng() % 10 < 7 ? 0.0 : static_cast<double>(static_cast<int>(rng() % 5) - 2);
         case Values::Count: break;
     }
     return 0.0;
@@ -92,6 +100,10 @@ inline RCOMat RandomMatrix(std::mt19937_64& rng, int rows, int cols, Values valu
         for (auto& x : row) x = RandomElement(rng, values, kinds);
     return m;
 }
+
+// A size from 0 to 64, half of the time at most 8 (small cases are cheap and
+// meet the corner cases most often).
+inline int RandomSize(std::mt19937_64& rng) { return static_cast<int>(rng() % 2 == 0 ? rng() % 9 : rng() % 65); }
 
 // What a call left: the error it raised (type and message), or none.
 inline std::string Raised(const std::function<void()>& call) {

@@ -30,9 +30,9 @@ void CompareProduct(std::mt19937_64& rng, int rows, int inner, int cols, const s
 
 TEST_P(Differential, MatMultiply) {
     std::mt19937_64 rng(Seed(1));
-    for (int c = 0; c < 600; ++c) {
-        const int rows = static_cast<int>(rng() % 65), inner = static_cast<int>(rng() % 65);
-        const int cols = rng() % 8 == 0 ? static_cast<int>(rng() % 65) : rows;
+    for (int c = 0; c < 1000; ++c) {
+        const int rows = RandomSize(rng), inner = RandomSize(rng);
+        const int cols = rng() % 8 == 0 ? RandomSize(rng) : rows;
         CompareProduct(rng, rows, inner, cols, "case " + std::to_string(c));
     }
     for (int c = 0; c < 3; ++c) CompareProduct(rng, 150 + c * 70, 300 - c * 60, 140, "large case " + std::to_string(c));
