@@ -1,5 +1,7 @@
 #include "core/dense_elimination.h"
 
+#include <emmintrin.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -31,6 +33,25 @@ Scalar MakeScalar(Mode mode, double re, double im) {
 }
 
 double Magnitude(double re, double im) { return std::fabs(re) + std::fabs(im); }
+
+// The largest |re| + |im| over columns [from, to) (0 when empty).
+double LargestMagnitude(const double* re, const double* im, std::int32_t from, std::int32_t to) {
+    const __m128d abs = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL));
+    __m128d top = _mm_setzero_pd();
+    std::int32_t j = from;
+    if (im != nullptr) {
+        for (; j + 2 <= to; j += 2)
+            top = _mm_max_pd(top, _mm_add_pd(_mm_and_pd(_mm_loadu_pd(re + j), abs), _mm_and_pd(_mm_loadu_pd(im + j), abs)));
+    } else {
+        // |re| + |+0| is |re|.
+        for (; j + 2 <= to; j += 2) top = _mm_max_pd(top, _mm_and_pd(_mm_loadu_pd(re + j), abs));
+    }
+    alignas(16) double pair[2];
+    _mm_store_pd(pair, top);
+    double m = std::max(pair[0], pair[1]);
+    for (; j < to; ++j) m = std::max(m, Magnitude(re[j], im != nullptr ? im[j] : 0.0));
+    return m;
+}
 
 }  // namespace
 
@@ -178,22 +199,19 @@ void DenseElimination::CheckedRowOp(double fr, double fi, const double* br, cons
 void DenseElimination::ReportRow(std::int32_t i, std::int32_t k, bool multipliers) {
     const double* re = Re(i);
     const double* im = mode_ == Mode::Complex ? Im(i) : nullptr;
-    double top = -1.0;
-    std::int32_t arg = k + 1;
-    for (std::int32_t j = k + 1; j < cols_; ++j) {
-        const double mag = Magnitude(re[j], im != nullptr ? im[j] : 0.0);
-        if (mag > top) {
-            top = mag;
+    const std::int32_t from = k + 1;
+    // The largest magnitude (plain double work, two at a time), then where it
+    // first occurs.
+    const double top = LargestMagnitude(re, im, from, cols_);
+    std::int32_t arg = from;
+    for (std::int32_t j = from; j < cols_; ++j)
+        if (Magnitude(re[j], im != nullptr ? im[j] : 0.0) == top) {
             arg = j;
+            break;
         }
-    }
-    rowMax_[static_cast<std::size_t>(i)] = std::max(top, 0.0);
+    rowMax_[static_cast<std::size_t>(i)] = top;
     rowArg_[static_cast<std::size_t>(i)] = arg;
-    if (multipliers) {
-        double left = 0.0;
-        for (std::int32_t j = 0; j <= k; ++j) left = std::max(left, Magnitude(re[j], im != nullptr ? im[j] : 0.0));
-        rowLeftMax_[static_cast<std::size_t>(i)] = left;
-    }
+    if (multipliers) rowLeftMax_[static_cast<std::size_t>(i)] = LargestMagnitude(re, im, 0, k + 1);
 }
 
 void DenseElimination::StepRows(std::int32_t k, bool multipliers, bool storedQuotient, bool checked,
