@@ -1,7 +1,8 @@
-// MatDeterminant, MatRank and MatLU against the reference routines, bit for
+// MatDeterminant, MatRank, MatLU and MatLDL against the reference routines, bit for
 // bit (results, the state of the destroyed operand, errors), with 1 and 4
 // threads.
 #include "core/differential_util.h"
+#include "core/mat_ldl.h"
 
 namespace quorvix {
 namespace {
@@ -79,6 +80,29 @@ TEST_P(Differential, MatLU) {
         EXPECT_TRUE(SameBits(a, aRef));
         EXPECT_TRUE(SameBits(l, lRef));
         EXPECT_TRUE(SameBits(u, uRef));
+    }
+}
+
+TEST_P(Differential, MatLDL) {
+    std::mt19937_64 rng(Seed(8));
+    for (int c = 0; c < 1500; ++c) {
+        const int n = c < 1498 ? RandomSize(rng) : 150 + 100 * (c - 1498);
+        const Draw d = RandomDraw(rng);
+        SCOPED_TRACE("case " + std::to_string(c) + ": " + d.Describe(n, n));
+        RCOMat m = RandomMatrix(rng, n, n, d.values, d.kinds);
+        // Half of the cases symmetric with a heavy diagonal, so that they factor.
+        if (rng() % 2 == 0 && d.values != Values::Edge)
+            for (int i = 0; i < n; ++i) {
+                for (int j = 0; j < i; ++j) m[i][j] = m[j][i];
+                m[i][i] = m[i][i] + Scalar::Integer(4 * n);
+            }
+        RCOMat a = m, aRef = m, l = RealRows({{7}}), dd = l, lRef = l, ddRef = l;
+        bool ok = false, okRef = false;
+        EXPECT_EQ(Raised([&] { ok = MatLDL(a, l, dd); }), Raised([&] { okRef = reference::MatLDL(aRef, lRef, ddRef); }));
+        EXPECT_EQ(ok, okRef);
+        EXPECT_TRUE(SameBits(a, aRef));
+        EXPECT_TRUE(SameBits(l, lRef));
+        EXPECT_TRUE(SameBits(dd, ddRef));
     }
 }
 
