@@ -1,0 +1,34 @@
+// MatQR, the eigenvalue routines and MatSVD against the reference routines,
+// bit for bit (every stored double, the fault raised), with 1 and 4 threads.
+#include "core/differential_util.h"
+
+namespace quorvix {
+namespace {
+
+using namespace difftest;
+
+// A real operand as the real-only reader makes it, values of one family.
+RCOMat RealOperand(std::mt19937_64& rng, int rows, int cols, Values v) { return RandomMatrix(rng, rows, cols, v, Kinds::Real); }
+
+Values RandomValues(std::mt19937_64& rng) { return static_cast<Values>(rng() % static_cast<int>(Values::Count)); }
+
+TEST_P(Differential, MatQR) {
+    std::mt19937_64 rng(Seed(9));
+    for (int c = 0; c < 1000; ++c) {
+        const bool large = c >= 997;
+        const int n = large ? 100 + 50 * (c - 997) : RandomSize(rng);
+        const int m = large ? n + 30 : n + (rng() % 3 == 0 ? RandomSize(rng) : 0);
+        const Values v = RandomValues(rng);
+        SCOPED_TRACE("case " + std::to_string(c) + ": " + std::to_string(m) + "x" + std::to_string(n) + ", " + Name(v));
+        const RCOMat op = RealOperand(rng, m, n, v);
+        RCOMat a = op, aRef = op, q, qRef;
+        SizeMatrix(q, m, m);
+        SizeMatrix(qRef, m, m);
+        EXPECT_EQ(Raised([&] { MatQR(a, m, n, q); }), Raised([&] { reference::MatQR(aRef, m, n, qRef); }));
+        EXPECT_TRUE(SameBits(a, aRef));
+        EXPECT_TRUE(SameBits(q, qRef));
+    }
+}
+
+}  // namespace
+}  // namespace quorvix
