@@ -30,5 +30,30 @@ TEST_P(Differential, MatQR) {
     }
 }
 
+TEST_P(Differential, MatSVD) {
+    std::mt19937_64 rng(Seed(10));
+    for (int c = 0; c < 600; ++c) {
+        const bool large = c >= 597;
+        const int m = large ? 90 + 60 * (c - 597) : RandomSize(rng);
+        const int n = large ? 120 : rng() % 3 == 0 ? m : RandomSize(rng);
+        const Values v = RandomValues(rng);
+        const long double tol = rng() % 4 == 0 ? 1e-8L : 1e-15L;
+        SCOPED_TRACE("case " + std::to_string(c) + ": " + std::to_string(m) + "x" + std::to_string(n) + ", " + Name(v));
+        const RCOMat op = RealOperand(rng, m, n, v);
+        RCOMat a = op, aRef = op, u, uRef, w, wRef;
+        SizeMatrix(u, m, m);
+        SizeMatrix(uRef, m, m);
+        SizeMatrix(w, n, n);
+        SizeMatrix(wRef, n, n);
+        std::int32_t result = 7, resultRef = 7;
+        EXPECT_EQ(Raised([&] { result = MatSVD(a, u, w, tol, m, n); }),
+                  Raised([&] { resultRef = reference::MatSVD(aRef, uRef, wRef, tol, m, n); }));
+        EXPECT_EQ(result, resultRef);
+        EXPECT_TRUE(SameBits(a, aRef));
+        EXPECT_TRUE(SameBits(u, uRef));
+        EXPECT_TRUE(SameBits(w, wRef));
+    }
+}
+
 }  // namespace
 }  // namespace quorvix
