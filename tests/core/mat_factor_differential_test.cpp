@@ -55,5 +55,39 @@ TEST_P(Differential, MatSVD) {
     }
 }
 
+::testing::AssertionResult SameBits(const matrx2& a, const matrx2& b) {
+    RCOMat x(a.begin(), a.end()), y(b.begin(), b.end());
+    return mattest::SameBits(x, y);
+}
+
+TEST_P(Differential, EigenvalueRoutines) {
+    std::mt19937_64 rng(Seed(11));
+    for (int c = 0; c < 800; ++c) {
+        const int n = c < 797 ? RandomSize(rng) : 100 + 60 * (c - 797);
+        const Values v = RandomValues(rng);
+        SCOPED_TRACE("case " + std::to_string(c) + ": " + std::to_string(n) + "x" + std::to_string(n) + ", " + Name(v));
+        const RCOMat op = RealOperand(rng, n, n, v);
+        matrx2 w;
+        w.assign(static_cast<std::size_t>(n) + 1, std::vector<Scalar>(static_cast<std::size_t>(n) + 1));
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j) w[i + 1][j + 1] = op[i][j];
+        matrx2 wRef = w;
+        RCoVecD re(static_cast<std::size_t>(n) + 1, 0.0), im(re), reRef(re), imRef(re);
+        bool done = false, doneRef = false;
+        EXPECT_EQ(Raised([&] { MatBalance(w, n); }), Raised([&] { reference::MatBalance(wRef, n); }));
+        EXPECT_TRUE(SameBits(w, wRef));
+        EXPECT_EQ(Raised([&] { MatHessenberg(w, n); }), Raised([&] { reference::MatHessenberg(wRef, n); }));
+        EXPECT_TRUE(SameBits(w, wRef));
+        EXPECT_EQ(Raised([&] { done = MatEigenvalues(w, n, re, im); }),
+                  Raised([&] { doneRef = reference::MatEigenvalues(wRef, n, reRef, imRef); }));
+        EXPECT_EQ(done, doneRef);
+        EXPECT_TRUE(SameBits(w, wRef));
+        for (std::size_t k = 0; k < re.size(); ++k) {
+            EXPECT_TRUE(mattest::SameBits(re[k], reRef[k])) << k;
+            EXPECT_TRUE(mattest::SameBits(im[k], imRef[k])) << k;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quorvix
