@@ -221,6 +221,7 @@ void DenseElimination::StepRows(std::int32_t k, bool multipliers, bool storedQuo
     const double* imK = complex ? Im(k) : nullptr;
     const std::int32_t right = cols_ - k - 1;
     for (std::int32_t i = first; i < last; ++i) {
+        CheckCancelled();
         double* re = Re(i);
         double* im = complex ? Im(i) : nullptr;
         double fr = 0.0, fi = 0.0;

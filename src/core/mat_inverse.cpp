@@ -140,6 +140,7 @@ private:
         parallel::ParallelFor(rows, (n_ - k) * (im_ != nullptr ? 3 : 2), [&](std::int64_t first, std::int64_t last) {
             Pivot local;
             for (auto i = static_cast<std::int32_t>(k + first); i < k + last; ++i) {
+                CheckCancelled();
                 const double* re = Re(i);
                 if (im_ != nullptr) {
                     const double* im = Im(i);
@@ -249,6 +250,7 @@ private:
                               [&](std::int64_t first, std::int64_t last) {
             double localLargest = 0.0;
             for (auto i = static_cast<std::int32_t>(first); i < last; ++i) {
+                CheckCancelled();
                 if (i == k) continue;
                 double* reI = Re(i);
                 if (imK != nullptr) {

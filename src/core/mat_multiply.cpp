@@ -36,6 +36,7 @@ void ScalarRow(const RCOMat& a, const RCOMat& b, std::int32_t i, std::int32_t in
     for (std::int32_t j = 0; j < cols; ++j) acc[j] = zero;
     const RCOVec& rowA = a[i];
     for (std::int32_t k = 0; k < inner; ++k) {
+        if (k % 64 == 0) CheckCancelled();
         const Scalar& aik = rowA[k];
         const RCOVec& rowB = b[k];
         for (std::int32_t j = 0; j < cols; ++j) acc[j] += aik * rowB[j];
@@ -61,6 +62,7 @@ bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, std::int32
         for (std::int32_t j0 = 0; j0 < cols; j0 += kColBlock) {
             const std::int32_t jn = std::min(cols - j0, kColBlock);
             for (std::int32_t k0 = 0; k0 < inner; k0 += kInnerBlock) {
+                CheckCancelled();
                 const std::int32_t k1 = std::min(inner, k0 + kInnerBlock);
                 for (std::int32_t i = i0; i < i1; ++i) {
                     double* accR = cr.data() + static_cast<std::size_t>(i - i0) * width + j0;

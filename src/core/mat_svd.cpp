@@ -120,6 +120,7 @@ private:
     void ApplyRows(bool onU, std::int32_t r0, std::int32_t r1) {
         ColumnMatrix& x = onU ? u_ : v_;
         for (std::int32_t b0 = r0; b0 < r1; b0 += 64) {
+            CheckCancelled();
             const std::int32_t count = std::min(64, r1 - b0);
             for (const Op& op : ops_) {
                 if (op.onU != onU) continue;
