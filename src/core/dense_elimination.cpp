@@ -220,6 +220,7 @@ void DenseElimination::StepRows(std::int32_t k, bool multipliers, bool storedQuo
     const double* reK = Re(k);
     const double* imK = complex ? Im(k) : nullptr;
     const std::int32_t right = cols_ - k - 1;
+    const double bMin = mode_ == Mode::RealParts ? SmallestNonZero(reK, static_cast<std::size_t>(cols_)) : 0.0;
     for (std::int32_t i = first; i < last; ++i) {
         CheckCancelled();
         double* re = Re(i);
@@ -237,8 +238,8 @@ void DenseElimination::StepRows(std::int32_t k, bool multipliers, bool storedQuo
             if (multipliers) CheckedRowOp(fr, fi, reK, imK, re, im, k);
         } else {
             RowOp<true>(mode_, fr, fi, reK + k + 1, complex ? imK + k + 1 : nullptr, re + k + 1,
-                        complex ? im + k + 1 : nullptr, right);
-            if (multipliers) RowOp<true>(mode_, fr, fi, reK, imK, re, im, k);
+                        complex ? im + k + 1 : nullptr, right, bMin);
+            if (multipliers) RowOp<true>(mode_, fr, fi, reK, imK, re, im, k, bMin);
         }
         if (multipliers) {
             const Scalar negated = -MakeScalar(mode_, fr, fi);

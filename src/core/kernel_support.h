@@ -41,6 +41,16 @@ inline void FlushAll(double* v, std::int32_t count) {
     if (j < count) v[j] = Flush(v[j]);
 }
 
+// The smallest magnitude of a non-zero value (0 when every value is zero).
+inline double SmallestNonZero(const double* v, std::size_t count) {
+    double m = 0.0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double a = std::fabs(v[i]);
+        if (a != 0.0 && (m == 0.0 || a < m)) m = a;
+    }
+    return m;
+}
+
 inline bool AllZero(const std::vector<double>& v) {
     for (double x : v)
         if (x != 0.0) return false;

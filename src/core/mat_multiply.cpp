@@ -47,8 +47,8 @@ using kernel::Mode;
 
 // Rows [first, last) of the product of dense operands, into `product`.
 // Returns false when a fault flag was raised (the rows are then not final).
-bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, std::int32_t first, std::int32_t last,
-               RCOMat& product) {
+bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, double bMin, std::int32_t first,
+               std::int32_t last, RCOMat& product) {
     const bool complex = mode == Mode::Complex;
     const std::int32_t inner = a.cols, cols = b.cols;
     const std::size_t width = static_cast<std::size_t>(cols);
@@ -69,7 +69,7 @@ bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, std::int32
                     double* accI = complex ? ci.data() + static_cast<std::size_t>(i - i0) * width + j0 : nullptr;
                     for (std::int32_t k = k0; k < k1; ++k)
                         kernel::RowOp<false>(mode, a.Re(i)[k], complex ? a.Im(i)[k] : 0.0, b.Re(k) + j0,
-                                             complex ? b.Im(k) + j0 : nullptr, accR, accI, jn);
+                                             complex ? b.Im(k) + j0 : nullptr, accR, accI, jn, bMin);
                 }
             }
         }
@@ -125,9 +125,10 @@ void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
         const Mode mode = !complex ? Mode::Real
                           : kernel::AllZero(da.im) && kernel::AllZero(db.im) ? Mode::RealParts
                                                                              : Mode::Complex;
+        const double bMin = mode == Mode::RealParts ? kernel::SmallestNonZero(db.re.data(), db.re.size()) : 0.0;
         parallel::ParallelFor(rowsA, work / (mode == Mode::RealParts ? 3 : 1), [&](std::int64_t first, std::int64_t last) {
             const auto f = static_cast<std::int32_t>(first), l = static_cast<std::int32_t>(last);
-            if (DenseRows(da, db, mode, f, l, product)) return;
+            if (DenseRows(da, db, mode, bMin, f, l, product)) return;
             // A fault in these rows: the Scalar arithmetic raises it where it
             // happened (a fault flag without an error leaves its exact values).
             for (std::int32_t i = f; i < l; ++i) ScalarRow(a, b, i, colsA, colsB, product[i]);
