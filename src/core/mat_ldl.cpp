@@ -128,28 +128,28 @@ public:
         // again as written, from its untouched state.
         try {
             for (std::size_t k = 0; k < i; ++k) {
-            // w[k] is final: its multiplier, then its product leaves every later w[j].
-            const Scalar wk = Make(wr[k], wi != nullptr ? wi[k] : 0.0);
-            Scalar m;
-            if (IsZero(dRe_[k], dIm_[k])) {
-                if (!IsZero(wr[k], wi != nullptr ? wi[k] : 0.0)) {
-                    result = 0;
-                    break;
+                // w[k] is final: its multiplier, then its product leaves every later w[j].
+                const Scalar wk = Make(wr[k], wi != nullptr ? wi[k] : 0.0);
+                Scalar m;
+                if (IsZero(dRe_[k], dIm_[k])) {
+                    if (!IsZero(wr[k], wi != nullptr ? wi[k] : 0.0)) {
+                        result = 0;
+                        break;
+                    }
+                    m = Scalar::Integer(1);
+                    unit_[i * n + k] = 1;
+                } else {
+                    m = wk / Make(dRe_[k], dIm_[k]);
                 }
-                m = Scalar::Integer(1);
-                unit_[i * n + k] = 1;
-            } else {
-                m = wk / Make(dRe_[k], dIm_[k]);
-            }
-            s = s - wk * m;
-            lRe_[k * n + i] = RealPart(m);
-            if (complex_) lIm_[k * n + i] = ImagPart(m);
-            written = k + 1;
-            const std::int32_t count = static_cast<std::int32_t>(i - k - 1);
-            if (count > 0)
-                kernel::RowOp<true>(mode_, wr[k], wi != nullptr ? wi[k] : 0.0, lRe_.data() + k * n + k + 1,
-                                    complex_ ? lIm_.data() + k * n + k + 1 : nullptr, wr + k + 1,
-                                    wi != nullptr ? wi + k + 1 : nullptr, count);
+                s = s - wk * m;
+                lRe_[k * n + i] = RealPart(m);
+                if (complex_) lIm_[k * n + i] = ImagPart(m);
+                written = k + 1;
+                const std::int32_t count = static_cast<std::int32_t>(i - k - 1);
+                if (count > 0)
+                    kernel::RowOp<true>(mode_, wr[k], wi != nullptr ? wi[k] : 0.0, lRe_.data() + k * n + k + 1,
+                                        complex_ ? lIm_.data() + k * n + k + 1 : nullptr, wr + k + 1,
+                                        wi != nullptr ? wi + k + 1 : nullptr, count);
             }
         } catch (const ArithmeticError&) {
             result = -1;
