@@ -34,23 +34,44 @@ Scalar MakeScalar(Mode mode, double re, double im) {
 
 double Magnitude(double re, double im) { return std::fabs(re) + std::fabs(im); }
 
-// The largest |re| + |im| over columns [from, to) (0 when empty).
-double LargestMagnitude(const double* re, const double* im, std::int32_t from, std::int32_t to) {
+// |re| + |im| of the pair of elements at j (the magnitude full pivoting uses;
+// an element without imaginary part has |re| + |+0| = |re|).
+inline __m128d PairMagnitude(const double* re, const double* im, std::int32_t j) {
     const __m128d abs = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL));
-    __m128d top = _mm_setzero_pd();
+    const __m128d r = _mm_and_pd(_mm_loadu_pd(re + j), abs);
+    return im != nullptr ? _mm_add_pd(r, _mm_and_pd(_mm_loadu_pd(im + j), abs)) : r;
+}
+
+// The largest |re| + |im| over columns [from, to) (0 when empty), four pairs
+// at a time.
+double LargestMagnitude(const double* re, const double* im, std::int32_t from, std::int32_t to) {
+    __m128d m0 = _mm_setzero_pd(), m1 = m0, m2 = m0, m3 = m0;
     std::int32_t j = from;
-    if (im != nullptr) {
-        for (; j + 2 <= to; j += 2)
-            top = _mm_max_pd(top, _mm_add_pd(_mm_and_pd(_mm_loadu_pd(re + j), abs), _mm_and_pd(_mm_loadu_pd(im + j), abs)));
-    } else {
-        // |re| + |+0| is |re|.
-        for (; j + 2 <= to; j += 2) top = _mm_max_pd(top, _mm_and_pd(_mm_loadu_pd(re + j), abs));
+    for (; j + 8 <= to; j += 8) {
+        m0 = _mm_max_pd(m0, PairMagnitude(re, im, j));
+        m1 = _mm_max_pd(m1, PairMagnitude(re, im, j + 2));
+        m2 = _mm_max_pd(m2, PairMagnitude(re, im, j + 4));
+        m3 = _mm_max_pd(m3, PairMagnitude(re, im, j + 6));
     }
+    for (; j + 2 <= to; j += 2) m0 = _mm_max_pd(m0, PairMagnitude(re, im, j));
     alignas(16) double pair[2];
-    _mm_store_pd(pair, top);
+    _mm_store_pd(pair, _mm_max_pd(_mm_max_pd(m0, m1), _mm_max_pd(m2, m3)));
     double m = std::max(pair[0], pair[1]);
     for (; j < to; ++j) m = std::max(m, Magnitude(re[j], im != nullptr ? im[j] : 0.0));
     return m;
+}
+
+// The first column in [from, to) whose magnitude equals `top` (from when none).
+std::int32_t FirstWithMagnitude(const double* re, const double* im, std::int32_t from, std::int32_t to, double top) {
+    const __m128d t = _mm_set1_pd(top);
+    std::int32_t j = from;
+    for (; j + 2 <= to; j += 2) {
+        const int hit = _mm_movemask_pd(_mm_cmpeq_pd(PairMagnitude(re, im, j), t));
+        if (hit != 0) return (hit & 1) != 0 ? j : j + 1;
+    }
+    for (; j < to; ++j)
+        if (Magnitude(re[j], im != nullptr ? im[j] : 0.0) == top) return j;
+    return from;
 }
 
 }  // namespace
@@ -203,12 +224,7 @@ void DenseElimination::ReportRow(std::int32_t i, std::int32_t k, bool multiplier
     // The largest magnitude (plain double work, two at a time), then where it
     // first occurs.
     const double top = LargestMagnitude(re, im, from, cols_);
-    std::int32_t arg = from;
-    for (std::int32_t j = from; j < cols_; ++j)
-        if (Magnitude(re[j], im != nullptr ? im[j] : 0.0) == top) {
-            arg = j;
-            break;
-        }
+    const std::int32_t arg = FirstWithMagnitude(re, im, from, cols_, top);
     rowMax_[static_cast<std::size_t>(i)] = top;
     rowArg_[static_cast<std::size_t>(i)] = arg;
     if (multipliers) rowLeftMax_[static_cast<std::size_t>(i)] = LargestMagnitude(re, im, 0, k + 1);
