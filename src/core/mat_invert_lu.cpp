@@ -56,6 +56,8 @@ bool SolveBlock(const kernel::DenseElimination& f, std::int32_t n, const RCoVecE
     const Mode mode = f.GetMode();
     const bool complex = mode == Mode::Complex;
     const std::int32_t w = c1 - c0;
+    // The smallest non-zero magnitude of each finished row of real parts.
+    std::vector<double> rowMin(mode == Mode::RealParts ? static_cast<std::size_t>(n) : 0);
     kernel::FaultWindow faults;
     for (std::int32_t i = n - 1; i >= 0; --i) {
         if ((n - 1 - i) % 32 == 0) CheckCancelled();
@@ -80,8 +82,10 @@ bool SolveBlock(const kernel::DenseElimination& f, std::int32_t n, const RCoVecE
         }
         for (std::int32_t j = i + 1; j < n; ++j)
             kernel::RowOp<true>(mode, ar[j], complex ? ai[j] : 0.0, yr.data() + static_cast<std::size_t>(j) * w,
-                                complex ? yi.data() + static_cast<std::size_t>(j) * w : nullptr, sr, si, w);
+                                complex ? yi.data() + static_cast<std::size_t>(j) * w : nullptr, sr, si, w,
+                                rowMin.empty() ? 0.0 : rowMin[static_cast<std::size_t>(j)]);
         DivideRow(mode, ar[i], complex ? ai[i] : 0.0, sr, si, w);
+        if (!rowMin.empty()) rowMin[static_cast<std::size_t>(i)] = kernel::SmallestNonZero(sr, static_cast<std::size_t>(w));
     }
     return !faults.Raised();
 }

@@ -86,7 +86,7 @@ class DenseLDL {
 public:
     DenseLDL(const RCOMat& a, std::size_t n, Mode mode)
         : n_(n), mode_(mode), complex_(mode == Mode::Complex), upperRe_(n * n), upperIm_(complex_ ? n * n : 0),
-          lRe_(n * n), lIm_(complex_ ? n * n : 0), unit_(n * n, 0), dRe_(n), dIm_(n), wRe_(n), wIm_(n) {
+          lRe_(n * n), lIm_(complex_ ? n * n : 0), unit_(n * n, 0), dRe_(n), dIm_(n), wRe_(n), wIm_(n), lMin_(n, 0.0) {
         for (std::size_t i = 0; i < n; ++i)
             for (std::size_t j = i; j < n; ++j) {
                 upperRe_[j * n + i] = RealPart(a[i][j]);  // column j of the upper triangle, as a row
@@ -149,7 +149,7 @@ public:
                 if (count > 0)
                     kernel::RowOp<true>(mode_, wr[k], wi != nullptr ? wi[k] : 0.0, lRe_.data() + k * n + k + 1,
                                         complex_ ? lIm_.data() + k * n + k + 1 : nullptr, wr + k + 1,
-                                        wi != nullptr ? wi + k + 1 : nullptr, count);
+                                        wi != nullptr ? wi + k + 1 : nullptr, count, lMin_[k]);
             }
         } catch (const ArithmeticError&) {
             result = -1;
@@ -158,9 +158,11 @@ public:
             for (std::size_t k = 0; k < i; ++k) unit_[i * n + k] = 0;
             return -1;
         }
-        for (std::size_t k = 0; k < written; ++k)
+        for (std::size_t k = 0; k < written; ++k) {
             a[i][k] = unit_[i * n + k] ? Scalar::Integer(1)
                                        : Make(lRe_[k * n + i], complex_ ? lIm_[k * n + i] : 0.0);
+            NoteMultiplier(k, lRe_[k * n + i]);
+        }
         if (result == 0) return 0;
         dRe_[i] = RealPart(s);
         dIm_[i] = ImagPart(s);
@@ -174,6 +176,7 @@ public:
             unit_[i * n_ + k] = a[i][k].Kind() == ScalarKind::Integer;
             lRe_[k * n_ + i] = RealPart(a[i][k]);
             if (complex_) lIm_[k * n_ + i] = ImagPart(a[i][k]);
+            NoteMultiplier(k, lRe_[k * n_ + i]);
         }
         dRe_[i] = RealPart(pivot);
         dIm_[i] = ImagPart(pivot);
@@ -181,6 +184,14 @@ public:
     }
 
     const std::vector<Scalar>& Pivots() const { return pivots_; }
+
+    // A multiplier l[j][k] joined row k of the transposed copy: keep that
+    // row's smallest non-zero magnitude (real parts only; 0 = unknown).
+    void NoteMultiplier(std::size_t k, double value) {
+        if (mode_ != Mode::RealParts) return;
+        const double a = std::fabs(value);
+        if (a != 0.0 && (lMin_[k] == 0.0 || a < lMin_[k])) lMin_[k] = a;
+    }
 
 private:
     std::size_t n_;
@@ -191,6 +202,7 @@ private:
     std::vector<char> unit_;                 // multipliers that are the integer 1
     std::vector<double> dRe_, dIm_;          // the pivots
     std::vector<double> wRe_, wIm_;
+    std::vector<double> lMin_;               // smallest non-zero magnitude of each row of lRe_
     std::vector<Scalar> pivots_;
 };
 
