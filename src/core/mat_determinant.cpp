@@ -99,7 +99,8 @@ Scalar MatDeterminant(RCOMat& a, std::int32_t rows, std::int32_t cols) {
     if (rows != cols || rows <= 0) return Scalar::Integer(0);
     const std::int32_t n = rows;
     kernel::Mode mode = kernel::Mode::Complex;
-    if (!kernel::ChooseMode(a, n, n, mode)) return ScalarDeterminant(a, n);
+    // Small matrices cost less in Scalars than their typed copy.
+    if (n < 12 || !kernel::ChooseMode(a, n, n, mode)) return ScalarDeterminant(a, n);
 
     kernel::DenseElimination e(a, n, n, mode);
     Scalar det = Scalar::Integer(1);

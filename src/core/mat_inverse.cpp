@@ -336,7 +336,9 @@ bool MatInverse(std::int32_t n, RCoVecD& re, RCoVecD& im, RCOMat& inv) {
     realOnly = realOnly && finite;
     RCoVecE rowPiv(static_cast<std::size_t>(n), 0);
     RCoVecE colPiv(static_cast<std::size_t>(n), 0);
-    Inverter inverter(n, re.data(), realOnly ? nullptr : im.data(), !finite);
+    // Small matrices are done step by step with checked stores: their bounds
+    // and threads cost more than they save.
+    Inverter inverter(n, re.data(), realOnly ? nullptr : im.data(), !finite || n < 4);
     if (inverter.Run(rowPiv, colPiv)) return true;
     // Undo the exchanges in reverse: a column exchange of the matrix is a row
     // exchange of its inverse, and the other way round.

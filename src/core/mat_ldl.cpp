@@ -216,7 +216,8 @@ bool MatLDL(RCOMat& a, RCOMat& l, RCOMat& d) {
     RCOVec w(n);       // row products of the current row
 
     Mode mode = Mode::Complex;
-    if (UpperMode(a, n, mode)) {
+    // Small matrices cost less in Scalars than their typed copy.
+    if (n >= 24 && UpperMode(a, n, mode)) {
         DenseLDL dense(a, n, mode);
         for (std::size_t i = 0; i < n; ++i) {
             CheckCancelled(static_cast<std::int64_t>(i), static_cast<std::int64_t>(n));

@@ -21,7 +21,8 @@ std::int32_t MatLU(RCOMat& a, RCOMat& l, RCOMat& u, std::int32_t n, std::int32_t
     if (!matdetail::HoldsShape(a, n, m)) return -1;
     const Scalar zero = Scalar::Integer(0);
     kernel::Mode mode = kernel::Mode::Complex;
-    if (kernel::ChooseMode(a, n, n, mode)) {
+    // Small matrices cost less in Scalars than their typed copy.
+    if (n >= 12 && kernel::ChooseMode(a, n, n, mode)) {
         kernel::DenseElimination e(a, n, n, mode);
         bool zeroPivot = false;
         try {

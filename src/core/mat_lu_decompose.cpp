@@ -119,7 +119,8 @@ void LUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm,
         colPerm[i] = i;
     }
     Mode mode = Mode::Complex;
-    if (!ChooseMode(a, n, n, mode)) {
+    // Small matrices cost less in Scalars than their typed copy.
+    if (n < 5 || !ChooseMode(a, n, n, mode)) {
         ScalarDecompose(n, a, rowPerm, colPerm);
         return;
     }

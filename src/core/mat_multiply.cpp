@@ -112,9 +112,11 @@ void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
     // operand is all complex; real when one operand is all real and the other
     // real, integer or empty. Anything else (integer by integer, fixed point,
     // a non-finite value) takes the Scalar arithmetic, row by row.
-    const kernel::KindSummary ka = kernel::Summarize(a, rowsA, colsA);
-    const kernel::KindSummary kb = kernel::Summarize(b, rowsB, colsB);
-    const bool finite = ka.finite && kb.finite;
+    // (Tiny products cost less than making the typed copies.)
+    const bool large = static_cast<std::int64_t>(rowsA) * colsA * colsB >= 512;
+    const kernel::KindSummary ka = large ? kernel::Summarize(a, rowsA, colsA) : kernel::KindSummary{};
+    const kernel::KindSummary kb = large ? kernel::Summarize(b, rowsB, colsB) : kernel::KindSummary{};
+    const bool finite = large && ka.finite && kb.finite;
     const bool complex = finite && (ka.allComplex || kb.allComplex);
     const bool real = finite && !complex && ((ka.allReal && kb.realLike) || (ka.realLike && kb.allReal));
     const std::int64_t work = static_cast<std::int64_t>(colsA) * colsB * (complex ? 8 : real ? 3 : 40);

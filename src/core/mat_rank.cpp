@@ -75,7 +75,9 @@ std::int32_t DenseRank(kernel::DenseElimination& e, std::int32_t m, std::int32_t
 double MatRank(RCOMat& a, std::int32_t rows, std::int32_t cols) {
     if (!matdetail::HoldsShape(a, rows, cols)) return 0.0;
     kernel::Mode mode = kernel::Mode::Complex;
-    if (!kernel::ChooseMode(a, rows, cols, mode)) return static_cast<double>(ScalarRank(a, rows, cols));
+    // Small matrices cost less in Scalars than their typed copy.
+    if (static_cast<std::int64_t>(rows) * cols < 144 || !kernel::ChooseMode(a, rows, cols, mode))
+        return static_cast<double>(ScalarRank(a, rows, cols));
     kernel::DenseElimination e(a, rows, cols, mode);
     std::int32_t r = 0;
     try {
