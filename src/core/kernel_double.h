@@ -28,10 +28,6 @@ inline void SubtractScaled(double* d, double v, const double* x, std::int64_t co
     for (; j < count; ++j) d[j] = d[j] - v * x[j];
 }
 
-// d[j] := d[j] - x[j] * v  (the product's operands in the other order; the
-// same value)
-inline void SubtractTimes(double* d, const double* x, double v, std::int64_t count) { SubtractScaled(d, v, x, count); }
-
 // d[j] := d[j] / w
 inline void DivideAll(double* d, double w, std::int64_t count) {
     const __m128d ww = _mm_set1_pd(w);

@@ -156,7 +156,6 @@ public:
     FaultWindow& operator=(const FaultWindow&) = delete;
 
     bool Raised() const { return std::fetestexcept(kWatched) != 0; }
-    void Clear() { std::feclearexcept(kWatched); }
 
 private:
     static constexpr int kWatched = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;

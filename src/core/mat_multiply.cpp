@@ -20,8 +20,6 @@ namespace quorvix {
 namespace {
 
 using kernel::DenseMatrix;
-using kernel::Ext;
-using kernel::Flush;
 
 // Rows, columns and k range of one block: the accumulators of a block of
 // rows stay in the first-level cache, the block of B they meet in the second.
