@@ -113,11 +113,18 @@ private:
     void WorkerLoop(int id) {
         std::uint64_t seen = 0;
         for (;;) {
+            // A short busy wait, then yielding the processor while waiting,
+            // so that a machine with more runnable threads than processors
+            // loses little to the watching.
             const auto until = std::chrono::steady_clock::now() + kSpin;
             int polls = 0;
             while (generation_.load(std::memory_order_acquire) == seen) {
-                if (++polls % 64 == 0 && std::chrono::steady_clock::now() > until) break;
-                Pause();
+                if (++polls < 256) {
+                    Pause();
+                    continue;
+                }
+                if (std::chrono::steady_clock::now() > until) break;
+                std::this_thread::yield();
             }
             std::unique_lock<std::mutex> lock(mutex_);
             if (generation_.load(std::memory_order_relaxed) == seen) {
