@@ -15,7 +15,9 @@
 // runs down columns); norms, rotation parameters and shifts are extended
 // temporaries. The column norms are summed with the 64-bit significand as
 // well, so a matrix of tiny or huge elements neither loses a column to
-// underflow nor overflows before the column is scaled.
+// underflow nor overflows before the column is scaled. Ranges of columns (or
+// rows) go to the threads, and the rotations of U and V are applied in
+// batches; every element keeps its own operations in the order written.
 #include <emmintrin.h>
 
 #include <algorithm>
