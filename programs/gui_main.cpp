@@ -1,5 +1,7 @@
 // quorvix: the calculator's window.
 #include <QApplication>
+#include <QFile>
+#include <QStringList>
 #include <clocale>
 
 #include "quorvix_version.h"
@@ -18,5 +20,8 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     quorvix::MainWindow window;
     window.show();
+    // "quorvix FILE": the desktop hands a project over this way.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) window.OpenProjectFile(QFile::encodeName(arguments.at(1)).toStdString());
     return app.exec();
 }

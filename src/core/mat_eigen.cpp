@@ -12,13 +12,22 @@
 //
 // Each routine copies the working matrix into a dense array of doubles,
 // computes there and writes real Scalars back. All temporaries are doubles.
+// The reduction's rows are worked on all threads (each replays its own part
+// of a step in the order written), and the sweeps' row updates run two
+// columns at a time; no element's operations change.
+#include <emmintrin.h>
+
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <utility>
 #include <vector>
 
+#include "core/cancel.h"
 #include "core/fault_scope.h"
+#include "core/kernel_double.h"
 #include "core/matrice2.h"
+#include "core/parallel.h"
 
 namespace quorvix {
 
@@ -69,6 +78,34 @@ constexpr int kMaxBalancePasses = 1000;
 // Sweeps allowed for one eigenvalue (or pair) before the iteration gives up.
 constexpr int kMaxSweeps = 30;
 
+// For j = from..to: p = r0[j] + q * r1[j] (+ r * r2[j] when there is a third
+// row, which then loses p * z); r1[j] loses p * y and r0[j] loses p * x. Each
+// column on its own, in double, the operations in the order written.
+void ReflectRows(double* r0, double* r1, double* r2, std::int32_t from, std::int32_t to, double q, double r, double x,
+                 double y, double z) {
+    const __m128d vq = _mm_set1_pd(q), vr = _mm_set1_pd(r), vx = _mm_set1_pd(x), vy = _mm_set1_pd(y),
+                  vz = _mm_set1_pd(z);
+    std::int32_t j = from;
+    for (; j + 1 <= to; j += 2) {
+        __m128d p = _mm_add_pd(_mm_loadu_pd(r0 + j), _mm_mul_pd(vq, _mm_loadu_pd(r1 + j)));
+        if (r2 != nullptr) {
+            p = _mm_add_pd(p, _mm_mul_pd(vr, _mm_loadu_pd(r2 + j)));
+            _mm_storeu_pd(r2 + j, _mm_sub_pd(_mm_loadu_pd(r2 + j), _mm_mul_pd(p, vz)));
+        }
+        _mm_storeu_pd(r1 + j, _mm_sub_pd(_mm_loadu_pd(r1 + j), _mm_mul_pd(p, vy)));
+        _mm_storeu_pd(r0 + j, _mm_sub_pd(_mm_loadu_pd(r0 + j), _mm_mul_pd(p, vx)));
+    }
+    for (; j <= to; ++j) {
+        double p = r0[j] + q * r1[j];
+        if (r2 != nullptr) {
+            p = p + r * r2[j];
+            r2[j] = r2[j] - p * z;
+        }
+        r1[j] = r1[j] - p * y;
+        r0[j] = r0[j] - p * x;
+    }
+}
+
 }  // namespace
 
 void MatBalance(matrx2& a, std::int32_t n) {
@@ -77,6 +114,7 @@ void MatBalance(matrx2& a, std::int32_t n) {
     DenseWork h(a, n);
     bool changed = true;
     for (int pass = 0; changed && pass < kMaxBalancePasses; ++pass) {
+        CheckCancelled();
         changed = false;
         for (std::int32_t i = 1; i <= n; ++i) {
             // Column i and row i without their diagonal element.
@@ -118,7 +156,11 @@ void MatHessenberg(matrx2& a, std::int32_t n) {
     if (n <= 2) return;
     FaultScope faults;
     DenseWork h(a, n);
+    std::vector<std::int32_t> active;  // rows i > m with a non-zero multiplier, in order
+    std::vector<double> y(static_cast<std::size_t>(n) + 1), before(static_cast<std::size_t>(n) + 1);
+    std::vector<char> isActive(static_cast<std::size_t>(n) + 1);
     for (std::int32_t m = 2; m <= n - 1; ++m) {
+        CheckCancelled(m, n);
         // Pivot: the first largest element of column m-1 from row m down.
         double x = 0.0;
         std::int32_t i = m;
@@ -133,14 +175,45 @@ void MatHessenberg(matrx2& a, std::int32_t n) {
             for (std::int32_t j = 1; j <= n; ++j) std::swap(h(j, i), h(j, m));
         }
         if (x != 0.0) {
+            // Row i (each i > m in turn) loses y_i times row m from column m
+            // on, and column m gains y_i times column i. Row m beyond column m
+            // and column m-1 do not change in the step, so the multipliers are
+            // known at once, and so is every value h(m, m) takes (it is the
+            // only element of row m that changes). Each row can then replay
+            // its own part of the step: its element of column m meets the
+            // additions in order of i, with its row's values as they are at
+            // that moment, and its own subtraction at its own turn.
+            active.clear();
+            std::fill(isActive.begin(), isActive.end(), 0);
+            double hmm = h(m, m);
             for (i = m + 1; i <= n; ++i) {
-                double y = h(i, m - 1);
-                if (y == 0.0) continue;
-                y = y / x;
-                h(i, m - 1) = y;  // the multiplier stays below the subdiagonal
-                for (std::int32_t j = m; j <= n; ++j) h(i, j) = h(i, j) - y * h(m, j);
-                for (std::int32_t j = 1; j <= n; ++j) h(j, m) = h(j, m) + y * h(j, i);
+                double yi = h(i, m - 1);
+                if (yi == 0.0) continue;
+                yi = yi / x;
+                h(i, m - 1) = yi;  // the multiplier stays below the subdiagonal
+                y[static_cast<std::size_t>(i)] = yi;
+                before[static_cast<std::size_t>(i)] = hmm;  // h(m, m) when row i is worked
+                hmm = hmm + yi * h(m, i);
+                active.push_back(i);
+                isActive[static_cast<std::size_t>(i)] = 1;
             }
+            const double* rowM = &h(m, 0);
+            parallel::ParallelFor(n, 3 * static_cast<std::int64_t>(n) + 8, [&](std::int64_t first, std::int64_t last) {
+                for (auto r = static_cast<std::int32_t>(first + 1); r <= last; ++r) {
+                    double* row = &h(r, 0);
+                    double acc = row[m];
+                    const bool own = isActive[static_cast<std::size_t>(r)] != 0;
+                    std::size_t t = 0;
+                    for (; t < active.size() && active[t] < r; ++t) acc = acc + y[static_cast<std::size_t>(active[t])] * row[active[t]];
+                    if (own) {
+                        const double yr = y[static_cast<std::size_t>(r)];
+                        acc = acc - yr * before[static_cast<std::size_t>(r)];
+                        kernel::SubtractScaled(row + m + 1, yr, rowM + m + 1, n - m);
+                    }
+                    for (; t < active.size(); ++t) acc = acc + y[static_cast<std::size_t>(active[t])] * row[active[t]];
+                    row[m] = acc;
+                }
+            });
         }
         faults.Check();
     }
@@ -220,6 +293,7 @@ std::int32_t MatEigenvalues(matrx2& a, std::int32_t n, RCoVecD& re, RCoVecD& im)
                 w = -0.4375 * s * s;
             }
             ++its;
+            CheckCancelled(n - nn, n);
             // Look for two consecutive small subdiagonal elements.
             std::int32_t m = nn - 2;
             for (; m >= l; --m) {
@@ -270,15 +344,8 @@ std::int32_t MatEigenvalues(matrx2& a, std::int32_t n, RCoVecD& re, RCoVecD& im)
                 z = r / s;
                 q = q / p;
                 r = r / p;
-                for (std::int32_t j = k; j <= nn; ++j) {
-                    p = h(k, j) + q * h(k + 1, j);
-                    if (k != nn - 1) {
-                        p = p + r * h(k + 2, j);
-                        h(k + 2, j) = h(k + 2, j) - p * z;
-                    }
-                    h(k + 1, j) = h(k + 1, j) - p * y;
-                    h(k, j) = h(k, j) - p * x;
-                }
+                // Columns k..nn of rows k, k+1 (and k+2), two columns at a time.
+                ReflectRows(&h(k, 0), &h(k + 1, 0), k != nn - 1 ? &h(k + 2, 0) : nullptr, k, nn, q, r, x, y, z);
                 const std::int32_t last = nn < k + 3 ? nn : k + 3;
                 for (std::int32_t i = l; i <= last; ++i) {
                     p = x * h(i, k) + y * h(i, k + 1);

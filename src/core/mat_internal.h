@@ -1,5 +1,6 @@
 #pragma once
 // Small helpers shared by the Matrice2 routines; not part of the library's interface.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -24,6 +25,12 @@ inline bool HoldsShape(const RCOMat& m, std::int32_t rows, std::int32_t cols) {
         if (static_cast<std::int64_t>(m[i].size()) < cols) return false;
     return true;
 }
+
+// The magnitude that full pivoting compares: |re| + |im|, summed in double.
+// For an element without an imaginary part it is |re|, the plain magnitude,
+// so a real matrix pivots exactly as on its absolute values; a complex block
+// whose real parts vanish still has non-zero pivots.
+inline double PivotMagnitude(const Scalar& v) { return std::fabs(RealPart(v)) + std::fabs(ImagPart(v)); }
 
 // Gives `m` the shape rows x cols. Elements already in place are kept, so an
 // output that is also an operand of an element-wise routine keeps the

@@ -4,34 +4,317 @@
 // counts as zero when its squared modulus vanishes next to 1 in extended
 // precision (at most 2^-64), so only moduli up to about 2.3e-10 are refused.
 // Works on doubles, not Scalars: no part is flushed to zero on the way.
+//
+// How the work is done: each step's pivot search and the updates of the rows
+// other than the pivot row are split over all threads; every element still
+// gets its own operations in the order written. Before a step, a bound on
+// its results (from the largest part present and the pivot's reciprocal)
+// says whether any of them could overflow. Only then is the step done one
+// element after the other with every store checked, so that an overflow
+// stops the work at the very element, and with the arrays in the very state,
+// of the element-by-element routine. When every imaginary part is 0 they
+// stay 0 (their products and sums are zeros), and only the real parts are
+// worked on.
+#include <emmintrin.h>
+
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <mutex>
 #include <utility>
 
+#include "core/cancel.h"
 #include "core/fpu.h"
+#include "core/kernel_support.h"
 #include "core/matrice2.h"
+#include "core/parallel.h"
 
 namespace quorvix {
 namespace {
 
-using Ext = long double;
+using kernel::Ext;
 
 // Each formula is evaluated with a 64-bit significand and rounded to double
 // when it is stored; an overflow or an invalid result raises its error.
 inline double Store(Ext v) { return StoreDouble(v); }
+// The same store where a bound has shown that no fault can happen.
+inline double Round(Ext v) { return static_cast<double>(v); }
 
-void SwapRows(RCoVecD& re, RCoVecD& im, std::int32_t n, std::int32_t r1, std::int32_t r2) {
-    for (std::int32_t j = 0; j < n; ++j) {
-        std::swap(re[r1 * n + j], re[r2 * n + j]);
-        std::swap(im[r1 * n + j], im[r2 * n + j]);
-    }
+// Results of a step are bounded by this when its bound says so; far from the
+// largest double, so that the roundings of the bound do not matter.
+constexpr double kSafe = 0x1p1000;
+
+void SwapRows(double* re, double* im, std::int32_t n, std::int32_t r1, std::int32_t r2) {
+    std::swap_ranges(re + static_cast<std::size_t>(r1) * n, re + static_cast<std::size_t>(r1 + 1) * n,
+                     re + static_cast<std::size_t>(r2) * n);
+    if (im != nullptr)
+        std::swap_ranges(im + static_cast<std::size_t>(r1) * n, im + static_cast<std::size_t>(r1 + 1) * n,
+                         im + static_cast<std::size_t>(r2) * n);
 }
 
-void SwapColumns(RCoVecD& re, RCoVecD& im, std::int32_t n, std::int32_t c1, std::int32_t c2) {
+void SwapColumns(double* re, double* im, std::int32_t n, std::int32_t c1, std::int32_t c2) {
     for (std::int32_t i = 0; i < n; ++i) {
-        std::swap(re[i * n + c1], re[i * n + c2]);
-        std::swap(im[i * n + c1], im[i * n + c2]);
+        std::swap(re[static_cast<std::size_t>(i) * n + c1], re[static_cast<std::size_t>(i) * n + c2]);
+        if (im != nullptr) std::swap(im[static_cast<std::size_t>(i) * n + c1], im[static_cast<std::size_t>(i) * n + c2]);
     }
 }
+
+// The largest magnitude of v[0..count), four pairs at a time (it only feeds
+// the bounds, so the order of the comparisons does not matter).
+double MaxMagnitude(const double* v, std::size_t count) {
+    const __m128d abs = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL));
+    __m128d m0 = _mm_setzero_pd(), m1 = m0, m2 = m0, m3 = m0;
+    std::size_t i = 0;
+    for (; i + 8 <= count; i += 8) {
+        m0 = _mm_max_pd(m0, _mm_and_pd(_mm_loadu_pd(v + i), abs));
+        m1 = _mm_max_pd(m1, _mm_and_pd(_mm_loadu_pd(v + i + 2), abs));
+        m2 = _mm_max_pd(m2, _mm_and_pd(_mm_loadu_pd(v + i + 4), abs));
+        m3 = _mm_max_pd(m3, _mm_and_pd(_mm_loadu_pd(v + i + 6), abs));
+    }
+    alignas(16) double pair[2];
+    _mm_store_pd(pair, _mm_max_pd(_mm_max_pd(m0, m1), _mm_max_pd(m2, m3)));
+    double m = std::max(pair[0], pair[1]);
+    for (; i < count; ++i) m = std::max(m, std::fabs(v[i]));
+    return m;
+}
+
+struct Pivot {
+    double d = 0.0;
+    std::int32_t row = 0, col = 0;
+    std::int64_t order = -1;  // position in row-major order, -1 when none beat 0
+};
+
+class Inverter {
+public:
+    // `checked`: every step checked (an infinity or nan in the input, which
+    // the first search meets).
+    Inverter(std::int32_t n, double* re, double* im, bool checked) : n_(n), re_(re), im_(im), checked_(checked) {}
+
+    // Returns true when the matrix is singular.
+    bool Run(RCoVecE& rowPiv, RCoVecE& colPiv) {
+        const std::size_t count = static_cast<std::size_t>(n_) * static_cast<std::size_t>(n_);
+        largest_ = std::max(MaxMagnitude(re_, count), im_ != nullptr ? MaxMagnitude(im_, count) : 0.0);
+        for (std::int32_t k = 0; k < n_; ++k) {
+            CheckCancelled(k, n_);
+            // Squared moduli of parts below 2^500 stay below 2^1000.
+            const bool safe = !checked_ && largest_ < 0x1p500;
+            const Pivot piv = safe ? FastSearch(k) : CheckedSearch(k);
+            const double d = piv.d;
+            if (piv.order >= 0) {
+                rowPiv[k] = piv.row;
+                colPiv[k] = piv.col;
+            }
+            // Singular when 1 + d cannot be told from 1 with a 64-bit significand.
+            if (Ext(1.0L) + d == Ext(1.0L)) return true;
+
+            if (rowPiv[k] != k) SwapRows(re_, im_, n_, k, rowPiv[k]);
+            if (colPiv[k] != k) SwapColumns(re_, im_, n_, k, colPiv[k]);
+
+            // The pivot becomes its reciprocal: conj(z) / |z|^2.
+            const std::size_t l = static_cast<std::size_t>(k) * n_ + k;
+            re_[l] = Store(Ext(re_[l]) / d);
+            if (im_ != nullptr) im_[l] = Store(-Ext(im_[l]) / d);
+            const double reL = re_[l];
+            const double imL = im_ != nullptr ? im_[l] : 0.0;
+
+            // Every result of the step is at most largest * (1 + 6R) with R =
+            // 4 * largest * (|reL| + |imL|), the bound of the scaled pivot row.
+            const double g = std::fabs(reL) + std::fabs(imL);
+            const double r = 4.0 * largest_ * g;
+            if (safe && g < kSafe && r < kSafe && largest_ * (1.0 + 6.0 * r) < kSafe && 6.0 * largest_ * g < kSafe)
+                FastStep(k, reL, imL);
+            else
+                CheckedStep(k, reL, imL);
+        }
+        return false;
+    }
+
+private:
+    double* Re(std::int32_t i) { return re_ + static_cast<std::size_t>(i) * n_; }
+    double* Im(std::int32_t i) { return im_ + static_cast<std::size_t>(i) * n_; }
+
+    // The first element of largest squared modulus, row-major, each modulus
+    // stored through the overflow check.
+    Pivot CheckedSearch(std::int32_t k) {
+        Pivot piv;
+        for (std::int32_t i = k; i < n_; ++i)
+            for (std::int32_t j = k; j < n_; ++j) {
+                const double re = Re(i)[j], im = im_ != nullptr ? Im(i)[j] : 0.0;
+                const double p = Store(Ext(re) * re + Ext(im) * im);
+                if (p > piv.d) piv = {p, i, j, static_cast<std::int64_t>(i) * n_ + j};
+            }
+        return piv;
+    }
+
+    // The same search where no modulus can overflow, rows split over threads:
+    // the first largest of each range, then the first largest of those.
+    Pivot FastSearch(std::int32_t k) {
+        std::mutex m;
+        Pivot best;
+        const std::int64_t rows = n_ - k;
+        parallel::ParallelFor(rows, (n_ - k) * (im_ != nullptr ? 3 : 2), [&](std::int64_t first, std::int64_t last) {
+            Pivot local;
+            for (auto i = static_cast<std::int32_t>(k + first); i < k + last; ++i) {
+                CheckCancelled();
+                const double* re = Re(i);
+                if (im_ != nullptr) {
+                    const double* im = Im(i);
+                    for (std::int32_t j = k; j < n_; ++j) {
+                        const double p = Round(Ext(re[j]) * re[j] + Ext(im[j]) * im[j]);
+                        if (p > local.d) local = {p, i, j, static_cast<std::int64_t>(i) * n_ + j};
+                    }
+                } else {
+                    for (std::int32_t j = k; j < n_; ++j) {
+                        const double p = Round(Ext(re[j]) * re[j]);
+                        if (p > local.d) local = {p, i, j, static_cast<std::int64_t>(i) * n_ + j};
+                    }
+                }
+            }
+            std::lock_guard<std::mutex> lock(m);
+            if (local.order >= 0 && (local.d > best.d || (local.d == best.d && local.order < best.order)))
+                best = local;
+        });
+        return best;
+    }
+
+    // The step as written, every store checked, in the order written.
+    void CheckedStep(std::int32_t k, double reL, double imL) {
+        const Ext sumL = Ext(reL) + imL;
+        double* reK = Re(k);
+        double* imK = im_ != nullptr ? Im(k) : nullptr;
+        // Row k times the reciprocal pivot; each complex product takes three
+        // real multiplications.
+        for (std::int32_t j = 0; j < n_; ++j) {
+            if (j == k) continue;
+            if (imK != nullptr) {
+                const double p = Store(Ext(reK[j]) * reL);
+                const double q = Store(Ext(imK[j]) * imL);
+                const double s = Store((Ext(reK[j]) + imK[j]) * sumL);
+                reK[j] = Store(Ext(p) - q);
+                imK[j] = Store(Ext(s) - p - q);
+            } else {
+                reK[j] = Store(Ext(reK[j]) * reL);
+            }
+        }
+        // Every element outside row k and column k.
+        for (std::int32_t i = 0; i < n_; ++i) {
+            if (i == k) continue;
+            double* reI = Re(i);
+            const double reV = reI[k];
+            if (imK != nullptr) {
+                double* imI = Im(i);
+                const double imV = imI[k];
+                const Ext sumV = Ext(reV) + imV;
+                for (std::int32_t j = 0; j < n_; ++j) {
+                    if (j == k) continue;
+                    const double p = Store(Ext(reK[j]) * reV);
+                    const double q = Store(Ext(imK[j]) * imV);
+                    const double s = Store((Ext(reK[j]) + imK[j]) * sumV);
+                    reI[j] = Store(Ext(reI[j]) - (Ext(p) - q));
+                    imI[j] = Store(Ext(imI[j]) - (Ext(s) - p - q));
+                }
+            } else {
+                for (std::int32_t j = 0; j < n_; ++j) {
+                    if (j == k) continue;
+                    reI[j] = Store(Ext(reI[j]) - Store(Ext(reK[j]) * reV));
+                }
+            }
+        }
+        // Column k times the reciprocal pivot, negated.
+        for (std::int32_t i = 0; i < n_; ++i) {
+            if (i == k) continue;
+            double& reU = Re(i)[k];
+            if (im_ != nullptr) {
+                double& imU = Im(i)[k];
+                const double p = Store(Ext(reU) * reL);
+                const double q = Store(Ext(imU) * imL);
+                const double s = Store((Ext(reU) + imU) * sumL);
+                reU = Store(Ext(q) - p);
+                imU = Store(Ext(p) + q - s);
+            } else {
+                reU = -Store(Ext(reU) * reL);
+            }
+        }
+        const std::size_t count = static_cast<std::size_t>(n_) * static_cast<std::size_t>(n_);
+        largest_ = std::max(MaxMagnitude(re_, count), im_ != nullptr ? MaxMagnitude(im_, count) : 0.0);
+    }
+
+    // The step where its bound rules out every fault: the rows other than
+    // row k on all threads, each row followed by its element of column k
+    // (which nothing else reads after the row has used it).
+    void FastStep(std::int32_t k, double reL, double imL) {
+        const Ext sumL = Ext(reL) + imL;
+        double* reK = Re(k);
+        double* imK = im_ != nullptr ? Im(k) : nullptr;
+        for (std::int32_t j = 0; j < n_; ++j) {
+            if (j == k) continue;
+            if (imK != nullptr) {
+                const double p = Round(Ext(reK[j]) * reL);
+                const double q = Round(Ext(imK[j]) * imL);
+                const double s = Round((Ext(reK[j]) + imK[j]) * sumL);
+                reK[j] = Round(Ext(p) - q);
+                imK[j] = Round(Ext(s) - p - q);
+            } else {
+                reK[j] = Round(Ext(reK[j]) * reL);
+            }
+        }
+        double largest = std::max(MaxMagnitude(reK, static_cast<std::size_t>(n_)),
+                                  imK != nullptr ? MaxMagnitude(imK, static_cast<std::size_t>(n_)) : 0.0);
+        std::mutex m;
+        parallel::ParallelFor(n_, static_cast<std::int64_t>(n_) * (imK != nullptr ? 12 : 3),
+                              [&](std::int64_t first, std::int64_t last) {
+            double localLargest = 0.0;
+            for (auto i = static_cast<std::int32_t>(first); i < last; ++i) {
+                CheckCancelled();
+                if (i == k) continue;
+                double* reI = Re(i);
+                if (imK != nullptr) {
+                    double* imI = Im(i);
+                    const double reV = reI[k], imV = imI[k];
+                    UpdateRow(reK, imK, reI, imI, reV, imV, 0, k);
+                    UpdateRow(reK, imK, reI, imI, reV, imV, k + 1, n_);
+                    const double p = Round(Ext(reV) * reL);
+                    const double q = Round(Ext(imV) * imL);
+                    const double s = Round((Ext(reV) + imV) * sumL);
+                    reI[k] = Round(Ext(q) - p);
+                    imI[k] = Round(Ext(p) + q - s);
+                    localLargest = std::max(localLargest, MaxMagnitude(imI, static_cast<std::size_t>(n_)));
+                } else {
+                    const Ext reV = reI[k];
+                    UpdateRealRow(reK, reI, reV, 0, k);
+                    UpdateRealRow(reK, reI, reV, k + 1, n_);
+                    reI[k] = -Round(reV * reL);
+                }
+                localLargest = std::max(localLargest, MaxMagnitude(reI, static_cast<std::size_t>(n_)));
+            }
+            std::lock_guard<std::mutex> lock(m);
+            largest = std::max(largest, localLargest);
+        });
+        largest_ = largest;
+    }
+
+    static void UpdateRow(const double* reK, const double* imK, double* reI, double* imI, double reV, double imV,
+                          std::int32_t from, std::int32_t to) {
+        const Ext sumV = Ext(reV) + imV;
+        for (std::int32_t j = from; j < to; ++j) {
+            const double p = Round(Ext(reK[j]) * reV);
+            const double q = Round(Ext(imK[j]) * imV);
+            const double s = Round((Ext(reK[j]) + imK[j]) * sumV);
+            reI[j] = Round(Ext(reI[j]) - (Ext(p) - q));
+            imI[j] = Round(Ext(imI[j]) - (Ext(s) - p - q));
+        }
+    }
+
+    static void UpdateRealRow(const double* reK, double* reI, Ext reV, std::int32_t from, std::int32_t to) {
+        for (std::int32_t j = from; j < to; ++j) reI[j] = Round(Ext(reI[j]) - Ext(Round(Ext(reK[j]) * reV)));
+    }
+
+    std::int32_t n_;
+    double* re_;
+    double* im_;  // null when every imaginary part is 0
+    bool checked_;
+    double largest_ = 0.0;  // the largest magnitude of a part
+};
 
 }  // namespace
 
@@ -43,82 +326,29 @@ bool MatInverse(std::int32_t n, RCoVecD& re, RCoVecD& im, RCOMat& inv) {
     // having no result rather than read past their end.
     if (re.size() < count || im.size() < count) return true;
 
+    // An infinity or nan in the input is met by the checked stores of the
+    // first search (the bound of a step assumes finite parts).
+    bool finite = true, realOnly = true;
+    for (std::size_t u = 0; u < count; ++u) {
+        if (!std::isfinite(re[u]) || !std::isfinite(im[u])) finite = false;
+        if (im[u] != 0.0) realOnly = false;
+    }
+    realOnly = realOnly && finite;
     RCoVecE rowPiv(static_cast<std::size_t>(n), 0);
     RCoVecE colPiv(static_cast<std::size_t>(n), 0);
-    for (std::int32_t k = 0; k < n; ++k) {
-        // Pivot: the first element of largest squared modulus, row-major.
-        double d = 0.0;
-        for (std::int32_t i = k; i < n; ++i)
-            for (std::int32_t j = k; j < n; ++j) {
-                const std::int32_t u = i * n + j;
-                const double p = Store(Ext(re[u]) * re[u] + Ext(im[u]) * im[u]);
-                if (p > d) {
-                    d = p;
-                    rowPiv[k] = i;
-                    colPiv[k] = j;
-                }
-            }
-        // Singular when 1 + d cannot be told from 1 with a 64-bit significand.
-        if (Ext(1.0L) + d == Ext(1.0L)) return true;
-
-        if (rowPiv[k] != k) SwapRows(re, im, n, k, rowPiv[k]);
-        if (colPiv[k] != k) SwapColumns(re, im, n, k, colPiv[k]);
-
-        // The pivot becomes its reciprocal: conj(z) / |z|^2.
-        const std::int32_t l = k * n + k;
-        re[l] = Store(Ext(re[l]) / d);
-        im[l] = Store(-Ext(im[l]) / d);
-        const double reL = re[l];
-        const double imL = im[l];
-
-        // Row k times the reciprocal pivot; each complex product takes three
-        // real multiplications.
-        for (std::int32_t j = 0; j < n; ++j) {
-            if (j == k) continue;
-            const std::int32_t u = k * n + j;
-            const double p = Store(Ext(re[u]) * reL);
-            const double q = Store(Ext(im[u]) * imL);
-            const double s = Store((Ext(re[u]) + im[u]) * (Ext(reL) + imL));
-            re[u] = Store(Ext(p) - q);
-            im[u] = Store(Ext(s) - p - q);
-        }
-        // Every element outside row k and column k.
-        for (std::int32_t i = 0; i < n; ++i) {
-            if (i == k) continue;
-            const std::int32_t v = i * n + k;
-            const double reV = re[v];
-            const double imV = im[v];
-            const Ext sumV = Ext(reV) + imV;
-            for (std::int32_t j = 0; j < n; ++j) {
-                if (j == k) continue;
-                const std::int32_t u = k * n + j;
-                const std::int32_t w = i * n + j;
-                const double p = Store(Ext(re[u]) * reV);
-                const double q = Store(Ext(im[u]) * imV);
-                const double s = Store((Ext(re[u]) + im[u]) * sumV);
-                re[w] = Store(Ext(re[w]) - (Ext(p) - q));
-                im[w] = Store(Ext(im[w]) - (Ext(s) - p - q));
-            }
-        }
-        // Column k times the reciprocal pivot, negated.
-        for (std::int32_t i = 0; i < n; ++i) {
-            if (i == k) continue;
-            const std::int32_t u = i * n + k;
-            const double p = Store(Ext(re[u]) * reL);
-            const double q = Store(Ext(im[u]) * imL);
-            const double s = Store((Ext(re[u]) + im[u]) * (Ext(reL) + imL));
-            re[u] = Store(Ext(q) - p);
-            im[u] = Store(Ext(p) + q - s);
-        }
-    }
+    // Small matrices are done step by step with checked stores: their bounds
+    // and threads cost more than they save.
+    Inverter inverter(n, re.data(), realOnly ? nullptr : im.data(), !finite || n < 4);
+    if (inverter.Run(rowPiv, colPiv)) return true;
     // Undo the exchanges in reverse: a column exchange of the matrix is a row
     // exchange of its inverse, and the other way round.
     for (std::int32_t k = n - 1; k >= 0; --k) {
-        if (colPiv[k] != k) SwapRows(re, im, n, k, colPiv[k]);
-        if (rowPiv[k] != k) SwapColumns(re, im, n, k, rowPiv[k]);
+        if (colPiv[k] != k) SwapRows(re.data(), realOnly ? nullptr : im.data(), n, k, colPiv[k]);
+        if (rowPiv[k] != k) SwapColumns(re.data(), realOnly ? nullptr : im.data(), n, k, rowPiv[k]);
     }
     for (std::int32_t i = 0; i < n; ++i)
-        for (std::int32_t j = 0; j < n; ++j) inv[i][j] = ComplexFromParts(re[i * n + j], im[i * n + j]);
+        for (std::int32_t j = 0; j < n; ++j)
+            inv[i][j] = ComplexFromParts(re[i * n + j], realOnly ? 0.0 : im[i * n + j]);
     return false;
 }
 

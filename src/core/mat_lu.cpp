@@ -2,8 +2,14 @@
 // Does not exchange rows: a zero pivot before the last row fails (0), even
 // when the matrix is invertible; the last diagonal element of U is not tested.
 // A pivot counts as zero by Scalar equality with 0.
+//
+// A matrix whose elements are all of one kind is eliminated on a typed dense
+// copy (dense_elimination.h), the rows below each pivot on all threads; a mix
+// of kinds takes the Scalar arithmetic element by element.
 #include <cstddef>
 
+#include "core/cancel.h"
+#include "core/dense_elimination.h"
 #include "core/matrice2.h"
 #include "core/mat_internal.h"
 
@@ -14,15 +20,37 @@ std::int32_t MatLU(RCOMat& a, RCOMat& l, RCOMat& u, std::int32_t n, std::int32_t
     // A matrix that does not hold n x n elements is no square matrix of order n.
     if (!matdetail::HoldsShape(a, n, m)) return -1;
     const Scalar zero = Scalar::Integer(0);
-    for (std::int32_t k = 0; k <= n - 2; ++k) {
-        if (a[k][k] == zero) return 0;
-        const Scalar pivot = a[k][k];
-        for (std::int32_t i = k + 1; i < n; ++i) a[i][k] /= pivot;
-        const RCOVec& rowK = a[k];
-        for (std::int32_t i = k + 1; i < n; ++i) {
-            RCOVec& rowI = a[i];
-            const Scalar f = rowI[k];
-            for (std::int32_t j = k + 1; j < n; ++j) rowI[j] -= f * rowK[j];
+    kernel::Mode mode = kernel::Mode::Complex;
+    // Small matrices cost less in Scalars than their typed copy.
+    if (n >= 12 && kernel::ChooseMode(a, n, n, mode)) {
+        kernel::DenseElimination e(a, n, n, mode);
+        bool zeroPivot = false;
+        try {
+            for (std::int32_t k = 0; k <= n - 2 && !zeroPivot; ++k) {
+                CheckCancelled(k, n);
+                if (e.IsZero(k, k))
+                    zeroPivot = true;
+                else
+                    e.EliminateWithStoredQuotients(k);
+            }
+        } catch (...) {
+            e.WriteBack(a);  // the state the element-by-element steps leave
+            throw;
+        }
+        e.WriteBack(a);
+        if (zeroPivot) return 0;
+    } else {
+        for (std::int32_t k = 0; k <= n - 2; ++k) {
+            CheckCancelled(k, n);
+            if (a[k][k] == zero) return 0;
+            const Scalar pivot = a[k][k];
+            for (std::int32_t i = k + 1; i < n; ++i) a[i][k] /= pivot;
+            const RCOVec& rowK = a[k];
+            for (std::int32_t i = k + 1; i < n; ++i) {
+                RCOVec& rowI = a[i];
+                const Scalar f = rowI[k];
+                for (std::int32_t j = k + 1; j < n; ++j) rowI[j] -= f * rowK[j];
+            }
         }
     }
     // The caller sizes L and U; make sure they hold n x n before writing.

@@ -1,36 +1,31 @@
 // LU with full pivoting that keeps M, the inverse of the unit lower factor
 // (M*P = U), and the solution of one column from those packed factors.
-// Pivots are chosen by the magnitude of the real part only, and a pivot counts
-// as zero only when it is exactly zero: there is no tolerance and no
-// equilibration, and a tiny complex pivot ends the work with the Scalar
-// division error rather than a singular status.
-#include <cmath>
+// Pivots are chosen by |re| + |im| (the plain magnitude for a real element),
+// and a pivot counts as zero only when it is exactly zero: there is no
+// tolerance and no equilibration, and a tiny complex pivot ends the work with
+// the Scalar division error rather than a singular status.
+//
+// A matrix whose elements are all of one kind is factored on a typed dense
+// copy (dense_elimination.h), its rows below each pivot on all threads; a mix
+// of kinds takes the Scalar arithmetic element by element.
+#include "core/lu_decompose.h"
+
 #include <cstddef>
 #include <utility>
 
+#include "core/cancel.h"
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
 
 namespace quorvix {
 namespace {
 
-double PivotMagnitude(const Scalar& v) { return std::fabs(ScalarToReal(v)); }
+using matdetail::PivotMagnitude;
 
-}  // namespace
-
-void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm) {
-    if (n < 0) n = 0;
-    if (!matdetail::HoldsShape(a, n, n)) {  // too small for order n: nothing to factor
-        MatError = kMatDimensions;
-        return;
-    }
-    rowPerm.resize(static_cast<std::size_t>(n));
-    colPerm.resize(static_cast<std::size_t>(n));
-    for (std::int32_t i = 0; i < n; ++i) {
-        rowPerm[i] = i;
-        colPerm[i] = i;
-    }
+// The factorization in Scalar arithmetic, for matrices of mixed kinds.
+void ScalarDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm) {
     for (std::int32_t k = 0; k <= n - 2 && MatError == kMatOk; ++k) {
+        CheckCancelled(k, n);
         // The first element of largest magnitude in row-major order.
         std::int32_t p = k, q = k;
         double max = PivotMagnitude(a[k][k]);
@@ -79,8 +74,77 @@ void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPer
     }
 }
 
-void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm,
-                      const RCoVecE& colPerm, RCOVec& x) {
+// The same steps on the dense copy, which receives the factors.
+void DenseDecompose(std::int32_t n, kernel::DenseElimination& e, RCoVecE& rowPerm, RCoVecE& colPerm) {
+    for (std::int32_t k = 0; k <= n - 2 && MatError == kMatOk; ++k) {
+        CheckCancelled(k, n);
+        const kernel::PivotChoice pivot = e.Search(k);
+        if (pivot.magnitude == 0.0) {
+            MatError = kMatSingular;
+            break;
+        }
+        if (pivot.col != k) {
+            e.SwapColumns(k, pivot.col, 0, n);
+            std::swap(colPerm[k], colPerm[pivot.col]);
+        }
+        if (pivot.row != k) {
+            e.SwapRows(k, pivot.row);
+            std::swap(rowPerm[k], rowPerm[pivot.row]);
+        }
+        e.Eliminate(k, true);
+    }
+    if (MatError == kMatOk)
+        for (std::int32_t i = 0; i < n; ++i)
+            if (e.IsZero(i, i)) {
+                MatError = kMatSingular;
+                break;
+            }
+}
+
+}  // namespace
+
+namespace kernel {
+
+void LUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm,
+                 std::unique_ptr<DenseElimination>* dense) {
+    if (n < 0) n = 0;
+    if (!matdetail::HoldsShape(a, n, n)) {  // too small for order n: nothing to factor
+        MatError = kMatDimensions;
+        return;
+    }
+    rowPerm.resize(static_cast<std::size_t>(n));
+    colPerm.resize(static_cast<std::size_t>(n));
+    for (std::int32_t i = 0; i < n; ++i) {
+        rowPerm[i] = i;
+        colPerm[i] = i;
+    }
+    Mode mode = Mode::Complex;
+    // Small matrices cost less in Scalars than their typed copy.
+    if (n < 5 || !ChooseMode(a, n, n, mode)) {
+        ScalarDecompose(n, a, rowPerm, colPerm);
+        return;
+    }
+    auto e = std::make_unique<DenseElimination>(a, n, n, mode);
+    try {
+        DenseDecompose(n, *e, rowPerm, colPerm);
+    } catch (...) {
+        e->WriteBack(a);  // the state the element-by-element steps leave
+        throw;
+    }
+    e->WriteBack(a);
+    if (dense != nullptr) *dense = std::move(e);
+}
+
+}  // namespace kernel
+
+void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm) {
+    kernel::LUDecompose(n, a, rowPerm, colPerm, nullptr);
+}
+
+namespace kernel {
+
+void SolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm, const RCoVecE& colPerm,
+                 RCOVec& x) {
     if (n < 0) n = 0;
     // y holds the solution in pivoted order; x is written only at the end, so
     // x may be b itself.
@@ -94,6 +158,13 @@ void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RC
     }
     if (x.size() < static_cast<std::size_t>(n)) x.resize(static_cast<std::size_t>(n));
     for (std::int32_t i = 0; i < n; ++i) x[colPerm[i]] = y[i];
+}
+
+}  // namespace kernel
+
+void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm,
+                      const RCoVecE& colPerm, RCOVec& x) {
+    kernel::SolveColumn(a, n, b, rowPerm, colPerm, x);
     MatError = kMatOk;
 }
 

@@ -15,14 +15,21 @@
 // runs down columns); norms, rotation parameters and shifts are extended
 // temporaries. The column norms are summed with the 64-bit significand as
 // well, so a matrix of tiny or huge elements neither loses a column to
-// underflow nor overflows before the column is scaled.
+// underflow nor overflows before the column is scaled. Ranges of columns (or
+// rows) go to the threads, and the rotations of U and V are applied in
+// batches; every element keeps its own operations in the order written.
+#include <emmintrin.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
 
+#include "core/cancel.h"
 #include "core/fault_scope.h"
+#include "core/kernel_double.h"
 #include "core/matrice2.h"
+#include "core/parallel.h"
 
 namespace quorvix {
 
@@ -66,24 +73,95 @@ Rotation Rot(Ext f, Ext g) {
     return out;
 }
 
-// Columns a and b of X (rows entries each) rotated by (cs, sn). The exact
-// identity changes nothing and is skipped.
-void RotateColumns(ColumnMatrix& x, std::int32_t rows, std::int32_t a, std::int32_t b, const Rotation& rot) {
-    if (rot.cs == 1.0L && rot.sn == 0.0L) return;
-    const double cs = static_cast<double>(rot.cs);
-    const double sn = static_cast<double>(rot.sn);
-    double* xa = x.Column(a);
-    double* xb = x.Column(b);
-    for (std::int32_t i = 0; i < rows; ++i) {
-        const double t = cs * xa[i] + sn * xb[i];
-        xb[i] = -sn * xa[i] + cs * xb[i];
-        xa[i] = t;
-    }
-}
+// The changes the iteration makes to the columns of U and V, kept in order
+// and applied in batches: rows are independent, so ranges of rows go to the
+// threads, and each element gets exactly the operations of the
+// column-by-column loop, in the same order. The iteration itself never reads
+// U or V, and orthogonal columns cannot overflow.
+class ColumnOps {
+public:
+    ColumnOps(ColumnMatrix& u, std::int32_t m, ColumnMatrix& v, std::int32_t n) : u_(u), m_(m), v_(v), n_(n) {}
 
-void SwapColumns(ColumnMatrix& x, std::int32_t rows, std::int32_t a, std::int32_t b) {
-    std::swap_ranges(x.Column(a), x.Column(a) + rows, x.Column(b));
-}
+    // Columns a and b rotated by (cs, sn). The exact identity changes
+    // nothing and is skipped.
+    void Rotate(bool onU, std::int32_t a, std::int32_t b, const Rotation& rot) {
+        if (rot.cs == 1.0L && rot.sn == 0.0L) return;
+        Add({onU, Kind::Rotate, a, b, static_cast<double>(rot.cs), static_cast<double>(rot.sn)});
+    }
+    void Swap(bool onU, std::int32_t a, std::int32_t b) { Add({onU, Kind::Swap, a, b, 0.0, 0.0}); }
+    void Negate(bool onU, std::int32_t a) { Add({onU, Kind::Negate, a, a, 0.0, 0.0}); }
+
+    void Apply() {
+        if (ops_.empty()) return;
+        parallel::ParallelFor(m_ + n_, static_cast<std::int64_t>(ops_.size()) * 3,
+                              [&](std::int64_t first, std::int64_t last) {
+            if (first < m_) ApplyRows(true, static_cast<std::int32_t>(first), static_cast<std::int32_t>(std::min<std::int64_t>(last, m_)));
+            if (last > m_)
+                ApplyRows(false, static_cast<std::int32_t>(std::max<std::int64_t>(first, m_) - m_),
+                          static_cast<std::int32_t>(last - m_));
+        });
+        ops_.clear();
+    }
+
+private:
+    enum class Kind : std::uint8_t { Rotate, Swap, Negate };
+    struct Op {
+        bool onU;
+        Kind kind;
+        std::int32_t a, b;
+        double cs, sn;
+    };
+
+    void Add(const Op& op) {
+        ops_.push_back(op);
+        if (ops_.size() >= 16384) Apply();
+    }
+
+    // Rows [r0, r1) of U or V, every operation in order, a block of rows at
+    // a time so that the block stays cached.
+    void ApplyRows(bool onU, std::int32_t r0, std::int32_t r1) {
+        ColumnMatrix& x = onU ? u_ : v_;
+        for (std::int32_t b0 = r0; b0 < r1; b0 += 64) {
+            CheckCancelled();
+            const std::int32_t count = std::min(64, r1 - b0);
+            for (const Op& op : ops_) {
+                if (op.onU != onU) continue;
+                double* xa = x.Column(op.a) + b0;
+                double* xb = x.Column(op.b) + b0;
+                switch (op.kind) {
+                    case Kind::Rotate: RotatePair(xa, xb, op.cs, op.sn, count); break;
+                    case Kind::Swap: std::swap_ranges(xa, xa + count, xb); break;
+                    case Kind::Negate:
+                        for (std::int32_t i = 0; i < count; ++i) xa[i] = -xa[i];
+                        break;
+                }
+            }
+        }
+    }
+
+    // t = cs * xa + sn * xb; xb = -sn * xa + cs * xb; xa = t, two rows at a time.
+    static void RotatePair(double* xa, double* xb, double cs, double sn, std::int32_t count) {
+        const __m128d c = _mm_set1_pd(cs), s = _mm_set1_pd(sn), ns = _mm_set1_pd(-sn);
+        std::int32_t i = 0;
+        for (; i + 2 <= count; i += 2) {
+            const __m128d a = _mm_loadu_pd(xa + i), b = _mm_loadu_pd(xb + i);
+            const __m128d t = _mm_add_pd(_mm_mul_pd(c, a), _mm_mul_pd(s, b));
+            _mm_storeu_pd(xb + i, _mm_add_pd(_mm_mul_pd(ns, a), _mm_mul_pd(c, b)));
+            _mm_storeu_pd(xa + i, t);
+        }
+        for (; i < count; ++i) {
+            const double t = cs * xa[i] + sn * xb[i];
+            xb[i] = -sn * xa[i] + cs * xb[i];
+            xa[i] = t;
+        }
+    }
+
+    ColumnMatrix& u_;
+    std::int32_t m_;
+    ColumnMatrix& v_;
+    std::int32_t n_;
+    std::vector<Op> ops_;
+};
 
 double ElementOrZero(const RCOMat& a, std::int32_t i, std::int32_t j) {
     if (static_cast<std::size_t>(i) >= a.size()) return 0.0;
@@ -93,6 +171,60 @@ double ElementOrZero(const RCOMat& a, std::int32_t i, std::int32_t j) {
 }
 
 constexpr int kMaxQRSteps = 60;  // per singular value
+
+// For each of `cols` (at most 4) columns y[c]: the sum of x[i] * y[c][i] over
+// i = 0..count-1, in that order, in double. The columns' sums run side by
+// side, each its own chain of additions.
+void Dots(const double* x, const double* const* y, std::int32_t cols, std::int32_t count, double* out) {
+    double s[4] = {0.0, 0.0, 0.0, 0.0};
+    if (cols == 4) {
+        for (std::int32_t i = 0; i < count; ++i) {
+            s[0] += x[i] * y[0][i];
+            s[1] += x[i] * y[1][i];
+            s[2] += x[i] * y[2][i];
+            s[3] += x[i] * y[3][i];
+        }
+    } else {
+        for (std::int32_t c = 0; c < cols; ++c)
+            for (std::int32_t i = 0; i < count; ++i) s[c] += x[i] * y[c][i];
+    }
+    for (std::int32_t c = 0; c < cols; ++c) out[c] = s[c];
+}
+
+// For each of `cols` (at most 4) columns y[c]: the sum of x[i] * y[c][i] / d
+// over i = 0..count-1, each term divided before it is added, in that order,
+// in double. The terms are formed two at a time (plain double work); the
+// columns' sums run side by side, each its own chain.
+void QuotientSums(const double* x, const double* const* y, std::int32_t cols, double d, std::int32_t count,
+                  double* out) {
+    constexpr std::int32_t kPiece = 256;
+    alignas(16) double terms[4][kPiece];
+    double s[4] = {0.0, 0.0, 0.0, 0.0};
+    const __m128d dd = _mm_set1_pd(d);
+    for (std::int32_t i0 = 0; i0 < count; i0 += kPiece) {
+        const std::int32_t piece = std::min(kPiece, count - i0);
+        for (std::int32_t c = 0; c < cols; ++c) {
+            const double* yc = y[c] + i0;
+            double* t = terms[c];
+            std::int32_t i = 0;
+            for (; i + 2 <= piece; i += 2)
+                _mm_store_pd(t + i, _mm_div_pd(_mm_mul_pd(_mm_loadu_pd(x + i0 + i), _mm_loadu_pd(yc + i)), dd));
+            for (; i < piece; ++i) t[i] = x[i0 + i] * yc[i] / d;
+        }
+        if (cols == 4) {
+            for (std::int32_t i = 0; i < piece; ++i) {
+                s[0] += terms[0][i];
+                s[1] += terms[1][i];
+                s[2] += terms[2][i];
+                s[3] += terms[3][i];
+            }
+        } else {
+            for (std::int32_t c = 0; c < cols; ++c)
+                for (std::int32_t i = 0; i < piece; ++i) s[c] += terms[c][i];
+        }
+    }
+    for (std::int32_t c = 0; c < cols; ++c) out[c] = s[c];
+}
 
 }  // namespace
 
@@ -124,6 +256,7 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
 
     // Reduction to bidiagonal form.
     for (std::int32_t k = 0; k < std::max(nct, nrt); ++k) {
+        CheckCancelled(k, std::max(nct, nrt));
         const std::size_t kk = static_cast<std::size_t>(k);
         if (k < nct) {
             double* ak = A.Column(k);
@@ -137,17 +270,25 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
             }
             s[kk] = -s[kk];
         }
-        for (std::int32_t j = k + 1; j < n; ++j) {
-            if (k < nct && s[kk] != 0.0L) {
-                const double* ak = A.Column(k);
-                double* aj = A.Column(j);
-                double dot = 0.0;
-                for (std::int32_t i = k; i < m; ++i) dot += ak[i] * aj[i];
-                const double t = static_cast<double>(-static_cast<Ext>(dot) / ak[k]);
-                for (std::int32_t i = k; i < m; ++i) aj[i] = aj[i] + t * ak[i];
+        // The columns to the right, each on its own (ranges of them on the threads).
+        const bool reflect = k < nct && s[kk] != 0.0L;
+        parallel::ParallelFor(n - k - 1, reflect ? 2 * (m - k) + 4 : 1, [&](std::int64_t first, std::int64_t last) {
+            const double* ak = A.Column(k);
+            for (std::int32_t j0 = k + 1 + static_cast<std::int32_t>(first); j0 < k + 1 + last; j0 += 4) {
+                const std::int32_t cols = std::min<std::int32_t>(4, static_cast<std::int32_t>(k + 1 + last - j0));
+                if (reflect) {
+                    const double* y[4];
+                    double dots[4];
+                    for (std::int32_t c = 0; c < cols; ++c) y[c] = A.Column(j0 + c) + k;
+                    Dots(ak + k, y, cols, m - k, dots);
+                    for (std::int32_t c = 0; c < cols; ++c) {
+                        const double t = static_cast<double>(-static_cast<Ext>(dots[c]) / ak[k]);
+                        kernel::AddScaled(A.Column(j0 + c) + k, t, ak + k, m - k);
+                    }
+                }
+                for (std::int32_t c = 0; c < cols; ++c) e[static_cast<std::size_t>(j0 + c)] = A(k, j0 + c);
             }
-            e[static_cast<std::size_t>(j)] = A(k, j);
-        }
+        });
         if (k < nct) {
             for (std::int32_t i = k; i < m; ++i) U(i, k) = A(i, k);
         }
@@ -164,33 +305,40 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
             if (k + 1 < m && e[kk] != 0.0L) {
                 // work(i) = sum over j = k+1..n-1 of e(j) * A(i, j), each in the
                 // order of j; four rows at a time keep their sums in registers.
-                std::int32_t i = k + 1;
-                for (; i + 3 < m; i += 4) {
-                    Ext w0 = 0.0L, w1 = 0.0L, w2 = 0.0L, w3 = 0.0L;
-                    for (std::int32_t j = k + 1; j < n; ++j) {
-                        const Ext ej = e[static_cast<std::size_t>(j)];
-                        const double* aj = A.Column(j);
-                        w0 += ej * aj[i];
-                        w1 += ej * aj[i + 1];
-                        w2 += ej * aj[i + 2];
-                        w3 += ej * aj[i + 3];
+                // Ranges of rows on the threads.
+                parallel::ParallelFor(m - k - 1, 2 * (n - k) + 4, [&](std::int64_t first, std::int64_t last) {
+                    std::int32_t i = k + 1 + static_cast<std::int32_t>(first);
+                    const std::int32_t end = k + 1 + static_cast<std::int32_t>(last);
+                    for (; i + 3 < end; i += 4) {
+                        Ext w0 = 0.0L, w1 = 0.0L, w2 = 0.0L, w3 = 0.0L;
+                        for (std::int32_t j = k + 1; j < n; ++j) {
+                            const Ext ej = e[static_cast<std::size_t>(j)];
+                            const double* aj = A.Column(j);
+                            w0 += ej * aj[i];
+                            w1 += ej * aj[i + 1];
+                            w2 += ej * aj[i + 2];
+                            w3 += ej * aj[i + 3];
+                        }
+                        work[static_cast<std::size_t>(i)] = w0;
+                        work[static_cast<std::size_t>(i) + 1] = w1;
+                        work[static_cast<std::size_t>(i) + 2] = w2;
+                        work[static_cast<std::size_t>(i) + 3] = w3;
                     }
-                    work[static_cast<std::size_t>(i)] = w0;
-                    work[static_cast<std::size_t>(i) + 1] = w1;
-                    work[static_cast<std::size_t>(i) + 2] = w2;
-                    work[static_cast<std::size_t>(i) + 3] = w3;
-                }
-                for (; i < m; ++i) {
-                    Ext w0 = 0.0L;
-                    for (std::int32_t j = k + 1; j < n; ++j) w0 += e[static_cast<std::size_t>(j)] * A(i, j);
-                    work[static_cast<std::size_t>(i)] = w0;
-                }
-                for (std::int32_t j = k + 1; j < n; ++j) {
-                    const Ext ej = e[static_cast<std::size_t>(j)];
-                    double* aj = A.Column(j);
-                    for (std::int32_t i = k + 1; i < m; ++i)
-                        aj[i] = static_cast<double>(aj[i] - work[static_cast<std::size_t>(i)] * ej / e[kk + 1]);
-                }
+                    for (; i < end; ++i) {
+                        Ext w0 = 0.0L;
+                        for (std::int32_t j = k + 1; j < n; ++j) w0 += e[static_cast<std::size_t>(j)] * A(i, j);
+                        work[static_cast<std::size_t>(i)] = w0;
+                    }
+                });
+                // Ranges of columns on the threads.
+                parallel::ParallelFor(n - k - 1, 3 * (m - k) + 4, [&](std::int64_t first, std::int64_t last) {
+                    for (std::int32_t j = k + 1 + static_cast<std::int32_t>(first); j < k + 1 + last; ++j) {
+                        const Ext ej = e[static_cast<std::size_t>(j)];
+                        double* aj = A.Column(j);
+                        for (std::int32_t i = k + 1; i < m; ++i)
+                            aj[i] = static_cast<double>(aj[i] - work[static_cast<std::size_t>(i)] * ej / e[kk + 1]);
+                    }
+                });
             }
             for (std::int32_t i = k + 1; i < n; ++i) V(i, k) = static_cast<double>(e[static_cast<std::size_t>(i)]);
         }
@@ -209,15 +357,19 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
         U(j, j) = 1.0;
     }
     for (std::int32_t k = nct - 1; k >= 0; --k) {
+        CheckCancelled();
         double* uk = U.Column(k);
         if (s[static_cast<std::size_t>(k)] != 0.0L) {
-            for (std::int32_t j = k + 1; j < nu; ++j) {
-                double* uj = U.Column(j);
-                double sum = 0.0;
-                for (std::int32_t i = k; i < m; ++i) sum += uk[i] * uj[i] / uk[k];
-                const double t = -sum;
-                for (std::int32_t i = k; i < m; ++i) uj[i] = uj[i] + t * uk[i];
-            }
+            parallel::ParallelFor(nu - k - 1, 4 * (m - k) + 4, [&](std::int64_t first, std::int64_t last) {
+                for (std::int32_t j0 = k + 1 + static_cast<std::int32_t>(first); j0 < k + 1 + last; j0 += 4) {
+                    const std::int32_t cols = std::min<std::int32_t>(4, static_cast<std::int32_t>(k + 1 + last - j0));
+                    const double* y[4];
+                    double sums[4];
+                    for (std::int32_t c = 0; c < cols; ++c) y[c] = U.Column(j0 + c) + k;
+                    QuotientSums(uk + k, y, cols, uk[k], m - k, sums);
+                    for (std::int32_t c = 0; c < cols; ++c) kernel::AddScaled(U.Column(j0 + c) + k, -sums[c], uk + k, m - k);
+                }
+            });
             for (std::int32_t i = k; i < m; ++i) uk[i] = -uk[i];
             uk[k] = 1.0 + uk[k];
             for (std::int32_t i = 0; i < k; ++i) uk[i] = 0.0;
@@ -229,15 +381,20 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
 
     // V, all n columns.
     for (std::int32_t k = n - 1; k >= 0; --k) {
+        CheckCancelled();
         double* vk = V.Column(k);
         if (k < nrt && e[static_cast<std::size_t>(k)] != 0.0L) {
-            for (std::int32_t j = k + 1; j < n; ++j) {
-                double* vj = V.Column(j);
-                double sum = 0.0;
-                for (std::int32_t i = k + 1; i < n; ++i) sum += vk[i] * vj[i] / vk[k + 1];
-                const double t = -sum;
-                for (std::int32_t i = k + 1; i < n; ++i) vj[i] = vj[i] + t * vk[i];
-            }
+            parallel::ParallelFor(n - k - 1, 4 * (n - k) + 4, [&](std::int64_t first, std::int64_t last) {
+                for (std::int32_t j0 = k + 1 + static_cast<std::int32_t>(first); j0 < k + 1 + last; j0 += 4) {
+                    const std::int32_t cols = std::min<std::int32_t>(4, static_cast<std::int32_t>(k + 1 + last - j0));
+                    const double* y[4];
+                    double sums[4];
+                    for (std::int32_t c = 0; c < cols; ++c) y[c] = V.Column(j0 + c) + k + 1;
+                    QuotientSums(vk + k + 1, y, cols, vk[k + 1], n - k - 1, sums);
+                    for (std::int32_t c = 0; c < cols; ++c)
+                        kernel::AddScaled(V.Column(j0 + c) + k + 1, -sums[c], vk + k + 1, n - k - 1);
+                }
+            });
         }
         std::fill(vk, vk + n, 0.0);
         vk[k] = 1.0;
@@ -254,8 +411,11 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
     std::int32_t result = 1;
     auto S = [&](std::int32_t i) -> Ext& { return s[static_cast<std::size_t>(i)]; };
     auto E = [&](std::int32_t i) -> Ext& { return e[static_cast<std::size_t>(i)]; };
+    ColumnOps ops(U, m, V, n);
+    std::int64_t steps = 0;
     for (;;) {
         faults.Check();
+        if (++steps % 64 == 0) CheckCancelled();
         if (p == 0) break;
         if (counter == 0 || --budget < 0) {
             result = 0;
@@ -274,14 +434,13 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
             // s(p-1) has converged: make it non-negative and move it into order.
             if (S(p - 1) < 0.0L) {
                 S(p - 1) = -S(p - 1);
-                double* vc = V.Column(p - 1);
-                for (std::int32_t i = 0; i < n; ++i) vc[i] = -vc[i];
+                ops.Negate(false, p - 1);
             }
             std::int32_t k = p - 1;
             while (k + 1 != pp && S(k) < S(k + 1)) {
                 std::swap(S(k), S(k + 1));
-                if (k + 1 < n) SwapColumns(V, n, k, k + 1);
-                if (k + 1 < m) SwapColumns(U, m, k, k + 1);
+                if (k + 1 < n) ops.Swap(false, k, k + 1);
+                if (k + 1 < m) ops.Swap(true, k, k + 1);
                 k = k + 1;
             }
             counter = kMaxQRSteps;
@@ -324,14 +483,14 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
                 E(k) = rot.cs * E(k) - rot.sn * S(k);
                 g = rot.sn * S(k + 1);
                 S(k + 1) = rot.cs * S(k + 1);
-                RotateColumns(V, n, k, k + 1, rot);
+                ops.Rotate(false, k, k + 1, rot);
                 rot = Rot(f, g);
                 S(k) = rot.r;
                 f = rot.cs * E(k) + rot.sn * S(k + 1);
                 S(k + 1) = -rot.sn * E(k) + rot.cs * S(k + 1);
                 g = rot.sn * E(k + 1);
                 E(k + 1) = rot.cs * E(k + 1);
-                if (k + 1 < m) RotateColumns(U, m, k, k + 1, rot);
+                if (k + 1 < m) ops.Rotate(true, k, k + 1, rot);
             }
             E(p - 2) = f;
             counter = counter - 1;
@@ -346,7 +505,7 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
                     f = -rot.sn * E(k - 1);
                     E(k - 1) = rot.cs * E(k - 1);
                 }
-                RotateColumns(V, n, k, p - 1, rot);
+                ops.Rotate(false, k, p - 1, rot);
             }
         } else {
             // s(j) is negligible inside the block: split there.
@@ -359,10 +518,11 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
                 E(k) = rot.cs * E(k);
                 // U has m columns; the bidiagonal's extra order (p = m + 1)
                 // only ever holds an exact zero, which never splits here.
-                if (k < m && j < m) RotateColumns(U, m, k, j, rot);
+                if (k < m && j < m) ops.Rotate(true, k, j, rot);
             }
         }
     }
+    ops.Apply();
     faults.Check();
 
     // S into A; every other element zero.

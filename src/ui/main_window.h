@@ -64,6 +64,10 @@ public:
     // The address "Homepage" and "Home" open, set when the program is built;
     // empty when there is none, and they show the About box instead.
     static const char* HomePageAddress();
+    // Opens a project as "Open project" does after its dialog: the file
+    // named on the command line (`quorvix FILE.mtx`, a double click on a
+    // project). A missing or damaged file shows the error box.
+    void OpenProjectFile(const std::string& path);
 
 public slots:
     // Stops the running command (the Cancel button, or Esc while one runs).

@@ -76,8 +76,13 @@ void MainWindow::AskAndOpenProject() {
     if (CommandRunning()) return;
     const std::optional<std::string> path = AskFileName("OpenDialog1", false, kProjectFilter, kProjectExtension);
     if (!path) return;
+    OpenProjectFile(*path);
+}
+
+void MainWindow::OpenProjectFile(const std::string& path) {
+    if (CommandRunning()) return;
     remembersInputs_ = true;
-    Run([file = *path](CalcState& s) { OpenProject(s, file); }, RunMode::Worker, PrecisionUse::None);
+    Run([file = path](CalcState& s) { OpenProject(s, file); }, RunMode::Worker, PrecisionUse::None);
 }
 
 void MainWindow::AskAndSaveProject() {

@@ -106,12 +106,18 @@ TEST(MatDeterminant, SizeLargerThanTheMatrixReadsNothing) {
     EXPECT_TRUE(ValueIs(MatDeterminant(none, 1, 1), 0));
 }
 
-TEST(MatDeterminant, PurelyImaginaryBlockIsSingular) {
-    // Pivots are chosen by the real part alone.
+TEST(MatDeterminant, PurelyImaginaryPivots) {
+    // Pivots are compared by |re| + |im|, so i qualifies: det = i * i = -1.
     RCOMat a = ScalarRows({{C(0, 1), C(0)}, {C(0), C(0, 1)}});
     const Scalar d = Det(a);
-    EXPECT_EQ(d.Kind(), ScalarKind::Integer);
-    EXPECT_TRUE(ValueIs(d, 0));
+    EXPECT_EQ(d.Kind(), ScalarKind::Complex);
+    EXPECT_TRUE(ValueIs(d, -1));
+    // The fixed-point rule applies to that magnitude: 0.00003 + 0.00003i
+    // (|re| + |im| = 0.00006) is a pivot, 0.00002 + 0.00002i is not.
+    RCOMat b = ScalarRows({{C(3e-5, 3e-5), C(0)}, {C(0), C(1)}});
+    EXPECT_TRUE(IsComplex(Det(b)));
+    RCOMat c = ScalarRows({{C(2e-5, 2e-5), C(0)}, {C(0), C(2e-5, 2e-5)}});
+    EXPECT_EQ(Det(c).Kind(), ScalarKind::Integer);
 }
 
 TEST(MatDeterminant, ComplexValue) {

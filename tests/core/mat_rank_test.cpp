@@ -34,8 +34,12 @@ TEST(MatRank, TinyButNonZeroCounts) {
     EXPECT_EQ(Rank(RealRows({{1e-10, 0}, {0, 1e-10}})), 2.0);
 }
 
-TEST(MatRank, PurelyImaginaryMatrixCountsZero) {
-    EXPECT_EQ(Rank(ScalarRows({{C(0, 1), C(0)}, {C(0), C(0, 1)}})), 0.0);
+TEST(MatRank, ComplexPivotsAndMultipliers) {
+    EXPECT_EQ(Rank(ScalarRows({{C(0, 1), C(0)}, {C(0), C(0, 1)}})), 2.0);
+    // Row 2 is i times row 1: the whole complex multiplier removes it.
+    EXPECT_EQ(Rank(ScalarRows({{C(1), C(0, 1)}, {C(0, 1), C(-1)}})), 1.0);
+    // Independent rows whose first elements have zero real parts.
+    EXPECT_EQ(Rank(ScalarRows({{C(0, 2), C(1)}, {C(0, 3), C(5)}})), 2.0);
 }
 
 TEST(MatRank, EmptyAndOversizedAreSafe) {

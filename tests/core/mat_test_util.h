@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -64,6 +65,22 @@ inline bool SameKindAndValue(const Scalar& a, const Scalar& b) {
     return false;
 }
 
+// Same kind and the same bits in every part (+0 and -0 differ).
+inline bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+inline bool SameBits(const Scalar& a, const Scalar& b) {
+    if (a.Kind() != b.Kind()) return false;
+    switch (a.Kind()) {
+        case ScalarKind::Empty: return true;
+        case ScalarKind::Integer: return a.IntegerValue() == b.IntegerValue();
+        case ScalarKind::Fixed: return a.Ticks() == b.Ticks();
+        case ScalarKind::Real: return SameBits(a.RealValue(), b.RealValue());
+        case ScalarKind::Complex:
+            return SameBits(a.ComplexValue().Real(), b.ComplexValue().Real()) &&
+                   SameBits(a.ComplexValue().Imaginary(), b.ComplexValue().Imaginary());
+    }
+    return false;
+}
+
 inline std::string Describe(const Scalar& v) {
     switch (v.Kind()) {
         case ScalarKind::Empty: return "empty";
@@ -75,6 +92,20 @@ inline std::string Describe(const Scalar& v) {
                    FormatGeneral(v.ComplexValue().Imaginary(), '.', 17) + "i";
     }
     return "?";
+}
+
+// Two matrices of the same shape whose elements have the same kinds and bits.
+inline ::testing::AssertionResult SameBits(const RCOMat& a, const RCOMat& b) {
+    if (a.size() != b.size()) return ::testing::AssertionFailure() << "rows " << a.size() << " != " << b.size();
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].size() != b[i].size())
+            return ::testing::AssertionFailure() << "row " << i << ": " << a[i].size() << " != " << b[i].size();
+        for (std::size_t j = 0; j < a[i].size(); ++j)
+            if (!SameBits(a[i][j], b[i][j]))
+                return ::testing::AssertionFailure()
+                       << "[" << i << "][" << j << "] " << Describe(a[i][j]) << " != " << Describe(b[i][j]);
+    }
+    return ::testing::AssertionSuccess();
 }
 
 // Exact value comparison (kinds may differ): real and imaginary parts equal.

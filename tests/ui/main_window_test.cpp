@@ -1,6 +1,7 @@
 // The window's start state, size, dragging and title-bar buttons.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include "ui/main_window.h"
 #include "ui/skin_widgets.h"
 #include "window_driver.h"
+#include "workspace/project_file.h"
 
 namespace quorvix {
 namespace {
@@ -225,6 +227,39 @@ TEST_F(LocaleStart, OtherMarkStartsEmpty) {
     EXPECT_TRUE(Text(ui.MatrixB).isEmpty());
     EXPECT_TRUE(Text(ui.Result).isEmpty());
     EXPECT_EQ(ui.X->text(), QStringLiteral("1"));
+}
+
+// "quorvix FILE.mtx" (a double click on a project) opens it as "Open project"
+// does, and refuses a damaged one with the same box.
+TEST(ProjectArgument, OpensTheProjectAndRefusesADamagedOne) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("work.mtx")).toStdString();
+    CalcState saved = StartState('.');
+    saved.MatrixA = {"1 2", "3 4"};
+    saved.X = "2.5";
+    saved.Precision = "4";
+    SaveProject(saved, path);
+
+    ModalWatchdog watchdog;
+    MainWindow window;
+    const test::Controls ui(window);
+    window.OpenProjectFile(path);
+    window.WaitForCommand();
+    EXPECT_EQ(ui.MatrixA->toPlainText(), QStringLiteral(" 1 2\n 3 4\n\n"));
+    EXPECT_EQ(ui.X->text(), QStringLiteral("2.5"));
+    EXPECT_EQ(ui.Precision->currentText(), QStringLiteral("4"));
+
+    const std::string damaged = dir.filePath(QStringLiteral("damaged.mtx")).toStdString();
+    QFile file(QString::fromStdString(damaged));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("abc");
+    file.close();
+    watchdog.ExpectMessage(QMessageBox::Critical, QString::fromStdString("Cannot open file \"" + damaged + "\". " +
+                                                                         kDamagedProjectReason + "."));
+    window.OpenProjectFile(damaged);
+    window.WaitForCommand();
+    EXPECT_EQ(watchdog.Pending(), 0);
+    EXPECT_EQ(ui.MatrixA->toPlainText(), QStringLiteral(" 1 2\n 3 4\n\n"));
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+// MatInvertLU: the inverse of a Scalar matrix, column by column from the
+// packed factors of MatLUDecompose. Used by A/B and the negative powers; the
+// inverse commands use the Gauss-Jordan MatInverse instead.
+//
+// What it does not do: no tolerance (a pivot counts as zero only when it is
+// exactly zero) and no refinement; the operand is overwritten by its factors.
+#include <cstddef>
+#include <utility>
+
+#include "core/mat_internal.h"
+#include "core/matrice2.h"
+
+namespace quorvix::reference {
+
+void MatInvertLU(RCOMat& a, RCOMat& inv) {
+    std::int32_t rows = 0, cols = 0;
+    MatSize(a, rows, cols);
+    if (MatError != kMatOk) return;
+    if (rows != cols || !matdetail::RowsHoldAtLeast(a, cols)) {
+        MatError = kMatDimensions;
+        return;
+    }
+    const std::int32_t n = rows;
+    RCOVec e(static_cast<std::size_t>(n));
+    RCoVecE rowPerm, colPerm;
+    reference::MatLUDecompose(n, a, rowPerm, colPerm);
+    if (MatError != kMatOk) return;
+    // Built aside and moved in at the end, so that Inv keeps what the caller
+    // had when a Scalar error stops a column half-way.
+    RCOMat result;
+    SizeMatrix(result, n, n);
+    const Scalar zero = Scalar::Integer(0);
+    const Scalar one = Scalar::Integer(1);
+    for (std::int32_t c = 0; c < n; ++c) {
+        for (std::int32_t i = 0; i < n; ++i) e[i] = zero;
+        e[c] = one;
+        reference::MatLUSolveColumn(a, n, e, rowPerm, colPerm, e);
+        for (std::int32_t i = 0; i < n; ++i) result[i][c] = e[i];
+    }
+    inv = std::move(result);
+}
+
+}  // namespace quorvix::reference

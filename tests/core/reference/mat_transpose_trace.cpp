@@ -1,0 +1,35 @@
+// Transpose and trace.
+// The trace has no squareness rule: a non-square matrix contributes its
+// leading diagonal up to the smaller of its row and column counts.
+#include "core/matrice2.h"
+#include "core/mat_internal.h"
+
+namespace quorvix::reference {
+
+void MatTrace(const RCOMat& m, Scalar& t) {
+    t = Scalar::Integer(0);
+    std::int32_t rows = 0, cols = 0;
+    MatSize(m, rows, cols);
+    for (std::int32_t i = 0; i < rows && i < cols; ++i) {
+        if (static_cast<std::int32_t>(m[i].size()) <= i) break;  // a short row ends the diagonal
+        t += m[i][i];
+    }
+}
+
+void MatTranspose(const RCOMat& m, RCOMat& t) {
+    std::int32_t rows = 0, cols = 0;
+    MatSize(m, rows, cols);
+    if (MatError != kMatOk) return;
+    if (!matdetail::RowsHoldAtLeast(m, cols)) {
+        MatError = kMatDimensions;
+        return;
+    }
+    // Built aside and moved in, so that T may be M itself.
+    RCOMat result;
+    SizeMatrix(result, cols, rows);
+    for (std::int32_t i = 0; i < rows; ++i)
+        for (std::int32_t j = 0; j < cols; ++j) result[j][i] = m[i][j];
+    t = std::move(result);
+}
+
+}  // namespace quorvix::reference
