@@ -154,8 +154,9 @@ TEST(DeterminantCommand, MagnitudesBeyondTheFixedPointCount) {
     EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"1e15 0", "0 1"}), (Panel{"Det(A)=", "", "         1E15", ""}));
 }
 
-TEST(DeterminantCommand, PurelyImaginaryIsZero) {
-    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"i 0", "0 i"}), (Panel{"Det(A)=", "", "            0", ""}));
+TEST(DeterminantCommand, PurelyImaginaryPivotsCount) {
+    // Pivots are chosen by |re| + |im|, so a block of imaginary elements is not singular.
+    EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"i 0", "0 i"}), (Panel{"Det(A)=", "", "           -1", ""}));
 }
 
 TEST(DeterminantCommand, OneByOneComplex) {
@@ -168,7 +169,10 @@ TEST(RankCommand, Values) {
     EXPECT_EQ(PanelAfter(RunOf("Rank(A)"), {"1 2 3", "4 5 6", "7 8 9"}), (Panel{"Rank(A)=", "", "            2", ""}));
     EXPECT_EQ(PanelAfter(RunOf("Rank(A)"), {"1 2 3", "2 4 6"}), (Panel{"Rank(A)=", "", "            1", ""}));
     EXPECT_EQ(PanelAfter(RunOf("Rank(B)"), {}, {"0 0 0", "0 0 0"}), (Panel{"Rank(B)=", "", "            0", ""}));
-    EXPECT_EQ(PanelAfter(RunOf("Rank(B)"), {}, {"i 0", "0 i"}), (Panel{"Rank(B)=", "", "            0", ""}));
+    // Complex pivots by |re| + |im|, and the whole complex quotient eliminates.
+    EXPECT_EQ(PanelAfter(RunOf("Rank(B)"), {}, {"i 0", "0 i"}), (Panel{"Rank(B)=", "", "            2", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Rank(A)"), {"1 i", "i -1"}), (Panel{"Rank(A)=", "", "            1", ""}));
+    EXPECT_EQ(PanelAfter(RunOf("Rank(A)"), {"2i 1", "3i 5"}), (Panel{"Rank(A)=", "", "            2", ""}));
     EXPECT_EQ(PanelAfter(RunOf("Rank(A)"), {"1 0 0", "0 1 0", "0 0 1"}), (Panel{"Rank(A)=", "", "            3", ""}));
 }
 

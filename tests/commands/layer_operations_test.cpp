@@ -85,6 +85,10 @@ TEST(RightDivision, ShapesAndSingularDivisor) {
     CalcState singular = StateWith("1 2\n3 4", "1 2\n2 4");
     DivideMatrices(singular);
     EXPECT_EQ(singular.Panel.Lines(), Lines({"A/B", " Error: To Calculate A/B, Matrix B is singular!", ""}));
+    // A divisor whose elements have no real part is not singular: A/(iI) = -iA.
+    CalcState imaginary = StateWith("1 2\n3 4", "i 0\n0 i");
+    DivideMatrices(imaginary);
+    EXPECT_EQ(imaginary.Panel.Lines(), Lines({"A/B=", "         -i        -2i", "        -3i        -4i", ""}));
 }
 
 TEST(ScaleByX, ComplexCoefficientAndOrderOfErrors) {
