@@ -1,10 +1,12 @@
 // Reading a typed matrix and printing it, at n = 100, 300, 500 and 1000, real
-// and complex elements as a user types them (two decimals): both must grow
-// linearly with the number of elements.
-//   textio_bench --benchmark_filter='Read.*/1000/'
+// and complex elements as a user types them (two decimals), on one thread and
+// on all threads (last argument 1 or 0): both must grow linearly with the
+// number of elements.
+//   textio_bench --benchmark_filter='Read.*n:1000/'
 #include <benchmark/benchmark.h>
 
 #include "bench_matrices.h"
+#include "core/parallel.h"
 #include "textio/matrix_reader.h"
 #include "textio/result_writer.h"
 
@@ -12,12 +14,18 @@ namespace {
 
 using namespace quorvix;
 
-// Arguments: n, then 1 for complex elements.
+// Arguments: n, 1 for complex elements, the thread count (0: all).
 void Sizes(benchmark::internal::Benchmark* b) {
-    b->ArgNames({"n", "complex"})->ArgsProduct({{100, 300, 500, 1000}, {0, 1}})->Unit(benchmark::kMillisecond);
+    b->ArgNames({"n", "complex", "threads"})
+        ->ArgsProduct({{100, 300, 500, 1000}, {0, 1}, {1, 0}})
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
+void Threads(benchmark::State& state, int arg) { parallel::SetThreadCount(static_cast<int>(state.range(arg))); }
+
 void BM_ReadMatrix(benchmark::State& state) {
+    Threads(state, 2);
     const int n = static_cast<int>(state.range(0));
     const auto lines = bench::TypedMatrix(n, state.range(1) != 0);
     OutputSettings settings;
@@ -33,6 +41,7 @@ void BM_ReadMatrix(benchmark::State& state) {
 }
 
 void BM_ReadRealMatrix(benchmark::State& state) {
+    Threads(state, 1);
     const int n = static_cast<int>(state.range(0));
     const auto lines = bench::TypedMatrix(n, false);
     RCOMat m;
@@ -45,6 +54,7 @@ void BM_ReadRealMatrix(benchmark::State& state) {
 }
 
 void BM_WriteResult(benchmark::State& state) {
+    Threads(state, 2);
     const int n = static_cast<int>(state.range(0));
     const auto lines = bench::TypedMatrix(n, state.range(1) != 0);
     OutputSettings settings;
@@ -63,6 +73,10 @@ void BM_WriteResult(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_ReadMatrix)->Apply(Sizes);
-BENCHMARK(BM_ReadRealMatrix)->ArgNames({"n"})->Arg(100)->Arg(300)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadRealMatrix)
+    ->ArgNames({"n", "threads"})
+    ->ArgsProduct({{100, 300, 500, 1000}, {1, 0}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_WriteResult)->Apply(Sizes);
 BENCHMARK_MAIN();

@@ -1,7 +1,9 @@
 // The commands that show an operand or hand both operands to one routine of
 // the matrix library: A, B, A+B, A-B, the logical operations, A*B, the
 // transposes and the traces.
+#include <cstdint>
 #include <exception>
+#include <mutex>
 #include <string>
 #include <utility>
 
@@ -29,8 +31,32 @@ void AndElement(Scalar& a, const Scalar& b) { a = Scalar::Integer(NonZero(a) && 
 void OrElement(Scalar& a, const Scalar& b) { a = Scalar::Integer(NonZero(a) || NonZero(b) ? 1 : 0); }
 void XorElement(Scalar& a, const Scalar& b) { a = Scalar::Integer(NonZero(a) != NonZero(b) ? 1 : 0); }
 
-// Elements combined between two looks at the cancel flag.
-constexpr std::int32_t kElementsPerCancelCheck = 4096;
+// The first element, in row-major order, whose combination raised an error,
+// and that error. Rows are combined on all threads, so it is kept under a lock.
+class FirstFault {
+public:
+    void Offer(std::int64_t at, std::exception_ptr error) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (at < at_) {
+            at_ = at;
+            error_ = std::move(error);
+        }
+    }
+    // True when an element before `at` has raised already: nothing from
+    // `at` on can be the first.
+    bool Before(std::int64_t at) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return at_ < at;
+    }
+    void RaiseIfAny() {
+        if (error_) std::rethrow_exception(error_);
+    }
+
+private:
+    std::mutex mutex_;
+    std::int64_t at_ = INT64_MAX;
+    std::exception_ptr error_;
+};
 
 // A+B and its same-size twins: the elements of A and B combined one by one
 // in row-major order, as MatAdd and the logical routines do. A is read whole
@@ -48,31 +74,28 @@ void SameSizePair(CalcState& s, const char* label, Combine combine, bool negateB
     MatrixResult result{ReadOperand(s, Operand::A, size.A)};
     std::int32_t rows = 0, cols = 0;
     MatSize(result.Matrix, rows, cols);  // the library status as the routines leave it
-    std::exception_ptr fault;
-    std::int32_t untilCheck = kElementsPerCancelCheck;
+    FirstFault fault;
     ReadingEditor(Operand::B, [&] {
         ReadMatrixRows(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings, [&](std::int32_t i, RCOVec& rowB) {
             // A-B is A plus B with every element negated as it is read.
             if (negateB)
                 for (Scalar& v : rowB)
                     if (!v.IsEmpty()) v = -v;
-            if (fault) return;
+            const std::int64_t rowStart = static_cast<std::int64_t>(i) * cols;
+            if (fault.Before(rowStart)) return;
+            CheckCancelled();
             RCOVec& row = result.Matrix[static_cast<std::size_t>(i)];
             for (std::size_t j = 0; j < row.size(); ++j) {
-                if (--untilCheck == 0) {
-                    untilCheck = kElementsPerCancelCheck;
-                    CheckCancelled();
-                }
                 try {
                     combine(row[j], rowB[j]);
                 } catch (const CalcError&) {
-                    fault = std::current_exception();
+                    fault.Offer(rowStart + static_cast<std::int64_t>(j), std::current_exception());
                     return;
                 }
             }
         });
     });
-    if (fault) std::rethrow_exception(fault);
+    fault.RaiseIfAny();
     PrintResult(s, std::move(result));
 }
 

@@ -16,6 +16,7 @@
 
 #include "core/cancel.h"
 #include "core/errors.h"
+#include "core/parallel.h"
 #include "textio/element_reader.h"
 #include "textio/locale_number.h"
 #include "textio/number_format.h"
@@ -80,42 +81,71 @@ std::string_view TokenText(std::string_view line, const TokenSpan& token, std::s
 
 // Elements read between two looks at the cancel flag: a few microseconds of work.
 constexpr std::int32_t kElementsPerCancelCheck = 4096;
+// The work of reading one token, in the thread pool's units (about a
+// nanosecond): a row is worth splitting over threads from a few thousand
+// tokens on.
+constexpr std::int64_t kWorkPerToken = 40;
+
+// The editor line (from 0) of each of the first `rows` rows: the non-blank lines.
+std::vector<std::int32_t> RowLines(const EditorLines& editor, std::int32_t rows) {
+    std::vector<std::int32_t> lines;
+    lines.reserve(static_cast<std::size_t>(rows));
+    for (std::size_t k = 0; k < editor.size() && static_cast<std::int32_t>(lines.size()) < rows; ++k)
+        if (!IsBlankLine(editor[k])) lines.push_back(static_cast<std::int32_t>(k));
+    return lines;
+}
+
+// Thrown by the token loop when a visit asks it to stop.
+struct StopReading {};
 
 // Calls visit(i, j, token, line) for the first `cols` tokens of the first
 // `rows` non-blank lines, row i and token j counted from 0, `line` the
 // token's editor line counted from 1 as the editor shows its lines (blank
-// ones included). `visit` returns false to stop; rowDone(i) follows the
-// last token of row i. A cancel stops the reading within a few thousand
-// elements.
+// ones included); rowDone(i) follows the last token of row i. `visit`
+// returns false to stop the reading; the result is then true.
+//
+// Rows are read on all threads, each row's tokens in order, so visit and
+// rowDone must be safe to call for different rows at once. What the reading
+// raises, and where it stops, is what reading row after row would raise and
+// where it would stop: the first event in row-major order (an error, or a
+// visit that stops) wins, whatever the other threads met in later rows.
+// A cancel stops the reading within a few thousand elements on every thread.
 template <typename Visit, typename RowDone>
-void ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t cols, Visit&& visit,
+bool ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t cols, Visit&& visit,
                   RowDone&& rowDone) {
-    if (rows <= 0 || cols <= 0) return;
-    std::int32_t i = 0;
-    std::int32_t line = 0;
-    std::int32_t untilCheck = kElementsPerCancelCheck;
-    std::string scratch;
-    for (const std::string& text : editor) {
-        if (i >= rows) return;
-        ++line;
-        if (IsBlankLine(text)) continue;
-        std::size_t pos = 0;
-        TokenSpan span;
-        for (std::int32_t j = 0; j < cols && NextToken(text, pos, span); ++j) {
-            if (--untilCheck == 0) {
-                untilCheck = kElementsPerCancelCheck;
-                CheckCancelled();
-            }
-            if (!visit(i, j, TokenText(text, span, scratch), line)) return;
-        }
-        rowDone(i);
-        ++i;
+    if (rows <= 0 || cols <= 0) return false;
+    const std::vector<std::int32_t> lines = RowLines(editor, rows);
+    try {
+        parallel::ParallelFor(static_cast<std::int64_t>(lines.size()), cols * kWorkPerToken,
+                              [&](std::int64_t begin, std::int64_t end) {
+                                  std::int32_t untilCheck = 1;  // a look at the start of each range
+                                  std::string scratch;
+                                  for (std::int64_t r = begin; r < end; ++r) {
+                                      const auto i = static_cast<std::int32_t>(r);
+                                      const std::int32_t line = lines[static_cast<std::size_t>(r)];
+                                      const std::string& text = editor[static_cast<std::size_t>(line)];
+                                      std::size_t pos = 0;
+                                      TokenSpan span;
+                                      for (std::int32_t j = 0; j < cols && NextToken(text, pos, span); ++j) {
+                                          if (--untilCheck == 0) {
+                                              untilCheck = kElementsPerCancelCheck;
+                                              CheckCancelled();
+                                          }
+                                          if (!visit(i, j, TokenText(text, span, scratch), line + 1))
+                                              throw StopReading{};
+                                      }
+                                      rowDone(i);
+                                  }
+                              });
+    } catch (const StopReading&) {
+        return true;
     }
+    return false;
 }
 
 template <typename Visit>
-void ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t cols, Visit&& visit) {
-    ForEachToken(editor, rows, cols, std::forward<Visit>(visit), [](std::int32_t) {});
+bool ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t cols, Visit&& visit) {
+    return ForEachToken(editor, rows, cols, std::forward<Visit>(visit), [](std::int32_t) {});
 }
 
 // Converts one token; an error it raises is marked with the token's place
@@ -188,12 +218,21 @@ std::int32_t CountRows(const EditorLines& editor) {
 }
 
 ColumnCount CountColumns(const EditorLines& editor) {
+    // The lines' token counts, on all threads; then the comparison in order.
+    std::vector<std::int32_t> counts(editor.size());
+    std::size_t bytes = 0;
+    for (const std::string& line : editor) bytes += line.size();
+    const auto perLine = static_cast<std::int64_t>(editor.empty() ? 1 : bytes / editor.size() + 1);
+    parallel::ParallelFor(static_cast<std::int64_t>(editor.size()), perLine, [&](std::int64_t begin, std::int64_t end) {
+        for (std::int64_t k = begin; k < end; ++k)
+            counts[static_cast<std::size_t>(k)] = CountTokens(editor[static_cast<std::size_t>(k)]);
+    });
     std::int32_t max = 0;
     std::int32_t previous = 0;
     std::int32_t mismatches = 0;
-    for (const std::string& line : editor) {
-        if (line.empty()) continue;  // an empty line keeps the previous count
-        const std::int32_t t = CountTokens(line);
+    for (std::size_t k = 0; k < editor.size(); ++k) {
+        if (editor[k].empty()) continue;  // an empty line keeps the previous count
+        const std::int32_t t = counts[k];
         if (t > max) max = t;
         if (t != 0 && previous != 0 && t != previous) ++mismatches;
         previous = t;  // a line of blanks resets it to 0
@@ -286,47 +325,50 @@ void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
 
 void ReadMatrixRows(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
                     const RowSink& onRow) {
-    RCOVec row(static_cast<std::size_t>(cols < 0 ? 0 : cols));
+    // Each thread fills a row of its own; the row is made empty again after onRow.
+    const std::size_t width = static_cast<std::size_t>(cols < 0 ? 0 : cols);
+    RCOMat rowOf(static_cast<std::size_t>(rows < 0 ? 0 : rows));
+    auto rowFor = [&](std::int32_t i) -> RCOVec& {
+        RCOVec& row = rowOf[static_cast<std::size_t>(i)];
+        if (row.size() != width) row.assign(width, Scalar());
+        return row;
+    };
     ForEachToken(
         editor, rows, cols,
-        [&](std::int32_t, std::int32_t j, std::string_view token, std::int32_t line) {
-            row[static_cast<std::size_t>(j)] = ConvertAt(line, j, [&] { return ComplexElement(token, settings); });
+        [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
+            rowFor(i)[static_cast<std::size_t>(j)] =
+                ConvertAt(line, j, [&] { return ComplexElement(token, settings); });
             return true;
         },
         [&](std::int32_t i) {
+            RCOVec& row = rowFor(i);
             onRow(i, row);
-            std::fill(row.begin(), row.end(), Scalar());
+            RCOVec().swap(row);  // the row's memory goes back at once
         });
 }
 
 bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char decimalMark,
                       const ElementSink& store) {
-    bool real = true;
-    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
-        if (token.find('i') != std::string_view::npos) {
-            real = false;
-            return false;
-        }
-        store(i, j, ConvertAt(line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); }));
-        return true;
-    });
-    return real;
+    return !ForEachToken(editor, rows, cols,
+                         [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
+                             if (token.find('i') != std::string_view::npos) return false;
+                             store(i, j,
+                                   ConvertAt(line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); }));
+                             return true;
+                         });
 }
 
 bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target, char decimalMark) {
-    bool real = true;
-    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
-        if (token.find('i') != std::string_view::npos) {
-            real = false;
-            return false;
-        }
-        const Scalar value = ConvertAt(line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); });
-        const auto ui = static_cast<std::size_t>(i);
-        const auto uj = static_cast<std::size_t>(j);
-        if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
-        return true;
-    });
-    return real;
+    return !ForEachToken(editor, rows, cols,
+                         [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
+                             if (token.find('i') != std::string_view::npos) return false;
+                             const Scalar value = ConvertAt(
+                                 line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); });
+                             const auto ui = static_cast<std::size_t>(i);
+                             const auto uj = static_cast<std::size_t>(j);
+                             if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
+                             return true;
+                         });
 }
 
 }  // namespace quorvix

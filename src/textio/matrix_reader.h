@@ -55,11 +55,19 @@ std::string NormalizeToken(std::string_view token, const OutputSettings& setting
 // Makes "." the decimal mark ("1,5" -> "1.5"; "1.234,5" -> "1,234.5").
 std::string NormalizeDecimalMark(std::string_view text);
 
-// Calls store(i, j, value) for every element the text supplies, row by row,
-// for the first `rows` non-blank lines and the first `cols` tokens of each.
+// Calls store(i, j, value) for every element the text supplies, for the
+// first `rows` non-blank lines and the first `cols` tokens of each.
 // A token that cannot be converted raises its error (CalcError) marked with
 // its editor line and its element within that line, both counted from 1 (the
 // reading modes below do the same); the caller adds which editor it read.
+//
+// Rows are read on all threads (core/parallel.h), each row's elements in
+// order: `store` is called for different rows at once and must be safe for
+// that. The reading ends as reading row after row would end: at the first
+// element, in row-major order, whose conversion or whose `store` raises, and
+// that error is raised (any exception `store` throws ends the reading the
+// same way). Rows after that element may have been read and stored by then;
+// a caller drops what the reading filled when it raises.
 using ElementSink = std::function<void(std::int32_t, std::int32_t, const Scalar&)>;
 void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
                   const ElementSink& store);
@@ -69,15 +77,17 @@ void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
                 const OutputSettings& settings);
 
 // Complex reading a row at a time, for a caller that combines each row of
-// an operand as it is read: for each row i in order, `row` (cols elements,
-// empty where the text supplies none) is handed to onRow(i, row).
+// an operand as it is read: for each row i, `row` (cols elements, empty where
+// the text supplies none) is handed to onRow(i, row), for different rows at
+// once as `store` above.
 using RowSink = std::function<void(std::int32_t, RCOVec&)>;
 void ReadMatrixRows(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
                     const RowSink& onRow);
 
 // Real-only reading: tokens are converted as locale numbers and handed to
 // store(i, j, value) as real Scalars. A token containing "i" stops the reading
-// at once with false (the caller writes kRealMatrixNotice).
+// at once with false (the caller writes kRealMatrixNotice), unless an error
+// comes first in row-major order.
 bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char decimalMark,
                       const ElementSink& store);
 bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target, char decimalMark);

@@ -16,6 +16,15 @@ public:
         if (lines_.empty()) lines_.emplace_back();
         lines_.back().append(text);
     }
+    void AppendToLast(const char* text) { AppendToLast(std::string_view(text)); }
+    // The same, taking the text over when the last line is empty.
+    void AppendToLast(std::string&& text) {
+        if (lines_.empty()) lines_.emplace_back();
+        if (lines_.back().empty())
+            lines_.back() = std::move(text);
+        else
+            lines_.back().append(text);
+    }
     void Clear() { lines_.clear(); }
     const std::vector<std::string>& Lines() const { return lines_; }
     std::vector<std::string>& MutableLines() { return lines_; }

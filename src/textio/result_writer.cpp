@@ -4,9 +4,13 @@
 // linear in the number of elements.
 #include "textio/result_writer.h"
 
+#include <algorithm>
+#include <exception>
 #include <string>
+#include <vector>
 
 #include "core/cancel.h"
+#include "core/parallel.h"
 #include "textio/number_format.h"
 
 namespace quorvix {
@@ -24,30 +28,55 @@ const Scalar& ElementAt(const RCOMat& m, std::int32_t i, std::int32_t j) {
 
 enum class Elements { ComplexAware, RealOnly };
 
-// Rows printed between two looks at the cancel flag (and at least every few
-// thousand elements).
+// Elements printed between two looks at the cancel flag.
 constexpr std::int64_t kElementsPerCancelCheck = 4096;
+// The work of printing one element, in the thread pool's units (about a
+// nanosecond).
+constexpr std::int64_t kWorkPerElement = 50;
 
 // Each row goes onto the panel's last line (the first one onto the empty line
 // before the block), each element as " " and a 10-character field; an empty
 // line follows every row.
+//
+// The rows' texts are made on all threads, then put on the panel in order.
+// An element that cannot be printed (a value the rounding cannot hold, a
+// cancel) stops the block as printing row after row would: the rows before
+// its row are on the panel, and its error is the one raised (the first in
+// row-major order when several rows fail).
 void WriteBlock(ResultPanel& panel, const RCOMat& m, std::int32_t rows, std::int32_t cols, Elements kind,
                 const ElementPrinter& printer) {
+    if (rows <= 0) return;
     const bool realOnly = kind == Elements::RealOnly;
-    std::int64_t untilCheck = kElementsPerCancelCheck;
-    for (std::int32_t i = 0; i < rows; ++i) {
-        std::string row;
-        if (cols > 0) row.reserve(static_cast<std::size_t>(cols) * 11);
-        for (std::int32_t j = 0; j < cols; ++j) {
-            if (--untilCheck == 0) {
-                untilCheck = kElementsPerCancelCheck;
-                CheckCancelled();
-            }
-            printer.AppendBlockField(row, ElementAt(m, i, j), realOnly);
-        }
-        panel.AppendToLast(row);
+    std::vector<std::string> texts(static_cast<std::size_t>(rows));
+    std::vector<char> made(static_cast<std::size_t>(rows), 0);
+    std::exception_ptr error;
+    try {
+        parallel::ParallelFor(rows, std::max<std::int64_t>(cols, 1) * kWorkPerElement,
+                              [&](std::int64_t begin, std::int64_t end) {
+                                  std::int64_t untilCheck = 1;  // a look at the start of each range
+                                  for (std::int64_t r = begin; r < end; ++r) {
+                                      const auto i = static_cast<std::int32_t>(r);
+                                      std::string& row = texts[static_cast<std::size_t>(r)];
+                                      if (cols > 0) row.reserve(static_cast<std::size_t>(cols) * 11);
+                                      for (std::int32_t j = 0; j < cols; ++j) {
+                                          if (--untilCheck == 0) {
+                                              untilCheck = kElementsPerCancelCheck;
+                                              CheckCancelled();
+                                          }
+                                          printer.AppendBlockField(row, ElementAt(m, i, j), realOnly);
+                                      }
+                                      made[static_cast<std::size_t>(r)] = 1;
+                                  }
+                              });
+    } catch (...) {
+        error = std::current_exception();
+    }
+    // Every row before the first that failed has been made.
+    for (std::size_t i = 0; i < texts.size() && made[i]; ++i) {
+        panel.AppendToLast(std::move(texts[i]));
         panel.AddLine("");
     }
+    if (error) std::rethrow_exception(error);
 }
 
 // "   L:", an empty line, then the block.

@@ -120,7 +120,7 @@ std::string Outcome(CalcState& s, const std::function<void(CalcState&)>& command
     return text + "\n[error] " + error;
 }
 
-TEST(CommandDifferential, CommandsLeaveThePanelAndTheErrorAsBefore) {
+TEST_P(Threads, CommandsLeaveThePanelAndTheErrorAsBefore) {
     Rng rng(Seed(11));
     for (int c = 0; c < 2000; ++c) {
         const bool large = c % 400 == 399;
@@ -140,6 +140,8 @@ TEST(CommandDifferential, CommandsLeaveThePanelAndTheErrorAsBefore) {
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(CommandDifferential, Threads, ::testing::Values(1, 4), ThreadsName);
 
 // ---- The order of A+B's errors -----------------------------------------------------
 

@@ -27,6 +27,7 @@
 
 #include "core/errors.h"
 #include "core/matrice2.h"
+#include "core/parallel.h"
 #include "textio/matrix_reader.h"
 
 namespace quorvix::textiotest {
@@ -39,6 +40,24 @@ inline std::uint64_t Seed(std::uint64_t salt) {
     if (const char* s = std::getenv("QUORVIX_SEED"); s != nullptr && *s != '\0') seed = std::strtoull(s, nullptr, 10);
     std::cout << "[ seed     ] QUORVIX_SEED=" << seed << "\n";
     return seed * 1000003u + salt;
+}
+
+// Runs a differential test with 1 thread and with 4, the parallel split
+// lowered so that small editors and results are split too.
+class Threads : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override {
+        parallel::SetThreadCount(GetParam());
+        parallel::SetMinParallelWork(GetParam() > 1 ? 64 : 0);
+    }
+    void TearDown() override {
+        parallel::SetThreadCount(0);
+        parallel::SetMinParallelWork(0);
+    }
+};
+
+inline std::string ThreadsName(const ::testing::TestParamInfo<int>& info) {
+    return std::to_string(info.param) + (info.param == 1 ? "Thread" : "Threads");
 }
 
 inline std::size_t Pick(Rng& rng, std::size_t n) { return static_cast<std::size_t>(rng() % n); }
