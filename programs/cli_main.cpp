@@ -72,11 +72,15 @@ Exit status:
   1  a command raised an error: its text goes to standard error (and where
      its text was, on a second line), the panel written so far is still
      printed; Auto writes each error in the panel, goes on, and ends with the
-     first; Ctrl+C cancels a running command, which writes a notice
+     first; Ctrl+C cancels a running command (or the next step), which
+     writes a notice, and a second Ctrl+C ends the program at once
   2  usage error, nothing was run (no arguments at all, an unknown or
      ambiguous step, standard input named twice)
   3  a step other than Auto refused its input (wrote a message line such as
      " Error: inv(A) has no result!" instead of its result)
+
+On a terminal, a step that runs longer than a second shows its progress on
+standard error, erased when it ends; pipes and files never get it.
 
 Example:
   quorvix-cli -x 2 a=$'1 2\n3 4' 'A*x' 'Det(A)'
