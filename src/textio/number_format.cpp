@@ -190,7 +190,9 @@ std::string RealElementText(const Scalar& v, const OutputSettings& settings) {
 // half a unit of the 15th digit, so rounding it to 15 digits gives n * 10^-p
 // back, its decimal exponent included (a quotient just below a power of ten
 // rounds up to it). So the digits of n are written directly; larger n, other
-// factors and the exponent form go the general way.
+// factors and the exponent form go the general way. The polar form reads the
+// rectangular text back: a part printed this way stands for n * 10^-p, which
+// reads back as n / F correctly rounded, so that value is taken directly too.
 
 namespace {
 
@@ -236,7 +238,7 @@ ElementPrinter::ElementPrinter(const OutputSettings& settings)
     digits_ = factor_ == 0.0L ? -1 : PrecisionDigits(factor_);
 }
 
-int ElementPrinter::WriteNumber(char* out, long double x) const {
+int ElementPrinter::WriteNumber(char* out, long double x, double* value) const {
     if (digits_ < 0 || !std::isfinite(x)) return -1;
     const long double scaled = x * factor_;
     const bool negative = scaled < 0;
@@ -244,6 +246,12 @@ int ElementPrinter::WriteNumber(char* out, long double x) const {
     if (!(magnitude < 1e15L)) return -1;
     std::uint64_t n = RoundHalfEven(magnitude);
     if (n >= 1000000000000000u) return -1;
+    if (value != nullptr) {
+        // The text read back as a number: n * 10^-p exactly, whose correctly
+        // rounded extended value is n / F (both exact), stored as a double.
+        const long double quotient = static_cast<long double>(n) / factor_;
+        *value = n == 0 ? 0.0 : StoreDouble(negative ? -quotient : quotient);
+    }
     if (n == 0) {
         out[0] = '0';
         return 1;
@@ -297,7 +305,6 @@ int ElementPrinter::WriteNumber(char* out, long double x) const {
 
 int ElementPrinter::WriteElement(char* out, const Scalar& v, bool realOnly) const {
     if (realOnly || !IsComplex(v)) return WriteNumber(out, ScalarToReal(v));
-    if (settings_.Format != ComplexFormat::Rectangular) return -1;
     // The rectangular text's R and I, which the complex arithmetic of
     // ScalarToText gives back unchanged (doubling R exactly, halving it,
     // multiplying by i), except that doubling a real part of 2^1023 or more
@@ -305,9 +312,12 @@ int ElementPrinter::WriteElement(char* out, const Scalar& v, bool realOnly) cons
     const double re = v.ComplexValue().Real();
     const double im = v.ComplexValue().Imaginary();
     if (!(std::fabs(re) < 0x1p1023)) return -1;
-    auto number = [&](char* at, long double x) { return WriteNumber(at, x); };
+    // The value each printed part stands for, which the polar form starts from.
+    double valueRe = 0.0;
+    double valueIm = 0.0;
     char* o = out;
-    auto put = [&](int length) {
+    auto put = [&](long double x, double& value) {
+        const int length = WriteNumber(o, x, &value);
         if (length < 0) return false;
         o += length;
         return true;
@@ -315,37 +325,59 @@ int ElementPrinter::WriteElement(char* out, const Scalar& v, bool realOnly) cons
     if (re == 0 && im == 0) {
         *o++ = '0';
     } else if (im == 0) {
-        if (!put(number(o, re))) return -1;
+        if (!put(re, valueRe)) return -1;
     } else if (re == 0) {
         if (im == 1) {
             *o++ = 'i';
+            valueIm = 1.0;
         } else if (im == -1) {
             *o++ = '-';
             *o++ = 'i';
+            valueIm = -1.0;
         } else {
-            if (!put(number(o, im))) return -1;
+            if (!put(im, valueIm)) return -1;
             *o++ = 'i';
         }
     } else {
-        if (!put(number(o, re))) return -1;
+        if (!put(re, valueRe)) return -1;
         if (im == 1) {
             *o++ = '+';
             *o++ = 'i';
+            valueIm = 1.0;
         } else if (im == -1) {
             *o++ = '-';
             *o++ = 'i';
+            valueIm = -1.0;
         } else if (im > 0) {
             *o++ = '+';
-            if (!put(number(o, im))) return -1;
+            if (!put(im, valueIm)) return -1;
             *o++ = 'i';
         } else {
             // F(I) with its minus, which a part that rounds to "0" keeps
-            // too: rounding is symmetric, so that is "-" and F(-I).
+            // too: rounding is symmetric, so that is "-" and F(-I), and the
+            // part stands for minus the value of F(-I).
             *o++ = '-';
-            if (!put(number(o, -static_cast<long double>(im)))) return -1;
+            if (!put(-static_cast<long double>(im), valueIm)) return -1;
+            valueIm = -valueIm;
             *o++ = 'i';
         }
     }
+    const int rectangular = static_cast<int>(o - out);
+    if (settings_.Format == ComplexFormat::Rectangular) return rectangular;
+
+    // Polar: the radius and angle of the value the rectangular text shows;
+    // positive reals and zero keep the rectangular text.
+    double radius = 0.0;
+    double theta = 0.0;
+    ComplexToPolar(ComplexFromParts(valueRe, valueIm), true, radius, theta);
+    const long double degrees = static_cast<long double>(theta) * kDegreesPerRadian;
+    if (degrees == 0.0L) return rectangular;
+    o = out;
+    double unused = 0.0;
+    if (!put(radius, unused)) return -1;
+    *o++ = '(';
+    if (!put(degrees, unused)) return -1;
+    *o++ = ')';
     return static_cast<int>(o - out);
 }
 

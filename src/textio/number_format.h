@@ -33,9 +33,10 @@ public:
     void AppendNumberField(std::string& row, long double x) const;
 
 private:
-    // Writes the text at `out` (room for kTextRoom characters) and returns
-    // its length, or -1 when only the general routines can make it.
-    int WriteNumber(char* out, long double x) const;
+    // Writes FormatNumber(x) at `out` (room for 96 characters) and returns
+    // its length, or -1 when only the general routines can make it. With
+    // `value`, also the number the text stands for (as reading it back gives).
+    int WriteNumber(char* out, long double x, double* value = nullptr) const;
     int WriteElement(char* out, const Scalar& v, bool realOnly) const;
 
     const OutputSettings& settings_;
