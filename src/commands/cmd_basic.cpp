@@ -1,6 +1,6 @@
-// The commands that show an operand or hand both operands to one routine of
-// the matrix library: A, B, A+B, A-B, the logical operations, A*B, the
-// transposes and the traces.
+// The commands that show an operand or combine both operands element by
+// element or by one routine of the matrix library: A, B, A+B, A-B, the
+// logical operations, A*B, the transposes and the traces.
 #include <cstdint>
 #include <exception>
 #include <mutex>

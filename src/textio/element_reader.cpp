@@ -35,8 +35,8 @@ namespace quorvix {
 
 namespace {
 
-// Reads an unsigned number at `pos` by the parser's number rule; the marks
-// seen ("." or ",") are added to `marks`.
+// A number of a token: its value as the parser stores it, and whether its
+// exponent had a sign.
 struct Number {
     double value = 0.0;
     bool signedExponent = false;
@@ -44,6 +44,9 @@ struct Number {
 
 enum Marks : unsigned { kPoint = 1, kComma = 2 };
 
+// Reads an unsigned number at `pos` by the parser's number rule, negated
+// when `negative`; the marks seen ("." or ",") are added to `marks`. False
+// (and `pos` unchanged) when there is none or it does not convert exactly.
 bool ReadNumber(std::string_view t, std::size_t& pos, bool negative, unsigned& marks, Number& out) {
     std::size_t i = pos;
     const std::size_t wholeBegin = i;

@@ -10,9 +10,9 @@
 // ('"1"2' is the two tokens 1 and 2).
 #include "textio/matrix_reader.h"
 
-#include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "core/cancel.h"
 #include "core/errors.h"
@@ -98,44 +98,52 @@ std::vector<std::int32_t> RowLines(const EditorLines& editor, std::int32_t rows)
 // Thrown by the token loop when a visit asks it to stop.
 struct StopReading {};
 
-// Calls visit(i, j, token, line) for the first `cols` tokens of the first
-// `rows` non-blank lines, row i and token j counted from 0, `line` the
-// token's editor line counted from 1 as the editor shows its lines (blank
-// ones included); rowDone(i) follows the last token of row i. `visit`
-// returns false to stop the reading; the result is then true.
+// The tokens of one row: visit(i, j, token, line) for its first `cols`
+// tokens in order, with a look at the cancel flag every few thousand
+// elements (`untilCheck` counts down across the rows one thread reads).
+template <typename Visit>
+void ReadRowTokens(const std::string& text, std::int32_t i, std::int32_t line, std::int32_t cols,
+                   std::int32_t& untilCheck, std::string& scratch, Visit& visit) {
+    std::size_t pos = 0;
+    TokenSpan span;
+    for (std::int32_t j = 0; j < cols && NextToken(text, pos, span); ++j) {
+        if (--untilCheck == 0) {
+            untilCheck = kElementsPerCancelCheck;
+            CheckCancelled();
+        }
+        if (!visit(i, j, TokenText(text, span, scratch), line)) throw StopReading{};
+    }
+}
+
+// Calls rows(begin, end, readRow) for ranges of the first `rows` non-blank
+// lines on all threads; readRow(i, visit) calls visit(i, j, token, line) for
+// row i's first `cols` tokens in order, row i and token j counted from 0,
+// `line` the token's editor line counted from 1 as the editor shows its
+// lines (blank ones included). A visit returns false to stop the reading;
+// the result is then true.
 //
-// Rows are read on all threads, each row's tokens in order, so visit and
-// rowDone must be safe to call for different rows at once. What the reading
+// Rows are read on all threads, each row's tokens in order, so what the
+// ranges do must be safe for different rows at once. What the reading
 // raises, and where it stops, is what reading row after row would raise and
 // where it would stop: the first event in row-major order (an error, or a
 // visit that stops) wins, whatever the other threads met in later rows.
-// A cancel stops the reading within a few thousand elements on every thread.
-template <typename Visit, typename RowDone>
-bool ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t cols, Visit&& visit,
-                  RowDone&& rowDone) {
+// A cancel stops the reading within a few thousand elements on every thread
+// (and at the start of every range).
+template <typename Rows>
+bool ForEachRowRange(const EditorLines& editor, std::int32_t rows, std::int32_t cols, Rows&& ranges) {
     if (rows <= 0 || cols <= 0) return false;
     const std::vector<std::int32_t> lines = RowLines(editor, rows);
     try {
         parallel::ParallelFor(static_cast<std::int64_t>(lines.size()), cols * kWorkPerToken,
                               [&](std::int64_t begin, std::int64_t end) {
-                                  std::int32_t untilCheck = 1;  // a look at the start of each range
+                                  std::int32_t untilCheck = 1;
                                   std::string scratch;
-                                  for (std::int64_t r = begin; r < end; ++r) {
-                                      const auto i = static_cast<std::int32_t>(r);
-                                      const std::int32_t line = lines[static_cast<std::size_t>(r)];
-                                      const std::string& text = editor[static_cast<std::size_t>(line)];
-                                      std::size_t pos = 0;
-                                      TokenSpan span;
-                                      for (std::int32_t j = 0; j < cols && NextToken(text, pos, span); ++j) {
-                                          if (--untilCheck == 0) {
-                                              untilCheck = kElementsPerCancelCheck;
-                                              CheckCancelled();
-                                          }
-                                          if (!visit(i, j, TokenText(text, span, scratch), line + 1))
-                                              throw StopReading{};
-                                      }
-                                      rowDone(i);
-                                  }
+                                  auto readRow = [&](std::int32_t i, auto& visit) {
+                                      const std::int32_t line = lines[static_cast<std::size_t>(i)];
+                                      ReadRowTokens(editor[static_cast<std::size_t>(line)], i, line + 1, cols,
+                                                    untilCheck, scratch, visit);
+                                  };
+                                  ranges(static_cast<std::int32_t>(begin), static_cast<std::int32_t>(end), readRow);
                               });
     } catch (const StopReading&) {
         return true;
@@ -143,9 +151,12 @@ bool ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t col
     return false;
 }
 
+// The same, calling visit(i, j, token, line) for every token.
 template <typename Visit>
 bool ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t cols, Visit&& visit) {
-    return ForEachToken(editor, rows, cols, std::forward<Visit>(visit), [](std::int32_t) {});
+    return ForEachRowRange(editor, rows, cols, [&](std::int32_t begin, std::int32_t end, auto& readRow) {
+        for (std::int32_t i = begin; i < end; ++i) readRow(i, visit);
+    });
 }
 
 // Converts one token; an error it raises is marked with the token's place
@@ -325,26 +336,19 @@ void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols,
 
 void ReadMatrixRows(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
                     const RowSink& onRow) {
-    // Each thread fills a row of its own; the row is made empty again after onRow.
-    const std::size_t width = static_cast<std::size_t>(cols < 0 ? 0 : cols);
-    RCOMat rowOf(static_cast<std::size_t>(rows < 0 ? 0 : rows));
-    auto rowFor = [&](std::int32_t i) -> RCOVec& {
-        RCOVec& row = rowOf[static_cast<std::size_t>(i)];
-        if (row.size() != width) row.assign(width, Scalar());
-        return row;
-    };
-    ForEachToken(
-        editor, rows, cols,
-        [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
-            rowFor(i)[static_cast<std::size_t>(j)] =
-                ConvertAt(line, j, [&] { return ComplexElement(token, settings); });
+    ForEachRowRange(editor, rows, cols, [&](std::int32_t begin, std::int32_t end, auto& readRow) {
+        // One row of this thread's own, empty again before each row is read.
+        RCOVec row;
+        auto visit = [&](std::int32_t, std::int32_t j, std::string_view token, std::int32_t line) {
+            row[static_cast<std::size_t>(j)] = ConvertAt(line, j, [&] { return ComplexElement(token, settings); });
             return true;
-        },
-        [&](std::int32_t i) {
-            RCOVec& row = rowFor(i);
+        };
+        for (std::int32_t i = begin; i < end; ++i) {
+            row.assign(static_cast<std::size_t>(cols), Scalar());
+            readRow(i, visit);
             onRow(i, row);
-            RCOVec().swap(row);  // the row's memory goes back at once
-        });
+        }
+    });
 }
 
 bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char decimalMark,
