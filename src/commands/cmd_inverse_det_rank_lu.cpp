@@ -27,13 +27,13 @@ void InvertMatrix(CalcState& s, Operand which) {
         const std::size_t count = static_cast<std::size_t>(order) * static_cast<std::size_t>(order);
         RCoVecD re(count), im(count);
         ReadingEditor(which, [&] {
-            ReadElements(EditorOf(s, which), order, order, s.Settings,
-                         [&](std::int32_t i, std::int32_t j, const Scalar& v) {
-                             const std::size_t at = static_cast<std::size_t>(i) * static_cast<std::size_t>(order) +
-                                                    static_cast<std::size_t>(j);
-                             re[at] = RealPart(v);
-                             im[at] = ImagPart(v);
-                         });
+            ReadElements(
+                EditorOf(s, which), order, order, s.Settings, [&](std::int32_t i, std::int32_t j, const Scalar& v) {
+                    const std::size_t at =
+                        static_cast<std::size_t>(i) * static_cast<std::size_t>(order) + static_cast<std::size_t>(j);
+                    re[at] = RealPart(v);
+                    im[at] = ImagPart(v);
+                });
         });
         if (MatInverse(order, re, im, result.Matrix)) {
             Refuse(s, std::string(" Error: ") + label + " has no result!");

@@ -53,8 +53,7 @@ bool ExactDecimalToExtended(std::string_view whole, std::string_view fraction, s
         value = 0.0L;
         return true;
     }
-    const std::int64_t power =
-        exponent - static_cast<std::int64_t>(fraction.size()) + static_cast<std::int64_t>(rest);
+    const std::int64_t power = exponent - static_cast<std::int64_t>(fraction.size()) + static_cast<std::int64_t>(rest);
     if (power > kExactTenPowers || power < -kExactTenPowers) return false;
     const long double digits = static_cast<long double>(n);
     value = power >= 0 ? digits * kTenPowers[power] : digits / kTenPowers[-power];

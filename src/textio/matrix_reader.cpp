@@ -353,26 +353,24 @@ void ReadMatrixRows(const EditorLines& editor, std::int32_t rows, std::int32_t c
 
 bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char decimalMark,
                       const ElementSink& store) {
-    return !ForEachToken(editor, rows, cols,
-                         [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
-                             if (token.find('i') != std::string_view::npos) return false;
-                             store(i, j,
-                                   ConvertAt(line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); }));
-                             return true;
-                         });
+    return !ForEachToken(
+        editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
+            if (token.find('i') != std::string_view::npos) return false;
+            store(i, j, ConvertAt(line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); }));
+            return true;
+        });
 }
 
 bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target, char decimalMark) {
-    return !ForEachToken(editor, rows, cols,
-                         [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
-                             if (token.find('i') != std::string_view::npos) return false;
-                             const Scalar value = ConvertAt(
-                                 line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); });
-                             const auto ui = static_cast<std::size_t>(i);
-                             const auto uj = static_cast<std::size_t>(j);
-                             if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
-                             return true;
-                         });
+    return !ForEachToken(
+        editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
+            if (token.find('i') != std::string_view::npos) return false;
+            const Scalar value = ConvertAt(line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); });
+            const auto ui = static_cast<std::size_t>(i);
+            const auto uj = static_cast<std::size_t>(j);
+            if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
+            return true;
+        });
 }
 
 }  // namespace quorvix

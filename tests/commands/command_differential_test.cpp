@@ -169,17 +169,17 @@ TEST_P(SumErrorOrder, TheErrorThePlainOrderRaises) {
     EXPECT_EQ(s.Panel.Lines(), testing_util::Lines({"A+B"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SumErrorOrder,
-    ::testing::Values(
-        // The first element overflows; B's last token cannot be read: the parse error.
-        OrderRow{"ParseErrorAfterOverflow", "1e308 1\n1 1", "1e308 1\n1 x", "Could not parse real portion [<?>x]",
-                 ErrorEditor::B},
-        // B reads completely: then the overflow.
-        OrderRow{"OverflowOnceBIsRead", "1 1\n1e308 1", "1 1\n1e308 2", "Floating point overflow", ErrorEditor::None},
-        // A is read first: its own error comes before anything of B.
-        OrderRow{"AFirst", "1 y", "x 1", "Could not parse real portion [<?>y]", ErrorEditor::A}),
-    [](const ::testing::TestParamInfo<OrderRow>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Rows, SumErrorOrder,
+                         ::testing::Values(
+                             // The first element overflows; B's last token cannot be read: the parse error.
+                             OrderRow{"ParseErrorAfterOverflow", "1e308 1\n1 1", "1e308 1\n1 x",
+                                      "Could not parse real portion [<?>x]", ErrorEditor::B},
+                             // B reads completely: then the overflow.
+                             OrderRow{"OverflowOnceBIsRead", "1 1\n1e308 1", "1 1\n1e308 2", "Floating point overflow",
+                                      ErrorEditor::None},
+                             // A is read first: its own error comes before anything of B.
+                             OrderRow{"AFirst", "1 y", "x 1", "Could not parse real portion [<?>y]", ErrorEditor::A}),
+                         [](const ::testing::TestParamInfo<OrderRow>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace quorvix

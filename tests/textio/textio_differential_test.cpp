@@ -53,7 +53,8 @@ TEST(ReaderDifferential, EveryTokenReadsAsTheRewriteAndTheParserRead) {
         ASSERT_EQ(Bits(fast), Bits(plain)) << "token '" << token << "'";
 
         // The parser alone and the locale conversion, on the same text.
-        ASSERT_EQ(Raised([&] { fast = ComplexFromText(token); }), Raised([&] { plain = reference::ComplexFromText(token); }))
+        ASSERT_EQ(Raised([&] { fast = ComplexFromText(token); }),
+                  Raised([&] { plain = reference::ComplexFromText(token); }))
             << "parser, '" << token << "'";
         ASSERT_EQ(Bits(fast), Bits(plain)) << "parser, '" << token << "'";
         long double a = 0.0L, b = 0.0L;
@@ -136,7 +137,8 @@ TEST_P(Threads, SinksSeeTheSameCalls) {
             const std::int64_t end = plain.empty() ? -1 : plain.rbegin()->first;
             for (const auto& [at, bits] : fast)
                 if (at <= end) EXPECT_EQ(plain.count(at) ? plain.at(at) : "no call", bits) << "at " << at;
-            for (const auto& [at, bits] : plain) EXPECT_EQ(fast.count(at) ? fast.at(at) : "no call", bits) << "at " << at;
+            for (const auto& [at, bits] : plain)
+                EXPECT_EQ(fast.count(at) ? fast.at(at) : "no call", bits) << "at " << at;
         };
         std::mutex lock;
         Calls fast, plain;
@@ -165,15 +167,28 @@ double PrintValue(Rng& rng) {
     const double sign = Pick(rng, 2) ? 1.0 : -1.0;
     switch (Pick(rng, 10)) {
         case 0: return sign * static_cast<double>(Pick(rng, 20001)) / 100.0;
-        case 1: return sign * std::ldexp(1.0 + static_cast<double>(rng() >> 11) * 0x1p-53, static_cast<int>(Pick(rng, 200)) - 100);
-        case 2: return sign * std::pow(10.0, static_cast<double>(Pick(rng, 40)) - 20.0) * (1.0 + static_cast<double>(Pick(rng, 3)) * 1e-16);
-        case 3: return sign * static_cast<double>(2 * Pick(rng, 2000) + 1) / std::ldexp(1.0, 1 + static_cast<int>(Pick(rng, 12)));
-        case 4: return sign * (std::pow(10.0, static_cast<double>(Pick(rng, 20))) - static_cast<double>(Pick(rng, 3)) * 0.5);
+        case 1:
+            return sign *
+                   std::ldexp(1.0 + static_cast<double>(rng() >> 11) * 0x1p-53, static_cast<int>(Pick(rng, 200)) - 100);
+        case 2:
+            return sign * std::pow(10.0, static_cast<double>(Pick(rng, 40)) - 20.0) *
+                   (1.0 + static_cast<double>(Pick(rng, 3)) * 1e-16);
+        case 3:
+            return sign * static_cast<double>(2 * Pick(rng, 2000) + 1) /
+                   std::ldexp(1.0, 1 + static_cast<int>(Pick(rng, 12)));
+        case 4:
+            return sign *
+                   (std::pow(10.0, static_cast<double>(Pick(rng, 20))) - static_cast<double>(Pick(rng, 3)) * 0.5);
         case 5: return sign * std::ldexp(1.0 - static_cast<double>(Pick(rng, 3)) * 0x1p-53, 1023);
         case 6: return sign * std::pow(10.0, -static_cast<double>(300 + Pick(rng, 20)));
-        case 7: return Pick(rng, 3) == 0 ? 0.0 : sign * (Pick(rng, 2) ? 1.0 : 1e-4 * static_cast<double>(Pick(rng, 10)));
-        case 8: return sign * 9.2233720368547758e18 / std::pow(10.0, static_cast<double>(Pick(rng, 19))) * (1.0 + (static_cast<double>(Pick(rng, 5)) - 2.0) * 1e-16);
-        default: return sign * (static_cast<double>(rng() % 1000000000000000ull) + 0.5) / std::pow(10.0, static_cast<double>(Pick(rng, 16)));
+        case 7:
+            return Pick(rng, 3) == 0 ? 0.0 : sign * (Pick(rng, 2) ? 1.0 : 1e-4 * static_cast<double>(Pick(rng, 10)));
+        case 8:
+            return sign * 9.2233720368547758e18 / std::pow(10.0, static_cast<double>(Pick(rng, 19))) *
+                   (1.0 + (static_cast<double>(Pick(rng, 5)) - 2.0) * 1e-16);
+        default:
+            return sign * (static_cast<double>(rng() % 1000000000000000ull) + 0.5) /
+                   std::pow(10.0, static_cast<double>(Pick(rng, 16)));
     }
 }
 
@@ -187,7 +202,9 @@ Scalar PrintScalar(Rng& rng) {
     }
 }
 
-std::string Padded(const std::string& text) { return text.size() < 10 ? std::string(10 - text.size(), ' ') + text : text; }
+std::string Padded(const std::string& text) {
+    return text.size() < 10 ? std::string(10 - text.size(), ' ') + text : text;
+}
 
 TEST(WriterDifferential, EveryElementPrintsAsTheGeneralRoutines) {
     Rng rng(Seed(4));
@@ -222,7 +239,8 @@ RCOMat PrintMatrix(Rng& rng, int rows, int cols) {
     SizeMatrix(m, rows, cols);
     for (RCOVec& row : m)
         for (Scalar& v : row) v = PrintScalar(rng);
-    if (rows > 0 && Pick(rng, 8) == 0) m[Pick(rng, static_cast<std::size_t>(rows))].resize(Pick(rng, static_cast<std::size_t>(cols) + 1));
+    if (rows > 0 && Pick(rng, 8) == 0)
+        m[Pick(rng, static_cast<std::size_t>(rows))].resize(Pick(rng, static_cast<std::size_t>(cols) + 1));
     return m;
 }
 
@@ -234,17 +252,20 @@ CommandResult RandomResult(Rng& rng) {
         case 1: return ScalarResult{PrintScalar(rng)};
         case 2: return DimensionResult{rows, cols};
         case 3: {
-            FactorPairResult r{.FirstName = "L", .SecondName = "U", .Rows = rows, .Cols = cols,
-                               .SecondRealOnly = Pick(rng, 2) == 0};
+            FactorPairResult r{
+                .FirstName = "L", .SecondName = "U", .Rows = rows, .Cols = cols, .SecondRealOnly = Pick(rng, 2) == 0};
             r.First = PrintMatrix(rng, rows, rows);
             r.Second = PrintMatrix(rng, rows, cols);
             return r;
         }
-        case 4: return SvdResult{PrintMatrix(rng, rows, rows), PrintMatrix(rng, rows, cols), PrintMatrix(rng, cols, cols), rows, cols};
+        case 4:
+            return SvdResult{PrintMatrix(rng, rows, rows), PrintMatrix(rng, rows, cols), PrintMatrix(rng, cols, cols),
+                             rows, cols};
         default: {
             EigenResult r;
             r.Order = rows;
-            r.Unreached = static_cast<std::int32_t>(Pick(rng, 4) == 0 ? Pick(rng, static_cast<std::size_t>(rows) + 1) : 0);
+            r.Unreached =
+                static_cast<std::int32_t>(Pick(rng, 4) == 0 ? Pick(rng, static_cast<std::size_t>(rows) + 1) : 0);
             r.Re.assign(static_cast<std::size_t>(rows) + 1, 0.0);
             r.Im.assign(static_cast<std::size_t>(rows) + 1, 0.0);
             for (int k = 1; k <= rows; ++k) {
@@ -265,7 +286,8 @@ TEST_P(Threads, ResultsPrintTheSameLines) {
         ResultPanel fast, plain;
         fast.AddLine("label");
         plain.AddLine("label");
-        ASSERT_EQ(Raised([&] { WriteResult(result, fast, s); }), Raised([&] { reference::WriteResult(result, plain, s); }))
+        ASSERT_EQ(Raised([&] { WriteResult(result, fast, s); }),
+                  Raised([&] { reference::WriteResult(result, plain, s); }))
             << "case " << c;
         ASSERT_EQ(fast.Lines(), plain.Lines()) << "case " << c;
     }

@@ -101,9 +101,12 @@ inline std::string NumberText(Rng& rng) {
             }
             return t;
         }
-        case 7: return std::string(Pick(rng, 4), '0') + std::to_string(Pick(rng, 1000)) + std::string(Pick(rng, 26), '0');
+        case 7:
+            return std::string(Pick(rng, 4), '0') + std::to_string(Pick(rng, 1000)) + std::string(Pick(rng, 26), '0');
         case 8: return "0." + std::string(Pick(rng, 30), '0') + Digits(rng, 1 + Pick(rng, 20));
-        case 9: return Digits(rng, 1 + Pick(rng, 3)) + "." + Digits(rng, Pick(rng, 3)) + "e-" + std::to_string(Pick(rng, 10));
+        case 9:
+            return Digits(rng, 1 + Pick(rng, 3)) + "." + Digits(rng, Pick(rng, 3)) + "e-" +
+                   std::to_string(Pick(rng, 10));
         case 10: return Pick(rng, 2) ? "." + Digits(rng, 1 + Pick(rng, 3)) : Digits(rng, 1 + Pick(rng, 3)) + ".";
         default: return std::to_string(Pick(rng, 10)) + "e+" + std::to_string(Pick(rng, 30));
     }
@@ -137,7 +140,10 @@ inline std::string TokenText(Rng& rng, char mark, bool clean = false) {
         }
         case 7: t = Sign(rng) + NumberText(rng) + pm + "i"; break;
         case 8: t = NumberText(rng) + "(" + Sign(rng) + std::to_string(Pick(rng, 360)) + ")"; break;
-        case 9: t = Sign(rng) + std::to_string(Pick(rng, 10)) + pm + std::to_string(Pick(rng, 10)) + (Pick(rng, 2) ? "I" : "i"); break;
+        case 9:
+            t = Sign(rng) + std::to_string(Pick(rng, 10)) + pm + std::to_string(Pick(rng, 10)) +
+                (Pick(rng, 2) ? "I" : "i");
+            break;
         case 10: t = "1e5" + std::string(1, pm) + "2e" + std::string(1, pm) + "3i"; break;
         default: t = Sign(rng) + NumberText(rng) + pm + Sign(rng) + NumberText(rng) + "i"; break;
     }

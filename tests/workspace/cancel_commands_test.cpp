@@ -31,9 +31,7 @@ EditorLines Typed(int n, unsigned seed) {
     return lines;
 }
 
-std::vector<std::string> CancelledPanel(const char* label) {
-    return {label, kCancelNotice, ""};
-}
+std::vector<std::string> CancelledPanel(const char* label) { return {label, kCancelNotice, ""}; }
 
 // Runs the command on another thread and raises the flag as soon as its
 // routine reports progress, so that the cancel lands in the middle of it.
