@@ -113,8 +113,7 @@ void OnCopies(benchmark::State& state, const RCOMat& a, Fn fn) {
         state.ResumeTiming();
         try {
             fn(w);
-        } catch (const CalcError&) {
-        }
+        } catch (const CalcError&) {}
     }
 }
 

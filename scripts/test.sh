@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the normal build, its install tree and Debian
 # package, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and short fuzzer runs.
+# the threaded numeric kernels under ThreadSanitizer, and short fuzzer runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -20,6 +20,12 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVIX_SANITIZ
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize -j"$jobs" --output-on-failure
+
+# The kernels split their loops over threads: their tests again under
+# ThreadSanitizer, with more threads than this machine has cores.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVIX_TSAN=ON -DQUORVIX_GUI=OFF >/dev/null
+cmake --build build-tsan -j"$jobs" --target core_tests
+TSAN_OPTIONS=halt_on_error=1 QUORVIX_THREADS=4 build-tsan/tests/core_tests --gtest_brief=1
 
 if [ -x scripts/fuzz-short.sh ]; then
   scripts/fuzz-short.sh

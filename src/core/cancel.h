@@ -24,10 +24,10 @@ void CheckCancelled(std::int64_t done, std::int64_t total);
 
 // Progress as last recorded.
 struct Progress {
-    double Fraction = -1.0;        // of the running routine, 0..1; -1 when unknown
-    std::int32_t Stage = 0;        // Auto: commands done so far
-    std::int32_t Stages = 0;       // Auto: 43; 0 outside Auto
-    const char* Label = nullptr;   // Auto: the running command's label
+    double Fraction = -1.0;       // of the running routine, 0..1; -1 when unknown
+    std::int32_t Stage = 0;       // Auto: commands done so far
+    std::int32_t Stages = 0;      // Auto: 43; 0 outside Auto
+    const char* Label = nullptr;  // Auto: the running command's label
 };
 Progress CurrentProgress();
 // A new command (or Auto's next command) starts: the routine's fraction is

@@ -107,7 +107,8 @@ DenseElimination::DenseElimination(const RCOMat& a, std::int32_t rows, std::int3
     for (std::int32_t i = 0; i < rows; ++i) {
         double* re = re_[static_cast<std::size_t>(i)] = storeRe_.data() + static_cast<std::size_t>(i) * width;
         double* im = nullptr;
-        if (mode == Mode::Complex) im = im_[static_cast<std::size_t>(i)] = storeIm_.data() + static_cast<std::size_t>(i) * width;
+        if (mode == Mode::Complex)
+            im = im_[static_cast<std::size_t>(i)] = storeIm_.data() + static_cast<std::size_t>(i) * width;
         origin_[static_cast<std::size_t>(i)] = i;
         const RCOVec& row = a[static_cast<std::size_t>(i)];
         for (std::int32_t j = 0; j < cols; ++j) {
@@ -133,8 +134,11 @@ void DenseElimination::WriteBack(RCOMat& a) const {
     // Whole rows were exchanged as the routine exchanges its row vectors.
     if (std::any_of(origin_.begin(), origin_.end(), [i = 0](std::int32_t o) mutable { return o != i++; })) {
         std::vector<RCOVec> rows(static_cast<std::size_t>(rows_));
-        for (std::int32_t i = 0; i < rows_; ++i) rows[static_cast<std::size_t>(i)] = std::move(a[static_cast<std::size_t>(origin_[static_cast<std::size_t>(i)])]);
-        for (std::int32_t i = 0; i < rows_; ++i) a[static_cast<std::size_t>(i)] = std::move(rows[static_cast<std::size_t>(i)]);
+        for (std::int32_t i = 0; i < rows_; ++i)
+            rows[static_cast<std::size_t>(i)] =
+                std::move(a[static_cast<std::size_t>(origin_[static_cast<std::size_t>(i)])]);
+        for (std::int32_t i = 0; i < rows_; ++i)
+            a[static_cast<std::size_t>(i)] = std::move(rows[static_cast<std::size_t>(i)]);
     }
     for (std::int32_t i = 0; i < rows_; ++i) {
         RCOVec& row = a[static_cast<std::size_t>(i)];
@@ -230,8 +234,8 @@ void DenseElimination::ReportRow(std::int32_t i, std::int32_t k, bool multiplier
     if (multipliers) rowLeftMax_[static_cast<std::size_t>(i)] = LargestMagnitude(re, im, 0, k + 1);
 }
 
-void DenseElimination::StepRows(std::int32_t k, bool multipliers, bool storedQuotient, bool checked,
-                                std::int32_t first, std::int32_t last) {
+void DenseElimination::StepRows(std::int32_t k, bool multipliers, bool storedQuotient, bool checked, std::int32_t first,
+                                std::int32_t last) {
     const bool complex = mode_ == Mode::Complex;
     const double* reK = Re(k);
     const double* imK = complex ? Im(k) : nullptr;
@@ -249,8 +253,8 @@ void DenseElimination::StepRows(std::int32_t k, bool multipliers, bool storedQuo
             Quotient(i, k, fr, fi);
         }
         if (checked) {
-            CheckedRowOp(fr, fi, reK + k + 1, complex ? imK + k + 1 : nullptr, re + k + 1, complex ? im + k + 1 : nullptr,
-                         right);
+            CheckedRowOp(fr, fi, reK + k + 1, complex ? imK + k + 1 : nullptr, re + k + 1,
+                         complex ? im + k + 1 : nullptr, right);
             if (multipliers) CheckedRowOp(fr, fi, reK, imK, re, im, k);
         } else {
             RowOp<true>(mode_, fr, fi, reK + k + 1, complex ? imK + k + 1 : nullptr, re + k + 1,

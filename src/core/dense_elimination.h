@@ -82,7 +82,7 @@ private:
     std::int32_t rows_, cols_;
     Mode mode_;
     std::vector<double> storeRe_, storeIm_;
-    std::vector<double*> re_, im_;  // row starts, exchanged by SwapRows
+    std::vector<double*> re_, im_;      // row starts, exchanged by SwapRows
     std::vector<std::int32_t> origin_;  // the row of `a` each row started as
     // What each row reported after the last step: its largest magnitude from
     // column k+1 on and where it first occurs, and its largest magnitude in

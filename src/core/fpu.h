@@ -16,8 +16,10 @@ inline constexpr const char* kInvalidOpMessage = "Invalid floating point operati
 
 // Checks an extended-precision intermediate: nan -> invalid operation, inf -> overflow.
 inline long double CheckExtended(long double v) {
-    if (std::isnan(v)) [[unlikely]] RaiseInvalidOp();
-    if (std::isinf(v)) [[unlikely]] RaiseOverflow();
+    if (std::isnan(v)) [[unlikely]]
+        RaiseInvalidOp();
+    if (std::isinf(v)) [[unlikely]]
+        RaiseOverflow();
     return v;
 }
 
@@ -28,7 +30,8 @@ inline long double CheckExtended(long double v) {
 inline double StoreDouble(long double v) {
     CheckExtended(v);
     const double d = static_cast<double>(v);
-    if (std::isinf(d)) [[unlikely]] RaiseOverflow();
+    if (std::isinf(d)) [[unlikely]]
+        RaiseOverflow();
     return d;
 }
 

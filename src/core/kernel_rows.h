@@ -92,9 +92,7 @@ inline void RowOp(Mode mode, double ar, double ai, const double* br, const doubl
     for (std::int32_t j0 = 0; j0 < count; j0 += kRowPiece) {
         const std::int32_t piece = std::min(kRowPiece, count - j0);
         switch (mode) {
-            case Mode::Complex:
-                ComplexRowPiece<Subtract>(ar, ai, br + j0, bi + j0, cr + j0, ci + j0, piece);
-                break;
+            case Mode::Complex: ComplexRowPiece<Subtract>(ar, ai, br + j0, bi + j0, cr + j0, ci + j0, piece); break;
             case Mode::RealParts: RealPartsRowPiece<Subtract>(ar, br + j0, cr + j0, piece, flushProducts); break;
             case Mode::Real: RealRowPiece<Subtract>(ar, br + j0, cr + j0, piece); break;
         }

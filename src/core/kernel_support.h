@@ -82,12 +82,8 @@ inline KindSummary Summarize(const RCOMat& m, std::int32_t rows, std::int32_t co
                     if (!std::isfinite(v.RealValue())) s.finite = false;
                     break;
                 case ScalarKind::Integer:
-                case ScalarKind::Empty:
-                    s.allComplex = s.allReal = false;
-                    break;
-                case ScalarKind::Fixed:
-                    s.allComplex = s.allReal = s.realLike = false;
-                    break;
+                case ScalarKind::Empty: s.allComplex = s.allReal = false; break;
+                case ScalarKind::Fixed: s.allComplex = s.allReal = s.realLike = false; break;
             }
         }
     }
@@ -101,8 +97,12 @@ struct DenseMatrix {
     std::vector<double> re, im;
     double* Re(std::int32_t i) { return re.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(cols); }
     double* Im(std::int32_t i) { return im.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(cols); }
-    const double* Re(std::int32_t i) const { return re.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(cols); }
-    const double* Im(std::int32_t i) const { return im.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(cols); }
+    const double* Re(std::int32_t i) const {
+        return re.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(cols);
+    }
+    const double* Im(std::int32_t i) const {
+        return im.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(cols);
+    }
 };
 
 // The values as complex numbers, converted as the Scalar arithmetic converts
@@ -136,7 +136,8 @@ inline DenseMatrix RealCopy(const RCOMat& m, std::int32_t rows, std::int32_t col
     for (std::int32_t i = 0; i < rows; ++i) {
         double* re = d.Re(i);
         const RCOVec& row = m[static_cast<std::size_t>(i)];
-        for (std::int32_t j = 0; j < cols; ++j) re[j] = static_cast<double>(row[static_cast<std::size_t>(j)].ToExtended());
+        for (std::int32_t j = 0; j < cols; ++j)
+            re[j] = static_cast<double>(row[static_cast<std::size_t>(j)].ToExtended());
     }
     return d;
 }

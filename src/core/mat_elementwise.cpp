@@ -3,8 +3,8 @@
 // Does not subtract (the caller negates B before the sum), does not keep the
 // values in the logical results (only 1 or 0), and does not broadcast: both
 // operands must have the same size.
-#include "core/matrice2.h"
 #include "core/mat_internal.h"
+#include "core/matrice2.h"
 
 namespace quorvix {
 namespace {
@@ -45,9 +45,7 @@ void MatLogic(const RCOMat& a, const RCOMat& b, RCOMat& c, Logic op) {
                 case Logic::Or:  // B is looked at only when A is zero
                     value = a[i][j] != zero || b[i][j] != zero;
                     break;
-                case Logic::Xor:
-                    value = (a[i][j] != zero) != (b[i][j] != zero);
-                    break;
+                case Logic::Xor: value = (a[i][j] != zero) != (b[i][j] != zero); break;
             }
             c[i][j] = value ? one : zero;
         }

@@ -55,7 +55,8 @@ void SwapRows(double* re, double* im, std::int32_t n, std::int32_t r1, std::int3
 void SwapColumns(double* re, double* im, std::int32_t n, std::int32_t c1, std::int32_t c2) {
     for (std::int32_t i = 0; i < n; ++i) {
         std::swap(re[static_cast<std::size_t>(i) * n + c1], re[static_cast<std::size_t>(i) * n + c2]);
-        if (im != nullptr) std::swap(im[static_cast<std::size_t>(i) * n + c1], im[static_cast<std::size_t>(i) * n + c2]);
+        if (im != nullptr)
+            std::swap(im[static_cast<std::size_t>(i) * n + c1], im[static_cast<std::size_t>(i) * n + c2]);
     }
 }
 
@@ -171,8 +172,7 @@ private:
                 }
             }
             std::lock_guard<std::mutex> lock(m);
-            if (local.order >= 0 && (local.d > best.d || (local.d == best.d && local.order < best.order)))
-                best = local;
+            if (local.order >= 0 && (local.d > best.d || (local.d == best.d && local.order < best.order))) best = local;
         });
         return best;
     }
@@ -261,35 +261,35 @@ private:
         double largest = std::max(MaxMagnitude(reK, static_cast<std::size_t>(n_)),
                                   imK != nullptr ? MaxMagnitude(imK, static_cast<std::size_t>(n_)) : 0.0);
         std::mutex m;
-        parallel::ParallelFor(n_, static_cast<std::int64_t>(n_) * (imK != nullptr ? 12 : 3),
-                              [&](std::int64_t first, std::int64_t last) {
-            double localLargest = 0.0;
-            for (auto i = static_cast<std::int32_t>(first); i < last; ++i) {
-                CheckCancelled();
-                if (i == k) continue;
-                double* reI = Re(i);
-                if (imK != nullptr) {
-                    double* imI = Im(i);
-                    const double reV = reI[k], imV = imI[k];
-                    UpdateRow(reK, imK, reI, imI, reV, imV, 0, k);
-                    UpdateRow(reK, imK, reI, imI, reV, imV, k + 1, n_);
-                    const double p = Round(Ext(reV) * reL);
-                    const double q = Round(Ext(imV) * imL);
-                    const double s = Round((Ext(reV) + imV) * sumL);
-                    reI[k] = Round(Ext(q) - p);
-                    imI[k] = Round(Ext(p) + q - s);
-                    localLargest = std::max(localLargest, MaxMagnitude(imI, static_cast<std::size_t>(n_)));
-                } else {
-                    const Ext reV = reI[k];
-                    UpdateRealRow(reK, reI, reV, 0, k);
-                    UpdateRealRow(reK, reI, reV, k + 1, n_);
-                    reI[k] = -Round(reV * reL);
+        parallel::ParallelFor(
+            n_, static_cast<std::int64_t>(n_) * (imK != nullptr ? 12 : 3), [&](std::int64_t first, std::int64_t last) {
+                double localLargest = 0.0;
+                for (auto i = static_cast<std::int32_t>(first); i < last; ++i) {
+                    CheckCancelled();
+                    if (i == k) continue;
+                    double* reI = Re(i);
+                    if (imK != nullptr) {
+                        double* imI = Im(i);
+                        const double reV = reI[k], imV = imI[k];
+                        UpdateRow(reK, imK, reI, imI, reV, imV, 0, k);
+                        UpdateRow(reK, imK, reI, imI, reV, imV, k + 1, n_);
+                        const double p = Round(Ext(reV) * reL);
+                        const double q = Round(Ext(imV) * imL);
+                        const double s = Round((Ext(reV) + imV) * sumL);
+                        reI[k] = Round(Ext(q) - p);
+                        imI[k] = Round(Ext(p) + q - s);
+                        localLargest = std::max(localLargest, MaxMagnitude(imI, static_cast<std::size_t>(n_)));
+                    } else {
+                        const Ext reV = reI[k];
+                        UpdateRealRow(reK, reI, reV, 0, k);
+                        UpdateRealRow(reK, reI, reV, k + 1, n_);
+                        reI[k] = -Round(reV * reL);
+                    }
+                    localLargest = std::max(localLargest, MaxMagnitude(reI, static_cast<std::size_t>(n_)));
                 }
-                localLargest = std::max(localLargest, MaxMagnitude(reI, static_cast<std::size_t>(n_)));
-            }
-            std::lock_guard<std::mutex> lock(m);
-            largest = std::max(largest, localLargest);
-        });
+                std::lock_guard<std::mutex> lock(m);
+                largest = std::max(largest, localLargest);
+            });
         largest_ = largest;
     }
 

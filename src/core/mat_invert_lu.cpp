@@ -85,7 +85,8 @@ bool SolveBlock(const kernel::DenseElimination& f, std::int32_t n, const RCoVecE
                                 complex ? yi.data() + static_cast<std::size_t>(j) * w : nullptr, sr, si, w,
                                 rowMin.empty() ? 0.0 : rowMin[static_cast<std::size_t>(j)]);
         DivideRow(mode, ar[i], complex ? ai[i] : 0.0, sr, si, w);
-        if (!rowMin.empty()) rowMin[static_cast<std::size_t>(i)] = kernel::SmallestNonZero(sr, static_cast<std::size_t>(w));
+        if (!rowMin.empty())
+            rowMin[static_cast<std::size_t>(i)] = kernel::SmallestNonZero(sr, static_cast<std::size_t>(w));
     }
     return !faults.Raised();
 }
@@ -105,36 +106,36 @@ bool DenseSolve(const kernel::DenseElimination& f, std::int32_t n, const RCOMat&
     for (std::int32_t j = 0; j < n; ++j) position[static_cast<std::size_t>(rowPerm[j])] = j;
     const std::int32_t blocks = (n + kColumnBlock - 1) / kColumnBlock;
     const std::int64_t cost = mode == Mode::Complex ? 8 : mode == Mode::RealParts ? 3 : 2;
-    parallel::ParallelFor(blocks, static_cast<std::int64_t>(n) * n / 2 * kColumnBlock * cost,
-                          [&](std::int64_t first, std::int64_t last) {
-        std::vector<double> yr, yi;
-        for (auto b = static_cast<std::int32_t>(first); b < last; ++b) {
-            const std::int32_t c0 = b * kColumnBlock, c1 = std::min(n, c0 + kColumnBlock), w = c1 - c0;
-            yr.assign(static_cast<std::size_t>(n) * w, 0.0);
-            yi.assign(mode == Mode::Complex ? yr.size() : 0, 0.0);
-            if (SolveBlock(f, n, position, c0, c1, yr, yi)) {
-                for (std::int32_t i = 0; i < n; ++i) {
-                    RCOVec& row = result[static_cast<std::size_t>(colPerm[i])];
-                    for (std::int32_t c = 0; c < w; ++c) {
-                        const double re = yr[static_cast<std::size_t>(i) * w + c];
-                        row[static_cast<std::size_t>(c0 + c)] =
-                            mode == Mode::Complex ? Scalar::Complex(re, yi[static_cast<std::size_t>(i) * w + c])
-                            : mode == Mode::RealParts ? Scalar::Complex(re, 0.0)
-                                                      : Scalar::Real(re);
+    parallel::ParallelFor(
+        blocks, static_cast<std::int64_t>(n) * n / 2 * kColumnBlock * cost, [&](std::int64_t first, std::int64_t last) {
+            std::vector<double> yr, yi;
+            for (auto b = static_cast<std::int32_t>(first); b < last; ++b) {
+                const std::int32_t c0 = b * kColumnBlock, c1 = std::min(n, c0 + kColumnBlock), w = c1 - c0;
+                yr.assign(static_cast<std::size_t>(n) * w, 0.0);
+                yi.assign(mode == Mode::Complex ? yr.size() : 0, 0.0);
+                if (SolveBlock(f, n, position, c0, c1, yr, yi)) {
+                    for (std::int32_t i = 0; i < n; ++i) {
+                        RCOVec& row = result[static_cast<std::size_t>(colPerm[i])];
+                        for (std::int32_t c = 0; c < w; ++c) {
+                            const double re = yr[static_cast<std::size_t>(i) * w + c];
+                            row[static_cast<std::size_t>(c0 + c)] =
+                                mode == Mode::Complex     ? Scalar::Complex(re, yi[static_cast<std::size_t>(i) * w + c])
+                                : mode == Mode::RealParts ? Scalar::Complex(re, 0.0)
+                                                          : Scalar::Real(re);
+                        }
                     }
+                    continue;
                 }
-                continue;
+                // A fault in this block: the Scalar solve raises it at its column.
+                RCOVec e(static_cast<std::size_t>(n));
+                for (std::int32_t c = c0; c < c1; ++c) {
+                    for (std::int32_t i = 0; i < n; ++i) e[i] = Scalar::Integer(0);
+                    e[c] = Scalar::Integer(1);
+                    kernel::SolveColumn(a, n, e, rowPerm, colPerm, e);
+                    for (std::int32_t i = 0; i < n; ++i) result[i][c] = e[i];
+                }
             }
-            // A fault in this block: the Scalar solve raises it at its column.
-            RCOVec e(static_cast<std::size_t>(n));
-            for (std::int32_t c = c0; c < c1; ++c) {
-                for (std::int32_t i = 0; i < n; ++i) e[i] = Scalar::Integer(0);
-                e[c] = Scalar::Integer(1);
-                kernel::SolveColumn(a, n, e, rowPerm, colPerm, e);
-                for (std::int32_t i = 0; i < n; ++i) result[i][c] = e[i];
-            }
-        }
-    });
+        });
     return true;
 }
 

@@ -95,7 +95,7 @@ public:
     }
 
     Scalar Make(double re, double im) const {
-        return mode_ == Mode::Complex ? Scalar::Complex(re, im)
+        return mode_ == Mode::Complex     ? Scalar::Complex(re, im)
                : mode_ == Mode::RealParts ? Scalar::Complex(re, 0.0)
                                           : Scalar::Real(re);
     }
@@ -159,8 +159,7 @@ public:
             return -1;
         }
         for (std::size_t k = 0; k < written; ++k) {
-            a[i][k] = unit_[i * n + k] ? Scalar::Integer(1)
-                                       : Make(lRe_[k * n + i], complex_ ? lIm_[k * n + i] : 0.0);
+            a[i][k] = unit_[i * n + k] ? Scalar::Integer(1) : Make(lRe_[k * n + i], complex_ ? lIm_[k * n + i] : 0.0);
             NoteMultiplier(k, lRe_[k * n + i]);
         }
         if (result == 0) return 0;
@@ -202,7 +201,7 @@ private:
     std::vector<char> unit_;                 // multipliers that are the integer 1
     std::vector<double> dRe_, dIm_;          // the pivots
     std::vector<double> wRe_, wIm_;
-    std::vector<double> lMin_;               // smallest non-zero magnitude of each row of lRe_
+    std::vector<double> lMin_;  // smallest non-zero magnitude of each row of lRe_
     std::vector<Scalar> pivots_;
 };
 

@@ -162,8 +162,8 @@ void SolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE
 
 }  // namespace kernel
 
-void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm,
-                      const RCoVecE& colPerm, RCOVec& x) {
+void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm, const RCoVecE& colPerm,
+                      RCOVec& x) {
     kernel::SolveColumn(a, n, b, rowPerm, colPerm, x);
     MatError = kMatOk;
 }

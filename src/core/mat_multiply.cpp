@@ -96,8 +96,7 @@ void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
     if (MatError != kMatOk) return;
     MatSize(b, rowsB, colsB);
     if (MatError != kMatOk) return;
-    if (colsA != rowsB || !matdetail::RowsHoldAtLeast(a, colsA) ||
-        !matdetail::RowsHoldAtLeast(b, colsB)) {
+    if (colsA != rowsB || !matdetail::RowsHoldAtLeast(a, colsA) || !matdetail::RowsHoldAtLeast(b, colsB)) {
         MatError = kMatDimensions;
         return;
     }
@@ -122,17 +121,18 @@ void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
     if (complex || real) {
         const DenseMatrix da = complex ? kernel::ComplexCopy(a, rowsA, colsA) : kernel::RealCopy(a, rowsA, colsA);
         const DenseMatrix db = complex ? kernel::ComplexCopy(b, rowsB, colsB) : kernel::RealCopy(b, rowsB, colsB);
-        const Mode mode = !complex ? Mode::Real
+        const Mode mode = !complex                                           ? Mode::Real
                           : kernel::AllZero(da.im) && kernel::AllZero(db.im) ? Mode::RealParts
                                                                              : Mode::Complex;
         const double bMin = mode == Mode::RealParts ? kernel::SmallestNonZero(db.re.data(), db.re.size()) : 0.0;
-        parallel::ParallelFor(rowsA, work / (mode == Mode::RealParts ? 3 : 1), [&](std::int64_t first, std::int64_t last) {
-            const auto f = static_cast<std::int32_t>(first), l = static_cast<std::int32_t>(last);
-            if (DenseRows(da, db, mode, bMin, f, l, product)) return;
-            // A fault in these rows: the Scalar arithmetic raises it where it
-            // happened (a fault flag without an error leaves its exact values).
-            for (std::int32_t i = f; i < l; ++i) ScalarRow(a, b, i, colsA, colsB, product[i]);
-        });
+        parallel::ParallelFor(rowsA, work / (mode == Mode::RealParts ? 3 : 1),
+                              [&](std::int64_t first, std::int64_t last) {
+                                  const auto f = static_cast<std::int32_t>(first), l = static_cast<std::int32_t>(last);
+                                  if (DenseRows(da, db, mode, bMin, f, l, product)) return;
+                                  // A fault in these rows: the Scalar arithmetic raises it where it
+                                  // happened (a fault flag without an error leaves its exact values).
+                                  for (std::int32_t i = f; i < l; ++i) ScalarRow(a, b, i, colsA, colsB, product[i]);
+                              });
     } else {
         parallel::ParallelFor(rowsA, work, [&](std::int64_t first, std::int64_t last) {
             for (auto i = static_cast<std::int32_t>(first); i < last; ++i) {

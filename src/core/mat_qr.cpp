@@ -45,7 +45,8 @@ void Reflect(double* x, std::size_t width, std::int32_t k, std::int32_t m, std::
         const std::int64_t count = std::min<std::int64_t>(128, j1 - b);
         double* s = dots + b;
         std::fill(s, s + count, 0.0);
-        for (std::int32_t i = k; i < m; ++i) kernel::AddScaled(s, v[i], x + static_cast<std::size_t>(i) * width + b, count);
+        for (std::int32_t i = k; i < m; ++i)
+            kernel::AddScaled(s, v[i], x + static_cast<std::size_t>(i) * width + b, count);
         kernel::DivideAll(s, w, count);
         for (std::int32_t i = k; i < m; ++i)
             kernel::SubtractScaled(x + static_cast<std::size_t>(i) * width + b, v[i], s, count);
@@ -64,7 +65,8 @@ void MatQR(RCOMat& a, std::int32_t m, std::int32_t n, RCOMat& q) {
 
     std::vector<double> A(rows * cols);
     for (std::int32_t i = 0; i < m; ++i)
-        for (std::int32_t j = 0; j < n; ++j) A[static_cast<std::size_t>(i) * cols + static_cast<std::size_t>(j)] = ElementOrZero(a, i, j);
+        for (std::int32_t j = 0; j < n; ++j)
+            A[static_cast<std::size_t>(i) * cols + static_cast<std::size_t>(j)] = ElementOrZero(a, i, j);
     auto at = [&](std::int32_t i, std::int32_t j) -> double& {
         return A[static_cast<std::size_t>(i) * cols + static_cast<std::size_t>(j)];
     };

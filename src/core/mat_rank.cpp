@@ -12,8 +12,8 @@
 
 #include "core/cancel.h"
 #include "core/dense_elimination.h"
-#include "core/matrice2.h"
 #include "core/mat_internal.h"
+#include "core/matrice2.h"
 
 namespace quorvix {
 

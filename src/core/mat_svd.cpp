@@ -93,13 +93,15 @@ public:
 
     void Apply() {
         if (ops_.empty()) return;
-        parallel::ParallelFor(m_ + n_, static_cast<std::int64_t>(ops_.size()) * 3,
-                              [&](std::int64_t first, std::int64_t last) {
-            if (first < m_) ApplyRows(true, static_cast<std::int32_t>(first), static_cast<std::int32_t>(std::min<std::int64_t>(last, m_)));
-            if (last > m_)
-                ApplyRows(false, static_cast<std::int32_t>(std::max<std::int64_t>(first, m_) - m_),
-                          static_cast<std::int32_t>(last - m_));
-        });
+        parallel::ParallelFor(
+            m_ + n_, static_cast<std::int64_t>(ops_.size()) * 3, [&](std::int64_t first, std::int64_t last) {
+                if (first < m_)
+                    ApplyRows(true, static_cast<std::int32_t>(first),
+                              static_cast<std::int32_t>(std::min<std::int64_t>(last, m_)));
+                if (last > m_)
+                    ApplyRows(false, static_cast<std::int32_t>(std::max<std::int64_t>(first, m_) - m_),
+                              static_cast<std::int32_t>(last - m_));
+            });
         ops_.clear();
     }
 
@@ -294,11 +296,13 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
         }
         if (k < nrt) {
             Ext sum = 0.0L;
-            for (std::int32_t i = k + 1; i < n; ++i) sum += e[static_cast<std::size_t>(i)] * e[static_cast<std::size_t>(i)];
+            for (std::int32_t i = k + 1; i < n; ++i)
+                sum += e[static_cast<std::size_t>(i)] * e[static_cast<std::size_t>(i)];
             e[kk] = std::sqrt(sum);
             if (e[kk] != 0.0L) {
                 if (e[kk + 1] != 0.0L) e[kk] = WithSignOf(e[kk], e[kk + 1]);
-                for (std::int32_t i = k + 1; i < n; ++i) e[static_cast<std::size_t>(i)] = e[static_cast<std::size_t>(i)] / e[kk];
+                for (std::int32_t i = k + 1; i < n; ++i)
+                    e[static_cast<std::size_t>(i)] = e[static_cast<std::size_t>(i)] / e[kk];
                 e[kk + 1] = e[kk + 1] + 1.0L;
             }
             e[kk] = -e[kk];
@@ -367,7 +371,8 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
                     double sums[4];
                     for (std::int32_t c = 0; c < cols; ++c) y[c] = U.Column(j0 + c) + k;
                     QuotientSums(uk + k, y, cols, uk[k], m - k, sums);
-                    for (std::int32_t c = 0; c < cols; ++c) kernel::AddScaled(U.Column(j0 + c) + k, -sums[c], uk + k, m - k);
+                    for (std::int32_t c = 0; c < cols; ++c)
+                        kernel::AddScaled(U.Column(j0 + c) + k, -sums[c], uk + k, m - k);
                 }
             });
             for (std::int32_t i = k; i < m; ++i) uk[i] = -uk[i];
@@ -459,8 +464,8 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
         }
         if (j == l - 1) {
             // One implicitly shifted QR step on the block l..p-1.
-            const Ext scale = std::max({std::fabs(S(p - 1)), std::fabs(S(p - 2)), std::fabs(E(p - 2)), std::fabs(S(l)),
-                                        std::fabs(E(l))});
+            const Ext scale = std::max(
+                {std::fabs(S(p - 1)), std::fabs(S(p - 2)), std::fabs(E(p - 2)), std::fabs(S(l)), std::fabs(E(l))});
             const Ext sm = S(p - 1) / scale;
             const Ext smm1 = S(p - 2) / scale;
             const Ext emm1 = E(p - 2) / scale;

@@ -14,8 +14,8 @@
 
 namespace quorvix {
 
-using RCOVec = std::vector<Scalar>;   // one matrix row
-using RCOMat = std::vector<RCOVec>;   // a matrix as an array of rows
+using RCOVec = std::vector<Scalar>;         // one matrix row
+using RCOMat = std::vector<RCOVec>;         // a matrix as an array of rows
 using RCoVecE = std::vector<std::int32_t>;  // index work vector (pivots, permutations)
 using RCoVecD = std::vector<double>;        // real work vector
 
@@ -61,8 +61,8 @@ void MatScale(const Scalar& x, const RCOMat& m, RCOMat& r);
 // MatError = 0; sets 3 when singular.
 void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm);
 // Solves A*x = b from the packed factors; x may be the same vector as b. Sets MatError := 0.
-void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm,
-                      const RCoVecE& colPerm, RCOVec& x);
+void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm, const RCoVecE& colPerm,
+                      RCOVec& x);
 // inv := a^-1 through MatLUDecompose; `a` is overwritten. MatError 0, 3, 4 or 5;
 // on failure `inv` is left as it was.
 void MatInvertLU(RCOMat& a, RCOMat& inv);

@@ -42,11 +42,11 @@ struct Job {
     std::int64_t chunk = 0;
     detail::ChunkFn fn = nullptr;
     void* body = nullptr;
-    std::atomic<std::int64_t> next{0};           // first item not yet handed out
+    std::atomic<std::int64_t> next{0};              // first item not yet handed out
     std::atomic<std::int64_t> failedAt{INT64_MAX};  // lowest item range that threw
     std::mutex errorMutex;
-    std::exception_ptr error;                    // the exception of failedAt
-    std::atomic<int> flags{0};                   // fault flags of the workers
+    std::exception_ptr error;   // the exception of failedAt
+    std::atomic<int> flags{0};  // fault flags of the workers
 
     // Takes chunks until none is left (or all left are above a failure).
     void Work() {
@@ -152,9 +152,9 @@ private:
 #endif
     }
 
-    std::atomic<bool> running_{false};  // a loop is running (maybe this thread's own)
+    std::atomic<bool> running_{false};          // a loop is running (maybe this thread's own)
     std::atomic<std::uint64_t> generation_{0};  // counts loops started; written under the lock
-    std::mutex mutex_;  // guards everything below
+    std::mutex mutex_;                          // guards everything below
     std::condition_variable wake_, left_;
     std::vector<std::thread> threads_;
     Job* job_ = nullptr;

@@ -58,9 +58,9 @@ void ParallelFor(std::int64_t count, std::int64_t workPerItem, Body&& body) {
     const std::int64_t minItems = (minWork + workPerItem - 1) / workPerItem;
     if (chunk < minItems) chunk = minItems;
     using B = std::remove_reference_t<Body>;
-    detail::Run(count, chunk,
-                [](void* b, std::int64_t begin, std::int64_t end) { (*static_cast<B*>(b))(begin, end); },
-                const_cast<void*>(static_cast<const void*>(&body)));
+    detail::Run(
+        count, chunk, [](void* b, std::int64_t begin, std::int64_t end) { (*static_cast<B*>(b))(begin, end); },
+        const_cast<void*>(static_cast<const void*>(&body)));
 }
 
 }  // namespace quorvix::parallel

@@ -40,52 +40,51 @@ Scalar FromInteger64(std::int64_t v) {
     return Scalar::Real(static_cast<double>(v));
 }
 
-Scalar ComplexResult(long double re, long double im) {
-    return Scalar::Complex(StoreDouble(re), StoreDouble(im));
-}
+Scalar ComplexResult(long double re, long double im) { return Scalar::Complex(StoreDouble(re), StoreDouble(im)); }
 
 enum class Op { Add, Sub, Mul, Div };
 
 Scalar ComplexOp(Op op, const TComplexData& a, const TComplexData& b) {
     const long double ar = a.Real(), ai = a.Imaginary(), br = b.Real(), bi = b.Imaginary();
     switch (op) {
-    case Op::Add: return ComplexResult(ar + br, ai + bi);
-    case Op::Sub: return ComplexResult(ar - br, ai - bi);
-    case Op::Mul: return ComplexResult(ar * br - ai * bi, ar * bi + ai * br);
-    case Op::Div: {
-        const long double d = br * br + bi * bi;
-        if (std::fabs(d) <= 1e-12L) throw ArithmeticError(kComplexDivisionMessage);
-        return ComplexResult((ar * br + ai * bi) / d, (ai * br - ar * bi) / d);
-    }
+        case Op::Add: return ComplexResult(ar + br, ai + bi);
+        case Op::Sub: return ComplexResult(ar - br, ai - bi);
+        case Op::Mul: return ComplexResult(ar * br - ai * bi, ar * bi + ai * br);
+        case Op::Div: {
+            const long double d = br * br + bi * bi;
+            if (std::fabs(d) <= 1e-12L) throw ArithmeticError(kComplexDivisionMessage);
+            return ComplexResult((ar * br + ai * bi) / d, (ai * br - ar * bi) / d);
+        }
     }
     RaiseInvalidVariantOp();
 }
 
 Scalar FixedOp(Op op, const Scalar& a, const Scalar& b) {
     switch (op) {
-    case Op::Add:
-    case Op::Sub: {
-        const std::int64_t x = ToTicks(a), y = ToTicks(b);
-        std::int64_t r = 0;
-        if (op == Op::Add ? __builtin_add_overflow(x, y, &r) : __builtin_sub_overflow(x, y, &r)) RaiseOverflow();
-        return Scalar::FixedTicks(r);
-    }
-    case Op::Mul:
-        if (IsFixed(a) && IsFixed(b)) {
-            // The exact product of the two counts, scaled back to ten-thousandths.
-            const long double exact = static_cast<long double>(a.Ticks()) * static_cast<long double>(b.Ticks());
-            return Scalar::FixedTicks(RoundTicks(exact / kTicksPerUnit));
+        case Op::Add:
+        case Op::Sub: {
+            const std::int64_t x = ToTicks(a), y = ToTicks(b);
+            std::int64_t r = 0;
+            if (op == Op::Add ? __builtin_add_overflow(x, y, &r) : __builtin_sub_overflow(x, y, &r)) RaiseOverflow();
+            return Scalar::FixedTicks(r);
         }
-        if (IsFixed(a)) return Scalar::FixedTicks(RoundTicks(static_cast<long double>(a.Ticks()) * b.ToExtended()));
-        return Scalar::FixedTicks(RoundTicks(a.ToExtended() * static_cast<long double>(b.Ticks())));
-    case Op::Div:
-        if (IsFixed(a)) {
-            const long double q = DivideExtended(static_cast<long double>(a.Ticks()) / kTicksPerUnit, b.ToExtended());
-            return Scalar::FixedTicks(RoundTicks(q * kTicksPerUnit));
-        }
-        // A real or integer dividend is first rounded to four decimals; the quotient is real.
-        return Scalar::Real(StoreDouble(
-            DivideExtended(static_cast<long double>(ToTicks(a)) / kTicksPerUnit, b.ToExtended())));
+        case Op::Mul:
+            if (IsFixed(a) && IsFixed(b)) {
+                // The exact product of the two counts, scaled back to ten-thousandths.
+                const long double exact = static_cast<long double>(a.Ticks()) * static_cast<long double>(b.Ticks());
+                return Scalar::FixedTicks(RoundTicks(exact / kTicksPerUnit));
+            }
+            if (IsFixed(a)) return Scalar::FixedTicks(RoundTicks(static_cast<long double>(a.Ticks()) * b.ToExtended()));
+            return Scalar::FixedTicks(RoundTicks(a.ToExtended() * static_cast<long double>(b.Ticks())));
+        case Op::Div:
+            if (IsFixed(a)) {
+                const long double q =
+                    DivideExtended(static_cast<long double>(a.Ticks()) / kTicksPerUnit, b.ToExtended());
+                return Scalar::FixedTicks(RoundTicks(q * kTicksPerUnit));
+            }
+            // A real or integer dividend is first rounded to four decimals; the quotient is real.
+            return Scalar::Real(
+                StoreDouble(DivideExtended(static_cast<long double>(ToTicks(a)) / kTicksPerUnit, b.ToExtended())));
     }
     RaiseInvalidVariantOp();
 }
@@ -94,17 +93,17 @@ Scalar RealOp(Op op, const Scalar& a, const Scalar& b) {
     if (IsIntegral(a) && IsIntegral(b) && op != Op::Div) {
         const std::int64_t x = IntegralValue(a), y = IntegralValue(b);
         switch (op) {
-        case Op::Add: return FromInteger64(x + y);
-        case Op::Sub: return FromInteger64(x - y);
-        default: return FromInteger64(x * y);
+            case Op::Add: return FromInteger64(x + y);
+            case Op::Sub: return FromInteger64(x - y);
+            default: return FromInteger64(x * y);
         }
     }
     const long double x = a.ToExtended(), y = b.ToExtended();
     switch (op) {
-    case Op::Add: return Scalar::Real(StoreDouble(x + y));
-    case Op::Sub: return Scalar::Real(StoreDouble(x - y));
-    case Op::Mul: return Scalar::Real(StoreDouble(x * y));
-    case Op::Div: return Scalar::Real(StoreDouble(DivideExtended(x, y)));
+        case Op::Add: return Scalar::Real(StoreDouble(x + y));
+        case Op::Sub: return Scalar::Real(StoreDouble(x - y));
+        case Op::Mul: return Scalar::Real(StoreDouble(x * y));
+        case Op::Div: return Scalar::Real(StoreDouble(DivideExtended(x, y)));
     }
     RaiseInvalidVariantOp();
 }
@@ -124,9 +123,7 @@ bool Same(double x, double y) {
 
 }  // namespace
 
-double FlushToZero(double part) {
-    return std::fabs(part) <= 1e-12 ? 0.0 : part;
-}
+double FlushToZero(double part) { return std::fabs(part) <= 1e-12 ? 0.0 : part; }
 
 double TComplexData::Radius() const {
     double r = 0, a = 0;
@@ -178,24 +175,24 @@ Scalar Scalar::Complex(double re, double im) {
 
 long double Scalar::ToExtended() const {
     switch (kind_) {
-    case ScalarKind::Empty: return 0.0L;
-    case ScalarKind::Integer: return u_.i;
-    case ScalarKind::Fixed: return static_cast<long double>(u_.ticks) / kTicksPerUnit;
-    case ScalarKind::Real: return u_.r;
-    case ScalarKind::Complex: return u_.c.Real();
+        case ScalarKind::Empty: return 0.0L;
+        case ScalarKind::Integer: return u_.i;
+        case ScalarKind::Fixed: return static_cast<long double>(u_.ticks) / kTicksPerUnit;
+        case ScalarKind::Real: return u_.r;
+        case ScalarKind::Complex: return u_.c.Real();
     }
     return 0.0L;
 }
 
 Scalar Scalar::operator-() const {
     switch (kind_) {
-    case ScalarKind::Empty: return Integer(0);
-    case ScalarKind::Integer: return FromInteger64(-static_cast<std::int64_t>(u_.i));
-    case ScalarKind::Fixed:
-        if (u_.ticks == std::numeric_limits<std::int64_t>::min()) RaiseOverflow();
-        return FixedTicks(-u_.ticks);
-    case ScalarKind::Real: return Real(-u_.r);
-    case ScalarKind::Complex: return Complex(-u_.c.Real(), -u_.c.Imaginary());
+        case ScalarKind::Empty: return Integer(0);
+        case ScalarKind::Integer: return FromInteger64(-static_cast<std::int64_t>(u_.i));
+        case ScalarKind::Fixed:
+            if (u_.ticks == std::numeric_limits<std::int64_t>::min()) RaiseOverflow();
+            return FixedTicks(-u_.ticks);
+        case ScalarKind::Real: return Real(-u_.r);
+        case ScalarKind::Complex: return Complex(-u_.c.Real(), -u_.c.Imaginary());
     }
     return *this;
 }
@@ -203,12 +200,13 @@ Scalar Scalar::operator-() const {
 namespace {
 
 // The common case of the products and eliminations: a complex operand (the
-// other one converted to complex, as the general path does). The parts are evaluated in extended precision as in ComplexOp; when both
-// stored doubles are finite they are the values ComplexOp would store, and
-// any other case takes the general path, which raises the right error.
+// other one converted to complex, as the general path does). The parts are evaluated in extended precision as in
+// ComplexOp; when both stored doubles are finite they are the values ComplexOp would store, and any other case takes
+// the general path, which raises the right error.
 inline bool FastComplex(long double re, long double im, Scalar& out) {
     const double r = static_cast<double>(re), i = static_cast<double>(im);
-    if (!std::isfinite(r) || !std::isfinite(i)) [[unlikely]] return false;
+    if (!std::isfinite(r) || !std::isfinite(i)) [[unlikely]]
+        return false;
     out = Scalar::Complex(r, i);
     return true;
 }

@@ -90,7 +90,10 @@ TEST(ComplexFromText, LongAndOddInputsAreRefusedOrRead) {
     const std::string digits(200000, '7');
     EXPECT_THROW(ComplexFromText(digits), ArithmeticError);  // 7.7e199999 overflows
     EXPECT_EQ(ComplexFromText("0." + digits).ComplexValue().Real(), 0.7777777777777778);
-    EXPECT_THROW(ComplexFromText(std::string("1\0" "2", 3)), ComplexParseError);
+    EXPECT_THROW(ComplexFromText(std::string("1\0"
+                                             "2",
+                                             3)),
+                 ComplexParseError);
     EXPECT_THROW(ComplexFromText("\t1"), ComplexParseError);  // tabs are not blanks
 }
 

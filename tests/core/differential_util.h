@@ -34,8 +34,7 @@ enum class Values { Typed, Wide, Huge, Edge, Tiny, Ties, SmallInt, Sparse, Count
 enum class Kinds { Complex, ComplexRealParts, Real, Integer, Mixed, Count };
 
 inline const char* Name(Values v) {
-    static const char* names[] = {"typed", "wide", "huge", "near overflow", "tiny", "ties", "small integers",
-                                  "sparse"};
+    static const char* names[] = {"typed", "wide", "huge", "near overflow", "tiny", "ties", "small integers", "sparse"};
     return names[static_cast<int>(v)];
 }
 inline const char* Name(Kinds k) {
@@ -57,7 +56,8 @@ inline double RandomValue(std::mt19937_64& rng, Values values) {
             // Within a factor 16 of the largest double: sums and products of
             // two overflow, and so do many steps of an elimination.
             if (rng() % 4 == 0) return sign * (1.0 + static_cast<double>(rng() % 100));
-            return sign * std::ldexp(1.0 + static_cast<double>(rng() >> 11) * 0x1p-53, 1019 + static_cast<int>(rng() % 5));
+            return sign *
+                   std::ldexp(1.0 + static_cast<double>(rng() >> 11) * 0x1p-53, 1019 + static_cast<int>(rng() % 5));
         }
         case Values::Tiny: return sign * std::pow(10.0, -13.0 + static_cast<double>(rng() % 800) / 100.0);
         case Values::Ties: {

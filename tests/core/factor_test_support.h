@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "core/matrice2.h"
 #include "core/mat_test_util.h"
+#include "core/matrice2.h"
 
 namespace quorvix::factortest {
 
@@ -178,7 +178,8 @@ public:
                 Dense d = Gaussian(rows, cols);
                 for (auto& row : d)
                     for (std::size_t j = 0; j < cols; ++j)
-                        row[j] *= std::pow(10.0, -12.0 * static_cast<double>(j) / static_cast<double>(std::max<std::size_t>(cols, 2) - 1));
+                        row[j] *= std::pow(10.0, -12.0 * static_cast<double>(j) /
+                                                     static_cast<double>(std::max<std::size_t>(cols, 2) - 1));
                 return d;
             }
         }

@@ -45,25 +45,24 @@ TEST_P(MatDeterminantTable, ComplexElements) {
 
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, MatDeterminantTable,
-    ::testing::Values(
-        DetRow{"TwoByTwo", {{1, 2}, {3, 4}}, -2, 0, false},
-        DetRow{"Symmetric", {{2, 1}, {1, 3}}, 5, 0, false},
-        DetRow{"SingularThreeByThree", {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, 0, 0, false},
-        DetRow{"ZeroMatrix", {{0, 0}, {0, 0}}, 0, 0, true},
-        DetRow{"ZeroMatrixOfFive", Rows(5, std::vector<double>(5, 0.0)), 0, 0, true},
-        DetRow{"ZeroLastPivot", {{1, 2}, {2, 4}}, 0, 0, false},
-        // No element reaches 0.00005 at the first step.
-        DetRow{"AllBelowThreshold", {{0.00001, 0}, {0, 0.00001}}, 0, 0, true},
-        // The last pivot is never searched, so it may be small.
-        DetRow{"SmallLastPivot", {{1, 0}, {0, 0.00001}}, 0.00001, 0, false},
-        // Magnitudes too large for a four-decimal count still qualify.
-        DetRow{"HugeFirstElement", {{1e15, 0}, {0, 1}}, 1e15, 0, false},
-        DetRow{"HugeAndSmall", {{std::ldexp(1.0, 50), 0}, {0, std::ldexp(1.0, -30)}}, 1048576, 0, false},
-        DetRow{"BelowThresholdBesideAPivot", {{0.00006, 0}, {0, 2}}, 0.00012, 0, false},
-        DetRow{"JustBelowThreshold", {{0.000049, 0}, {0, 0.000049}}, 0, 0, true},
-        DetRow{"TiesKeepTheFirstPivot", {{1, -1}, {1, 1}}, 2, 0, false},
-        DetRow{"NeedsRowAndColumnExchange", {{0, 0, 1}, {0, 2, 0}, {3, 0, 0}}, -6, 0, false},
-        DetRow{"OneExchange", {{0, 1}, {1, 0}}, -1, 0, false}),
+    ::testing::Values(DetRow{"TwoByTwo", {{1, 2}, {3, 4}}, -2, 0, false},
+                      DetRow{"Symmetric", {{2, 1}, {1, 3}}, 5, 0, false},
+                      DetRow{"SingularThreeByThree", {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, 0, 0, false},
+                      DetRow{"ZeroMatrix", {{0, 0}, {0, 0}}, 0, 0, true},
+                      DetRow{"ZeroMatrixOfFive", Rows(5, std::vector<double>(5, 0.0)), 0, 0, true},
+                      DetRow{"ZeroLastPivot", {{1, 2}, {2, 4}}, 0, 0, false},
+                      // No element reaches 0.00005 at the first step.
+                      DetRow{"AllBelowThreshold", {{0.00001, 0}, {0, 0.00001}}, 0, 0, true},
+                      // The last pivot is never searched, so it may be small.
+                      DetRow{"SmallLastPivot", {{1, 0}, {0, 0.00001}}, 0.00001, 0, false},
+                      // Magnitudes too large for a four-decimal count still qualify.
+                      DetRow{"HugeFirstElement", {{1e15, 0}, {0, 1}}, 1e15, 0, false},
+                      DetRow{"HugeAndSmall", {{std::ldexp(1.0, 50), 0}, {0, std::ldexp(1.0, -30)}}, 1048576, 0, false},
+                      DetRow{"BelowThresholdBesideAPivot", {{0.00006, 0}, {0, 2}}, 0.00012, 0, false},
+                      DetRow{"JustBelowThreshold", {{0.000049, 0}, {0, 0.000049}}, 0, 0, true},
+                      DetRow{"TiesKeepTheFirstPivot", {{1, -1}, {1, 1}}, 2, 0, false},
+                      DetRow{"NeedsRowAndColumnExchange", {{0, 0, 1}, {0, 2, 0}, {3, 0, 0}}, -6, 0, false},
+                      DetRow{"OneExchange", {{0, 1}, {1, 0}}, -1, 0, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MatDeterminant, FirstComparisonRoundsToFourDecimals) {

@@ -11,8 +11,8 @@
 
 #include "core/errors.h"
 #include "core/factor_test_support.h"
-#include "core/matrice2.h"
 #include "core/mat_test_util.h"
+#include "core/matrice2.h"
 
 #if QUORVIX_HAVE_EIGEN
 #include <Eigen/Dense>
@@ -53,7 +53,8 @@ EigenRun Eigenvalues(const Dense& a) {
     MatHessenberg(w, n);
     EigenRun run;
     run.complete = MatEigenvalues(w, n, re, im) == 0;
-    for (std::int32_t k = 1; k <= n; ++k) run.values.emplace_back(re[static_cast<std::size_t>(k)], im[static_cast<std::size_t>(k)]);
+    for (std::int32_t k = 1; k <= n; ++k)
+        run.values.emplace_back(re[static_cast<std::size_t>(k)], im[static_cast<std::size_t>(k)]);
     return run;
 }
 
@@ -64,7 +65,8 @@ using C = std::complex<double>;
     if (run.values.size() != want.size()) return ::testing::AssertionFailure() << run.values.size() << " values";
     for (std::size_t k = 0; k < want.size(); ++k)
         if (std::abs(run.values[k] - want[k]) > tol)
-            return ::testing::AssertionFailure() << "position " << k + 1 << ": " << run.values[k] << " instead of " << want[k];
+            return ::testing::AssertionFailure()
+                   << "position " << k + 1 << ": " << run.values[k] << " instead of " << want[k];
     return ::testing::AssertionSuccess();
 }
 
@@ -118,7 +120,8 @@ TEST(MatHessenberg, PivotsAndKeepsTheMultiplier) {
     Dense h = d;
     h[2][0] = 0.0;
     EXPECT_NEAR(h[0][0] + h[1][1] + h[2][2], 16.0, 1e-13);
-    const double det = h[0][0] * (h[1][1] * h[2][2] - h[1][2] * h[2][1]) - h[0][1] * (h[1][0] * h[2][2] - h[1][2] * h[2][0]) +
+    const double det = h[0][0] * (h[1][1] * h[2][2] - h[1][2] * h[2][1]) -
+                       h[0][1] * (h[1][0] * h[2][2] - h[1][2] * h[2][0]) +
                        h[0][2] * (h[1][0] * h[2][1] - h[1][1] * h[2][0]);
     EXPECT_NEAR(det, -3.0, 1e-12);
 }
@@ -127,7 +130,9 @@ TEST(MatHessenberg, PivotsAndKeepsTheMultiplier) {
 
 TEST(MatEigenvalues, OneByOne) { EXPECT_TRUE(ValuesAre(Eigenvalues({{5}}), {C(5, 0)})); }
 
-TEST(MatEigenvalues, TriangularIsNotSorted) { EXPECT_TRUE(ValuesAre(Eigenvalues({{1, 2}, {0, 3}}), {C(1, 0), C(3, 0)})); }
+TEST(MatEigenvalues, TriangularIsNotSorted) {
+    EXPECT_TRUE(ValuesAre(Eigenvalues({{1, 2}, {0, 3}}), {C(1, 0), C(3, 0)}));
+}
 
 TEST(MatEigenvalues, TrailingBlockSplitsFirst) {
     EXPECT_TRUE(ValuesAre(Eigenvalues({{2, 0, 0}, {0, 3, 4}, {0, 4, 9}}), {C(2, 0), C(1, 0), C(11, 0)}));
@@ -142,7 +147,9 @@ TEST(MatEigenvalues, ZeroEigenvalueStaysAtItsPosition) {
     EXPECT_TRUE(ValuesAre(Eigenvalues({{1, 1}, {2, 2}}), {C(0, 0), C(3, 0)}));
 }
 
-TEST(MatEigenvalues, ZeroMatrix) { EXPECT_TRUE(ValuesAre(Eigenvalues(factortest::Zeros(2, 2)), {C(0, 0), C(0, 0)}, 0.0)); }
+TEST(MatEigenvalues, ZeroMatrix) {
+    EXPECT_TRUE(ValuesAre(Eigenvalues(factortest::Zeros(2, 2)), {C(0, 0), C(0, 0)}, 0.0));
+}
 
 TEST(MatEigenvalues, RealPairWithZeroP) {
     // p = 0 and q > 0: z = +sqrt(q), so position 1 gets 2 and position 2 gets x - w/z = -2.
@@ -272,9 +279,9 @@ TEST(MatEigenvaluesProperty, SameMultisetAsReference) {
     const struct {
         Kind kind;
         double tolerance;  // in units of |A|_1 * eps
-    } kinds[] = {{Kind::Symmetric, 100}, {Kind::Spd, 100}, {Kind::Identity, 0}, {Kind::Zero, 0},
-                 {Kind::Random, 1e4},    {Kind::DiagonallyDominant, 1e4}, {Kind::LowRank, 1e4},
-                 {Kind::Huge, 1e4},      {Kind::Tiny, 1e4}};
+    } kinds[] = {{Kind::Symmetric, 100}, {Kind::Spd, 100},    {Kind::Identity, 0},
+                 {Kind::Zero, 0},        {Kind::Random, 1e4}, {Kind::DiagonallyDominant, 1e4},
+                 {Kind::LowRank, 1e4},   {Kind::Huge, 1e4},   {Kind::Tiny, 1e4}};
     int checked = 0;
     double worstNormal = 0.0, worstOther = 0.0;
     for (std::size_t n : sizes) {
@@ -282,15 +289,18 @@ TEST(MatEigenvaluesProperty, SameMultisetAsReference) {
             const int repeats = n >= 50 ? 2 : 4;
             for (int rep = 0; rep < repeats; ++rep) {
                 const Dense a = gen.Make(k.kind, n, n);
-                SCOPED_TRACE(std::string(factortest::KindName(k.kind)) + " " + std::to_string(n) + "x" + std::to_string(n));
+                SCOPED_TRACE(std::string(factortest::KindName(k.kind)) + " " + std::to_string(n) + "x" +
+                             std::to_string(n));
                 const EigenRun run = Eigenvalues(a);
                 ASSERT_TRUE(run.complete);
                 const double normA = factortest::Norm1(a);
                 const double worst = WorstMismatch(run.values, ReferenceEigenvalues(a));
                 const double ratio = normA == 0.0 ? worst : worst / (normA * kEps);
                 EXPECT_LE(ratio, k.tolerance);
-                if (k.tolerance <= 100) worstNormal = std::max(worstNormal, ratio);
-                else worstOther = std::max(worstOther, ratio);
+                if (k.tolerance <= 100)
+                    worstNormal = std::max(worstNormal, ratio);
+                else
+                    worstOther = std::max(worstOther, ratio);
                 ++checked;
             }
         }

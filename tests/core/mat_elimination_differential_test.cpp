@@ -98,7 +98,8 @@ TEST_P(Differential, MatLDL) {
             }
         RCOMat a = m, aRef = m, l = RealRows({{7}}), dd = l, lRef = l, ddRef = l;
         bool ok = false, okRef = false;
-        EXPECT_EQ(Raised([&] { ok = MatLDL(a, l, dd); }), Raised([&] { okRef = reference::MatLDL(aRef, lRef, ddRef); }));
+        EXPECT_EQ(Raised([&] { ok = MatLDL(a, l, dd); }),
+                  Raised([&] { okRef = reference::MatLDL(aRef, lRef, ddRef); }));
         EXPECT_EQ(ok, okRef);
         EXPECT_TRUE(SameBits(a, aRef));
         EXPECT_TRUE(SameBits(l, lRef));

@@ -8,7 +8,9 @@ namespace {
 using namespace difftest;
 
 // A real operand as the real-only reader makes it, values of one family.
-RCOMat RealOperand(std::mt19937_64& rng, int rows, int cols, Values v) { return RandomMatrix(rng, rows, cols, v, Kinds::Real); }
+RCOMat RealOperand(std::mt19937_64& rng, int rows, int cols, Values v) {
+    return RandomMatrix(rng, rows, cols, v, Kinds::Real);
+}
 
 Values RandomValues(std::mt19937_64& rng) { return static_cast<Values>(rng() % static_cast<int>(Values::Count)); }
 

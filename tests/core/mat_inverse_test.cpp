@@ -34,7 +34,7 @@ TEST(MatInverse, PurelyImaginaryDiagonal) {
 TEST(MatInverse, SingularityThreshold) {
     RCOMat inv = RealRows({{7}});
     EXPECT_TRUE(InverseOf(ComplexRows({{1e-10}}), inv));  // squared modulus 1e-20 <= 2^-64
-    ASSERT_EQ(inv.size(), 1u);                              // sized, but holds no inverse
+    ASSERT_EQ(inv.size(), 1u);                            // sized, but holds no inverse
     EXPECT_TRUE(inv[0][0].IsEmpty());
     ASSERT_FALSE(InverseOf(ComplexRows({{1e-9}}), inv));
     EXPECT_NEAR(RealPart(inv[0][0]), 1e9, 1e-6);

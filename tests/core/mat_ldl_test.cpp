@@ -147,7 +147,8 @@ TEST(MatLDLProperty, ReconstructsSymmetricInput) {
                     for (std::size_t i = 0; i < n; ++i) {
                         EXPECT_NEAR(std::sqrt(dd[i][i]), lref(i, i), 1e-12 * std::fabs(lref(i, i)));
                         for (std::size_t j = 0; j < i; ++j)
-                            EXPECT_NEAR(ld[i][j] * std::sqrt(dd[j][j]), lref(i, j), 1e-11 * std::sqrt(factortest::Norm1(a)));
+                            EXPECT_NEAR(ld[i][j] * std::sqrt(dd[j][j]), lref(i, j),
+                                        1e-11 * std::sqrt(factortest::Norm1(a)));
                     }
                 }
 #endif

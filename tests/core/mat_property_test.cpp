@@ -122,8 +122,7 @@ RCOMat ToScalars(const MatC& m, bool complex) {
     RCOMat r;
     SizeMatrix(r, static_cast<std::int32_t>(m.rows()), static_cast<std::int32_t>(m.cols()));
     for (int i = 0; i < m.rows(); ++i)
-        for (int j = 0; j < m.cols(); ++j)
-            r[i][j] = complex ? C(m(i, j).real(), m(i, j).imag()) : R(m(i, j).real());
+        for (int j = 0; j < m.cols(); ++j) r[i][j] = complex ? C(m(i, j).real(), m(i, j).imag()) : R(m(i, j).real());
     return r;
 }
 
@@ -174,8 +173,7 @@ TEST(MatInverseProperty, ResidualAgainstIdentity) {
     std::mt19937_64 rng(SeedFor(1));
     double worst = 0;
     int count = 0;
-    for (Kind kind : {Kind::Random, Kind::DiagonallyDominant, Kind::IllConditioned, Kind::ScaledUp,
-                      Kind::ScaledDown})
+    for (Kind kind : {Kind::Random, Kind::DiagonallyDominant, Kind::IllConditioned, Kind::ScaledUp, Kind::ScaledDown})
         for (bool complex : {false, true})
             for (int c = 0; c < kCasesPerKind / 2; ++c) {
                 const std::uint64_t caseSeed = rng();
@@ -286,8 +284,10 @@ TEST(MatLUDecomposeProperty, PackedFactorsRebuildThePivotedMatrix) {
                     for (int j = 0; j < n; ++j) {
                         p(i, j) = al(rowPerm[i], colPerm[j]);
                         const CplxL v(RealPart(a[i][j]), ImagPart(a[i][j]));
-                        if (j < i) mm(i, j) = v;
-                        else u(i, j) = v;
+                        if (j < i)
+                            mm(i, j) = v;
+                        else
+                            u(i, j) = v;
                     }
                 for (int i = 0; i < n; ++i) mm(i, i) = 1;
                 // Each pivot was the largest |re| + |im| of its block; row k of U
@@ -296,8 +296,7 @@ TEST(MatLUDecomposeProperty, PackedFactorsRebuildThePivotedMatrix) {
                 auto magnitude = [](const Scalar& v) { return std::fabs(RealPart(v)) + std::fabs(ImagPart(v)); };
                 for (int k = 0; k < n; ++k)
                     for (int j = k + 1; j < n; ++j) EXPECT_LE(magnitude(a[k][j]), magnitude(a[k][k]));
-                const double ratio =
-                    static_cast<double>(Norm1(mm * p - u) / (n * kEps * Norm1(mm) * Norm1(p)));
+                const double ratio = static_cast<double>(Norm1(mm * p - u) / (n * kEps * Norm1(mm) * Norm1(p)));
                 worst = std::max(worst, ratio);
                 EXPECT_LT(ratio, kResidualBound) << Describe(cs, caseSeed);
             }
@@ -436,8 +435,7 @@ TEST(MatLUProperty, FactorsRebuildTheMatrix) {
                             EXPECT_EQ(ul(i, j), CplxL(0));
                         }
                     }
-                const double ratio =
-                    static_cast<double>(Norm1(ll * ul - al) / (n * kEps * Norm1(ll) * Norm1(ul)));
+                const double ratio = static_cast<double>(Norm1(ll * ul - al) / (n * kEps * Norm1(ll) * Norm1(ul)));
                 worst = std::max(worst, ratio);
                 EXPECT_LT(ratio, kResidualBound) << Describe(cs, caseSeed);
             }

@@ -8,8 +8,8 @@
 
 #include "core/errors.h"
 #include "core/factor_test_support.h"
-#include "core/matrice2.h"
 #include "core/mat_test_util.h"
+#include "core/matrice2.h"
 
 #if QUORVIX_HAVE_EIGEN
 #include <Eigen/Dense>
@@ -44,10 +44,10 @@ TEST(MatQR, ClassicThreeByThree) {
     RCOMat q;
     MatQR(work, 3, 3, q);
     EXPECT_TRUE(MatrixNear(work, Rows{{-14, -21, 14}, {0, -175, 70}, {0, 0, -35}}, 1e-12));
-    EXPECT_TRUE(MatrixNear(q, Rows{{-6.0 / 7, -3.0 / 7, 2.0 / 7},
-                                   {69.0 / 175, -158.0 / 175, -6.0 / 35},
-                                   {58.0 / 175, -6.0 / 175, 33.0 / 35}},
-                           1e-14));
+    EXPECT_TRUE(MatrixNear(
+        q,
+        Rows{{-6.0 / 7, -3.0 / 7, 2.0 / 7}, {69.0 / 175, -158.0 / 175, -6.0 / 35}, {58.0 / 175, -6.0 / 175, 33.0 / 35}},
+        1e-14));
     // Below the diagonal R holds exact zeros.
     EXPECT_EQ(ScalarToReal(work[1][0]), 0.0);
     EXPECT_EQ(ScalarToReal(work[2][0]), 0.0);
@@ -148,11 +148,12 @@ struct QRShape {
 
 TEST(MatQRProperty, ResidualAndOrthogonality) {
     factortest::RandomMatrices gen(0x51);
-    const std::vector<QRShape> shapes = {{1, 1}, {2, 1}, {2, 2}, {3, 1}, {3, 2}, {3, 3}, {5, 2}, {5, 5},
-                                         {10, 3}, {10, 10}, {50, 10}, {50, 50}};
-    const factortest::Kind kinds[] = {factortest::Kind::Random, factortest::Kind::DiagonallyDominant,
-                                      factortest::Kind::LowRank, factortest::Kind::Huge, factortest::Kind::Tiny,
-                                      factortest::Kind::Graded, factortest::Kind::Zero, factortest::Kind::Identity};
+    const std::vector<QRShape> shapes = {{1, 1}, {2, 1}, {2, 2},  {3, 1},   {3, 2},   {3, 3},
+                                         {5, 2}, {5, 5}, {10, 3}, {10, 10}, {50, 10}, {50, 50}};
+    const factortest::Kind kinds[] = {factortest::Kind::Random,  factortest::Kind::DiagonallyDominant,
+                                      factortest::Kind::LowRank, factortest::Kind::Huge,
+                                      factortest::Kind::Tiny,    factortest::Kind::Graded,
+                                      factortest::Kind::Zero,    factortest::Kind::Identity};
     int checked = 0;
     double worstOrth = 0.0, worstResid = 0.0;
     for (const QRShape& shape : shapes) {
@@ -169,7 +170,8 @@ TEST(MatQRProperty, ResidualAndOrthogonality) {
                     for (std::size_t j = 0; j < std::min(i, shape.n); ++j) ASSERT_EQ(r.r[i][j], 0.0) << i << "," << j;
                 // Q orthogonal.
                 const Dense qtq = factortest::Multiply(factortest::Transpose(r.q), r.q);
-                const double orth = factortest::Norm1(factortest::Subtract(factortest::Identity(shape.m), qtq)) / (m * kEps);
+                const double orth =
+                    factortest::Norm1(factortest::Subtract(factortest::Identity(shape.m), qtq)) / (m * kEps);
                 EXPECT_LT(orth, 30.0);
                 worstOrth = std::max(worstOrth, orth);
                 // Q*A = R.

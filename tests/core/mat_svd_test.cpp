@@ -9,8 +9,8 @@
 
 #include "core/errors.h"
 #include "core/factor_test_support.h"
-#include "core/matrice2.h"
 #include "core/mat_test_util.h"
+#include "core/matrice2.h"
 
 #if QUORVIX_HAVE_EIGEN
 #include <Eigen/Dense>
@@ -50,7 +50,8 @@ SvdRun Svd(const Dense& a, long double tol = kTol) {
         if (got[i].size() != want[i].size()) return ::testing::AssertionFailure() << "row " << i << " size";
         for (std::size_t j = 0; j < want[i].size(); ++j)
             if (!(std::fabs(got[i][j] - want[i][j]) <= tol))
-                return ::testing::AssertionFailure() << "[" << i << "][" << j << "] " << got[i][j] << " != " << want[i][j];
+                return ::testing::AssertionFailure()
+                       << "[" << i << "][" << j << "] " << got[i][j] << " != " << want[i][j];
     }
     return ::testing::AssertionSuccess();
 }
@@ -191,7 +192,8 @@ TEST(MatSVDHostile, ExtremeScalesDecomposeWithoutFault) {
     factortest::RandomMatrices gen(0x5A);
     for (double scale : {1e300, 1e-300}) {
         for (auto [m, n] : {std::pair{5, 3}, std::pair{3, 5}, std::pair{4, 4}}) {
-            const Dense a = factortest::Scaled(gen.Gaussian(static_cast<std::size_t>(m), static_cast<std::size_t>(n)), scale);
+            const Dense a =
+                factortest::Scaled(gen.Gaussian(static_cast<std::size_t>(m), static_cast<std::size_t>(n)), scale);
             SCOPED_TRACE(std::to_string(scale) + " " + std::to_string(m) + "x" + std::to_string(n));
             const SvdRun r = Svd(a);
             EXPECT_EQ(r.converged, 1);
@@ -234,17 +236,19 @@ TEST(MatSVDProperty, ReconstructsWithOrthogonalFactors) {
     using factortest::Kind;
     factortest::RandomMatrices gen(0x5B);
     const std::size_t sizes[] = {1, 2, 3, 5, 10, 50};
-    const Kind kinds[] = {Kind::Random, Kind::LowRank, Kind::Huge, Kind::Tiny, Kind::Graded,
-                          Kind::DiagonallyDominant, Kind::Zero, Kind::Identity};
+    const Kind kinds[] = {Kind::Random, Kind::LowRank, Kind::Huge, Kind::Tiny, Kind::Graded, Kind::DiagonallyDominant,
+                          Kind::Zero,   Kind::Identity};
     int checked = 0;
     Ratios worst;
     double worstSigma = 0.0;
     for (std::size_t m : sizes) {
         for (std::size_t n : sizes) {
             for (Kind kind : kinds) {
-                if ((m >= 50 || n >= 50) && kind != Kind::Random && kind != Kind::LowRank && kind != Kind::Graded) continue;
+                if ((m >= 50 || n >= 50) && kind != Kind::Random && kind != Kind::LowRank && kind != Kind::Graded)
+                    continue;
                 const Dense a = gen.Make(kind, m, n);
-                SCOPED_TRACE(std::string(factortest::KindName(kind)) + " " + std::to_string(m) + "x" + std::to_string(n));
+                SCOPED_TRACE(std::string(factortest::KindName(kind)) + " " + std::to_string(m) + "x" +
+                             std::to_string(n));
                 const SvdRun r = Svd(a);
                 ASSERT_EQ(r.converged, 1);
                 const Ratios q = Check(a, r);

@@ -2,8 +2,8 @@
 // Builders and comparisons shared by the Matrice2 tests.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -116,8 +116,7 @@ inline ::testing::AssertionResult ValueIs(const Scalar& v, double re, double im 
 
 // Matrix of values equal to the expected parts, within `tol` absolutely.
 using Rows = std::vector<std::vector<double>>;
-inline ::testing::AssertionResult MatrixNear(const RCOMat& m, const Rows& re, double tol = 0.0,
-                                             const Rows& im = {}) {
+inline ::testing::AssertionResult MatrixNear(const RCOMat& m, const Rows& re, double tol = 0.0, const Rows& im = {}) {
     if (m.size() != re.size()) return ::testing::AssertionFailure() << "rows " << m.size() << " != " << re.size();
     std::size_t i = 0;
     for (const auto& row : re) {
@@ -150,8 +149,7 @@ inline std::string ErrorOf(const std::function<void()>& f) {
 
 // The seed of the random property tests: QUORVIX_SEED when set, else a fixed one.
 inline std::uint64_t TestSeed(std::uint64_t fallback) {
-    if (const char* s = std::getenv("QUORVIX_SEED"); s != nullptr && *s != '\0')
-        return std::strtoull(s, nullptr, 10);
+    if (const char* s = std::getenv("QUORVIX_SEED"); s != nullptr && *s != '\0') return std::strtoull(s, nullptr, 10);
     return fallback;
 }
 

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <utility>
 
-#include "core/matrice2.h"
 #include "core/mat_internal.h"
+#include "core/matrice2.h"
 
 namespace quorvix::reference {
 namespace {

@@ -33,7 +33,8 @@ public:
             if (static_cast<std::size_t>(i) >= a.size()) break;
             const auto& row = a[static_cast<std::size_t>(i)];
             for (std::int32_t j = 1; j <= n; ++j)
-                if (static_cast<std::size_t>(j) < row.size()) (*this)(i, j) = ScalarToReal(row[static_cast<std::size_t>(j)]);
+                if (static_cast<std::size_t>(j) < row.size())
+                    (*this)(i, j) = ScalarToReal(row[static_cast<std::size_t>(j)]);
         }
     }
 
@@ -235,7 +236,8 @@ bool MatEigenvalues(matrx2& a, std::int32_t n, RCoVecD& re, RCoVecD& im) {
                 r = r / s;
                 if (m == l) break;
                 const double u = std::fabs(h(m, m - 1)) * (std::fabs(q) + std::fabs(r));
-                const double v = std::fabs(p) * (std::fabs(h(m - 1, m - 1)) + std::fabs(z) + std::fabs(h(m + 1, m + 1)));
+                const double v =
+                    std::fabs(p) * (std::fabs(h(m - 1, m - 1)) + std::fabs(z) + std::fabs(h(m + 1, m + 1)));
                 if (u + v == v) break;
             }
             for (std::int32_t i = m + 2; i <= nn; ++i) {

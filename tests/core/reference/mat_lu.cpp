@@ -4,8 +4,8 @@
 // A pivot counts as zero by Scalar equality with 0.
 #include <cstddef>
 
-#include "core/matrice2.h"
 #include "core/mat_internal.h"
+#include "core/matrice2.h"
 
 namespace quorvix::reference {
 

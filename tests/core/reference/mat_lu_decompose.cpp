@@ -75,8 +75,8 @@ void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPer
     }
 }
 
-void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm,
-                      const RCoVecE& colPerm, RCOVec& x) {
+void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm, const RCoVecE& colPerm,
+                      RCOVec& x) {
     if (n < 0) n = 0;
     // y holds the solution in pivoted order; x is written only at the end, so
     // x may be b itself.

@@ -2,8 +2,8 @@
 // integer 0 in increasing k.
 // Does not block, reorder or vectorise the sums: each element is one plain
 // accumulation in increasing k, so a real result stays real.
-#include "core/matrice2.h"
 #include "core/mat_internal.h"
+#include "core/matrice2.h"
 
 namespace quorvix::reference {
 
@@ -13,8 +13,7 @@ void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
     if (MatError != kMatOk) return;
     MatSize(b, rowsB, colsB);
     if (MatError != kMatOk) return;
-    if (colsA != rowsB || !matdetail::RowsHoldAtLeast(a, colsA) ||
-        !matdetail::RowsHoldAtLeast(b, colsB)) {
+    if (colsA != rowsB || !matdetail::RowsHoldAtLeast(a, colsA) || !matdetail::RowsHoldAtLeast(b, colsB)) {
         MatError = kMatDimensions;
         return;
     }

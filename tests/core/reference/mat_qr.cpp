@@ -42,7 +42,8 @@ void MatQR(RCOMat& a, std::int32_t m, std::int32_t n, RCOMat& q) {
 
     std::vector<double> A(rows * cols);
     for (std::int32_t i = 0; i < m; ++i)
-        for (std::int32_t j = 0; j < n; ++j) A[static_cast<std::size_t>(i) * cols + static_cast<std::size_t>(j)] = ElementOrZero(a, i, j);
+        for (std::int32_t j = 0; j < n; ++j)
+            A[static_cast<std::size_t>(i) * cols + static_cast<std::size_t>(j)] = ElementOrZero(a, i, j);
     auto at = [&](std::int32_t i, std::int32_t j) -> double& {
         return A[static_cast<std::size_t>(i) * cols + static_cast<std::size_t>(j)];
     };
@@ -80,7 +81,8 @@ void MatQR(RCOMat& a, std::int32_t m, std::int32_t n, RCOMat& q) {
             const double* row = &A[static_cast<std::size_t>(i) * cols];
             for (std::int32_t j = k + 1; j < n; ++j) dots[static_cast<std::size_t>(j)] += v * row[j];
         }
-        for (std::int32_t j = k + 1; j < n; ++j) dots[static_cast<std::size_t>(j)] = dots[static_cast<std::size_t>(j)] / w;
+        for (std::int32_t j = k + 1; j < n; ++j)
+            dots[static_cast<std::size_t>(j)] = dots[static_cast<std::size_t>(j)] / w;
         for (std::int32_t i = k; i < m; ++i) {
             const double v = at(i, k);
             double* row = &A[static_cast<std::size_t>(i) * cols];

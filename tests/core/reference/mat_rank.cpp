@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/matrice2.h"
 #include "core/mat_internal.h"
+#include "core/matrice2.h"
 
 namespace quorvix::reference {
 

@@ -148,11 +148,13 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
         }
         if (k < nrt) {
             Ext sum = 0.0L;
-            for (std::int32_t i = k + 1; i < n; ++i) sum += e[static_cast<std::size_t>(i)] * e[static_cast<std::size_t>(i)];
+            for (std::int32_t i = k + 1; i < n; ++i)
+                sum += e[static_cast<std::size_t>(i)] * e[static_cast<std::size_t>(i)];
             e[kk] = std::sqrt(sum);
             if (e[kk] != 0.0L) {
                 if (e[kk + 1] != 0.0L) e[kk] = WithSignOf(e[kk], e[kk + 1]);
-                for (std::int32_t i = k + 1; i < n; ++i) e[static_cast<std::size_t>(i)] = e[static_cast<std::size_t>(i)] / e[kk];
+                for (std::int32_t i = k + 1; i < n; ++i)
+                    e[static_cast<std::size_t>(i)] = e[static_cast<std::size_t>(i)] / e[kk];
                 e[kk + 1] = e[kk + 1] + 1.0L;
             }
             e[kk] = -e[kk];
@@ -295,8 +297,8 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
         }
         if (j == l - 1) {
             // One implicitly shifted QR step on the block l..p-1.
-            const Ext scale = std::max({std::fabs(S(p - 1)), std::fabs(S(p - 2)), std::fabs(E(p - 2)), std::fabs(S(l)),
-                                        std::fabs(E(l))});
+            const Ext scale = std::max(
+                {std::fabs(S(p - 1)), std::fabs(S(p - 2)), std::fabs(E(p - 2)), std::fabs(S(l)), std::fabs(E(l))});
             const Ext sm = S(p - 1) / scale;
             const Ext smm1 = S(p - 2) / scale;
             const Ext emm1 = E(p - 2) / scale;

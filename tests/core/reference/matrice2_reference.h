@@ -19,8 +19,8 @@ void MatTrace(const RCOMat& m, Scalar& t);
 void MatTranspose(const RCOMat& m, RCOMat& t);
 
 void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm);
-void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm,
-                      const RCoVecE& colPerm, RCOVec& x);
+void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm, const RCoVecE& colPerm,
+                      RCOVec& x);
 void MatInvertLU(RCOMat& a, RCOMat& inv);
 bool MatInverse(std::int32_t n, RCoVecD& re, RCoVecD& im, RCOMat& inv);
 Scalar MatDeterminant(RCOMat& a, std::int32_t rows, std::int32_t cols);
