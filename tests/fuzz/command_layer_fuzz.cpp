@@ -325,8 +325,22 @@ bool HasNanOrInf(std::string_view line) {
     return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
 }
 
+// Auto writes the message of a command that raised as a panel line
+// (" Error: " + message + "."); a parse or conversion message quotes the
+// typed text, which may well spell "nan" or "inf" itself.
+bool QuotesTypedText(std::string_view line) {
+    constexpr std::string_view kAutoError = " Error: ";
+    if (!line.starts_with(kAutoError)) return false;
+    const std::string_view message = line.substr(kAutoError.size());
+    if (message.starts_with("'")) return true;
+    for (std::string_view reason : kParseReasons)
+        if (message.starts_with(reason)) return true;
+    return false;
+}
+
 void CheckPanelText(const CalcState& s) {
-    for (const std::string& line : s.Panel.Lines()) Check(!HasNanOrInf(line), "nan or inf text in the panel", line);
+    for (const std::string& line : s.Panel.Lines())
+        Check(QuotesTypedText(line) || !HasNanOrInf(line), "nan or inf text in the panel", line);
 }
 
 void CheckPanelGrew(const Snapshot& before, const CalcState& s) {
