@@ -8,6 +8,10 @@ scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
+# The code keeps the repository's style (.clang-format).
+clang-format --dry-run -Werror $(git ls-files 'src/*.cpp' 'src/*.h' 'programs/*.cpp' 'tests/*.cpp' 'tests/*.h' \
+  'bench/*.cpp' 'bench/*.h')
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build -j"$jobs" --output-on-failure

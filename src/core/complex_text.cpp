@@ -79,14 +79,18 @@ double ScannedValue(std::string_view s, const Scan& r) {
     std::string canonical;
     canonical.reserve(r.intEnd - r.intBegin + r.fracEnd - r.fracBegin + r.expEnd - r.expBegin + 8);
     if (negative) canonical += '-';
-    if (r.intEnd > r.intBegin) canonical.append(s.substr(r.intBegin, r.intEnd - r.intBegin));
-    else canonical += '0';
+    if (r.intEnd > r.intBegin)
+        canonical.append(s.substr(r.intBegin, r.intEnd - r.intBegin));
+    else
+        canonical += '0';
     canonical += '.';
     canonical.append(s.substr(r.fracBegin, r.fracEnd - r.fracBegin));
     canonical += "0e";
     if (r.expSignPos != std::string_view::npos) canonical += s[r.expSignPos];
-    if (r.expEnd > r.expBegin) canonical.append(s.substr(r.expBegin, r.expEnd - r.expBegin));
-    else canonical += '0';
+    if (r.expEnd > r.expBegin)
+        canonical.append(s.substr(r.expBegin, r.expEnd - r.expBegin));
+    else
+        canonical += '0';
     const long double v = DecimalToExtended(canonical);
     if (std::isinf(v)) RaiseOverflow();
     return StoreDouble(v);
@@ -136,8 +140,10 @@ Scalar ComplexFromText(std::string_view text) {
     if (rest.empty()) return Scalar::Complex(re, 0.0);
 
     double sign = 1.0;
-    if (rest[0] == '-') sign = -1.0;
-    else if (rest[0] != '+') Fail(text, "Could not parse required '+' (or '-') symbol", rest);
+    if (rest[0] == '-')
+        sign = -1.0;
+    else if (rest[0] != '+')
+        Fail(text, "Could not parse required '+' (or '-') symbol", rest);
     rest = DropBlanks(rest.substr(1));
 
     double im = 0.0;

@@ -1,7 +1,7 @@
 #include "core/decimal_text.h"
 
-#include <cstdlib>
 #include <locale.h>
+#include <cstdlib>
 
 namespace quorvix {
 
@@ -22,9 +22,7 @@ constexpr std::size_t kMaxIntegerDigits = 19;  // 10^19 - 1 < 2^64
 
 }  // namespace
 
-long double DecimalToExtended(const std::string& canonical) {
-    return strtold_l(canonical.c_str(), nullptr, CLocale());
-}
+long double DecimalToExtended(const std::string& canonical) { return strtold_l(canonical.c_str(), nullptr, CLocale()); }
 
 bool ExactDecimalToExtended(std::string_view whole, std::string_view fraction, std::int64_t exponent,
                             long double& value) {

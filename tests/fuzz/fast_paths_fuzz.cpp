@@ -92,7 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 return row;
             });
             const std::string plainText = Outcome([&] {
-                std::string text = realOnly ? reference::RealElementText(v, settings) : reference::ElementText(v, settings);
+                std::string text =
+                    realOnly ? reference::RealElementText(v, settings) : reference::ElementText(v, settings);
                 if (text.size() < 10) text.insert(0, 10 - text.size(), ' ');
                 return text;
             });

@@ -87,7 +87,9 @@ TEST_P(Threads, EditorsReadTheSame) {
         SizeMatrix(plain, r, k);
         const std::string error = Raised([&] { ReadMatrix(editor, r, k, fast, s); });
         ASSERT_EQ(error, Raised([&] { reference::ReadMatrix(editor, r, k, plain, s); }));
-        if (error.empty()) ASSERT_EQ(FirstDifference(fast, plain), "");
+        if (error.empty()) {
+            ASSERT_EQ(FirstDifference(fast, plain), "");
+        }
 
         SizeMatrix(fast, r, k);
         SizeMatrix(plain, r, k);
@@ -95,7 +97,9 @@ TEST_P(Threads, EditorsReadTheSame) {
         const std::string realError = Raised([&] { fastReal = ReadRealMatrix(editor, r, k, fast, mark); });
         ASSERT_EQ(realError, Raised([&] { plainReal = reference::ReadRealMatrix(editor, r, k, plain, mark); }));
         ASSERT_EQ(fastReal, plainReal);
-        if (realError.empty() && fastReal) ASSERT_EQ(FirstDifference(fast, plain), "");
+        if (realError.empty() && fastReal) {
+            ASSERT_EQ(FirstDifference(fast, plain), "");
+        }
     }
 }
 
@@ -136,7 +140,9 @@ TEST_P(Threads, SinksSeeTheSameCalls) {
             // The reading ended after plain's last call: everything up to it is the same.
             const std::int64_t end = plain.empty() ? -1 : plain.rbegin()->first;
             for (const auto& [at, bits] : fast)
-                if (at <= end) EXPECT_EQ(plain.count(at) ? plain.at(at) : "no call", bits) << "at " << at;
+                if (at <= end) {
+                    EXPECT_EQ(plain.count(at) ? plain.at(at) : "no call", bits) << "at " << at;
+                }
             for (const auto& [at, bits] : plain)
                 EXPECT_EQ(fast.count(at) ? fast.at(at) : "no call", bits) << "at " << at;
         };

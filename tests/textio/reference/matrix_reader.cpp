@@ -189,7 +189,9 @@ std::string NormalizeDecimalMark(std::string_view text) {
 void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
                   const ElementSink& store) {
     ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, const std::string& token, std::int32_t line) {
-        store(i, j, ConvertAt(line, j, [&] { return reference::ComplexFromText(reference::NormalizeToken(token, settings)); }));
+        store(i, j, ConvertAt(line, j, [&] {
+                  return reference::ComplexFromText(reference::NormalizeToken(token, settings));
+              }));
         return true;
     });
 }
@@ -218,11 +220,12 @@ bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t
 }
 
 bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target, char decimalMark) {
-    return reference::ReadRealElements(editor, rows, cols, decimalMark, [&](std::int32_t i, std::int32_t j, const Scalar& value) {
-        const auto ui = static_cast<std::size_t>(i);
-        const auto uj = static_cast<std::size_t>(j);
-        if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
-    });
+    return reference::ReadRealElements(editor, rows, cols, decimalMark,
+                                       [&](std::int32_t i, std::int32_t j, const Scalar& value) {
+                                           const auto ui = static_cast<std::size_t>(i);
+                                           const auto uj = static_cast<std::size_t>(j);
+                                           if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
+                                       });
 }
 
 }  // namespace quorvix::reference

@@ -91,7 +91,9 @@ struct Rectangular {
 };
 
 // The number a formatted part stands for.
-double ValueOf(long double x, long double factor) { return reference::LocaleToDouble(FormatNumberWithMark(x, factor, '.'), '.'); }
+double ValueOf(long double x, long double factor) {
+    return reference::LocaleToDouble(FormatNumberWithMark(x, factor, '.'), '.');
+}
 
 // With `withValue` the value is filled in as well (the polar form needs it;
 // the rectangular form never reads its own text back).

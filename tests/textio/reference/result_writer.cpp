@@ -42,7 +42,8 @@ void WriteBlock(ResultPanel& panel, const RCOMat& m, std::int32_t rows, std::int
         for (std::int32_t j = 0; j < cols; ++j) {
             const Scalar& v = ElementAt(m, i, j);
             row += ' ';
-            AppendField(row, kind == Elements::ComplexAware ? reference::ElementText(v, settings) : reference::RealElementText(v, settings));
+            AppendField(row, kind == Elements::ComplexAware ? reference::ElementText(v, settings)
+                                                            : reference::RealElementText(v, settings));
         }
         panel.AppendToLast(row);
         panel.AddLine("");
