@@ -240,7 +240,7 @@ void DenseElimination::StepRows(std::int32_t k, bool multipliers, bool storedQuo
     const double* reK = Re(k);
     const double* imK = complex ? Im(k) : nullptr;
     const std::int32_t right = cols_ - k - 1;
-    const double bMin = mode_ == Mode::RealParts ? SmallestNonZero(reK, static_cast<std::size_t>(cols_)) : 0.0;
+    const double bMin = mode_ != Mode::Complex ? SmallestNonZero(reK, static_cast<std::size_t>(cols_)) : 0.0;
     for (std::int32_t i = first; i < last; ++i) {
         CheckCancelled();
         double* re = Re(i);

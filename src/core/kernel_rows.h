@@ -8,14 +8,16 @@
 //            imaginary parts of products and sums are zeros, stored as +0);
 //   real:    product and sum each evaluated with a 64-bit significand and
 //            stored as double.
-// Stores are not checked: the caller either knows that no fault can happen
-// or looks at the fault flags afterwards. The x87 work and the flushes (plain
-// double work, two elements at a time) run as separate passes over at most
-// kRowPiece elements.
+// Stores are not checked: the caller either knows that no result can reach
+// 2^1000 or looks at the fault flags afterwards. The x87 work and the flushes
+// (plain double work, two elements at a time) run as separate passes over at
+// most kRowPiece elements; the real modes run in AVX2 instead where the
+// processor has it (kernel_simd.h), with the same results.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
+#include "core/kernel_simd.h"
 #include "core/kernel_support.h"
 
 namespace quorvix::kernel {
@@ -82,13 +84,34 @@ inline bool ProductsStayAboveFlush(double a, double bMin) {
     return bMin > 0.0 && static_cast<double>(static_cast<Ext>(std::fabs(a)) * bMin) > 1e-12;
 }
 
+// True when the real step with multiplier `a` runs in AVX2 (see RowOp).
+inline bool SimdStep(Mode mode, double a, double bMin) {
+    return mode != Mode::Complex && simd::Enabled() && (mode == Mode::RealParts || simd::RealStepFits(a, bMin));
+}
+
+// What the real step with multiplier `a` flushes: the real parts' sums, and
+// their products unless none of them can be flushed (products that are zeros
+// need no flush: a zero added to or taken from a flushed value leaves it, or
+// gives +0).
+inline simd::Flush FlushFor(Mode mode, double a, double bMin) {
+    if (mode != Mode::RealParts) return simd::Flush::None;
+    return a != 0.0 && !ProductsStayAboveFlush(a, bMin) ? simd::Flush::All : simd::Flush::Sums;
+}
+
 // c[0..count) := c -/+ a*b in the given mode (bi, ci unused unless complex).
 // bMin: the smallest magnitude of a non-zero element of b, when known (0
-// otherwise); it spares the flush of products that cannot be flushed.
+// otherwise); it spares the flush of products that cannot be flushed, and
+// lets the real mode run in AVX2 (which needs to know that no product is
+// tiny and not zero).
 template <bool Subtract>
 inline void RowOp(Mode mode, double ar, double ai, const double* br, const double* bi, double* cr, double* ci,
                   std::int32_t count, double bMin = 0.0) {
-    const bool flushProducts = mode == Mode::RealParts && ar != 0.0 && !ProductsStayAboveFlush(ar, bMin);
+    const simd::Flush flush = FlushFor(mode, ar, bMin);
+    if (SimdStep(mode, ar, bMin)) {
+        simd::RealRow(Subtract, flush, ar, br, cr, count);
+        return;
+    }
+    const bool flushProducts = flush == simd::Flush::All;
     for (std::int32_t j0 = 0; j0 < count; j0 += kRowPiece) {
         const std::int32_t piece = std::min(kRowPiece, count - j0);
         switch (mode) {

@@ -21,6 +21,7 @@
 #include <typeinfo>
 
 #include "core/errors.h"
+#include "core/kernel_simd.h"
 #include "core/mat_test_util.h"
 #include "core/matrice2.h"
 #include "core/parallel.h"
@@ -122,22 +123,33 @@ inline std::uint64_t Seed(std::uint64_t salt) {
     return seed * 1000003u + salt;
 }
 
+// How the kernels run: the thread count, and whether the AVX2 paths may run
+// (false: the x87 and SSE2 loops throughout).
+struct KernelSetup {
+    int threads;
+    bool simd;
+};
+
 // Runs each differential test with 1 and with 4 threads, the parallel split
-// lowered so that small matrices are split too.
-class Differential : public ::testing::TestWithParam<int> {
+// lowered so that small matrices are split too, and with the AVX2 paths on
+// and off.
+class Differential : public ::testing::TestWithParam<KernelSetup> {
 protected:
     void SetUp() override {
-        parallel::SetThreadCount(GetParam());
-        parallel::SetMinParallelWork(GetParam() > 1 ? 64 : 0);
+        parallel::SetThreadCount(GetParam().threads);
+        parallel::SetMinParallelWork(GetParam().threads > 1 ? 64 : 0);
+        kernel::simd::SetEnabled(GetParam().simd);
     }
     void TearDown() override {
         parallel::SetThreadCount(0);
         parallel::SetMinParallelWork(0);
+        kernel::simd::SetEnabled(true);
     }
 };
 
-inline std::string ThreadsName(const ::testing::TestParamInfo<int>& info) {
-    return std::to_string(info.param) + (info.param == 1 ? "Thread" : "Threads");
+inline std::string SetupName(const ::testing::TestParamInfo<KernelSetup>& info) {
+    return std::to_string(info.param.threads) + (info.param.threads == 1 ? "Thread" : "Threads") +
+           (info.param.simd ? "" : "X87");
 }
 
 }  // namespace quorvix::difftest
