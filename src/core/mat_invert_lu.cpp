@@ -20,6 +20,7 @@
 
 #include "core/cancel.h"
 #include "core/errors.h"
+#include "core/kernel_simd.h"
 #include "core/lu_decompose.h"
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
@@ -57,7 +58,7 @@ bool SolveBlock(const kernel::DenseElimination& f, std::int32_t n, const RCoVecE
     const bool complex = mode == Mode::Complex;
     const std::int32_t w = c1 - c0;
     // The smallest non-zero magnitude of each finished row of real parts.
-    std::vector<double> rowMin(mode == Mode::RealParts ? static_cast<std::size_t>(n) : 0);
+    std::vector<double> rowMin(mode != Mode::Complex ? static_cast<std::size_t>(n) : 0);
     kernel::FaultWindow faults;
     for (std::int32_t i = n - 1; i >= 0; --i) {
         if ((n - 1 - i) % 32 == 0) CheckCancelled();
@@ -80,10 +81,23 @@ bool SolveBlock(const kernel::DenseElimination& f, std::int32_t n, const RCoVecE
                 if (si != nullptr) si[c] = ai[j];
             }
         }
-        for (std::int32_t j = i + 1; j < n; ++j)
-            kernel::RowOp<true>(mode, ar[j], complex ? ai[j] : 0.0, yr.data() + static_cast<std::size_t>(j) * w,
-                                complex ? yi.data() + static_cast<std::size_t>(j) * w : nullptr, sr, si, w,
-                                rowMin.empty() ? 0.0 : rowMin[static_cast<std::size_t>(j)]);
+        bool simdRow = mode != Mode::Complex && kernel::simd::Enabled();
+        auto flush = mode == Mode::RealParts ? kernel::simd::Flush::Sums : kernel::simd::Flush::None;
+        for (std::int32_t j = i + 1; j < n && simdRow; ++j) {
+            simdRow = kernel::SimdStep(mode, ar[j], rowMin[static_cast<std::size_t>(j)]);
+            if (kernel::FlushFor(mode, ar[j], rowMin[static_cast<std::size_t>(j)]) == kernel::simd::Flush::All)
+                flush = kernel::simd::Flush::All;
+        }
+        if (simdRow) {
+            // The sums of row i over j in registers, a strip of columns at a time.
+            kernel::simd::RealRows(true, flush, ar + i + 1, yr.data() + static_cast<std::size_t>(i + 1) * w,
+                                   static_cast<std::size_t>(w), sr, n - i - 1, w);
+        } else {
+            for (std::int32_t j = i + 1; j < n; ++j)
+                kernel::RowOp<true>(mode, ar[j], complex ? ai[j] : 0.0, yr.data() + static_cast<std::size_t>(j) * w,
+                                    complex ? yi.data() + static_cast<std::size_t>(j) * w : nullptr, sr, si, w,
+                                    rowMin.empty() ? 0.0 : rowMin[static_cast<std::size_t>(j)]);
+        }
         DivideRow(mode, ar[i], complex ? ai[i] : 0.0, sr, si, w);
         if (!rowMin.empty())
             rowMin[static_cast<std::size_t>(i)] = kernel::SmallestNonZero(sr, static_cast<std::size_t>(w));

@@ -1,16 +1,20 @@
 // The matrix product C := A*B, accumulated in Scalar arithmetic from the
 // integer 0 in increasing k.
-// Does not reorder or vectorise the sums: each element is one plain
-// accumulation in increasing k, so a real result stays real and every
-// element gets exactly the roundings of the element-by-element product. Rows
-// are computed in blocks on all threads; blocking the columns and the k range
-// only changes which element is worked on when, never an element's own order.
+// Does not reorder the sums: each element is one plain accumulation in
+// increasing k, so a real result stays real and every element gets exactly
+// the roundings of the element-by-element product. Rows are computed in
+// blocks on all threads; blocking the columns and the k range, and working
+// real elements four at a time in AVX2 (kernel_simd.h), only change which
+// element is worked on when, never an element's own operations.
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "core/cancel.h"
 #include "core/kernel_rows.h"
+#include "core/kernel_simd.h"
 #include "core/kernel_support.h"
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
@@ -45,8 +49,12 @@ using kernel::Mode;
 
 // Rows [first, last) of the product of dense operands, into `product`.
 // Returns false when a fault flag was raised (the rows are then not final).
-bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, double bMin, std::int32_t first,
-               std::int32_t last, RCOMat& product) {
+// simdRows[i]: when set, row i of A runs in AVX2 (kernel::SimdStep holds
+// for all its elements) with that flush, its accumulators in registers over
+// a block of k.
+bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, double bMin,
+               const std::vector<std::optional<kernel::simd::Flush>>& simdRows, std::int32_t first, std::int32_t last,
+               RCOMat& product) {
     const bool complex = mode == Mode::Complex;
     const std::int32_t inner = a.cols, cols = b.cols;
     const std::size_t width = static_cast<std::size_t>(cols);
@@ -65,6 +73,10 @@ bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, double bMi
                 for (std::int32_t i = i0; i < i1; ++i) {
                     double* accR = cr.data() + static_cast<std::size_t>(i - i0) * width + j0;
                     double* accI = complex ? ci.data() + static_cast<std::size_t>(i - i0) * width + j0 : nullptr;
+                    if (const auto flush = simdRows[static_cast<std::size_t>(i)]) {
+                        kernel::simd::RealRows(false, *flush, a.Re(i) + k0, b.Re(k0) + j0, width, accR, k1 - k0, jn);
+                        continue;
+                    }
                     for (std::int32_t k = k0; k < k1; ++k)
                         kernel::RowOp<false>(mode, a.Re(i)[k], complex ? a.Im(i)[k] : 0.0, b.Re(k) + j0,
                                              complex ? b.Im(k) + j0 : nullptr, accR, accI, jn, bMin);
@@ -124,11 +136,22 @@ void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
         const Mode mode = !complex                                           ? Mode::Real
                           : kernel::AllZero(da.im) && kernel::AllZero(db.im) ? Mode::RealParts
                                                                              : Mode::Complex;
-        const double bMin = mode == Mode::RealParts ? kernel::SmallestNonZero(db.re.data(), db.re.size()) : 0.0;
+        const double bMin = mode != Mode::Complex ? kernel::SmallestNonZero(db.re.data(), db.re.size()) : 0.0;
+        std::vector<std::optional<kernel::simd::Flush>> simdRows(static_cast<std::size_t>(rowsA));
+        for (std::int32_t i = 0; i < rowsA; ++i) {
+            bool all = true;
+            auto flush = mode == Mode::RealParts ? kernel::simd::Flush::Sums : kernel::simd::Flush::None;
+            for (std::int32_t k = 0; k < colsA && all; ++k) {
+                all = kernel::SimdStep(mode, da.Re(i)[k], bMin);
+                if (kernel::FlushFor(mode, da.Re(i)[k], bMin) == kernel::simd::Flush::All)
+                    flush = kernel::simd::Flush::All;
+            }
+            if (all) simdRows[static_cast<std::size_t>(i)] = flush;
+        }
         parallel::ParallelFor(rowsA, work / (mode == Mode::RealParts ? 3 : 1),
                               [&](std::int64_t first, std::int64_t last) {
                                   const auto f = static_cast<std::int32_t>(first), l = static_cast<std::int32_t>(last);
-                                  if (DenseRows(da, db, mode, bMin, f, l, product)) return;
+                                  if (DenseRows(da, db, mode, bMin, simdRows, f, l, product)) return;
                                   // A fault in these rows: the Scalar arithmetic raises it where it
                                   // happened (a fault flag without an error leaves its exact values).
                                   for (std::int32_t i = f; i < l; ++i) ScalarRow(a, b, i, colsA, colsB, product[i]);
