@@ -58,4 +58,24 @@ inline bool RealStepFits(double a, double bMin) {
     return bMin > 0.0 && least >= 0x1p-960L;
 }
 
+// Plain double loops (kernel_double.h), each element's operations as the
+// element-by-element loop does them.
+void AddScaled(double* d, double v, const double* x, std::int64_t count);       // d[j] += v * x[j]
+void SubtractScaled(double* d, double v, const double* x, std::int64_t count);  // d[j] -= v * x[j]
+void DivideAll(double* d, double w, std::int64_t count);                        // d[j] /= w
+
+// A change to the columns of a column-major matrix: columns a and b rotated
+// by (cs, sn) (for every row, t = cs*x[a] + sn*x[b]; x[b] = -sn*x[a] +
+// cs*x[b]; x[a] = t), exchanged, or column a negated.
+struct ColumnOp {
+    enum class Kind : std::uint8_t { Rotate, Swap, Negate };
+    Kind kind;
+    std::int32_t a, b;
+    double cs, sn;
+};
+// Rows [first, last) of the matrix whose column j starts at x + j*stride:
+// every op in order.
+void ApplyColumnOps(const ColumnOp* ops, std::size_t count, double* x, std::size_t stride, std::int32_t first,
+                    std::int32_t last);
+
 }  // namespace quorvix::kernel::simd

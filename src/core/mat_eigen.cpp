@@ -209,8 +209,11 @@ void MatHessenberg(matrx2& a, std::int32_t n) {
                         acc = acc + y[static_cast<std::size_t>(active[t])] * row[active[t]];
                     if (own) {
                         const double yr = y[static_cast<std::size_t>(r)];
-                        acc = acc - yr * before[static_cast<std::size_t>(r)];
+                        // The sum waits in row[m] (which the update leaves alone),
+                        // so that it is not kept in memory across the loops.
+                        row[m] = acc - yr * before[static_cast<std::size_t>(r)];
                         kernel::SubtractScaled(row + m + 1, yr, rowM + m + 1, n - m);
+                        acc = row[m];
                     }
                     for (; t < active.size(); ++t) acc = acc + y[static_cast<std::size_t>(active[t])] * row[active[t]];
                     row[m] = acc;

@@ -28,6 +28,7 @@
 #include "core/cancel.h"
 #include "core/fault_scope.h"
 #include "core/kernel_double.h"
+#include "core/kernel_simd.h"
 #include "core/matrice2.h"
 #include "core/parallel.h"
 
@@ -86,54 +87,55 @@ public:
     // nothing and is skipped.
     void Rotate(bool onU, std::int32_t a, std::int32_t b, const Rotation& rot) {
         if (rot.cs == 1.0L && rot.sn == 0.0L) return;
-        Add({onU, Kind::Rotate, a, b, static_cast<double>(rot.cs), static_cast<double>(rot.sn)});
+        Add(onU, {Op::Kind::Rotate, a, b, static_cast<double>(rot.cs), static_cast<double>(rot.sn)});
     }
-    void Swap(bool onU, std::int32_t a, std::int32_t b) { Add({onU, Kind::Swap, a, b, 0.0, 0.0}); }
-    void Negate(bool onU, std::int32_t a) { Add({onU, Kind::Negate, a, a, 0.0, 0.0}); }
+    void Swap(bool onU, std::int32_t a, std::int32_t b) { Add(onU, {Op::Kind::Swap, a, b, 0.0, 0.0}); }
+    void Negate(bool onU, std::int32_t a) { Add(onU, {Op::Kind::Negate, a, a, 0.0, 0.0}); }
 
     void Apply() {
-        if (ops_.empty()) return;
-        parallel::ParallelFor(
-            m_ + n_, static_cast<std::int64_t>(ops_.size()) * 3, [&](std::int64_t first, std::int64_t last) {
-                if (first < m_)
-                    ApplyRows(true, static_cast<std::int32_t>(first),
-                              static_cast<std::int32_t>(std::min<std::int64_t>(last, m_)));
-                if (last > m_)
-                    ApplyRows(false, static_cast<std::int32_t>(std::max<std::int64_t>(first, m_) - m_),
-                              static_cast<std::int32_t>(last - m_));
-            });
-        ops_.clear();
+        if (uOps_.empty() && vOps_.empty()) return;
+        parallel::ParallelFor(m_ + n_, static_cast<std::int64_t>(uOps_.size() + vOps_.size()) * 3,
+                              [&](std::int64_t first, std::int64_t last) {
+                                  if (first < m_)
+                                      ApplyRows(true, static_cast<std::int32_t>(first),
+                                                static_cast<std::int32_t>(std::min<std::int64_t>(last, m_)));
+                                  if (last > m_)
+                                      ApplyRows(false,
+                                                static_cast<std::int32_t>(std::max<std::int64_t>(first, m_) - m_),
+                                                static_cast<std::int32_t>(last - m_));
+                              });
+        uOps_.clear();
+        vOps_.clear();
     }
 
 private:
-    enum class Kind : std::uint8_t { Rotate, Swap, Negate };
-    struct Op {
-        bool onU;
-        Kind kind;
-        std::int32_t a, b;
-        double cs, sn;
-    };
+    using Op = kernel::simd::ColumnOp;
 
-    void Add(const Op& op) {
-        ops_.push_back(op);
-        if (ops_.size() >= 16384) Apply();
+    void Add(bool onU, const Op& op) {
+        (onU ? uOps_ : vOps_).push_back(op);
+        if (uOps_.size() + vOps_.size() >= 16384) Apply();
     }
 
     // Rows [r0, r1) of U or V, every operation in order, a block of rows at
     // a time so that the block stays cached.
     void ApplyRows(bool onU, std::int32_t r0, std::int32_t r1) {
         ColumnMatrix& x = onU ? u_ : v_;
+        const std::vector<Op>& ops = onU ? uOps_ : vOps_;
+        const auto stride = static_cast<std::size_t>(onU ? m_ : n_);
         for (std::int32_t b0 = r0; b0 < r1; b0 += 64) {
             CheckCancelled();
             const std::int32_t count = std::min(64, r1 - b0);
-            for (const Op& op : ops_) {
-                if (op.onU != onU) continue;
+            if (kernel::simd::Enabled()) {
+                kernel::simd::ApplyColumnOps(ops.data(), ops.size(), x.Column(0), stride, b0, b0 + count);
+                continue;
+            }
+            for (const Op& op : ops) {
                 double* xa = x.Column(op.a) + b0;
                 double* xb = x.Column(op.b) + b0;
                 switch (op.kind) {
-                    case Kind::Rotate: RotatePair(xa, xb, op.cs, op.sn, count); break;
-                    case Kind::Swap: std::swap_ranges(xa, xa + count, xb); break;
-                    case Kind::Negate:
+                    case Op::Kind::Rotate: RotatePair(xa, xb, op.cs, op.sn, count); break;
+                    case Op::Kind::Swap: std::swap_ranges(xa, xa + count, xb); break;
+                    case Op::Kind::Negate:
                         for (std::int32_t i = 0; i < count; ++i) xa[i] = -xa[i];
                         break;
                 }
@@ -162,7 +164,7 @@ private:
     std::int32_t m_;
     ColumnMatrix& v_;
     std::int32_t n_;
-    std::vector<Op> ops_;
+    std::vector<Op> uOps_, vOps_;
 };
 
 double ElementOrZero(const RCOMat& a, std::int32_t i, std::int32_t j) {
