@@ -63,6 +63,7 @@ inline bool RealStepFits(double a, double bMin) {
 void AddScaled(double* d, double v, const double* x, std::int64_t count);       // d[j] += v * x[j]
 void SubtractScaled(double* d, double v, const double* x, std::int64_t count);  // d[j] -= v * x[j]
 void DivideAll(double* d, double w, std::int64_t count);                        // d[j] /= w
+double MaxMagnitude(const double* v, std::size_t count);                        // the largest |v[j]|, 0 for none
 
 // A change to the columns of a column-major matrix: columns a and b rotated
 // by (cs, sn) (for every row, t = cs*x[a] + sn*x[b]; x[b] = -sn*x[a] +

@@ -6,6 +6,7 @@
 #include <immintrin.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -138,6 +139,24 @@ __attribute__((target("avx2"))) void DivideAll(double* d, double w, std::int64_t
     std::int64_t j = 0;
     for (; j + 4 <= count; j += 4) _mm256_storeu_pd(d + j, _mm256_div_pd(_mm256_loadu_pd(d + j), ww));
     for (; j < count; ++j) d[j] = d[j] / w;
+}
+
+__attribute__((target("avx2"))) double MaxMagnitude(const double* v, std::size_t count) {
+    const __m256d abs = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7fffffffffffffffLL));
+    __m256d m0 = _mm256_setzero_pd(), m1 = m0, m2 = m0, m3 = m0;
+    std::size_t i = 0;
+    for (; i + 16 <= count; i += 16) {
+        m0 = _mm256_max_pd(m0, _mm256_and_pd(_mm256_loadu_pd(v + i), abs));
+        m1 = _mm256_max_pd(m1, _mm256_and_pd(_mm256_loadu_pd(v + i + 4), abs));
+        m2 = _mm256_max_pd(m2, _mm256_and_pd(_mm256_loadu_pd(v + i + 8), abs));
+        m3 = _mm256_max_pd(m3, _mm256_and_pd(_mm256_loadu_pd(v + i + 12), abs));
+    }
+    for (; i + 4 <= count; i += 4) m0 = _mm256_max_pd(m0, _mm256_and_pd(_mm256_loadu_pd(v + i), abs));
+    alignas(32) double lanes[4];
+    _mm256_store_pd(lanes, _mm256_max_pd(_mm256_max_pd(m0, m1), _mm256_max_pd(m2, m3)));
+    double m = std::max(std::max(lanes[0], lanes[1]), std::max(lanes[2], lanes[3]));
+    for (; i < count; ++i) m = std::max(m, std::fabs(v[i]));
+    return m;
 }
 
 void ApplyColumnOps(const ColumnOp* ops, std::size_t count, double* x, std::size_t stride, std::int32_t first,

@@ -23,10 +23,12 @@
 #include <cstddef>
 #include <mutex>
 #include <utility>
+#include <vector>
 
 #include "core/cancel.h"
 #include "core/fpu.h"
 #include "core/kernel_rows.h"
+#include "core/kernel_simd.h"
 #include "core/kernel_support.h"
 #include "core/matrice2.h"
 #include "core/parallel.h"
@@ -62,9 +64,10 @@ void SwapColumns(double* re, double* im, std::int32_t n, std::int32_t c1, std::i
     }
 }
 
-// The largest magnitude of v[0..count), four pairs at a time (it only feeds
-// the bounds, so the order of the comparisons does not matter).
+// The largest magnitude of v[0..count), four pairs at a time, or in AVX2
+// (the order of the comparisons does not matter).
 double MaxMagnitude(const double* v, std::size_t count) {
+    if (kernel::simd::Enabled()) return kernel::simd::MaxMagnitude(v, count);
     const __m128d abs = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL));
     __m128d m0 = _mm_setzero_pd(), m1 = m0, m2 = m0, m3 = m0;
     std::size_t i = 0;
@@ -91,7 +94,8 @@ class Inverter {
 public:
     // `checked`: every step checked (an infinity or nan in the input, which
     // the first search meets).
-    Inverter(std::int32_t n, double* re, double* im, bool checked) : n_(n), re_(re), im_(im), checked_(checked) {}
+    Inverter(std::int32_t n, double* re, double* im, bool checked)
+        : n_(n), re_(re), im_(im), checked_(checked), rowMax_(static_cast<std::size_t>(n), 0.0) {}
 
     // Returns true when the matrix is singular.
     bool Run(RCoVecE& rowPiv, RCoVecE& colPiv) {
@@ -101,7 +105,8 @@ public:
             CheckCancelled(k, n_);
             // Squared moduli of parts below 2^500 stay below 2^1000.
             const bool safe = !checked_ && largest_ < 0x1p500;
-            const Pivot piv = safe ? FastSearch(k) : CheckedSearch(k);
+            const Pivot piv = !safe ? CheckedSearch(k) : reported_ == k ? ReportedSearch(k) : FastSearch(k);
+            reported_ = -1;
             const double d = piv.d;
             if (piv.order >= 0) {
                 rowPiv[k] = piv.row;
@@ -147,6 +152,26 @@ private:
                 if (p > piv.d) piv = {p, i, j, static_cast<std::int64_t>(i) * n_ + j};
             }
         return piv;
+    }
+
+    // The search of a real matrix from the rows' reports of the step before:
+    // squares of magnitudes are monotonic, so the largest squared modulus D is
+    // that of the largest magnitude, and the pivot is the first element, row
+    // by row, whose square is D. Rows whose largest square is below D hold
+    // none; in the first one that holds one, it is found element by element.
+    Pivot ReportedSearch(std::int32_t k) const {
+        double top = 0.0;
+        for (std::int32_t i = k; i < n_; ++i) top = std::max(top, rowMax_[static_cast<std::size_t>(i)]);
+        if (top == 0.0) return {};
+        const double d = Round(Ext(top) * top);
+        for (std::int32_t i = k; i < n_; ++i) {
+            const double m = rowMax_[static_cast<std::size_t>(i)];
+            if (Round(Ext(m) * m) != d) continue;
+            const double* re = re_ + static_cast<std::size_t>(i) * n_;
+            for (std::int32_t j = k; j < n_; ++j)
+                if (Round(Ext(re[j]) * re[j]) == d) return {d, i, j, static_cast<std::int64_t>(i) * n_ + j};
+        }
+        return {};  // not reached: the row of the largest magnitude holds D
     }
 
     // The same search where no modulus can overflow, rows split over threads:
@@ -283,19 +308,25 @@ private:
                         reI[k] = Round(Ext(q) - p);
                         imI[k] = Round(Ext(p) + q - s);
                         localLargest = std::max(localLargest, MaxMagnitude(imI, static_cast<std::size_t>(n_)));
+                        localLargest = std::max(localLargest, MaxMagnitude(reI, static_cast<std::size_t>(n_)));
                     } else {
                         const double reV = reI[k];
                         kernel::RowOp<true>(kernel::Mode::Real, reV, 0.0, reK, nullptr, reI, nullptr, k, minK);
                         kernel::RowOp<true>(kernel::Mode::Real, reV, 0.0, reK + k + 1, nullptr, reI + k + 1, nullptr,
                                             n_ - k - 1, minK);
                         reI[k] = -Round(Ext(reV) * reL);
+                        // The row's report for the next search, which starts at k + 1.
+                        const double right = MaxMagnitude(reI + k + 1, static_cast<std::size_t>(n_ - k - 1));
+                        rowMax_[static_cast<std::size_t>(i)] = right;
+                        localLargest =
+                            std::max({localLargest, right, MaxMagnitude(reI, static_cast<std::size_t>(k + 1))});
                     }
-                    localLargest = std::max(localLargest, MaxMagnitude(reI, static_cast<std::size_t>(n_)));
                 }
                 std::lock_guard<std::mutex> lock(m);
                 largest = std::max(largest, localLargest);
             });
         largest_ = largest;
+        if (imK == nullptr) reported_ = k + 1;
     }
 
     static void UpdateRow(const double* reK, const double* imK, double* reI, double* imI, double reV, double imV,
@@ -315,6 +346,10 @@ private:
     double* im_;  // null when every imaginary part is 0
     bool checked_;
     double largest_ = 0.0;  // the largest magnitude of a part
+    // The largest magnitude of each row from column reported_ on, when the
+    // last step left them (-1: it did not).
+    std::vector<double> rowMax_;
+    std::int32_t reported_ = -1;
 };
 
 }  // namespace
