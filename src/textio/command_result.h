@@ -2,6 +2,7 @@
 // What a command prints below its label. Each shape is printed by
 // WriteResult in its own way; a command builds the one it needs and hands it
 // over, so nothing of one command's numbers outlives it.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -60,5 +61,17 @@ struct EigenResult {
 
 using CommandResult =
     std::variant<MatrixResult, ScalarResult, DimensionResult, FactorPairResult, SvdResult, EigenResult>;
+
+// Element (i, j) of a result's matrix as it is shown: an empty value where a
+// ragged or short matrix has none, so that every block prints its full
+// Rows x Cols.
+inline const Scalar& ElementOrEmpty(const RCOMat& m, std::int32_t i, std::int32_t j) {
+    static const Scalar kEmpty;
+    if (i < 0 || j < 0) return kEmpty;
+    const auto ui = static_cast<std::size_t>(i);
+    const auto uj = static_cast<std::size_t>(j);
+    if (ui >= m.size() || uj >= m[ui].size()) return kEmpty;
+    return m[ui][uj];
+}
 
 }  // namespace quorvix

@@ -17,15 +17,6 @@ namespace quorvix {
 
 namespace {
 
-const Scalar& ElementAt(const RCOMat& m, std::int32_t i, std::int32_t j) {
-    static const Scalar kEmpty;
-    if (i < 0 || j < 0) return kEmpty;
-    const auto ui = static_cast<std::size_t>(i);
-    const auto uj = static_cast<std::size_t>(j);
-    if (ui >= m.size() || uj >= m[ui].size()) return kEmpty;
-    return m[ui][uj];
-}
-
 enum class Elements { ComplexAware, RealOnly };
 
 // Elements printed between two looks at the cancel flag.
@@ -63,7 +54,7 @@ void WriteBlock(ResultPanel& panel, const RCOMat& m, std::int32_t rows, std::int
                                               untilCheck = kElementsPerCancelCheck;
                                               CheckCancelled();
                                           }
-                                          printer.AppendBlockField(row, ElementAt(m, i, j), realOnly);
+                                          printer.AppendBlockField(row, ElementOrEmpty(m, i, j), realOnly);
                                       }
                                       made[static_cast<std::size_t>(r)] = 1;
                                   }

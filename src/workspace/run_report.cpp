@@ -29,15 +29,6 @@ void WriteLines(std::ostream& out, const std::vector<std::string>& lines) {
     out << ']';
 }
 
-const Scalar& ElementAt(const RCOMat& m, std::int32_t i, std::int32_t j) {
-    static const Scalar kEmpty;
-    if (i < 0 || j < 0) return kEmpty;
-    const auto ui = static_cast<std::size_t>(i);
-    const auto uj = static_cast<std::size_t>(j);
-    if (ui >= m.size() || uj >= m[ui].size()) return kEmpty;
-    return m[ui][uj];
-}
-
 void WriteElement(std::ostream& out, const Scalar& v, bool realOnly) {
     const double re = RealPart(v);
     const double im = realOnly ? 0.0 : ImagPart(v);
@@ -56,7 +47,7 @@ void WriteRows(std::ostream& out, const RCOMat& m, std::int32_t rows, std::int32
         out << '[';
         for (std::int32_t j = 0; j < cols; ++j) {
             if (j) out << ", ";
-            WriteElement(out, ElementAt(m, i, j), realOnly);
+            WriteElement(out, ElementOrEmpty(m, i, j), realOnly);
         }
         out << ']';
     }
