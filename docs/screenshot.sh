@@ -1,24 +1,33 @@
 #!/usr/bin/env bash
-# Takes docs/screenshot.png: the window on a virtual X display (Xvfb) after
-# "Auto" (F5) on a 4 x 4 real matrix with decimals in Matrix A and a 3 x 3
-# complex matrix in Matrix B, at precision 3.
-#   docs/screenshot.sh [BUILD_DIR]     (default: build; needs BUILD_DIR/quorvix)
+# Takes the README's pictures of the window on a virtual X display (Xvfb):
+#   docs/screenshot.sh [BUILD_DIR] [window|help]   (default: build window; needs BUILD_DIR/quorvix)
+# window: docs/screenshot.png, after "Auto" (F5) on a 4 x 4 real matrix with
+#         decimals in Matrix A and a 3 x 3 complex matrix in Matrix B, at
+#         precision 3;
+# help:   docs/screenshot-help.png, the manual's window opened with F1 from
+#         the calculator, with "Det(A)" found by Ctrl+F.
 # Needs xvfb, xauth, xdotool and python3-pil (scripts/install-deps.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+scene=${2:-window}
 program="$build/quorvix"
 [ -x "$program" ] || { echo "screenshot.sh: build the window first ($program is missing)" >&2; exit 1; }
-out="$PWD/docs/screenshot.png"
+case "$scene" in
+  window) out="$PWD/docs/screenshot.png" ;;
+  help) out="$PWD/docs/screenshot-help.png" ;;
+  *) echo "screenshot.sh: the scene is 'window' or 'help', not '$scene'" >&2; exit 2 ;;
+esac
 
-xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash -s "$program" "$out" <<'INNER'
+xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash -s "$program" "$out" "$scene" <<'INNER'
 set -euo pipefail
 program=$1
 out=$2
+scene=$3
 LC_ALL=C QT_QPA_PLATFORM=xcb "$program" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
-window=$(xdotool search --sync --onlyvisible --name '^Quorvix 5\.4$' | head -n 1)
+window=$(xdotool search --sync --onlyvisible --name '^Quorvix [0-9.]+$' | head -n 1)
 sleep 1
 xdotool windowfocus --sync "$window"
 # Types a matrix into the editor at (x, y) of the window, replacing its text;
@@ -32,12 +41,27 @@ type_matrix() {
     xdotool key --window "$window" Return
   done
 }
-type_matrix 100 200 '2.5 -1.25 0.75 3' '1.5 4.2 -0.5 1' '0.25 1 3.6 -2.1' '-1 0.5 2 5.75'
-type_matrix 100 390 '1+2i 3 -i' '2i 1-i 4' '5 -2+i 3i'
-xdotool key --window "$window" F5
-# Let Auto finish and the window draw it.
-sleep 3
-eval "$(xdotool getwindowgeometry --shell "$window")"
+if [ "$scene" = window ]; then
+  type_matrix 100 200 '2.5 -1.25 0.75 3' '1.5 4.2 -0.5 1' '0.25 1 3.6 -2.1' '-1 0.5 2 5.75'
+  type_matrix 100 390 '1+2i 3 -i' '2i 1-i 4' '5 -2+i 3i'
+  xdotool key --window "$window" F5
+  # Let Auto finish and the window draw it.
+  sleep 3
+  shot=$window
+else
+  xdotool key --window "$window" F1
+  shot=$(xdotool search --sync --onlyvisible --name '^Quorvix [0-9.]+ Manual$' | head -n 1)
+  # Without a window manager the manual opens over the calculator's corner;
+  # put it where the whole of it shows.
+  xdotool windowmove --sync "$shot" 0 0
+  xdotool windowfocus --sync "$shot"
+  sleep 1
+  xdotool key --window "$shot" ctrl+f
+  sleep 0.5
+  xdotool type --window "$shot" --delay 60 'Det(A)'
+  sleep 1
+fi
+eval "$(xdotool getwindowgeometry --shell "$shot")"
 /usr/bin/python3 - "$out" "$X" "$Y" "$WIDTH" "$HEIGHT" <<'PY'
 import os, sys
 from PIL import ImageGrab
