@@ -25,6 +25,7 @@
 #include "core/errors.h"
 #include "core/fpu.h"
 #include "core/scalar.h"
+#include "fuzz/settings_byte.h"
 #include "textio/general_number.h"
 #include "textio/matrix_reader.h"
 #include "textio/output_settings.h"
@@ -159,13 +160,7 @@ void ParseAndCheck(std::string_view text, std::string_view origin, const OutputS
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    OutputSettings settings;
-    const unsigned mode = data[0];
-    // Precision 0 to 8, or the exponent form; point or comma as the locale's mark.
-    const unsigned precision = mode % 10;
-    settings.RoundingFactor = precision == 9 ? 0.0L : std::pow(10.0L, static_cast<long double>(precision));
-    settings.DecimalMark = (mode / 10) % 2 == 0 ? '.' : ',';
-    settings.Format = (mode / 20) % 2 == 0 ? ComplexFormat::Rectangular : ComplexFormat::Polar;
+    const OutputSettings settings = fuzz::SettingsFromByte(data[0]);
 
     const std::string_view token(reinterpret_cast<const char*>(data + 1), size - 1);
     ParseAndCheck(token, token, settings, true);

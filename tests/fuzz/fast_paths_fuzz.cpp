@@ -18,6 +18,7 @@
 #include <typeinfo>
 
 #include "core/errors.h"
+#include "fuzz/settings_byte.h"
 #include "textio/element_reader.h"
 #include "textio/locale_number.h"
 #include "textio/number_format.h"
@@ -60,12 +61,7 @@ std::string Bits(long double v) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    OutputSettings settings;
-    const unsigned mode = data[0];
-    const unsigned precision = mode % 10;
-    settings.RoundingFactor = precision == 9 ? 0.0L : std::pow(10.0L, static_cast<long double>(precision));
-    settings.DecimalMark = (mode / 10) % 2 == 0 ? '.' : ',';
-    settings.Format = (mode / 20) % 2 == 0 ? ComplexFormat::Rectangular : ComplexFormat::Polar;
+    const OutputSettings settings = fuzz::SettingsFromByte(data[0]);
     const std::string_view token(reinterpret_cast<const char*>(data + 1), size - 1);
 
     const std::string fast = Outcome([&] { return Bits(ComplexElement(token, settings)); });
