@@ -23,15 +23,6 @@ constexpr double kSafe = 0x1p1000;
 // Relative cost of one multiply-subtract, in the units of ParallelFor.
 std::int64_t Cost(Mode mode) { return mode == Mode::Complex ? 8 : mode == Mode::RealParts ? 3 : 2; }
 
-Scalar MakeScalar(Mode mode, double re, double im) {
-    switch (mode) {
-        case Mode::Complex: return Scalar::Complex(re, im);
-        case Mode::RealParts: return Scalar::Complex(re, 0.0);
-        case Mode::Real: return Scalar::Real(re);
-    }
-    return Scalar();
-}
-
 double Magnitude(double re, double im) { return std::fabs(re) + std::fabs(im); }
 
 // |re| + |im| of the pair of elements at j (the magnitude full pivoting uses;

@@ -26,6 +26,16 @@ inline constexpr std::int32_t kRowPiece = 128;
 
 enum class Mode { Complex, RealParts, Real };
 
+// The Scalar an element of a dense copy stands for in the given mode.
+inline Scalar MakeScalar(Mode mode, double re, double im) {
+    switch (mode) {
+        case Mode::Complex: return Scalar::Complex(re, im);
+        case Mode::RealParts: return Scalar::Complex(re, 0.0);
+        case Mode::Real: return Scalar::Real(re);
+    }
+    return Scalar();
+}
+
 template <bool Subtract>
 inline void ComplexRowPiece(Ext ar, Ext ai, const double* br, const double* bi, double* cr, double* ci,
                             std::int32_t count) {

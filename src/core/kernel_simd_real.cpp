@@ -78,6 +78,7 @@
 #include <cstdint>
 
 #include "core/kernel_simd.h"
+#include "core/kernel_support.h"
 
 namespace quorvix::kernel::simd {
 namespace {
@@ -97,17 +98,14 @@ static_assert(std::bit_cast<std::uint64_t>(0x1p-953) - std::bit_cast<std::uint64
 
 constexpr std::uint64_t kExponentBits = 0x7ff0000000000000ull;
 constexpr std::uint64_t kMagnitudeBits = 0x7fffffffffffffffull;
-constexpr double kFlushLimit = 1e-12;
-
-inline double FlushPart(double v) { return std::fabs(v) <= kFlushLimit ? 0.0 : v; }
 
 // One element on the x87 unit: what the plain loop computes.
 template <bool Subtract, bool FlushProducts, bool FlushSums>
 inline double X87Step(double a, double b, double c) {
     double p = static_cast<double>(static_cast<Ext>(a) * static_cast<Ext>(b));
-    if constexpr (FlushProducts) p = FlushPart(p);
+    if constexpr (FlushProducts) p = kernel::Flush(p);
     double s = Subtract ? static_cast<double>(static_cast<Ext>(c) - p) : static_cast<double>(static_cast<Ext>(c) + p);
-    if constexpr (FlushSums) s = FlushPart(s);
+    if constexpr (FlushSums) s = kernel::Flush(s);
     return s;
 }
 

@@ -25,13 +25,16 @@ namespace quorvix::kernel {
 
 using Ext = long double;
 
-// FlushToZero, inline: a complex part of magnitude at most 1e-12 is stored as +0.
-inline double Flush(double part) { return std::fabs(part) <= 1e-12 ? 0.0 : part; }
+// A complex part of magnitude at most kFlushLimit is stored as +0.
+inline constexpr double kFlushLimit = 1e-12;
+
+// FlushToZero, inline.
+inline double Flush(double part) { return std::fabs(part) <= kFlushLimit ? 0.0 : part; }
 
 // Flush on every element of v[0..count), two at a time.
 inline void FlushAll(double* v, std::int32_t count) {
     const __m128d mask = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL));
-    const __m128d limit = _mm_set1_pd(1e-12);
+    const __m128d limit = _mm_set1_pd(kFlushLimit);
     std::int32_t j = 0;
     for (; j + 2 <= count; j += 2) {
         const __m128d x = _mm_loadu_pd(v + j);

@@ -132,10 +132,8 @@ bool DenseSolve(const kernel::DenseElimination& f, std::int32_t n, const RCOMat&
                         RCOVec& row = result[static_cast<std::size_t>(colPerm[i])];
                         for (std::int32_t c = 0; c < w; ++c) {
                             const double re = yr[static_cast<std::size_t>(i) * w + c];
-                            row[static_cast<std::size_t>(c0 + c)] =
-                                mode == Mode::Complex     ? Scalar::Complex(re, yi[static_cast<std::size_t>(i) * w + c])
-                                : mode == Mode::RealParts ? Scalar::Complex(re, 0.0)
-                                                          : Scalar::Real(re);
+                            row[static_cast<std::size_t>(c0 + c)] = kernel::MakeScalar(
+                                mode, re, mode == Mode::Complex ? yi[static_cast<std::size_t>(i) * w + c] : 0.0);
                         }
                     }
                     continue;

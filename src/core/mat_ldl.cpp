@@ -94,11 +94,7 @@ public:
             }
     }
 
-    Scalar Make(double re, double im) const {
-        return mode_ == Mode::Complex     ? Scalar::Complex(re, im)
-               : mode_ == Mode::RealParts ? Scalar::Complex(re, 0.0)
-                                          : Scalar::Real(re);
-    }
+    Scalar Make(double re, double im) const { return kernel::MakeScalar(mode_, re, im); }
     bool IsZero(double re, double im) const { return re == 0.0 && (!complex_ || im == 0.0); }
     static bool TooSmallForDivision(double re, double im) {
         const Ext r = re, m = im;
