@@ -59,8 +59,22 @@ struct EigenResult {
     std::int32_t Unreached = 0;
 };
 
+// The first eigenvalue shown: the one after the positions not reached.
+inline std::int32_t FirstShownEigenvalue(const EigenResult& eigen) {
+    return eigen.Unreached < 0 ? 1 : eigen.Unreached + 1;
+}
+
+// Part k of an eigenvalue, 0 where the vector has no entry k.
+inline double EigenPart(const RCoVecD& v, std::int32_t k) {
+    return k >= 0 && static_cast<std::size_t>(k) < v.size() ? v[static_cast<std::size_t>(k)] : 0.0;
+}
+
 using CommandResult =
     std::variant<MatrixResult, ScalarResult, DimensionResult, FactorPairResult, SvdResult, EigenResult>;
+
+// The shape of a matrix result: its rows, and the length of its first row.
+inline std::int32_t ResultRows(const RCOMat& m) { return static_cast<std::int32_t>(m.size()); }
+inline std::int32_t ResultCols(const RCOMat& m) { return m.empty() ? 0 : static_cast<std::int32_t>(m[0].size()); }
 
 // Element (i, j) of a result's matrix as it is shown: an empty value where a
 // ragged or short matrix has none, so that every block prints its full

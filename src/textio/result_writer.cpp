@@ -78,15 +78,11 @@ void WriteFactor(ResultPanel& panel, const char* name, const RCOMat& m, std::int
     WriteBlock(panel, m, rows, cols, kind, printer);
 }
 
-double EigenPart(const RCoVecD& v, std::int32_t k) {
-    return k >= 0 && static_cast<std::size_t>(k) < v.size() ? v[static_cast<std::size_t>(k)] : 0.0;
-}
-
 void WriteEigenvalues(ResultPanel& panel, const EigenResult& eigen, const ElementPrinter& printer) {
     panel.AddLine("");
     // Every eigenvalue found prints, a zero one too ("         0"); the
     // positions the iteration did not reach print nothing.
-    for (std::int32_t k = eigen.Unreached < 0 ? 1 : eigen.Unreached + 1; k <= eigen.Order; ++k) {
+    for (std::int32_t k = FirstShownEigenvalue(eigen); k <= eigen.Order; ++k) {
         if (k % kElementsPerCancelCheck == 0) CheckCancelled();
         const double re = EigenPart(eigen.Re, k);
         const double im = EigenPart(eigen.Im, k);
@@ -103,16 +99,13 @@ void WriteEigenvalues(ResultPanel& panel, const EigenResult& eigen, const Elemen
     panel.AddLine("");
 }
 
-std::int32_t RowsOf(const RCOMat& m) { return static_cast<std::int32_t>(m.size()); }
-std::int32_t ColsOf(const RCOMat& m) { return m.empty() ? 0 : static_cast<std::int32_t>(m[0].size()); }
-
 // Prints each shape of result; the label line has its "=" and an empty line by now.
 struct Printer {
     ResultPanel& panel;
     const ElementPrinter& printer;
 
     void operator()(const MatrixResult& r) const {
-        WriteBlock(panel, r.Matrix, RowsOf(r.Matrix), ColsOf(r.Matrix), Elements::ComplexAware, printer);
+        WriteBlock(panel, r.Matrix, ResultRows(r.Matrix), ResultCols(r.Matrix), Elements::ComplexAware, printer);
     }
     void operator()(const ScalarResult& r) const {
         std::string line = "   ";

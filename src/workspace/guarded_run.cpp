@@ -2,7 +2,6 @@
 
 #include <exception>
 #include <new>
-#include <utility>
 
 #include "commands/command_frame.h"
 
@@ -26,12 +25,6 @@ GuardedOutcome RunGuarded(CalcState& state, const StateJob& job) {
         outcome.Error = e.what();
     }
     return outcome;
-}
-
-std::optional<std::string> RunGuarded(CalcState& state, const StateJob& job, bool& cancelled) {
-    GuardedOutcome outcome = RunGuarded(state, job);
-    cancelled = outcome.Cancelled;
-    return std::move(outcome.Error);
 }
 
 }  // namespace quorvix

@@ -26,7 +26,5 @@ struct GuardedOutcome {
 // Runs `job` on `state` and catches what a command can raise. A cancel also
 // writes kCancelNotice and an empty line to the panel.
 GuardedOutcome RunGuarded(CalcState& state, const StateJob& job);
-// The same, giving the error text and whether it was a cancel.
-std::optional<std::string> RunGuarded(CalcState& state, const StateJob& job, bool& cancelled);
 
 }  // namespace quorvix

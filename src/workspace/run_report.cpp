@@ -54,15 +54,12 @@ void WriteRows(std::ostream& out, const RCOMat& m, std::int32_t rows, std::int32
     out << ']';
 }
 
-std::int32_t RowsOf(const RCOMat& m) { return static_cast<std::int32_t>(m.size()); }
-std::int32_t ColsOf(const RCOMat& m) { return m.empty() ? 0 : static_cast<std::int32_t>(m[0].size()); }
-
 struct ValueWriter {
     std::ostream& out;
 
     void operator()(const MatrixResult& r) const {
         out << "{\"kind\": \"matrix\", \"rows\": ";
-        WriteRows(out, r.Matrix, RowsOf(r.Matrix), ColsOf(r.Matrix), false);
+        WriteRows(out, r.Matrix, ResultRows(r.Matrix), ResultCols(r.Matrix), false);
         out << '}';
     }
     void operator()(const ScalarResult& r) const {
@@ -97,10 +94,9 @@ struct ValueWriter {
         // The eigenvalues the panel shows: the positions the iteration reached.
         out << "{\"kind\": \"eigenvalues\", \"values\": [";
         bool first = true;
-        for (std::int32_t k = r.Unreached < 0 ? 1 : r.Unreached + 1; k <= r.Order; ++k) {
-            const auto uk = static_cast<std::size_t>(k);
-            const double re = uk < r.Re.size() ? r.Re[uk] : 0.0;
-            const double im = uk < r.Im.size() ? r.Im[uk] : 0.0;
+        for (std::int32_t k = FirstShownEigenvalue(r); k <= r.Order; ++k) {
+            const double re = EigenPart(r.Re, k);
+            const double im = EigenPart(r.Im, k);
             if (!first) out << ", ";
             first = false;
             out << '[' << ShortestNumber(re) << ", " << ShortestNumber(im) << ']';
