@@ -3,7 +3,7 @@
 # metainfo, the project files' MIME type, the man pages and the licence in
 # the usual places under P. The build's header quorvix_version.h, which names
 # the program, its version and its desktop id for both programs, is written
-# here too, since it also says where the installed manual lies.
+# here too, from the names set below.
 
 include(GNUInstallDirs)
 # The project is "Quorvix", so CMAKE_INSTALL_DOCDIR ends in that name; the
@@ -25,11 +25,7 @@ set(QUORVIX_RELEASE_DATE 2026-12-08)
 
 set(quorvix_generated ${CMAKE_BINARY_DIR}/generated)
 
-# The version header. It also gives the way from the installed programs to
-# the installed manual: matrix.chm lies next to the program only in a build
-# folder.
-cmake_path(ABSOLUTE_PATH QUORVIX_INSTALL_DOCDIR BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX} OUTPUT_VARIABLE docdir)
-file(RELATIVE_PATH QUORVIX_MANUAL_FROM_BINDIR ${CMAKE_INSTALL_FULL_BINDIR} ${docdir}/manual)
+# The version header.
 configure_file(${CMAKE_SOURCE_DIR}/src/version.h.in ${quorvix_generated}/quorvix_version.h @ONLY)
 target_include_directories(quorvix_engine PUBLIC ${quorvix_generated})
 

@@ -181,13 +181,7 @@ void MainWindow::StartMove(QMouseEvent* event) {
 
 void MainWindow::Minimize() { showMinimized(); }
 
-// The window keeps its design size, so maximizing (the button, or a
-// double-click on the title bar) does nothing.
-void MainWindow::Maximize() {}
-
 void MainWindow::CloseWindow() { close(); }
-
-void MainWindow::Exit() { PressEscape(); }
 
 void MainWindow::PressEscape() {
     // Esc is the key of Exit. While a command runs it only stops the command,
@@ -225,7 +219,7 @@ void MainWindow::RememberInputs() { savedInputs_ = CurrentInputs(); }
 bool MainWindow::InputsChanged() const { return !(CurrentInputs() == savedInputs_); }
 
 bool MainWindow::AskToQuit() {
-    QMessageBox question(QMessageBox::Question, QString::fromLatin1(kMessageTitle),
+    QMessageBox question(QMessageBox::Question, QString::fromLatin1(kProgramName),
                          QStringLiteral("Quit Quorvix? The matrices you typed have not been saved."),
                          QMessageBox::NoButton, this);
     QPushButton* quit = question.addButton(QStringLiteral("Quit"), QMessageBox::AcceptRole);
@@ -235,11 +229,6 @@ bool MainWindow::AskToQuit() {
     question.setEscapeButton(stay);
     question.exec();
     return question.clickedButton() == quit;
-}
-
-void MainWindow::OpenThroughShell(const QString& address) {
-    // A desktop that cannot open it gets an error box, not a line on standard error.
-    OpenAddress(this, QUrl(address));
 }
 
 void MainWindow::OpenManual() { HelpWindow::ShowFor(this); }
@@ -253,10 +242,7 @@ void MainWindow::OpenHomePage() {
     if (address.isEmpty())
         AboutBox::ShowFor(this);
     else
-        OpenThroughShell(address);
+        OpenAddress(this, QUrl(address));  // a failure shows an error box
 }
-
-// "Home" has no page of its own: it shows what "Homepage" shows.
-void MainWindow::OpenProductPage() { OpenHomePage(); }
 
 }  // namespace quorvix

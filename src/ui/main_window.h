@@ -42,7 +42,6 @@ class SkinImage;
 class SkinToolBar;
 
 // The title of the window's message boxes.
-inline constexpr const char* kMessageTitle = "Quorvix";
 
 inline constexpr int kWindowWidth = 783;
 inline constexpr int kWindowHeight = 651;
@@ -88,12 +87,9 @@ private slots:
     // The title bar and its buttons (main_window.cpp).
     void StartMove(QMouseEvent* event);
     void Minimize();
-    void Maximize();
     void CloseWindow();
-    void Exit();
     void OpenManual();
     void OpenHomePage();
-    void OpenProductPage();
 
     // The menu and toolbar commands (main_window_actions.cpp).
     void AskAndOpenProject();
@@ -163,7 +159,6 @@ private:
     QString DialogFolder() const;
     std::optional<std::string> AskFileName(const char* dialogName, bool save, const char* filter,
                                            const char* defaultExt);
-    void OpenThroughShell(const QString& address);
 
     // The frame: title bar, borders, title-bar buttons and menu bar.
     SkinImage* titleBar_ = nullptr;

@@ -19,6 +19,7 @@
 
 #include "core/cancel.h"
 #include "core/errors.h"
+#include "quorvix_version.h"
 #include "textio/matrix_reader.h"
 #include "ui/busy_strip.h"
 #include "ui/image_button.h"
@@ -227,12 +228,12 @@ void MainWindow::Report(const GuardedOutcome& outcome) {
             text += QLatin1Char('\n') + PlaceText(*outcome.Place);
             ShowPlace(*outcome.Place);
         }
-        QMessageBox::critical(this, QString::fromLatin1(kMessageTitle), text);
+        QMessageBox::critical(this, QString::fromLatin1(kProgramName), text);
     }
     std::vector<std::string> notices = std::move(state_.Notices);
     state_.Notices.clear();
     for (const std::string& notice : notices)
-        QMessageBox::warning(this, QString::fromLatin1(kMessageTitle), QString::fromStdString(notice));
+        QMessageBox::warning(this, QString::fromLatin1(kProgramName), QString::fromStdString(notice));
 }
 
 void MainWindow::ShowPlace(const ErrorPlace& place) {

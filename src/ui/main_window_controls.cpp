@@ -88,7 +88,8 @@ void MainWindow::CreateFrame() {
     rightBorder_ = Picture(this, "Image10", QRect(kWindowWidth - 8, 53, 8, kWindowHeight - 83),
                            QStringLiteral("ImageRight.png"), true);
     connect(titleBar_, &SkinImage::MouseDown, this, &MainWindow::StartMove);
-    connect(titleBar_, &SkinImage::DoubleClicked, this, &MainWindow::Maximize);
+    // The window keeps its design size: the hidden maximize button and a
+    // double-click on the title bar do nothing.
 
     minimizeButton_ = Named(new ImageButton(this), "ImgBtnMin");
     minimizeButton_->setGeometry(0, 0, 27, 25);
@@ -98,7 +99,6 @@ void MainWindow::CreateFrame() {
     closeButton_->setGeometry(0, 0, 49, 25);
     PlaceTitleButtons();
     connect(minimizeButton_, &ImageButton::Clicked, this, &MainWindow::Minimize);
-    connect(maximizeButton_, &ImageButton::Clicked, this, &MainWindow::Maximize);
     connect(closeButton_, &ImageButton::Clicked, this, &MainWindow::CloseWindow);
 
     menuBar_ = Named(new SkinToolBar(this, DrawMenuBarBackground), "ToolBar1");
@@ -152,7 +152,7 @@ void MainWindow::CreateToolBar() {
         {&clearButton_, "SpeedButton4", "Clear", "Clear Result", &MainWindow::ClearResult},
         {&autoButton_, "SpeedButton5", "Auto", "Auto Generate", &MainWindow::StartAuto},
         {&manualButton_, "SpeedButton6", "Manual", "Manual", &MainWindow::OpenManual},
-        {&homeButton_, "SpeedButton7", "Home", "HomePage", &MainWindow::OpenProductPage},
+        {&homeButton_, "SpeedButton7", "Home", "HomePage", &MainWindow::OpenHomePage},
     };
     int left = 0;
     for (const ToolButtonDef& def : tools) {

@@ -63,7 +63,7 @@ void MainWindow::CreateMenus() {
     clearAction_ = item(fileMenu_, "Clear1", "&Clear", QKeySequence(Qt::Key_F8), 3, &MainWindow::ClearResult);
     autoAction_ = item(fileMenu_, "Auto1", "&Auto", QKeySequence(Qt::Key_F5), 1, &MainWindow::StartAuto);
     separator(fileMenu_, "Exit1");
-    exitAction_ = item(fileMenu_, "Exit2", "E&xit", QKeySequence(Qt::Key_Escape), 31, &MainWindow::Exit);
+    exitAction_ = item(fileMenu_, "Exit2", "E&xit", QKeySequence(Qt::Key_Escape), 31, &MainWindow::PressEscape);
 
     helpMenu_ = new QMenu(QStringLiteral("&Help"), this);
     helpMenu_->setObjectName(QStringLiteral("Help1"));
