@@ -6,7 +6,10 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+
+#include "workspace/progress_line.h"
 
 namespace quorvix {
 
@@ -27,21 +30,15 @@ ProgressView ViewOf(const Progress& progress) {
         view.Maximum = progress.Stages * kStepsPerStage;
         view.Value = progress.Stage * kStepsPerStage;
         if (fraction > 0.0) view.Value += static_cast<int>(std::floor(fraction * (kStepsPerStage - 1)));
-        view.Text = QStringLiteral("%1 of %2").arg(progress.Stage).arg(progress.Stages);
-        if (progress.Label != nullptr) view.Text += QStringLiteral(": ") + QString::fromLatin1(progress.Label);
+        view.Text = QString::fromStdString(StageText(progress));
         return view;
     }
     if (fraction >= 0.0) {
         view.Maximum = kFractionSteps;
         view.Value = static_cast<int>(std::floor(fraction * kFractionSteps));
-        view.Text = QStringLiteral("%1 %").arg(static_cast<int>(std::floor(fraction * 100.0)));
+        view.Text = QStringLiteral("%1 %").arg(WholePercent(fraction));
     }
     return view;
-}
-
-QString ElapsedText(qint64 milliseconds) {
-    const qint64 seconds = milliseconds / 1000;
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 BusyStrip::BusyStrip(QWidget* parent) : QWidget(parent) {
@@ -94,7 +91,9 @@ void BusyStrip::Poll() {
     progressBar_->setRange(0, view.Maximum);
     progressBar_->setValue(view.Value);
     progressBar_->setFormat(view.Text);
-    elapsed_->setText(clock_.isValid() ? ElapsedText(clock_.elapsed()) : QString());
+    elapsed_->setText(clock_.isValid()
+                          ? QString::fromStdString(ElapsedText(std::chrono::milliseconds(clock_.elapsed())))
+                          : QString());
 }
 
 }  // namespace quorvix

@@ -24,8 +24,6 @@ struct ProgressView {
     QString Text;  // the bar's caption
 };
 ProgressView ViewOf(const Progress& progress);
-// Elapsed time as "m:ss".
-QString ElapsedText(qint64 milliseconds);
 
 class BusyStrip : public QWidget {
     Q_OBJECT

@@ -8,22 +8,24 @@
 
 namespace quorvix {
 
-std::string ProgressLineText(const Progress& progress, std::string_view step, std::chrono::milliseconds elapsed) {
-    std::string text;
-    if (progress.Stages > 0) {
-        text = "Auto " + std::to_string(progress.Stage) + " of " + std::to_string(progress.Stages);
-        if (progress.Label != nullptr) text += std::string(": ") + progress.Label;
-    } else {
-        text.assign(step);
-    }
-    if (progress.Fraction >= 0.0) {
-        const double fraction = progress.Fraction > 1.0 ? 1.0 : progress.Fraction;
-        text += " " + std::to_string(static_cast<int>(std::floor(fraction * 100.0))) + " %";
-    }
+std::string StageText(const Progress& progress) {
+    std::string text = std::to_string(progress.Stage) + " of " + std::to_string(progress.Stages);
+    if (progress.Label != nullptr) text += std::string(": ") + progress.Label;
+    return text;
+}
+
+int WholePercent(double fraction) { return static_cast<int>(std::floor((fraction > 1.0 ? 1.0 : fraction) * 100.0)); }
+
+std::string ElapsedText(std::chrono::milliseconds elapsed) {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(elapsed).count();
     const std::string ss = std::to_string(seconds % 60);
-    text += ", " + std::to_string(seconds / 60) + ":" + (ss.size() < 2 ? "0" : "") + ss;
-    text += " (Ctrl+C cancels)";
+    return std::to_string(seconds / 60) + ":" + (ss.size() < 2 ? "0" : "") + ss;
+}
+
+std::string ProgressLineText(const Progress& progress, std::string_view step, std::chrono::milliseconds elapsed) {
+    std::string text = progress.Stages > 0 ? "Auto " + StageText(progress) : std::string(step);
+    if (progress.Fraction >= 0.0) text += " " + std::to_string(WholePercent(progress.Fraction)) + " %";
+    text += ", " + ElapsedText(elapsed) + " (Ctrl+C cancels)";
     return text;
 }
 

@@ -15,6 +15,13 @@
 
 namespace quorvix {
 
+// The pieces both front ends show: Auto's stage ("12 of 43: Det(A)"), a
+// routine's fraction as a whole percent (floored; above 1 counts as 1) and
+// the elapsed time ("1:05").
+std::string StageText(const Progress& progress);
+int WholePercent(double fraction);
+std::string ElapsedText(std::chrono::milliseconds elapsed);
+
 // The line's text: the step (or Auto's stage, "12 of 43: Det(A)"), the
 // running routine's fraction when it is known, the elapsed time (m:ss) and
 // how to stop it.
