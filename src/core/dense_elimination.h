@@ -14,6 +14,7 @@
 // the element-by-element routine. Each updated row reports where its largest
 // magnitude lies, which is the next step's pivot search.
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 #include "core/kernel_rows.h"
@@ -45,6 +46,31 @@ public:
     bool IsZero(std::int32_t i, std::int32_t j) const;
     // Writes every element back into `a` (rows x cols), as Scalars of the mode's kind.
     void WriteBack(RCOMat& a) const;
+    // Runs `work` (steps on this copy) and then writes the copy back into
+    // `a`, also when `work` raises: `a` is left as the element-by-element
+    // steps leave it. Returns what `work` returns.
+    template <typename Work>
+    auto WorkThenWriteBack(RCOMat& a, Work&& work) -> decltype(work()) {
+        if constexpr (std::is_void_v<decltype(work())>) {
+            try {
+                work();
+            } catch (...) {
+                WriteBack(a);
+                throw;
+            }
+            WriteBack(a);
+        } else {
+            decltype(work()) result{};
+            try {
+                result = work();
+            } catch (...) {
+                WriteBack(a);
+                throw;
+            }
+            WriteBack(a);
+            return result;
+        }
+    }
 
     // The first element of largest magnitude in rows first.., columns first..,
     // row-major: a full search, or (Searched() after an elimination step) the

@@ -105,14 +105,7 @@ Scalar MatDeterminant(RCOMat& a, std::int32_t rows, std::int32_t cols) {
     kernel::DenseElimination e(a, n, n, mode);
     Scalar det = Scalar::Integer(1);
     std::int32_t sign = 1;
-    bool found = false;
-    try {
-        found = DenseDeterminant(e, n, det, sign);
-    } catch (...) {
-        e.WriteBack(a);  // the state the element-by-element steps leave
-        throw;
-    }
-    e.WriteBack(a);
+    const bool found = e.WorkThenWriteBack(a, [&] { return DenseDeterminant(e, n, det, sign); });
     if (!found) return Scalar::Integer(0);
     return (det * Scalar::Integer(sign)) * a[n - 1][n - 1];
 }

@@ -24,20 +24,14 @@ std::int32_t MatLU(RCOMat& a, RCOMat& l, RCOMat& u, std::int32_t n, std::int32_t
     // Small matrices cost less in Scalars than their typed copy.
     if (n >= 12 && kernel::ChooseMode(a, n, n, mode)) {
         kernel::DenseElimination e(a, n, n, mode);
-        bool zeroPivot = false;
-        try {
-            for (std::int32_t k = 0; k <= n - 2 && !zeroPivot; ++k) {
+        const bool zeroPivot = e.WorkThenWriteBack(a, [&] {
+            for (std::int32_t k = 0; k <= n - 2; ++k) {
                 CheckCancelled(k, n);
-                if (e.IsZero(k, k))
-                    zeroPivot = true;
-                else
-                    e.EliminateWithStoredQuotients(k);
+                if (e.IsZero(k, k)) return true;
+                e.EliminateWithStoredQuotients(k);
             }
-        } catch (...) {
-            e.WriteBack(a);  // the state the element-by-element steps leave
-            throw;
-        }
-        e.WriteBack(a);
+            return false;
+        });
         if (zeroPivot) return 0;
     } else {
         for (std::int32_t k = 0; k <= n - 2; ++k) {

@@ -125,13 +125,7 @@ void LUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm,
         return;
     }
     auto e = std::make_unique<DenseElimination>(a, n, n, mode);
-    try {
-        DenseDecompose(n, *e, rowPerm, colPerm);
-    } catch (...) {
-        e->WriteBack(a);  // the state the element-by-element steps leave
-        throw;
-    }
-    e->WriteBack(a);
+    e->WorkThenWriteBack(a, [&] { DenseDecompose(n, *e, rowPerm, colPerm); });
     if (dense != nullptr) *dense = std::move(e);
 }
 

@@ -79,15 +79,7 @@ double MatRank(RCOMat& a, std::int32_t rows, std::int32_t cols) {
     if (static_cast<std::int64_t>(rows) * cols < 144 || !kernel::ChooseMode(a, rows, cols, mode))
         return static_cast<double>(ScalarRank(a, rows, cols));
     kernel::DenseElimination e(a, rows, cols, mode);
-    std::int32_t r = 0;
-    try {
-        r = DenseRank(e, rows, cols);
-    } catch (...) {
-        e.WriteBack(a);  // the state the element-by-element steps leave
-        throw;
-    }
-    e.WriteBack(a);
-    return static_cast<double>(r);
+    return static_cast<double>(e.WorkThenWriteBack(a, [&] { return DenseRank(e, rows, cols); }));
 }
 
 }  // namespace quorvix
