@@ -16,8 +16,6 @@
 // stay 0 (their products and sums are zeros), and only the real parts are
 // worked on, four at a time in AVX2 where the processor has it, with the
 // x87 roundings (kernel_simd.h).
-#include <emmintrin.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -27,6 +25,7 @@
 
 #include "core/cancel.h"
 #include "core/fpu.h"
+#include "core/kernel_double.h"
 #include "core/kernel_rows.h"
 #include "core/kernel_simd.h"
 #include "core/kernel_support.h"
@@ -64,26 +63,6 @@ void SwapColumns(double* re, double* im, std::int32_t n, std::int32_t c1, std::i
     }
 }
 
-// The largest magnitude of v[0..count), four pairs at a time, or in AVX2
-// (the order of the comparisons does not matter).
-double MaxMagnitude(const double* v, std::size_t count) {
-    if (kernel::simd::Enabled()) return kernel::simd::MaxMagnitude(v, count);
-    const __m128d abs = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL));
-    __m128d m0 = _mm_setzero_pd(), m1 = m0, m2 = m0, m3 = m0;
-    std::size_t i = 0;
-    for (; i + 8 <= count; i += 8) {
-        m0 = _mm_max_pd(m0, _mm_and_pd(_mm_loadu_pd(v + i), abs));
-        m1 = _mm_max_pd(m1, _mm_and_pd(_mm_loadu_pd(v + i + 2), abs));
-        m2 = _mm_max_pd(m2, _mm_and_pd(_mm_loadu_pd(v + i + 4), abs));
-        m3 = _mm_max_pd(m3, _mm_and_pd(_mm_loadu_pd(v + i + 6), abs));
-    }
-    alignas(16) double pair[2];
-    _mm_store_pd(pair, _mm_max_pd(_mm_max_pd(m0, m1), _mm_max_pd(m2, m3)));
-    double m = std::max(pair[0], pair[1]);
-    for (; i < count; ++i) m = std::max(m, std::fabs(v[i]));
-    return m;
-}
-
 struct Pivot {
     double d = 0.0;
     std::int32_t row = 0, col = 0;
@@ -100,7 +79,7 @@ public:
     // Returns true when the matrix is singular.
     bool Run(RCoVecE& rowPiv, RCoVecE& colPiv) {
         const std::size_t count = static_cast<std::size_t>(n_) * static_cast<std::size_t>(n_);
-        largest_ = std::max(MaxMagnitude(re_, count), im_ != nullptr ? MaxMagnitude(im_, count) : 0.0);
+        largest_ = std::max(kernel::MaxMagnitude(re_, count), im_ != nullptr ? kernel::MaxMagnitude(im_, count) : 0.0);
         for (std::int32_t k = 0; k < n_; ++k) {
             CheckCancelled(k, n_);
             // Squared moduli of parts below 2^500 stay below 2^1000.
@@ -263,7 +242,7 @@ private:
             }
         }
         const std::size_t count = static_cast<std::size_t>(n_) * static_cast<std::size_t>(n_);
-        largest_ = std::max(MaxMagnitude(re_, count), im_ != nullptr ? MaxMagnitude(im_, count) : 0.0);
+        largest_ = std::max(kernel::MaxMagnitude(re_, count), im_ != nullptr ? kernel::MaxMagnitude(im_, count) : 0.0);
     }
 
     // The step where its bound rules out every fault: the rows other than
@@ -285,8 +264,8 @@ private:
                 reK[j] = Round(Ext(reK[j]) * reL);
             }
         }
-        double largest = std::max(MaxMagnitude(reK, static_cast<std::size_t>(n_)),
-                                  imK != nullptr ? MaxMagnitude(imK, static_cast<std::size_t>(n_)) : 0.0);
+        double largest = std::max(kernel::MaxMagnitude(reK, static_cast<std::size_t>(n_)),
+                                  imK != nullptr ? kernel::MaxMagnitude(imK, static_cast<std::size_t>(n_)) : 0.0);
         // Lets the real rows run in AVX2 (kernel::RowOp).
         const double minK = imK == nullptr ? kernel::SmallestNonZero(reK, static_cast<std::size_t>(n_)) : 0.0;
         std::mutex m;
@@ -307,8 +286,8 @@ private:
                         const double s = Round((Ext(reV) + imV) * sumL);
                         reI[k] = Round(Ext(q) - p);
                         imI[k] = Round(Ext(p) + q - s);
-                        localLargest = std::max(localLargest, MaxMagnitude(imI, static_cast<std::size_t>(n_)));
-                        localLargest = std::max(localLargest, MaxMagnitude(reI, static_cast<std::size_t>(n_)));
+                        localLargest = std::max(localLargest, kernel::MaxMagnitude(imI, static_cast<std::size_t>(n_)));
+                        localLargest = std::max(localLargest, kernel::MaxMagnitude(reI, static_cast<std::size_t>(n_)));
                     } else {
                         const double reV = reI[k];
                         kernel::RowOp<true>(kernel::Mode::Real, reV, 0.0, reK, nullptr, reI, nullptr, k, minK);
@@ -316,10 +295,10 @@ private:
                                             n_ - k - 1, minK);
                         reI[k] = -Round(Ext(reV) * reL);
                         // The row's report for the next search, which starts at k + 1.
-                        const double right = MaxMagnitude(reI + k + 1, static_cast<std::size_t>(n_ - k - 1));
+                        const double right = kernel::MaxMagnitude(reI + k + 1, static_cast<std::size_t>(n_ - k - 1));
                         rowMax_[static_cast<std::size_t>(i)] = right;
                         localLargest =
-                            std::max({localLargest, right, MaxMagnitude(reI, static_cast<std::size_t>(k + 1))});
+                            std::max({localLargest, right, kernel::MaxMagnitude(reI, static_cast<std::size_t>(k + 1))});
                     }
                 }
                 std::lock_guard<std::mutex> lock(m);
