@@ -230,6 +230,25 @@ void QuotientSums(const double* x, const double* const* y, std::int32_t cols, do
     for (std::int32_t c = 0; c < cols; ++c) out[c] = s[c];
 }
 
+// Columns [firstCol, endCol) of x, rows from..from+count-1, each less the
+// reflection held in those rows of column v: y := y - (sum of v[i] * y[i] /
+// v[from]) * v, four columns at a time, the columns split over threads.
+void ApplyReflection(ColumnMatrix& x, const double* v, std::int32_t from, std::int32_t count, std::int32_t firstCol,
+                     std::int32_t endCol) {
+    parallel::ParallelFor(
+        endCol - firstCol, 4 * static_cast<std::int64_t>(count) + 4, [&](std::int64_t first, std::int64_t last) {
+            for (std::int32_t j0 = firstCol + static_cast<std::int32_t>(first); j0 < firstCol + last; j0 += 4) {
+                const std::int32_t cols = std::min<std::int32_t>(4, static_cast<std::int32_t>(firstCol + last - j0));
+                const double* y[4];
+                double sums[4];
+                for (std::int32_t c = 0; c < cols; ++c) y[c] = x.Column(j0 + c) + from;
+                QuotientSums(v + from, y, cols, v[from], count, sums);
+                for (std::int32_t c = 0; c < cols; ++c)
+                    kernel::AddScaled(x.Column(j0 + c) + from, -sums[c], v + from, count);
+            }
+        });
+}
+
 }  // namespace
 
 std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32_t m, std::int32_t n) {
@@ -366,17 +385,7 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
         CheckCancelled();
         double* uk = U.Column(k);
         if (s[static_cast<std::size_t>(k)] != 0.0L) {
-            parallel::ParallelFor(nu - k - 1, 4 * (m - k) + 4, [&](std::int64_t first, std::int64_t last) {
-                for (std::int32_t j0 = k + 1 + static_cast<std::int32_t>(first); j0 < k + 1 + last; j0 += 4) {
-                    const std::int32_t cols = std::min<std::int32_t>(4, static_cast<std::int32_t>(k + 1 + last - j0));
-                    const double* y[4];
-                    double sums[4];
-                    for (std::int32_t c = 0; c < cols; ++c) y[c] = U.Column(j0 + c) + k;
-                    QuotientSums(uk + k, y, cols, uk[k], m - k, sums);
-                    for (std::int32_t c = 0; c < cols; ++c)
-                        kernel::AddScaled(U.Column(j0 + c) + k, -sums[c], uk + k, m - k);
-                }
-            });
+            ApplyReflection(U, uk, k, m - k, k + 1, nu);
             for (std::int32_t i = k; i < m; ++i) uk[i] = -uk[i];
             uk[k] = 1.0 + uk[k];
             for (std::int32_t i = 0; i < k; ++i) uk[i] = 0.0;
@@ -391,17 +400,7 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
         CheckCancelled();
         double* vk = V.Column(k);
         if (k < nrt && e[static_cast<std::size_t>(k)] != 0.0L) {
-            parallel::ParallelFor(n - k - 1, 4 * (n - k) + 4, [&](std::int64_t first, std::int64_t last) {
-                for (std::int32_t j0 = k + 1 + static_cast<std::int32_t>(first); j0 < k + 1 + last; j0 += 4) {
-                    const std::int32_t cols = std::min<std::int32_t>(4, static_cast<std::int32_t>(k + 1 + last - j0));
-                    const double* y[4];
-                    double sums[4];
-                    for (std::int32_t c = 0; c < cols; ++c) y[c] = V.Column(j0 + c) + k + 1;
-                    QuotientSums(vk + k + 1, y, cols, vk[k + 1], n - k - 1, sums);
-                    for (std::int32_t c = 0; c < cols; ++c)
-                        kernel::AddScaled(V.Column(j0 + c) + k + 1, -sums[c], vk + k + 1, n - k - 1);
-                }
-            });
+            ApplyReflection(V, vk, k + 1, n - k - 1, k + 1, n);
         }
         std::fill(vk, vk + n, 0.0);
         vk[k] = 1.0;
