@@ -183,6 +183,35 @@ std::string FormatPolarPart(long double x, const OutputSettings& settings) {
 
 bool ContainsSign(std::string_view s) { return s.find_first_of("+-") != std::string_view::npos; }
 
+// Element (i, j) into `target`, where it has that element.
+auto StoreInto(RCOMat& target) {
+    return [&target](std::int32_t i, std::int32_t j, const Scalar& value) {
+        const auto ui = static_cast<std::size_t>(i);
+        const auto uj = static_cast<std::size_t>(j);
+        if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
+    };
+}
+
+template <typename Store>
+void ReadEach(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
+              const Store& store) {
+    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
+        store(i, j, ConvertAt(line, j, [&] { return ComplexElement(token, settings); }));
+        return true;
+    });
+}
+
+template <typename Store>
+bool ReadEachReal(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char decimalMark,
+                  const Store& store) {
+    return !ForEachToken(
+        editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
+            if (token.find('i') != std::string_view::npos) return false;
+            store(i, j, ConvertAt(line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); }));
+            return true;
+        });
+}
+
 }  // namespace
 
 bool IsBlankLine(std::string_view line) {
@@ -317,21 +346,12 @@ std::string NormalizeDecimalMark(std::string_view text) {
 
 void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
                   const ElementSink& store) {
-    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
-        store(i, j, ConvertAt(line, j, [&] { return ComplexElement(token, settings); }));
-        return true;
-    });
+    ReadEach(editor, rows, cols, settings, store);
 }
 
 void ReadMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target,
                 const OutputSettings& settings) {
-    ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
-        const Scalar value = ConvertAt(line, j, [&] { return ComplexElement(token, settings); });
-        const auto ui = static_cast<std::size_t>(i);
-        const auto uj = static_cast<std::size_t>(j);
-        if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
-        return true;
-    });
+    ReadEach(editor, rows, cols, settings, StoreInto(target));
 }
 
 void ReadMatrixRows(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
@@ -353,24 +373,11 @@ void ReadMatrixRows(const EditorLines& editor, std::int32_t rows, std::int32_t c
 
 bool ReadRealElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char decimalMark,
                       const ElementSink& store) {
-    return !ForEachToken(
-        editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
-            if (token.find('i') != std::string_view::npos) return false;
-            store(i, j, ConvertAt(line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); }));
-            return true;
-        });
+    return ReadEachReal(editor, rows, cols, decimalMark, store);
 }
 
 bool ReadRealMatrix(const EditorLines& editor, std::int32_t rows, std::int32_t cols, RCOMat& target, char decimalMark) {
-    return !ForEachToken(
-        editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
-            if (token.find('i') != std::string_view::npos) return false;
-            const Scalar value = ConvertAt(line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); });
-            const auto ui = static_cast<std::size_t>(i);
-            const auto uj = static_cast<std::size_t>(j);
-            if (ui < target.size() && uj < target[ui].size()) target[ui][uj] = value;
-            return true;
-        });
+    return ReadEachReal(editor, rows, cols, decimalMark, StoreInto(target));
 }
 
 }  // namespace quorvix
