@@ -54,6 +54,20 @@ private:
     ErrorPlace place_;
 };
 
+// Runs `convert`, the conversion of one element's text; a CalcError it
+// raises is marked with that element's place (line and element, both
+// counted from 1). Errors of what the caller then does with the value are
+// not the text's and stay unmarked.
+template <typename Convert>
+auto ConvertElementAt(std::int32_t line, std::int32_t element, Convert&& convert) -> decltype(convert()) {
+    try {
+        return convert();
+    } catch (CalcError& e) {
+        e.SetElement(line, element);
+        throw;
+    }
+}
+
 // The element parser's refusal ("Could not parse real portion [<?>abc]").
 class ComplexParseError : public CalcError {
 public:

@@ -159,19 +159,6 @@ bool ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t col
     });
 }
 
-// Converts one token; an error it raises is marked with the token's place
-// (element counted from 1). Errors of what the caller then does with the
-// value are not the text's and stay unmarked.
-template <typename Convert>
-Scalar ConvertAt(std::int32_t line, std::int32_t j, Convert&& convert) {
-    try {
-        return convert();
-    } catch (CalcError& e) {
-        e.SetElement(line, j + 1);
-        throw;
-    }
-}
-
 std::string FormatPolarPart(long double x, const OutputSettings& settings) {
     // The rebuilt text is read by the element parser, whose mark is ".":
     // formatting with "." directly gives the same text the decimal-mark rewrite
@@ -196,7 +183,7 @@ template <typename Store>
 void ReadEach(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,
               const Store& store) {
     ForEachToken(editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
-        store(i, j, ConvertAt(line, j, [&] { return ComplexElement(token, settings); }));
+        store(i, j, ConvertElementAt(line, j + 1, [&] { return ComplexElement(token, settings); }));
         return true;
     });
 }
@@ -207,7 +194,8 @@ bool ReadEachReal(const EditorLines& editor, std::int32_t rows, std::int32_t col
     return !ForEachToken(
         editor, rows, cols, [&](std::int32_t i, std::int32_t j, std::string_view token, std::int32_t line) {
             if (token.find('i') != std::string_view::npos) return false;
-            store(i, j, ConvertAt(line, j, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); }));
+            store(i, j,
+                  ConvertElementAt(line, j + 1, [&] { return Scalar::Real(LocaleToDouble(token, decimalMark)); }));
             return true;
         });
 }
@@ -360,7 +348,8 @@ void ReadMatrixRows(const EditorLines& editor, std::int32_t rows, std::int32_t c
         // One row of this thread's own, empty again before each row is read.
         RCOVec row;
         auto visit = [&](std::int32_t, std::int32_t j, std::string_view token, std::int32_t line) {
-            row[static_cast<std::size_t>(j)] = ConvertAt(line, j, [&] { return ComplexElement(token, settings); });
+            row[static_cast<std::size_t>(j)] =
+                ConvertElementAt(line, j + 1, [&] { return ComplexElement(token, settings); });
             return true;
         };
         for (std::int32_t i = begin; i < end; ++i) {

@@ -58,12 +58,7 @@ EditorLines RewriteEditor(const EditorLines& editor, Conversion conversion, cons
         std::int32_t element = 0;
         for (const std::string& token : SplitTokens(line)) {
             ++element;
-            try {
-                rebuilt += ConvertToken(token, conversion, settings);
-            } catch (CalcError& e) {
-                e.SetElement(lineNumber, element);
-                throw;
-            }
+            rebuilt += ConvertElementAt(lineNumber, element, [&] { return ConvertToken(token, conversion, settings); });
             rebuilt += "  ";
         }
         out.push_back(std::move(rebuilt));

@@ -59,14 +59,9 @@ void WriteBlock(CalcState& s, Operand which, ReplacingFile& out) {
         std::fill(row.begin(), row.end(), 0.0L);
         const std::vector<std::string> tokens = SplitTokens(line);
         const std::size_t n = std::min(tokens.size(), row.size());
-        for (std::size_t j = 0; j < n; ++j) {
-            try {
-                row[j] = LocaleToExtended(tokens[j], s.Settings.DecimalMark);
-            } catch (CalcError& e) {
-                e.SetElement(lineNumber, static_cast<std::int32_t>(j) + 1);
-                throw;
-            }
-        }
+        for (std::size_t j = 0; j < n; ++j)
+            row[j] = ConvertElementAt(lineNumber, static_cast<std::int32_t>(j) + 1,
+                                      [&] { return LocaleToExtended(tokens[j], s.Settings.DecimalMark); });
         bytes.clear();
         for (long double v : row) AppendExtended(bytes, v);
         out.Write(bytes.data(), bytes.size());
