@@ -74,17 +74,13 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::ApplySkin() {
-    // The rounded outline stands in for the frame the window does not have;
-    // the menu bar leaves a little more room on the left than the borders do.
-    setMask(RoundedWindowRegion(size()));
+    // The menu bar leaves a little more room on the left than the borders do.
     menuBar_->move(12, menuBar_->y());
-    BuildStrips();
     // Minimize and close get their pictures; maximize, which does nothing,
     // gets none.
-    PlaceTitleButtons();
     SetTitleButtonPictures(minimizeButton_, CutTitleButtonCells(Skin().ImageM, 0, 27, 20));
     SetTitleButtonPictures(closeButton_, CutTitleButtonCells(Skin().ImageM, 52, 42, 20));
-    DrawTitle();
+    RedrawFrame();
 }
 
 void MainWindow::ShowStartState() {
@@ -139,8 +135,9 @@ void MainWindow::PlaceTitleButtons() {
 }
 
 void MainWindow::RedrawFrame() {
-    // The title bar is drawn again as at creation, so that it looks the same
-    // whenever the platform reports a size.
+    // The rounded outline stands in for the frame the window does not have.
+    // Drawn at creation and again whenever the platform reports a size, so
+    // that the window looks the same.
     setMask(RoundedWindowRegion(size()));
     BuildStrips();
     PlaceTitleButtons();

@@ -97,7 +97,6 @@ void MainWindow::CreateFrame() {
     maximizeButton_->setGeometry(0, 0, 33, 25);
     closeButton_ = Named(new ImageButton(this), "ImgBtnClose");
     closeButton_->setGeometry(0, 0, 49, 25);
-    PlaceTitleButtons();
     connect(minimizeButton_, &ImageButton::Clicked, this, &MainWindow::Minimize);
     connect(closeButton_, &ImageButton::Clicked, this, &MainWindow::CloseWindow);
 
