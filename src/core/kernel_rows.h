@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "core/kernel_simd.h"
 #include "core/kernel_support.h"
@@ -106,6 +107,23 @@ inline bool SimdStep(Mode mode, double a, double bMin) {
 inline simd::Flush FlushFor(Mode mode, double a, double bMin) {
     if (mode != Mode::RealParts) return simd::Flush::None;
     return a != 0.0 && !ProductsStayAboveFlush(a, bMin) ? simd::Flush::All : simd::Flush::Sums;
+}
+
+// Whether a run of real steps, with multipliers a[from..to) against rows
+// whose smallest non-zero magnitude is bMinAt(k), runs in AVX2 as a whole,
+// and with what flush: nothing when one of them cannot (or the processor
+// has no AVX2).
+template <typename SmallestAt>
+std::optional<simd::Flush> SimdRunFlush(Mode mode, const double* a, std::int32_t from, std::int32_t to,
+                                        SmallestAt&& bMinAt) {
+    if (mode == Mode::Complex || !simd::Enabled()) return std::nullopt;
+    simd::Flush flush = FlushFor(mode, 0.0, 0.0);
+    for (std::int32_t k = from; k < to; ++k) {
+        const double bMin = bMinAt(k);
+        if (!SimdStep(mode, a[k], bMin)) return std::nullopt;
+        if (FlushFor(mode, a[k], bMin) == simd::Flush::All) flush = simd::Flush::All;
+    }
+    return flush;
 }
 
 // c[0..count) := c -/+ a*b in the given mode (bi, ci unused unless complex).

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <utility>
 
 #include "core/cancel.h"
@@ -81,16 +82,11 @@ bool SolveBlock(const kernel::DenseElimination& f, std::int32_t n, const RCoVecE
                 if (si != nullptr) si[c] = ai[j];
             }
         }
-        bool simdRow = mode != Mode::Complex && kernel::simd::Enabled();
-        auto flush = mode == Mode::RealParts ? kernel::simd::Flush::Sums : kernel::simd::Flush::None;
-        for (std::int32_t j = i + 1; j < n && simdRow; ++j) {
-            simdRow = kernel::SimdStep(mode, ar[j], rowMin[static_cast<std::size_t>(j)]);
-            if (kernel::FlushFor(mode, ar[j], rowMin[static_cast<std::size_t>(j)]) == kernel::simd::Flush::All)
-                flush = kernel::simd::Flush::All;
-        }
-        if (simdRow) {
+        const std::optional<kernel::simd::Flush> flush = kernel::SimdRunFlush(
+            mode, ar, i + 1, n, [&](std::int32_t j) { return rowMin[static_cast<std::size_t>(j)]; });
+        if (flush) {
             // The sums of row i over j in registers, a strip of columns at a time.
-            kernel::simd::RealRows(true, flush, ar + i + 1, yr.data() + static_cast<std::size_t>(i + 1) * w,
+            kernel::simd::RealRows(true, *flush, ar + i + 1, yr.data() + static_cast<std::size_t>(i + 1) * w,
                                    static_cast<std::size_t>(w), sr, n - i - 1, w);
         } else {
             for (std::int32_t j = i + 1; j < n; ++j)

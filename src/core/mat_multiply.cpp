@@ -138,16 +138,9 @@ void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
                                                                              : Mode::Complex;
         const double bMin = mode != Mode::Complex ? kernel::SmallestNonZero(db.re.data(), db.re.size()) : 0.0;
         std::vector<std::optional<kernel::simd::Flush>> simdRows(static_cast<std::size_t>(rowsA));
-        for (std::int32_t i = 0; i < rowsA; ++i) {
-            bool all = true;
-            auto flush = mode == Mode::RealParts ? kernel::simd::Flush::Sums : kernel::simd::Flush::None;
-            for (std::int32_t k = 0; k < colsA && all; ++k) {
-                all = kernel::SimdStep(mode, da.Re(i)[k], bMin);
-                if (kernel::FlushFor(mode, da.Re(i)[k], bMin) == kernel::simd::Flush::All)
-                    flush = kernel::simd::Flush::All;
-            }
-            if (all) simdRows[static_cast<std::size_t>(i)] = flush;
-        }
+        for (std::int32_t i = 0; i < rowsA; ++i)
+            simdRows[static_cast<std::size_t>(i)] =
+                kernel::SimdRunFlush(mode, da.Re(i), 0, colsA, [bMin](std::int32_t) { return bMin; });
         parallel::ParallelFor(rowsA, work / (mode == Mode::RealParts ? 3 : 1),
                               [&](std::int64_t first, std::int64_t last) {
                                   const auto f = static_cast<std::int32_t>(first), l = static_cast<std::int32_t>(last);
