@@ -10,6 +10,8 @@ const EditorLines& EditorOf(const CalcState& state, Operand which) {
     return which == Operand::A ? state.MatrixA : state.MatrixB;
 }
 
+EditorLines& EditorOf(CalcState& state, Operand which) { return which == Operand::A ? state.MatrixA : state.MatrixB; }
+
 const char* OperandName(Operand which) { return Named(which, "A", "B"); }
 
 EditorSize MeasureEditor(CalcState& state, Operand which) {

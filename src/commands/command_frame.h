@@ -23,6 +23,7 @@ struct EditorSize {
 // Which editor a command reads.
 enum class Operand { A, B };
 const EditorLines& EditorOf(const CalcState& state, Operand which);
+EditorLines& EditorOf(CalcState& state, Operand which);
 // "A" or "B".
 const char* OperandName(Operand which);
 // The text for A or for B, by operand: Named(which, "inv(A)", "inv(B)").

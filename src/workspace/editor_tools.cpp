@@ -6,8 +6,6 @@ namespace quorvix {
 
 namespace {
 
-EditorLines& MatrixEditor(CalcState& s, Operand which) { return which == Operand::A ? s.MatrixA : s.MatrixB; }
-
 void ReplaceMarks(CalcState& s, char from, char to) {
     ReplaceInPanel(s.Panel, from, to);
     s.Notices.emplace_back(kReplacedNotice);
@@ -25,13 +23,13 @@ void SetComplexFormat(CalcState& s, ComplexFormat newFormat) {
 }
 
 void PolarToRect(CalcState& s, Operand which) {
-    EditorLines& editor = MatrixEditor(s, which);
+    EditorLines& editor = EditorOf(s, which);
     editor = ReadingEditor(which, [&] { return RewriteEditor(editor, Conversion::ToRect, s.Settings, s.Panel); });
 }
 
 void RectToPolar(CalcState& s, Operand which) {
     const Conversion conversion = s.Settings.Format == ComplexFormat::Polar ? Conversion::ToPolar : Conversion::None;
-    EditorLines& editor = MatrixEditor(s, which);
+    EditorLines& editor = EditorOf(s, which);
     editor = ReadingEditor(which, [&] { return RewriteEditor(editor, conversion, s.Settings, s.Panel); });
 }
 
