@@ -67,13 +67,13 @@ std::int32_t FirstWithMagnitude(const double* re, const double* im, std::int32_t
 
 }  // namespace
 
-bool ChooseMode(const RCOMat& a, std::int32_t rows, std::int32_t cols, Mode& mode) {
-    const KindSummary s = Summarize(a, rows, cols);
+bool ChooseMode(const RCOMat& a, std::int32_t rows, std::int32_t cols, Mode& mode, bool upperTriangle) {
+    const KindSummary s = Summarize(a, rows, cols, upperTriangle);
     if (!s.finite) return false;
     if (s.allComplex) {
         mode = Mode::RealParts;
         for (std::int32_t i = 0; i < rows && mode == Mode::RealParts; ++i)
-            for (std::int32_t j = 0; j < cols; ++j)
+            for (std::int32_t j = upperTriangle ? i : 0; j < cols; ++j)
                 if (a[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)].ComplexValue().Imaginary() != 0.0) {
                     mode = Mode::Complex;
                     break;

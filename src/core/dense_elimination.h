@@ -22,9 +22,10 @@
 
 namespace quorvix::kernel {
 
-// The mode for the rows x cols part of `a`, or false when its elements are of
-// mixed kinds (or hold an infinity or nan): those take the Scalar routine.
-bool ChooseMode(const RCOMat& a, std::int32_t rows, std::int32_t cols, Mode& mode);
+// The mode for the rows x cols part of `a` (with upperTriangle, only its
+// diagonal and the elements right of it), or false when those elements are
+// of mixed kinds (or hold an infinity or nan): those take the Scalar routine.
+bool ChooseMode(const RCOMat& a, std::int32_t rows, std::int32_t cols, Mode& mode, bool upperTriangle = false);
 
 struct PivotChoice {
     double magnitude = 0.0;  // |re| + |im| of the pivot (0 when every candidate is 0)

@@ -68,11 +68,11 @@ struct KindSummary {
     bool finite = true;      // no infinity or nan in a real or complex element
 };
 
-inline KindSummary Summarize(const RCOMat& m, std::int32_t rows, std::int32_t cols) {
+inline KindSummary Summarize(const RCOMat& m, std::int32_t rows, std::int32_t cols, bool upperTriangle = false) {
     KindSummary s;
     for (std::int32_t i = 0; i < rows; ++i) {
         const RCOVec& row = m[static_cast<std::size_t>(i)];
-        for (std::int32_t j = 0; j < cols; ++j) {
+        for (std::int32_t j = upperTriangle ? i : 0; j < cols; ++j) {
             const Scalar& v = row[static_cast<std::size_t>(j)];
             switch (v.Kind()) {
                 case ScalarKind::Complex:

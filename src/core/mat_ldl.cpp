@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "core/cancel.h"
+#include "core/dense_elimination.h"
 #include "core/errors.h"
 #include "core/kernel_rows.h"
 
@@ -50,36 +51,6 @@ bool ScalarRow(RCOMat& a, std::size_t i, RCOVec& pivots, RCOVec& w) {
     }
     pivots[i] = s;
     return true;
-}
-
-// The element kind of the diagonal and upper triangle, which is all the
-// factorization reads; false for a mix (or an infinity or nan).
-bool UpperMode(const RCOMat& a, std::size_t n, Mode& mode) {
-    bool complex = true, real = true, zeroImag = true;
-    for (std::size_t i = 0; i < n; ++i)
-        for (std::size_t j = i; j < n; ++j) {
-            const Scalar& v = a[i][j];
-            if (v.Kind() == ScalarKind::Complex) {
-                real = false;
-                const double re = v.ComplexValue().Real(), im = v.ComplexValue().Imaginary();
-                if (!std::isfinite(re) || !std::isfinite(im)) return false;
-                if (im != 0.0) zeroImag = false;
-            } else if (v.Kind() == ScalarKind::Real) {
-                complex = false;
-                if (!std::isfinite(v.RealValue())) return false;
-            } else {
-                return false;
-            }
-        }
-    if (complex) {
-        mode = zeroImag ? Mode::RealParts : Mode::Complex;
-        return true;
-    }
-    if (real) {
-        mode = Mode::Real;
-        return true;
-    }
-    return false;
 }
 
 class DenseLDL {
@@ -211,8 +182,9 @@ bool MatLDL(RCOMat& a, RCOMat& l, RCOMat& d) {
     RCOVec w(n);       // row products of the current row
 
     Mode mode = Mode::Complex;
-    // Small matrices cost less in Scalars than their typed copy.
-    if (n >= 24 && UpperMode(a, n, mode)) {
+    // Small matrices cost less in Scalars than their typed copy. The
+    // factorization reads only the diagonal and the upper triangle.
+    if (n >= 24 && kernel::ChooseMode(a, static_cast<std::int32_t>(n), static_cast<std::int32_t>(n), mode, true)) {
         DenseLDL dense(a, n, mode);
         for (std::size_t i = 0; i < n; ++i) {
             CheckCancelled(static_cast<std::int64_t>(i), static_cast<std::int64_t>(n));
