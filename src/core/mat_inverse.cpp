@@ -183,25 +183,32 @@ private:
         return best;
     }
 
+    // Row k (but its pivot) times the reciprocal pivot reL + imL·i, each
+    // value stored by Put; a complex product takes three real multiplications.
+    template <double (*Put)(Ext)>
+    void ScalePivotRow(std::int32_t k, double reL, double imL, Ext sumL) {
+        double* reK = Re(k);
+        double* imK = im_ != nullptr ? Im(k) : nullptr;
+        for (std::int32_t j = 0; j < n_; ++j) {
+            if (j == k) continue;
+            if (imK != nullptr) {
+                const double p = Put(Ext(reK[j]) * reL);
+                const double q = Put(Ext(imK[j]) * imL);
+                const double s = Put((Ext(reK[j]) + imK[j]) * sumL);
+                reK[j] = Put(Ext(p) - q);
+                imK[j] = Put(Ext(s) - p - q);
+            } else {
+                reK[j] = Put(Ext(reK[j]) * reL);
+            }
+        }
+    }
+
     // The step as written, every store checked, in the order written.
     void CheckedStep(std::int32_t k, double reL, double imL) {
         const Ext sumL = Ext(reL) + imL;
         double* reK = Re(k);
         double* imK = im_ != nullptr ? Im(k) : nullptr;
-        // Row k times the reciprocal pivot; each complex product takes three
-        // real multiplications.
-        for (std::int32_t j = 0; j < n_; ++j) {
-            if (j == k) continue;
-            if (imK != nullptr) {
-                const double p = Store(Ext(reK[j]) * reL);
-                const double q = Store(Ext(imK[j]) * imL);
-                const double s = Store((Ext(reK[j]) + imK[j]) * sumL);
-                reK[j] = Store(Ext(p) - q);
-                imK[j] = Store(Ext(s) - p - q);
-            } else {
-                reK[j] = Store(Ext(reK[j]) * reL);
-            }
-        }
+        ScalePivotRow<Store>(k, reL, imL, sumL);
         // Every element outside row k and column k.
         for (std::int32_t i = 0; i < n_; ++i) {
             if (i == k) continue;
@@ -252,18 +259,7 @@ private:
         const Ext sumL = Ext(reL) + imL;
         double* reK = Re(k);
         double* imK = im_ != nullptr ? Im(k) : nullptr;
-        for (std::int32_t j = 0; j < n_; ++j) {
-            if (j == k) continue;
-            if (imK != nullptr) {
-                const double p = Round(Ext(reK[j]) * reL);
-                const double q = Round(Ext(imK[j]) * imL);
-                const double s = Round((Ext(reK[j]) + imK[j]) * sumL);
-                reK[j] = Round(Ext(p) - q);
-                imK[j] = Round(Ext(s) - p - q);
-            } else {
-                reK[j] = Round(Ext(reK[j]) * reL);
-            }
-        }
+        ScalePivotRow<Round>(k, reL, imL, sumL);
         double largest = std::max(kernel::MaxMagnitude(reK, static_cast<std::size_t>(n_)),
                                   imK != nullptr ? kernel::MaxMagnitude(imK, static_cast<std::size_t>(n_)) : 0.0);
         // Lets the real rows run in AVX2 (kernel::RowOp).
