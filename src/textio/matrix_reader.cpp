@@ -10,6 +10,7 @@
 // ('"1"2' is the two tokens 1 and 2).
 #include "textio/matrix_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -215,6 +216,18 @@ std::vector<std::string> SplitTokens(std::string_view line) {
     std::string scratch;
     while (NextToken(line, pos, span)) tokens.emplace_back(TokenText(line, span, scratch));
     return tokens;
+}
+
+std::string WritableToken(std::string_view token) {
+    const bool plain = !token.empty() && token.front() != '"' && std::none_of(token.begin(), token.end(), IsSeparator);
+    if (plain) return std::string(token);
+    std::string quoted = "\"";
+    for (const char c : token) {
+        quoted += c;
+        if (c == '"') quoted += '"';
+    }
+    quoted += '"';
+    return quoted;
 }
 
 std::int32_t CountTokens(std::string_view line) {

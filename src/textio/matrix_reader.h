@@ -25,6 +25,11 @@ inline constexpr const char* kRealMatrixNotice = " Notice: Please input real mat
 bool IsBlankLine(std::string_view line);
 // Splits one line into tokens by the token rule.
 std::vector<std::string> SplitTokens(std::string_view line);
+// The text the token rule reads back as exactly this one token: the token
+// itself, or, when it is empty, begins with a quote or holds a separator, the
+// token in quotes with each quote inside doubled. The tools that rebuild an
+// editor from its tokens write them this way, so no element splits in two.
+std::string WritableToken(std::string_view token);
 // Number of tokens of one line.
 std::int32_t CountTokens(std::string_view line);
 // Where the `element`-th token (from 1) of `line` lies, as byte offsets: its

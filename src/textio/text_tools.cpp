@@ -58,7 +58,8 @@ EditorLines RewriteEditor(const EditorLines& editor, Conversion conversion, cons
         std::int32_t element = 0;
         for (const std::string& token : SplitTokens(line)) {
             ++element;
-            rebuilt += ConvertElementAt(lineNumber, element, [&] { return ConvertToken(token, conversion, settings); });
+            rebuilt += WritableToken(
+                ConvertElementAt(lineNumber, element, [&] { return ConvertToken(token, conversion, settings); }));
             rebuilt += "  ";
         }
         out.push_back(std::move(rebuilt));
@@ -73,7 +74,10 @@ EditorLines AlignLines(const EditorLines& lines) {
     tokens.reserve(lines.size());
     for (const std::string& line : lines) {
         tokens.push_back(line.empty() ? std::vector<std::string>{} : SplitTokens(line));
-        for (const std::string& t : tokens.back()) width = std::max(width, t.size());
+        for (std::string& t : tokens.back()) {
+            t = WritableToken(t);
+            width = std::max(width, t.size());
+        }
     }
     const std::size_t field = width + 2;
     EditorLines out;

@@ -30,17 +30,18 @@ std::string TokenToPolar(std::string_view token, const OutputSettings& settings)
 std::string ConvertToken(std::string_view token, Conversion conversion, const OutputSettings& settings);
 
 // The editor rebuilt from its rows (its non-blank lines, as many as CountRows
-// counts): each token, converted, followed by two blanks. A token that cannot
-// be converted raises its error marked with its line and element (from 1).
-// CountColumns runs
-// too and may append the incomplete warning to `panel`. Blank lines are not
+// counts): each token, converted and written as WritableToken, followed by
+// two blanks. A token that cannot be converted raises its error marked with
+// its line and element (from 1). CountColumns runs too and may append the
+// incomplete warning to `panel`. Blank lines are not
 // carried over; every rebuilt line ends with a line break, so a non-empty
 // result ends with an empty line.
 EditorLines RewriteEditor(const EditorLines& editor, Conversion conversion, const OutputSettings& settings,
                           ResultPanel& panel);
 
-// Tokens lined up in columns: w is the longest token over all lines; each
-// token is left-aligned in a field of w + 2 characters. Empty lines are
+// Tokens lined up in columns, each written as WritableToken: w is the longest
+// written token over all lines; each is left-aligned in a field of w + 2
+// characters, so a line reads back as the same tokens. Empty lines are
 // dropped; a line of blanks becomes an empty line.
 EditorLines AlignLines(const EditorLines& lines);
 

@@ -153,9 +153,17 @@ TEST(TextTools, AlignDropsEmptyLinesAndEmptiesBlankOnes) {
     EXPECT_EQ(AlignLines({"  "}), (EditorLines{""}));
 }
 
-TEST(TextTools, AlignUsesTheTokenRule) {
-    // A quoted token keeps its blank and loses its quotes.
-    EXPECT_EQ(AlignLines({"\"a b\" c"}), (EditorLines{"a b  c    "}));
+TEST(TextTools, RebuiltEditorsKeepEveryTokenWhole) {
+    // A token with a blank, an opening quote or no characters is written back
+    // quoted, so Align and the notation tools never split or lose an element;
+    // the field is measured on the written text.
+    EXPECT_EQ(AlignLines({"\"a b\" c"}), (EditorLines{"\"a b\"  c      "}));
+    EXPECT_EQ(AlignLines({"x \"\"\"q\" \"\""}), (EditorLines{"x      \"\"\"q\"  \"\"     "}));
+    const EditorLines unbalanced = {"1 \"2  3  "};
+    ResultPanel panel;
+    const EditorLines rewritten = RewriteEditor(unbalanced, Conversion::ToRect, Precision3(), panel);
+    EXPECT_EQ(rewritten, (EditorLines{"1  \"2  3  \"  ", ""}));
+    EXPECT_EQ(SplitTokens(AlignLines(unbalanced)[0]), SplitTokens(unbalanced[0]));
 }
 
 TEST(TextTools, ReplacesEveryMarkInThePanel) {
