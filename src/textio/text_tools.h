@@ -33,9 +33,9 @@ std::string ConvertToken(std::string_view token, Conversion conversion, const Ou
 // counts): each token, converted and written as WritableToken, followed by
 // two blanks. A token that cannot be converted raises its error marked with
 // its line and element (from 1). CountColumns runs too and may append the
-// incomplete warning to `panel`. Blank lines are not
-// carried over; every rebuilt line ends with a line break, so a non-empty
-// result ends with an empty line.
+// incomplete warning to `panel`. Blank lines are not carried over; every
+// rebuilt line ends with a line break, so a non-empty result ends with an
+// empty line.
 EditorLines RewriteEditor(const EditorLines& editor, Conversion conversion, const OutputSettings& settings,
                           ResultPanel& panel);
 
