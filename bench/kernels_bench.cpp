@@ -10,9 +10,9 @@
 #include <random>
 
 #include "core/errors.h"
+#include "core/kernel/parallel.h"
 #include "core/mat_ldl.h"
 #include "core/matrice2.h"
-#include "core/parallel.h"
 
 namespace {
 

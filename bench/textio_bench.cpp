@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_matrices.h"
-#include "core/parallel.h"
+#include "core/kernel/parallel.h"
 #include "textio/matrix_reader.h"
 #include "textio/result_writer.h"
 

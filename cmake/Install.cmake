@@ -27,7 +27,8 @@ set(quorvix_generated ${CMAKE_BINARY_DIR}/generated)
 
 # The version header.
 configure_file(${CMAKE_SOURCE_DIR}/src/version.h.in ${quorvix_generated}/quorvix_version.h @ONLY)
-target_include_directories(quorvix_engine PUBLIC ${quorvix_generated})
+add_library(quorvix_version INTERFACE)
+target_include_directories(quorvix_version INTERFACE ${quorvix_generated})
 
 # The programs.
 install(TARGETS quorvix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "cli/progress_line.h"
+#include "cli/run_report.h"
+#include "cli/steps.h"
 #include "commands/calc_state.h"
+#include "commands/guarded_run.h"
 #include "core/cancel.h"
 #include "core/errors.h"
+#include "files/text_files.h"
 #include "quorvix_version.h"
 #include "textio/locale_number.h"
-#include "workspace/guarded_run.h"
-#include "workspace/progress_line.h"
-#include "workspace/run_report.h"
-#include "workspace/steps.h"
-#include "workspace/text_files.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 
 namespace quorvix {
 

@@ -9,7 +9,7 @@
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
 #include "core/cancel.h"
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 #include "textio/locale_number.h"
 
 namespace quorvix {

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "textio/element_parser.h"
+#include "textio/element_reader.h"
 #include "textio/result_writer.h"
 
 namespace quorvix {

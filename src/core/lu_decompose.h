@@ -3,7 +3,7 @@
 // solves every column on the same copy. Not part of the library's interface.
 #include <memory>
 
-#include "core/dense_elimination.h"
+#include "core/kernel/dense_elimination.h"
 #include "core/matrice2.h"
 
 namespace quorvix::kernel {

@@ -24,10 +24,10 @@
 #include <vector>
 
 #include "core/cancel.h"
-#include "core/fault_scope.h"
-#include "core/kernel_double.h"
+#include "core/kernel/fault_scope.h"
+#include "core/kernel/kernel_double.h"
+#include "core/kernel/parallel.h"
 #include "core/matrice2.h"
-#include "core/parallel.h"
 
 namespace quorvix {
 

@@ -24,13 +24,13 @@
 #include <vector>
 
 #include "core/cancel.h"
-#include "core/fpu.h"
-#include "core/kernel_double.h"
-#include "core/kernel_rows.h"
-#include "core/kernel_simd.h"
-#include "core/kernel_support.h"
+#include "core/kernel/fpu.h"
+#include "core/kernel/kernel_double.h"
+#include "core/kernel/kernel_rows.h"
+#include "core/kernel/kernel_simd.h"
+#include "core/kernel/kernel_support.h"
+#include "core/kernel/parallel.h"
 #include "core/matrice2.h"
-#include "core/parallel.h"
 
 namespace quorvix {
 namespace {

@@ -21,11 +21,11 @@
 
 #include "core/cancel.h"
 #include "core/errors.h"
-#include "core/kernel_simd.h"
+#include "core/kernel/kernel_simd.h"
+#include "core/kernel/parallel.h"
 #include "core/lu_decompose.h"
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
-#include "core/parallel.h"
 
 namespace quorvix {
 namespace {

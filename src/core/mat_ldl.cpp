@@ -22,9 +22,9 @@
 #include <vector>
 
 #include "core/cancel.h"
-#include "core/dense_elimination.h"
 #include "core/errors.h"
-#include "core/kernel_rows.h"
+#include "core/kernel/dense_elimination.h"
+#include "core/kernel/kernel_rows.h"
 
 namespace quorvix {
 namespace {

@@ -9,7 +9,7 @@
 #include <cstddef>
 
 #include "core/cancel.h"
-#include "core/dense_elimination.h"
+#include "core/kernel/dense_elimination.h"
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
 

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "core/cancel.h"
-#include "core/kernel_rows.h"
-#include "core/kernel_simd.h"
-#include "core/kernel_support.h"
+#include "core/kernel/kernel_rows.h"
+#include "core/kernel/kernel_simd.h"
+#include "core/kernel/kernel_support.h"
+#include "core/kernel/parallel.h"
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
-#include "core/parallel.h"
 
 namespace quorvix {
 namespace {

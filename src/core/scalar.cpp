@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "core/errors.h"
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 
 namespace quorvix {
 

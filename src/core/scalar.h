@@ -10,7 +10,8 @@
 //
 // Arithmetic is evaluated with a 64-bit significand and stored as double;
 // overflow, division by zero and invalid operations raise ArithmeticError.
-// There is no text kind: text only becomes a value through ComplexFromText.
+// There is no text kind: text only becomes a value through the element
+// parser of the text layer (textio/element_parser.h).
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -121,11 +122,6 @@ Scalar ComplexFromPolar(double radius, double theta);
 void ComplexToPolar(const Scalar& v, bool fixAngle, double& radius, double& angle);
 Scalar ComplexConjugate(const Scalar& v);
 Scalar ComplexTimesI(const Scalar& v);
-
-// The element parser: a real number alone, or real, sign, number and "i".
-// Raises ComplexParseError ("Could not parse real portion [<?>abc]") or, for a
-// number too large for a double, the overflow error.
-Scalar ComplexFromText(std::string_view text);
 
 // Extended constants used by the polar conversions.
 inline constexpr long double kPi = 3.14159265358979323846264338327950288L;

@@ -25,15 +25,31 @@
 // +-1, and Scalar::Complex flushes both parts as the parser's result does.
 #include "textio/element_reader.h"
 
+#include <cmath>
 #include <cstdint>
+#include <optional>
 
-#include "core/decimal_text.h"
-#include "core/fpu.h"
-#include "textio/matrix_reader.h"
+#include "core/kernel/fpu.h"
+#include "textio/decimal_text.h"
+#include "textio/element_parser.h"
+#include "textio/locale_number.h"
+#include "textio/number_format.h"
+#include "textio/polar_text.h"
 
 namespace quorvix {
 
 namespace {
+
+std::string FormatPolarPart(long double x, const OutputSettings& settings) {
+    // The rebuilt text is read by the element parser, whose mark is ".":
+    // formatting with "." directly gives the same text the decimal-mark rewrite
+    // would make of a locale-marked one, whatever the locale's mark is.
+    OutputSettings pointed = settings;
+    pointed.DecimalMark = '.';
+    return FormatNumber(x, pointed);
+}
+
+bool ContainsSign(std::string_view s) { return s.find_first_of("+-") != std::string_view::npos; }
 
 // A number of a token: its value as the parser stores it, and whether its
 // exponent had a sign.
@@ -134,6 +150,70 @@ Scalar ComplexElement(std::string_view token, const OutputSettings& settings) {
     Scalar value;
     if (ReadCommonElement(token, value)) return value;
     return ComplexFromText(NormalizeToken(token, settings));
+}
+
+std::string NormalizeToken(std::string_view token, const OutputSettings& settings) {
+    std::string s(token);
+    std::string r = s;
+    const std::size_t p = s.find('i');
+    if (p != std::string::npos) {
+        if (s == "i" || s == "+i") {
+            r = "0+1i";
+        } else if (s == "-i") {
+            r = "0-1i";
+        } else {
+            if (p > 0 && (s[p - 1] == '+' || s[p - 1] == '-')) {
+                // '3+i' -> '3+1i': the number before the symbol is filled in.
+                s.pop_back();
+                s += "1i";
+                r = s;
+            }
+            if (!ContainsSign(s)) {
+                r = "0+" + s;  // "2i" -> "0+2i"
+            } else if (s[0] == '-') {
+                // '-2i' -> '0-2i'; '-1-2i' has a real part and stays.
+                std::size_t signs = 0;
+                for (std::size_t k = 1; k + 1 < s.size(); ++k)
+                    if (s[k] == '+' || s[k] == '-') ++signs;
+                r = signs == 0 ? "0" + s : s;
+            }
+        }
+    }
+
+    if (const std::optional<PolarTokenText> polar = SplitPolarToken(s)) {
+        // The value is rebuilt as rectangular text at the display precision.
+        const long double radius = LocaleToExtended(polar->Radius, settings.DecimalMark);
+        const long double angle = LocaleToExtended(polar->Angle, settings.DecimalMark);
+        const long double theta = angle / kDegreesPerRadian;
+        const long double re = std::cos(theta) * radius;
+        const long double im = std::sin(theta) * radius;
+        r = FormatPolarPart(re, settings);
+        if (im >= 0) r += '+';
+        r += KeepMinus(FormatPolarPart(im, settings), im < 0);  // '5(-0.001)' is '5-0i', never '50i'
+        r += 'i';
+    }
+    return NormalizeDecimalMark(r);
+}
+
+std::string NormalizeDecimalMark(std::string_view text) {
+    const std::size_t dot = text.find('.');
+    const std::size_t comma = text.find(',');
+    std::string out(text);
+    if (comma == std::string_view::npos) return out;  // "." only, or neither
+    if (dot == std::string_view::npos) {
+        for (char& c : out)
+            if (c == ',') c = '.';
+        return out;
+    }
+    if (dot > comma) return out;  // '1,234.5' stays
+    // Both, the point first: the two marks change places ('1.234,5' -> '1,234.5').
+    for (char& c : out) {
+        if (c == ',')
+            c = '.';
+        else if (c == '.')
+            c = ',';
+    }
+    return out;
 }
 
 }  // namespace quorvix

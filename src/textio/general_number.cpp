@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 
 namespace quorvix {
 

@@ -9,9 +9,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/decimal_text.h"
 #include "core/errors.h"
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
+#include "textio/decimal_text.h"
 
 namespace quorvix {
 

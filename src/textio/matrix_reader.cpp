@@ -17,7 +17,7 @@
 
 #include "core/cancel.h"
 #include "core/errors.h"
-#include "core/parallel.h"
+#include "core/kernel/parallel.h"
 #include "textio/element_reader.h"
 #include "textio/locale_number.h"
 #include "textio/number_format.h"
@@ -160,17 +160,6 @@ bool ForEachToken(const EditorLines& editor, std::int32_t rows, std::int32_t col
     });
 }
 
-std::string FormatPolarPart(long double x, const OutputSettings& settings) {
-    // The rebuilt text is read by the element parser, whose mark is ".":
-    // formatting with "." directly gives the same text the decimal-mark rewrite
-    // would make of a locale-marked one, whatever the locale's mark is.
-    OutputSettings pointed = settings;
-    pointed.DecimalMark = '.';
-    return FormatNumber(x, pointed);
-}
-
-bool ContainsSign(std::string_view s) { return s.find_first_of("+-") != std::string_view::npos; }
-
 // Element (i, j) into `target`, where it has that element.
 auto StoreInto(RCOMat& target) {
     return [&target](std::int32_t i, std::int32_t j, const Scalar& value) {
@@ -279,70 +268,6 @@ ColumnCount CountColumns(const EditorLines& editor) {
         previous = t;  // a line of blanks resets it to 0
     }
     return {max, mismatches >= 1};
-}
-
-std::string NormalizeToken(std::string_view token, const OutputSettings& settings) {
-    std::string s(token);
-    std::string r = s;
-    const std::size_t p = s.find('i');
-    if (p != std::string::npos) {
-        if (s == "i" || s == "+i") {
-            r = "0+1i";
-        } else if (s == "-i") {
-            r = "0-1i";
-        } else {
-            if (p > 0 && (s[p - 1] == '+' || s[p - 1] == '-')) {
-                // '3+i' -> '3+1i': the number before the symbol is filled in.
-                s.pop_back();
-                s += "1i";
-                r = s;
-            }
-            if (!ContainsSign(s)) {
-                r = "0+" + s;  // "2i" -> "0+2i"
-            } else if (s[0] == '-') {
-                // '-2i' -> '0-2i'; '-1-2i' has a real part and stays.
-                std::size_t signs = 0;
-                for (std::size_t k = 1; k + 1 < s.size(); ++k)
-                    if (s[k] == '+' || s[k] == '-') ++signs;
-                r = signs == 0 ? "0" + s : s;
-            }
-        }
-    }
-
-    if (const std::optional<PolarTokenText> polar = SplitPolarToken(s)) {
-        // The value is rebuilt as rectangular text at the display precision.
-        const long double radius = LocaleToExtended(polar->Radius, settings.DecimalMark);
-        const long double angle = LocaleToExtended(polar->Angle, settings.DecimalMark);
-        const long double theta = angle / kDegreesPerRadian;
-        const long double re = std::cos(theta) * radius;
-        const long double im = std::sin(theta) * radius;
-        r = FormatPolarPart(re, settings);
-        if (im >= 0) r += '+';
-        r += KeepMinus(FormatPolarPart(im, settings), im < 0);  // '5(-0.001)' is '5-0i', never '50i'
-        r += 'i';
-    }
-    return NormalizeDecimalMark(r);
-}
-
-std::string NormalizeDecimalMark(std::string_view text) {
-    const std::size_t dot = text.find('.');
-    const std::size_t comma = text.find(',');
-    std::string out(text);
-    if (comma == std::string_view::npos) return out;  // "." only, or neither
-    if (dot == std::string_view::npos) {
-        for (char& c : out)
-            if (c == ',') c = '.';
-        return out;
-    }
-    if (dot > comma) return out;  // '1,234.5' stays
-    // Both, the point first: the two marks change places ('1.234,5' -> '1,234.5').
-    for (char& c : out) {
-        if (c == ',')
-            c = '.';
-        else if (c == '.')
-            c = ',';
-    }
-    return out;
 }
 
 void ReadElements(const EditorLines& editor, std::int32_t rows, std::int32_t cols, const OutputSettings& settings,

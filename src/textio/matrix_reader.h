@@ -9,12 +9,10 @@
 #include <vector>
 
 #include "core/matrice2.h"
+#include "textio/editor_lines.h"
 #include "textio/output_settings.h"
 
 namespace quorvix {
-
-// An editor's text as its lines (an empty editor has no lines).
-using EditorLines = std::vector<std::string>;
 
 inline constexpr const char* kIncompleteWarning =
     "Warning : Matrix is incomplete, and the null elements will be replaced by zeros.";
@@ -53,12 +51,6 @@ struct ColumnCount {
     bool operator==(const ColumnCount&) const = default;
 };
 ColumnCount CountColumns(const EditorLines& editor);
-
-// Rewrites a token into the form the element parser accepts ("2i" -> "0+2i",
-// polar "5(30)" -> "4.33+2.5i" under the current precision).
-std::string NormalizeToken(std::string_view token, const OutputSettings& settings);
-// Makes "." the decimal mark ("1,5" -> "1.5"; "1.234,5" -> "1,234.5").
-std::string NormalizeDecimalMark(std::string_view text);
 
 // Calls store(i, j, value) for every element the text supplies, for the
 // first `rows` non-blank lines and the first `cols` tokens of each.

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 #include "textio/general_number.h"
 #include "textio/locale_number.h"
 #include "textio/polar_text.h"

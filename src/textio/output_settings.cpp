@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 #include "textio/locale_number.h"
 
 namespace quorvix {

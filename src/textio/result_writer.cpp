@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/cancel.h"
-#include "core/parallel.h"
+#include "core/kernel/parallel.h"
 #include "textio/number_format.h"
 
 namespace quorvix {

@@ -6,8 +6,10 @@
 #include <algorithm>
 
 #include "core/errors.h"
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 #include "core/scalar.h"
+#include "textio/element_parser.h"
+#include "textio/element_reader.h"
 #include "textio/locale_number.h"
 #include "textio/number_format.h"
 #include "textio/polar_text.h"

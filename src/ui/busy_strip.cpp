@@ -9,7 +9,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "workspace/progress_line.h"
+#include "commands/progress_text.h"
 
 namespace quorvix {
 

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "commands/calc_state.h"
-#include "workspace/guarded_run.h"
+#include "commands/guarded_run.h"
 
 namespace quorvix {
 

@@ -9,14 +9,15 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "commands/auto_run.h"
+#include "commands/editor_tools.h"
 #include "core/cancel.h"
 #include "core/errors.h"
+#include "files/project_file.h"
+#include "files/result_file.h"
+#include "files/text_files.h"
 #include "textio/output_settings.h"
 #include "ui/main_window.h"
-#include "workspace/auto_run.h"
-#include "workspace/editor_tools.h"
-#include "workspace/project_file.h"
-#include "workspace/text_files.h"
 
 namespace quorvix {
 

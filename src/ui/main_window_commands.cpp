@@ -20,12 +20,12 @@
 #include "core/cancel.h"
 #include "core/errors.h"
 #include "quorvix_version.h"
+#include "textio/editor_lines.h"
 #include "textio/matrix_reader.h"
 #include "ui/busy_strip.h"
 #include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/skin_widgets.h"
-#include "workspace/steps.h"
 
 namespace quorvix {
 

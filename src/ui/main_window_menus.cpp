@@ -8,10 +8,10 @@
 #include <functional>
 #include <vector>
 
+#include "commands/editor_tools.h"
 #include "ui/main_window.h"
 #include "ui/skin.h"
 #include "ui/skin_widgets.h"
-#include "workspace/editor_tools.h"
 
 namespace quorvix {
 

@@ -5,7 +5,7 @@
 
 #include "commands/calc_state.h"
 #include "commands/operation_table.h"
-#include "workspace/steps.h"
+#include "textio/editor_lines.h"
 
 namespace quorvix::testing_util {
 

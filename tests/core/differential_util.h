@@ -21,10 +21,10 @@
 #include <typeinfo>
 
 #include "core/errors.h"
-#include "core/kernel_simd.h"
+#include "core/kernel/kernel_simd.h"
+#include "core/kernel/parallel.h"
 #include "core/mat_test_util.h"
 #include "core/matrice2.h"
-#include "core/parallel.h"
 #include "core/reference/matrice2_reference.h"
 
 namespace quorvix::difftest {

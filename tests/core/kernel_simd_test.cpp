@@ -18,9 +18,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/kernel_rows.h"
-#include "core/kernel_simd.h"
-#include "core/kernel_support.h"
+#include "core/kernel/kernel_rows.h"
+#include "core/kernel/kernel_simd.h"
+#include "core/kernel/kernel_support.h"
 #include "core/mat_test_util.h"
 
 namespace quorvix {

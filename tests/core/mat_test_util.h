@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -14,7 +15,6 @@
 #include "core/errors.h"
 #include "core/matrice2.h"
 #include "core/scalar.h"
-#include "textio/general_number.h"
 
 namespace quorvix::mattest {
 
@@ -81,15 +81,21 @@ inline bool SameBits(const Scalar& a, const Scalar& b) {
     return false;
 }
 
+// A double with 17 significant digits, enough to tell any two apart.
+inline std::string Digits17(double v) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", v);
+    return text;
+}
+
 inline std::string Describe(const Scalar& v) {
     switch (v.Kind()) {
         case ScalarKind::Empty: return "empty";
         case ScalarKind::Integer: return "int " + std::to_string(v.IntegerValue());
         case ScalarKind::Fixed: return "fixed " + std::to_string(v.Ticks());
-        case ScalarKind::Real: return "real " + FormatGeneral(v.RealValue(), '.', 17);
+        case ScalarKind::Real: return "real " + Digits17(v.RealValue());
         case ScalarKind::Complex:
-            return "complex " + FormatGeneral(v.ComplexValue().Real(), '.', 17) + " " +
-                   FormatGeneral(v.ComplexValue().Imaginary(), '.', 17) + "i";
+            return "complex " + Digits17(v.ComplexValue().Real()) + " " + Digits17(v.ComplexValue().Imaginary()) + "i";
     }
     return "?";
 }

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "core/errors.h"
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 #include "core/scalar.h"
 
 namespace quorvix {

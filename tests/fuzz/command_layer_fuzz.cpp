@@ -58,16 +58,16 @@
 #include <thread>
 #include <vector>
 
+#include "cli/steps.h"
 #include "commands/calc_state.h"
 #include "commands/operation_table.h"
 #include "core/cancel.h"
 #include "core/errors.h"
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 #include "core/scalar.h"
+#include "files/project_file.h"
 #include "textio/matrix_reader.h"
 #include "textio/text_tools.h"
-#include "workspace/project_file.h"
-#include "workspace/steps.h"
 
 namespace {
 

@@ -23,9 +23,11 @@
 #include <string_view>
 
 #include "core/errors.h"
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 #include "core/scalar.h"
 #include "fuzz/settings_byte.h"
+#include "textio/element_parser.h"
+#include "textio/element_reader.h"
 #include "textio/general_number.h"
 #include "textio/matrix_reader.h"
 #include "textio/output_settings.h"

@@ -19,10 +19,11 @@
 
 #include "core/errors.h"
 #include "fuzz/settings_byte.h"
+#include "textio/element_parser.h"
 #include "textio/element_reader.h"
 #include "textio/locale_number.h"
 #include "textio/number_format.h"
-#include "textio/reference_routines.cpp"
+#include "textio/reference/textio_reference.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 
 #include "commands/calc_state.h"
 #include "core/errors.h"
-#include "workspace/project_codec.h"
-#include "workspace/project_file.h"
+#include "files/project_codec.h"
+#include "files/project_file.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/auto_run.h"
 #include "commands/operation_table.h"
 #include "core/errors.h"
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 #include "core/scalar.h"
 #include "textio/output_settings.h"
-#include "workspace/auto_run.h"
 
 namespace quorvix::stress {
 

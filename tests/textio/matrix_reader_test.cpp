@@ -9,6 +9,7 @@
 
 #include "core/errors.h"
 #include "core/matrice2.h"
+#include "textio/element_reader.h"
 #include "textio/matrix_reader.h"
 #include "textio/output_settings.h"
 

@@ -8,6 +8,8 @@
 
 #include "core/errors.h"
 #include "core/scalar.h"
+#include "textio/element_parser.h"
+#include "textio/element_reader.h"
 #include "textio/matrix_reader.h"
 #include "textio/number_format.h"
 #include "textio/output_settings.h"

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "textio/element_parser.h"
 #include "textio/element_reader.h"
 #include "textio/locale_number.h"
 #include "textio/number_format.h"

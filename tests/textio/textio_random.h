@@ -26,8 +26,8 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "core/kernel/parallel.h"
 #include "core/matrice2.h"
-#include "core/parallel.h"
 #include "textio/matrix_reader.h"
 
 namespace quorvix::textiotest {

@@ -15,12 +15,12 @@
 #include <optional>
 #include <string>
 
+#include "files/project_file.h"
 #include "modal_watchdog.h"
 #include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/skin_widgets.h"
 #include "window_driver.h"
-#include "workspace/project_file.h"
 
 namespace quorvix {
 namespace {

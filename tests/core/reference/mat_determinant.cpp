@@ -4,6 +4,8 @@
 // at four decimals: a remaining block of elements below about 0.00005 makes
 // the determinant the integer 0. Magnitudes are |re| + |im|, so a complex
 // block with vanishing real parts still has pivots.
+#include "core/reference/matrice2_reference.h"
+
 #include <cmath>
 #include <utility>
 

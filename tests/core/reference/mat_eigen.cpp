@@ -12,12 +12,14 @@
 //
 // Each routine copies the working matrix into a dense array of doubles,
 // computes there and writes real Scalars back. All temporaries are doubles.
+#include "core/reference/matrice2_reference.h"
+
 #include <cmath>
 #include <cstddef>
 #include <utility>
 #include <vector>
 
-#include "core/fault_scope.h"
+#include "core/kernel/fault_scope.h"
 #include "core/matrice2.h"
 
 namespace quorvix::reference {

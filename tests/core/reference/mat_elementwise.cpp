@@ -3,6 +3,8 @@
 // Does not subtract (the caller negates B before the sum), does not keep the
 // values in the logical results (only 1 or 0), and does not broadcast: both
 // operands must have the same size.
+#include "core/reference/matrice2_reference.h"
+
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
 

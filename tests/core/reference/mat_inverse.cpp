@@ -4,10 +4,12 @@
 // counts as zero when its squared modulus vanishes next to 1 in extended
 // precision (at most 2^-64), so only moduli up to about 2.3e-10 are refused.
 // Works on doubles, not Scalars: no part is flushed to zero on the way.
+#include "core/reference/matrice2_reference.h"
+
 #include <cstddef>
 #include <utility>
 
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 #include "core/matrice2.h"
 
 namespace quorvix::reference {

@@ -4,6 +4,8 @@
 //
 // What it does not do: no tolerance (a pivot counts as zero only when it is
 // exactly zero) and no refinement; the operand is overwritten by its factors.
+#include "core/reference/matrice2_reference.h"
+
 #include <cstddef>
 #include <utility>
 

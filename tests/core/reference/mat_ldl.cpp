@@ -6,6 +6,8 @@
 // complex input gets the complex-symmetric factorization. A zero pivot is
 // accepted when the element it would divide is zero as well; the multiplier
 // is then 1. Zero tests are Scalar equality with 0.
+#include "core/reference/matrice2_reference.h"
+
 #include "core/mat_ldl.h"
 
 #include <cstddef>

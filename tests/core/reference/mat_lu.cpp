@@ -2,6 +2,8 @@
 // Does not exchange rows: a zero pivot before the last row fails (0), even
 // when the matrix is invertible; the last diagonal element of U is not tested.
 // A pivot counts as zero by Scalar equality with 0.
+#include "core/reference/matrice2_reference.h"
+
 #include <cstddef>
 
 #include "core/mat_internal.h"

@@ -4,6 +4,8 @@
 // and a pivot counts as zero only when it is exactly zero: there is no
 // tolerance and no equilibration, and a tiny complex pivot ends the work with
 // the Scalar division error rather than a singular status.
+#include "core/reference/matrice2_reference.h"
+
 #include <cstddef>
 #include <utility>
 

@@ -2,6 +2,8 @@
 // integer 0 in increasing k.
 // Does not block, reorder or vectorise the sums: each element is one plain
 // accumulation in increasing k, so a real result stays real.
+#include "core/reference/matrice2_reference.h"
+
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
 

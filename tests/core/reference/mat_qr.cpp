@@ -11,12 +11,14 @@
 // The work runs on a row-major copy in doubles; the sum of magnitudes that
 // scales each column is taken with a 64-bit significand, so that no column
 // overflows before it is scaled.
+#include "core/reference/matrice2_reference.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
 
-#include "core/fault_scope.h"
+#include "core/kernel/fault_scope.h"
 #include "core/matrice2.h"
 
 namespace quorvix::reference {

@@ -3,6 +3,8 @@
 // is exactly zero, so rounding residue can raise the count. The multipliers
 // are the whole quotients, so a complex row that is a multiple of another is
 // removed (for a real matrix they are real, as the quotients are).
+#include "core/reference/matrice2_reference.h"
+
 #include <algorithm>
 #include <utility>
 

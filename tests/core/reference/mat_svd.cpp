@@ -16,12 +16,14 @@
 // temporaries. The column norms are summed with the 64-bit significand as
 // well, so a matrix of tiny or huge elements neither loses a column to
 // underflow nor overflows before the column is scaled.
+#include "core/reference/matrice2_reference.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
 
-#include "core/fault_scope.h"
+#include "core/kernel/fault_scope.h"
 #include "core/matrice2.h"
 
 namespace quorvix::reference {
@@ -85,7 +87,12 @@ void SwapColumns(ColumnMatrix& x, std::int32_t rows, std::int32_t a, std::int32_
     std::swap_ranges(x.Column(a), x.Column(a) + rows, x.Column(b));
 }
 
-// ElementOrZero: the one of mat_qr.cpp, in the same translation unit.
+double ElementOrZero(const RCOMat& a, std::int32_t i, std::int32_t j) {
+    if (static_cast<std::size_t>(i) >= a.size()) return 0.0;
+    const RCOVec& row = a[static_cast<std::size_t>(i)];
+    if (static_cast<std::size_t>(j) >= row.size()) return 0.0;
+    return ScalarToReal(row[static_cast<std::size_t>(j)]);
+}
 
 constexpr int kMaxQRSteps = 60;  // per singular value
 

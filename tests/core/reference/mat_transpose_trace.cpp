@@ -1,6 +1,8 @@
 // Transpose and trace.
 // The trace has no squareness rule: a non-square matrix contributes its
 // leading diagonal up to the smaller of its row and column counts.
+#include "core/reference/matrice2_reference.h"
+
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
 

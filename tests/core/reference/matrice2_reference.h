@@ -2,7 +2,7 @@
 // The straightforward Matrice2 routines, element by element on one thread,
 // as they were before the typed and threaded kernels: the reference that the
 // differential tests hold the library to, bit for bit. The sources are
-// copies in this folder, built into the core tests by reference_routines.cpp.
+// copies in this folder, built once as the library quorvix_core_reference.
 #include <cstdint>
 
 #include "core/matrice2.h"

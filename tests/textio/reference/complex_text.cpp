@@ -3,14 +3,16 @@
 // The element parser ("1+2i", "-2.5e-3", "1 - 2.5 i"). The parser itself
 // does not accept forms without a real part ("2i", "-i") or without a number
 // before the symbol ("1+i"); the matrix reader rewrites those first.
+#include "textio/reference/textio_reference.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <string>
 
-#include "core/decimal_text.h"
 #include "core/errors.h"
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 #include "core/scalar.h"
+#include "textio/decimal_text.h"
 
 namespace quorvix::reference {
 

@@ -4,14 +4,16 @@
 // separators, no "inf" or "nan", no hexadecimal, and only the blank (code 32)
 // counts as a surrounding blank. The text is checked here and then handed to
 // the C library in a canonical "C" form, so the process locale never matters.
+#include "textio/reference/textio_reference.h"
+
 #include "textio/locale_number.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "core/decimal_text.h"
 #include "core/errors.h"
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
+#include "textio/decimal_text.h"
 
 namespace quorvix::reference {
 

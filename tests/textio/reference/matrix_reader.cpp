@@ -10,6 +10,8 @@
 // stands for one quote. An opening quote without a closing one runs to the end
 // of the line. A character right after a closing quote starts the next token
 // ('"1"2' is the two tokens 1 and 2).
+#include "textio/reference/textio_reference.h"
+
 #include "textio/matrix_reader.h"
 
 #include <cmath>

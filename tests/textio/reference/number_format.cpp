@@ -3,6 +3,8 @@
 // Numbers and Scalars as result text. What it does not do: it never prints
 // "inf" or "nan" (such a value raises the floating-point error), and it keeps
 // no state: the precision, complex format and decimal mark come in `settings`.
+#include "textio/reference/textio_reference.h"
+
 #include "textio/number_format.h"
 
 #include <cmath>
@@ -10,7 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/fpu.h"
+#include "core/kernel/fpu.h"
 #include "textio/general_number.h"
 #include "textio/locale_number.h"
 #include "textio/polar_text.h"

@@ -4,6 +4,8 @@
 // matrices (an element a short matrix does not have prints as 0), and a
 // block's rows are built whole before they reach the panel, so printing stays
 // linear in the number of elements.
+#include "textio/reference/textio_reference.h"
+
 #include "textio/result_writer.h"
 
 #include <string>

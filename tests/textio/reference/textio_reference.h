@@ -3,7 +3,7 @@
 // element by element, as they were before the direct ways for short numbers
 // and common token shapes: the reference that the differential tests hold
 // the reader and the writer to, bit for bit. The sources are copies in this
-// folder, built into the textio tests by reference_routines.cpp; each calls
+// folder, built once as the library quorvix_textio_reference; each calls
 // the other reference routines, and the shared pieces that did not change
 // (the general number form, the token rule, the polar pieces) from the engine.
 #include <cstdint>
@@ -12,6 +12,8 @@
 
 #include "core/matrice2.h"
 #include "textio/command_result.h"
+#include "textio/element_parser.h"
+#include "textio/element_reader.h"
 #include "textio/matrix_reader.h"
 #include "textio/output_settings.h"
 #include "textio/result_panel.h"

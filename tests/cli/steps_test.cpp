@@ -1,0 +1,64 @@
+// quorvix-cli's step words: labels, the buttons' captions and hints, the
+// names shared by two buttons, and the nearest words for an unknown one.
+#include "cli/steps.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quorvix {
+namespace {
+
+using Words = std::vector<std::string>;
+
+// The step word of the operation a word names ("Auto" for Auto), or "" when it names none.
+std::string Named(const std::string& word) {
+    const std::optional<Step> step = ParseStep(word);
+    if (!step) return "";
+    if (step->Kind == StepKind::Auto) return "Auto";
+    return step->Kind == StepKind::Operation ? step->Op->Step : "not an operation";
+}
+
+TEST(StepWords, CaptionsAndHintsWithoutRegardToCaseOrBlankRuns) {
+    EXPECT_EQ(Named("det A"), "Det(A)");
+    EXPECT_EQ(Named("inv b"), "inv(B)");
+    EXPECT_EQ(Named("A xor B"), "A#B");
+    EXPECT_EQ(Named("AuTo"), "Auto");
+    EXPECT_EQ(Named("auto generate"), "Auto");
+    EXPECT_EQ(Named("Matrix multiply"), "A*B");
+    EXPECT_EQ(Named("det(a)"), "Det(A)");
+    // "Matrix  A" and "Rank of Matrix A " as the window stores them.
+    EXPECT_EQ(Named("Matrix A"), "A");
+    EXPECT_EQ(Named("rank of matrix a"), "Rank(A)");
+    EXPECT_EQ(Named("  Matrix   A  multiply x "), "A*x");
+}
+
+TEST(StepWords, EveryNameOfOneButtonNamesIt) {
+    // Hints that two buttons share are the only names of more than one operation.
+    const Words shared = {"Matrix Transpose", "Matrix inverse", "Sum of diagonal elements", "Matrix power"};
+    for (const Operation& op : Operations()) {
+        for (const char* name : {op.Step, op.Caption, op.Hint}) {
+            const Words steps = OperationsNamedBy(name);
+            if (std::find(shared.begin(), shared.end(), std::string(name)) != shared.end()) {
+                EXPECT_EQ(steps.size(), 2u) << name;
+                EXPECT_FALSE(ParseStep(name).has_value()) << name;
+            } else {
+                EXPECT_EQ(steps, Words{op.Step}) << name;
+            }
+        }
+    }
+    EXPECT_EQ(OperationsNamedBy("matrix inverse"), (Words{"inv(A)", "inv(B)"}));
+}
+
+TEST(StepWords, UnknownWordsGetTheNearestKnownOnes) {
+    EXPECT_EQ(NearestStepWords("Dte(A)"), (Words{"Det(A)"}));
+    EXPECT_EQ(NearestStepWords("Bogus(A)"), (Words{"Norm(A)", "Eig(A)", "LU(A)"}));
+    EXPECT_EQ(NearestStepWords("opne=work.mtx"), (Words{"open=FILE"}));
+    EXPECT_EQ(NearestStepWords("formt=polar"), (Words{"format=polar"}));
+    EXPECT_EQ(NearestStepWords("eig c"), (Words{"eig A", "eig B"}));
+    EXPECT_FALSE(ParseStep("Dte(A)").has_value());
+}
+
+}  // namespace
+}  // namespace quorvix
