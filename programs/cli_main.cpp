@@ -11,6 +11,7 @@
 #include "cli/steps.h"
 #include "commands/calc_state.h"
 #include "commands/guarded_run.h"
+#include "commands/set_precision.h"
 #include "core/cancel.h"
 #include "core/errors.h"
 #include "files/text_files.h"
@@ -191,10 +192,7 @@ int main(int argc, char** argv) {
         if (fileA) s.MatrixA = SplitEditorText(OperandText(*fileA));
         if (fileB) s.MatrixB = SplitEditorText(OperandText(*fileB));
         if (x) s.X = *x;
-        if (precision) {
-            s.Precision = *precision;
-            PrecisionChange(s.Precision, s.Settings);
-        }
+        if (precision) SetPrecision(s, *precision);
     });
     std::optional<ProgressLine> progress;
     if (ProgressLine::IsTerminal(stderr)) progress.emplace(stderr);

@@ -7,6 +7,7 @@
 
 #include "commands/auto_run.h"
 #include "commands/editor_tools.h"
+#include "commands/set_precision.h"
 #include "files/project_file.h"
 #include "files/result_file.h"
 #include "files/text_files.h"
@@ -218,10 +219,7 @@ void RunStep(CalcState& s, const Step& step) {
         case StepKind::Operation: step.Op->Run(s); return;
         case StepKind::Auto: RunAuto(s); return;
         case StepKind::SetX: s.X = step.Argument; return;
-        case StepKind::SetPrecision:
-            s.Precision = step.Argument;
-            PrecisionChange(s.Precision, s.Settings);
-            return;
+        case StepKind::SetPrecision: SetPrecision(s, step.Argument); return;
         case StepKind::SetFormat:
             SetComplexFormat(s, step.Argument == "polar" ? ComplexFormat::Polar : ComplexFormat::Rectangular);
             return;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "commands/command_frame.h"
+#include "commands/set_precision.h"
 #include "core/errors.h"
 #include "core/kernel/fpu.h"
 #include "files/project_codec.h"
@@ -113,17 +114,19 @@ void OpenProjectBytes(CalcState& s, std::span<const std::uint8_t> bytes, const s
     // double, the new rounding factor, the texts of x and of both editors.
     StoreDouble(data->X);  // x must fit a double
     std::string xText = FormatGeneral(data->X, s.Settings.DecimalMark);
-    std::string precisionText = std::to_string(data->Precision);
-    OutputSettings settings = s.Settings;
-    PrecisionChange(precisionText, settings);
+    // The precision is set on a copy of the state, so that a factor beyond
+    // the extended range is refused before anything changes.
+    CalcState precision;
+    precision.Settings = s.Settings;
+    SetPrecision(precision, std::to_string(data->Precision));
     std::optional<EditorLines> a;
     std::optional<EditorLines> b;
     if (data->A.HasElements()) a = MatrixLines(data->A, s.Settings.DecimalMark);
     if (data->B.HasElements()) b = MatrixLines(data->B, s.Settings.DecimalMark);
 
     s.X = std::move(xText);
-    s.Precision = std::move(precisionText);
-    s.Settings = settings;
+    s.Precision = std::move(precision.Precision);
+    s.Settings = precision.Settings;
     if (a) s.MatrixA = std::move(*a);
     if (b) s.MatrixB = std::move(*b);
 }

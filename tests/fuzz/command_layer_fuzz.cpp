@@ -61,6 +61,7 @@
 #include "cli/steps.h"
 #include "commands/calc_state.h"
 #include "commands/operation_table.h"
+#include "commands/set_precision.h"
 #include "core/cancel.h"
 #include "core/errors.h"
 #include "core/kernel/fpu.h"
@@ -600,9 +601,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     g_cancels = 0;
     if (!field(4).empty()) {
         // As quorvix-cli's -p: a refused precision stops before any step.
-        s.Precision = std::string(field(4));
         try {
-            PrecisionChange(s.Precision, s.Settings);
+            SetPrecision(s, std::string(field(4)));
         } catch (const CalcError& e) {
             Check(KnownMessage(e.what(), false, s.Precision.find('\0') != std::string::npos),
                   "an unknown error message", e.what());

@@ -13,6 +13,7 @@
 
 #include "commands/auto_run.h"
 #include "commands/operation_table.h"
+#include "commands/set_precision.h"
 #include "core/errors.h"
 #include "core/kernel/fpu.h"
 #include "core/scalar.h"
@@ -153,8 +154,7 @@ AutoRun RunAutoAndCheck(const EditorLines& a, const EditorLines& b, const std::s
     s.MatrixA = a;
     s.MatrixB = b;
     s.X = x;
-    s.Precision = precision;
-    PrecisionChange(s.Precision, s.Settings);
+    SetPrecision(s, precision);
 
     AutoRun run;
     const auto start = std::chrono::steady_clock::now();
