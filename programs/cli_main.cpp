@@ -182,7 +182,6 @@ int main(int argc, char** argv) {
     CalcState state = mark ? StartState((*mark)[0]) : StartStateForLocale(LocaleDecimalMark());
     if (polar) state.Settings.Format = ComplexFormat::Polar;
     state.Log.KeepRefusals = true;
-    state.Log.KeepLastResult = json;  // a second copy of each result only when it is printed as numbers
 
     // A Ctrl+C at any time from here on cancels the run: the step that runs,
     // or the next one, stops with the cancel notice.
@@ -198,9 +197,11 @@ int main(int argc, char** argv) {
     if (ProgressLine::IsTerminal(stderr)) progress.emplace(stderr);
     // A step other than Auto that wrote a message line instead of its result.
     bool refused = false;
+    // The value reported is the result of the last step, if it printed one.
+    std::size_t printedBefore = state.Log.Printed;
     for (std::size_t k = 0; k < steps.size() && !outcome.Error; ++k) {
         const Step& step = steps[k];
-        state.Log.LastResult.reset();  // the value is the result of the last step, if it printed one
+        printedBefore = state.Log.Printed;
         const std::size_t refusalsBefore = state.Log.Refusals.size();
         if (progress) progress->StepStarted(step.Kind == StepKind::Operation ? step.Op->Step : stepWords[k]);
         ResetProgress();
@@ -216,7 +217,8 @@ int main(int argc, char** argv) {
     std::optional<RunError> error;
     if (outcome.Error) error = RunError{*outcome.Error, outcome.Place};
     if (json) {
-        WriteStateJson(std::cout, state, error);
+        const bool printed = state.Log.Printed != printedBefore && !state.Kept.empty();
+        WriteStateJson(std::cout, state, error, printed ? &state.Kept.back().Value : nullptr);
     } else {
         for (const std::string& line : state.Panel.Lines()) std::cout << line << '\n';
         std::cout.flush();

@@ -150,15 +150,16 @@ void WriteJsonString(std::ostream& out, const std::string& s) {
     out << '"';
 }
 
-void WriteResultValue(std::ostream& out, const std::optional<CommandResult>& result) {
-    if (!result) {
+void WriteResultValue(std::ostream& out, const CommandResult* result) {
+    if (result == nullptr) {
         out << "null";
         return;
     }
     std::visit(ValueWriter{out}, *result);
 }
 
-void WriteStateJson(std::ostream& out, const CalcState& s, const std::optional<RunError>& error) {
+void WriteStateJson(std::ostream& out, const CalcState& s, const std::optional<RunError>& error,
+                    const CommandResult* value) {
     out << "{\"a\": ";
     WriteLines(out, s.MatrixA);
     out << ", \"b\": ";
@@ -189,7 +190,7 @@ void WriteStateJson(std::ostream& out, const CalcState& s, const std::optional<R
     out << ", \"refusals\": ";
     WriteLines(out, s.Log.Refusals);
     out << ", \"value\": ";
-    WriteResultValue(out, s.Log.LastResult);
+    WriteResultValue(out, value);
     out << "}\n";
 }
 

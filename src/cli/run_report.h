@@ -28,7 +28,7 @@ void WriteJsonString(std::ostream& out, const std::string& s);
 // "dimension", "factors" (with their names) or "eigenvalues"; an element whose
 // imaginary part is 0 is a number, any other [re, im]. Blocks the panel shows
 // by their real parts (QR's R, U, S and V) give real parts. Nothing: null.
-void WriteResultValue(std::ostream& out, const std::optional<CommandResult>& result);
+void WriteResultValue(std::ostream& out, const CommandResult* result);
 
 // The run's error: its message without the final period, and its place.
 struct RunError {
@@ -36,7 +36,9 @@ struct RunError {
     std::optional<ErrorPlace> Place;
 };
 
-// The whole final state as one line of JSON.
-void WriteStateJson(std::ostream& out, const CalcState& s, const std::optional<RunError>& error);
+// The whole final state as one line of JSON; `value` is the last step's
+// result, or nothing when that step printed none.
+void WriteStateJson(std::ostream& out, const CalcState& s, const std::optional<RunError>& error,
+                    const CommandResult* value);
 
 }  // namespace quorvix

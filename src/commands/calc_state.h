@@ -1,10 +1,10 @@
 #pragma once
 // What the user sees, as plain state: the editors' lines, the coefficient and
-// precision boxes, the output settings and the result panel. The window binds
-// its controls to this; quorvix-cli drives it without a window. Nothing a
-// command computes is kept here unless a front end asks for it (CommandLog):
-// its numbers live in the command and leave only as text in the panel.
-#include <optional>
+// precision boxes, the output settings, the result panel and the results it
+// shows, kept with their values. The window binds its controls to this;
+// quorvix-cli drives it without a window. A command's scratch numbers live
+// in the command; only its printed result is kept.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -15,16 +15,23 @@
 
 namespace quorvix {
 
-// What quorvix-cli reports besides the panel's text. Each part is kept only
-// when its flag is on; the window leaves both off, since it shows the panel
-// alone and a kept result would hold a second copy of a large matrix.
+// What quorvix-cli reports besides the panel's text, kept only when its flag
+// is on; the window leaves it off, since it shows the panel alone.
 struct CommandLog {
     bool KeepRefusals = false;
-    bool KeepLastResult = false;
     // Every message line a command wrote instead of its result, in order.
     std::vector<std::string> Refusals;
-    // The result printed last, moved here once it is printed.
-    std::optional<CommandResult> LastResult;
+    // How many results have been printed, so that a front end can tell
+    // whether a step printed one (the kept results shrink when cleared).
+    std::size_t Printed = 0;
+};
+
+// A result the panel printed, with its values (the doubles behind the text),
+// as the command built it. The panel's text tools change the panel's text,
+// never these.
+struct KeptResult {
+    std::string Label;  // the label as printed, without "=": "inv(A)", "A^(3)", "LU(A)"
+    CommandResult Value;
 };
 
 struct CalcState {
@@ -34,6 +41,9 @@ struct CalcState {
     std::string Precision = "3";  // the precision box's text
     OutputSettings Settings;      // rounding factor, complex format, decimal mark
     ResultPanel Panel;            // the result panel
+    // The results the panel printed, numbered from 1 in the order printed,
+    // until the panel is cleared (Clear, or Auto, which clears it first).
+    std::vector<KeptResult> Kept;
 
     // Message boxes that are not errors ("Successed!"), newest last.
     std::vector<std::string> Notices;

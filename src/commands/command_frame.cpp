@@ -78,8 +78,11 @@ std::optional<RCOMat> ReadRealOperand(CalcState& state, Operand which, EditorSiz
 void RefuseComplexInput(CalcState& state) { Refuse(state, kRealMatrixNotice); }
 
 void PrintResult(CalcState& state, CommandResult result) {
+    // The label is the panel's last line until the writer appends "=".
+    std::string label = state.Panel.LineCount() > 0 ? state.Panel.Lines().back() : std::string();
     WriteResult(result, state.Panel, state.Settings);
-    if (state.Log.KeepLastResult) state.Log.LastResult = std::move(result);
+    state.Kept.push_back({std::move(label), std::move(result)});
+    ++state.Log.Printed;
 }
 
 }  // namespace quorvix

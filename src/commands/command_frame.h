@@ -85,8 +85,8 @@ std::optional<RCOMat> ReadRealOperand(CalcState& state, Operand which, EditorSiz
 // The real-matrix notice and its empty line.
 void RefuseComplexInput(CalcState& state);
 
-// Prints the result below the label (appends "="). The result is then kept
-// as the last one when the state asks for it, and dropped otherwise.
+// Prints the result below the label (appends "="), then keeps it, under the
+// label it was printed with, as the newest of the state's kept results.
 void PrintResult(CalcState& state, CommandResult result);
 
 }  // namespace quorvix

@@ -48,7 +48,10 @@ void ClearEditor(CalcState& s, Editor editor) {
     switch (editor) {
         case Editor::MatrixA: s.MatrixA.clear(); return;
         case Editor::MatrixB: s.MatrixB.clear(); return;
-        case Editor::Result: s.Panel.Clear(); return;
+        case Editor::Result:
+            s.Panel.Clear();
+            s.Kept.clear();
+            return;
     }
 }
 

@@ -34,7 +34,8 @@ void PanelDotToComma(CalcState& s);
 
 // "Align": the tokens of the editor in columns of equal width.
 void AlignEditor(CalcState& s, Editor editor);
-// "Clear": the editor's whole text goes; nothing else changes.
+// "Clear": the editor's whole text goes; clearing the result panel also drops
+// the results it kept. Nothing else changes.
 void ClearEditor(CalcState& s, Editor editor);
 
 }  // namespace quorvix

@@ -11,7 +11,7 @@ namespace {
 
 std::string ValueText(const std::optional<CommandResult>& result) {
     std::ostringstream out;
-    WriteResultValue(out, result);
+    WriteResultValue(out, result ? &*result : nullptr);
     return out.str();
 }
 
