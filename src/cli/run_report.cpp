@@ -90,6 +90,20 @@ struct ValueWriter {
         WriteRows(out, r.V, r.Cols, r.Cols, true);
         out << "]}";
     }
+    void operator()(const FactorListResult& r) const {
+        out << "{\"kind\": \"factors\", \"names\": [";
+        for (std::size_t k = 0; k < r.Factors.size(); ++k) {
+            if (k > 0) out << ", ";
+            WriteJsonString(out, r.Factors[k].Name);
+        }
+        out << "], \"factors\": [";
+        for (std::size_t k = 0; k < r.Factors.size(); ++k) {
+            if (k > 0) out << ", ";
+            const RCOMat& m = r.Factors[k].Matrix;
+            WriteRows(out, m, ResultRows(m), ResultCols(m), false);
+        }
+        out << "]}";
+    }
     void operator()(const EigenResult& r) const {
         // The eigenvalues the panel shows: the positions the iteration reached.
         out << "{\"kind\": \"eigenvalues\", \"values\": [";

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "core/matrice2.h"
 
@@ -69,8 +70,19 @@ inline double EigenPart(const RCoVecD& v, std::int32_t k) {
     return k >= 0 && static_cast<std::size_t>(k) < v.size() ? v[static_cast<std::size_t>(k)] : 0.0;
 }
 
-using CommandResult =
-    std::variant<MatrixResult, ScalarResult, DimensionResult, FactorPairResult, SvdResult, EigenResult>;
+// Named factors, each under its caption ("   L:") as a whole block
+// (complex-aware): the results computed in double precision, such as P*A =
+// L*U (L, U, P), the eigenvectors (D, V) or the solution X of A*X = B.
+struct NamedFactor {
+    std::string Name;
+    RCOMat Matrix{};
+};
+struct FactorListResult {
+    std::vector<NamedFactor> Factors;
+};
+
+using CommandResult = std::variant<MatrixResult, ScalarResult, DimensionResult, FactorPairResult, SvdResult,
+                                   EigenResult, FactorListResult>;
 
 // The shape of a matrix result: its rows, and the length of its first row.
 inline std::int32_t ResultRows(const RCOMat& m) { return static_cast<std::int32_t>(m.size()); }

@@ -128,6 +128,11 @@ struct Printer {
         WriteFactor(panel, "V", r.V, r.Cols, r.Cols, Elements::RealOnly, printer);
     }
     void operator()(const EigenResult& r) const { WriteEigenvalues(panel, r, printer); }
+    void operator()(const FactorListResult& r) const {
+        for (const NamedFactor& f : r.Factors)
+            WriteFactor(panel, f.Name.c_str(), f.Matrix, ResultRows(f.Matrix), ResultCols(f.Matrix),
+                        Elements::ComplexAware, printer);
+    }
 };
 
 }  // namespace

@@ -129,6 +129,12 @@ TEST(WriteResult, SVD) {
                      "   V:", "        0.6        0.8", "       -0.8        0.6", ""}));
 }
 
+TEST(WriteResult, NamedFactorsPrintWholeBlocksComplexAware) {
+    const FactorListResult plu{{{"L", Matrix({{R(1)}, {R(0.5)}})}, {"U", Matrix({{C(2, 1), R(4)}})}, {"P", {}}}};
+    EXPECT_EQ(Printed("PLU(A)", plu), (Lines{"PLU(A)=", "", "   L:", "          1", "        0.5", "",
+                                             "   U:", "        2+i          4", "", "   P:", ""}));
+}
+
 TEST(WriteResult, EigenvaluesOnePlusMinusTwoI) {
     OutputSettings polar = Settings();
     polar.Format = ComplexFormat::Polar;  // eigenvalues are always rectangular

@@ -116,6 +116,11 @@ struct Printer {
         WriteFactor(panel, "V", r.V, r.Cols, r.Cols, Elements::RealOnly, settings);
     }
     void operator()(const EigenResult& r) const { WriteEigenvalues(panel, r, settings); }
+    void operator()(const FactorListResult& r) const {
+        for (const NamedFactor& f : r.Factors)
+            WriteFactor(panel, f.Name.c_str(), f.Matrix, ResultRows(f.Matrix), ResultCols(f.Matrix),
+                        Elements::ComplexAware, settings);
+    }
 };
 
 }  // namespace
