@@ -45,7 +45,8 @@ class ScratchFolder : public testing::Test {
 protected:
     void SetUp() override {
         std::random_device rd;
-        dir_ = std::filesystem::temp_directory_path() / ("quorvix-files-" + std::to_string(rd()) + std::to_string(rd()));
+        dir_ =
+            std::filesystem::temp_directory_path() / ("quorvix-files-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(dir_);
     }
     void TearDown() override {
