@@ -1,7 +1,7 @@
 #pragma once
 // The eigenvalues alone, by the cheap drivers (geev 'N', 'N' / syevd 'N'),
-// for the checks of the design's Eig. No balancing of our own, no sorting of
-// the general driver's values, no eigenvectors.
+// for the double-precision check of Eig. No balancing of our own, no
+// sorting of the general driver's values, no eigenvectors.
 #include <vector>
 
 #include "linalg/matrix.h"

@@ -1,7 +1,8 @@
 #pragma once
-// Eigenvalues and right eigenvectors of a square matrix, A·V = V·D. Not
-// balanced and not sorted by the general driver (geev keeps LAPACK's order);
-// no left eigenvectors and no condition numbers of the eigenvalues.
+// Eigenvalues and right eigenvectors of a square matrix, A·V = V·D. No
+// balancing beyond geev's own and no sorting of the general driver's
+// eigenvalues (geev's order is kept); no left eigenvectors and no condition
+// numbers of the eigenvalues.
 #include "linalg/matrix.h"
 
 namespace quorvix::linalg {

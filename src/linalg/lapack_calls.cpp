@@ -140,27 +140,6 @@ Int Gesdd(char jobz, Int m, Int n, Complex* a, Int lda, double* s, Complex* u, I
                    "zgesdd");
 }
 
-Int Gesvd(char jobu, char jobvt, Int m, Int n, double* a, Int lda, double* s, double* u, Int ldu, double* vt,
-          Int ldvt) {
-    double query = 0;
-    Checked(LAPACKE_dgesvd_work(kLayout, jobu, jobvt, m, n, a, lda, s, u, ldu, vt, ldvt, &query, -1), "dgesvd");
-    std::vector<double> work(static_cast<std::size_t>(Size(query)));
-    return Checked(
-        LAPACKE_dgesvd_work(kLayout, jobu, jobvt, m, n, a, lda, s, u, ldu, vt, ldvt, work.data(), Size(query)),
-        "dgesvd");
-}
-Int Gesvd(char jobu, char jobvt, Int m, Int n, Complex* a, Int lda, double* s, Complex* u, Int ldu, Complex* vt,
-          Int ldvt) {
-    std::vector<double> rwork(5 * static_cast<std::size_t>(Min(m, n)));
-    Complex query = 0;
-    Checked(LAPACKE_zgesvd_work(kLayout, jobu, jobvt, m, n, a, lda, s, u, ldu, vt, ldvt, &query, -1, rwork.data()),
-            "zgesvd");
-    std::vector<Complex> work(static_cast<std::size_t>(Size(query)));
-    return Checked(LAPACKE_zgesvd_work(kLayout, jobu, jobvt, m, n, a, lda, s, u, ldu, vt, ldvt, work.data(),
-                                       Size(query), rwork.data()),
-                   "zgesvd");
-}
-
 Int Geqp3(Int m, Int n, double* a, Int lda, Int* jpvt, double* tau) {
     double query = 0;
     Checked(LAPACKE_dgeqp3_work(kLayout, m, n, a, lda, jpvt, tau, &query, -1), "dgeqp3");

@@ -45,10 +45,6 @@ Int Gelsd(Int m, Int n, Int nrhs, Complex* a, Int lda, Complex* b, Int ldb, doub
 // The SVD by divide and conquer (jobz 'N', 'S' or 'A').
 Int Gesdd(char jobz, Int m, Int n, double* a, Int lda, double* s, double* u, Int ldu, double* vt, Int ldvt);
 Int Gesdd(char jobz, Int m, Int n, Complex* a, Int lda, double* s, Complex* u, Int ldu, Complex* vt, Int ldvt);
-// The SVD by QR iteration, which can give V alone (jobu 'N', jobvt 'A').
-Int Gesvd(char jobu, char jobvt, Int m, Int n, double* a, Int lda, double* s, double* u, Int ldu, double* vt, Int ldvt);
-Int Gesvd(char jobu, char jobvt, Int m, Int n, Complex* a, Int lda, double* s, Complex* u, Int ldu, Complex* vt,
-          Int ldvt);
 // QR with column pivoting; jpvt all 0 on entry (every column free).
 Int Geqp3(Int m, Int n, double* a, Int lda, Int* jpvt, double* tau);
 Int Geqp3(Int m, Int n, Complex* a, Int lda, Int* jpvt, Complex* tau);

@@ -1,11 +1,12 @@
 #pragma once
 // The double-precision numerics on LAPACK and the BLAS, for the operations
-// beyond the design's 43 and for the checks of the design's answers. Every
-// routine works on copies of its operands, refuses infinities and nans in
-// them and in its results ("Floating point overflow", "Invalid floating
-// point operation"), handles empty and 1 x 1 matrices, and looks at the
-// cancel flag between its LAPACK calls. No routine here uses the design's
-// Scalar arithmetic or its thresholds.
+// beyond the calculator's 43 and for the double-precision checks of their
+// answers. Every routine works on copies of its operands, refuses
+// infinities and nans in them and in its results ("Floating point
+// overflow", "Invalid floating point operation"), handles empty and 1 x 1
+// matrices, and looks at the cancel flag between its LAPACK calls. No
+// routine here uses Scalar arithmetic, its extended precision or its
+// thresholds.
 #include "linalg/cond.h"
 #include "linalg/conjugate_transpose.h"
 #include "linalg/determinant.h"

@@ -1,7 +1,7 @@
 #pragma once
 // LU with partial pivoting of a square matrix (getrf) and the reciprocal
 // condition estimate in the 1-norm (gecon), for Solve, Inverse, Determinant
-// and the checks of the design's LU, Det and inv. Not rank-revealing, no
+// and the double-precision checks of LU, Det and inv. Not rank-revealing, no
 // equilibration, no threshold: only an exactly zero pivot counts as singular.
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,7 @@
-// Null(A) from gesvd with jobu 'N', jobvt 'A' (gesdd cannot give the full V
-// without the full U): the rows of Vᴴ from the numerical rank on,
-// conjugate-transposed. No sign or phase normalisation of the basis.
+// Null(A) from the full V of gesdd: jobz 'O' for m >= n (U overwrites the
+// copy of A and is not read), 'A' for m < n (U is only m x m); the rows of
+// Vᴴ from the numerical rank on, conjugate-transposed. No sign or phase
+// normalisation of the basis.
 #include "linalg/null_space.h"
 
 #include <algorithm>
@@ -30,9 +31,10 @@ Matrix<T> NullSpace(const Matrix<T>& a) {
     // The null space does not change with A's scale.
     Matrix<T> work = ScaledByPowerOfTwo(a, -RangeExponent(a)), vt(n, n);
     std::vector<double> s(static_cast<std::size_t>(std::min(m, n)));
-    T u{};  // not referenced with jobu 'N'
-    RequireConverged(
-        lapack::Gesvd('N', 'A', m, n, work.Data(), lapack::Ld(work), s.data(), &u, 1, vt.Data(), lapack::Ld(vt)));
+    const bool tall = m >= n;
+    Matrix<T> u(tall ? 1 : m, tall ? 1 : m);  // not referenced with jobz 'O' and m >= n
+    RequireConverged(lapack::Gesdd(tall ? 'O' : 'A', m, n, work.Data(), lapack::Ld(work), s.data(), u.Data(),
+                                   lapack::Ld(u), vt.Data(), lapack::Ld(vt)));
     steps.Done();
     CheckFinite(s);
     CheckFinite(vt);

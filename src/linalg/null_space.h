@@ -1,5 +1,5 @@
 #pragma once
-// An orthonormal basis of the null space from the SVD (gesvd, V only). No
+// An orthonormal basis of the null space from the SVD (gesdd, full V). No
 // rank decision but Pinv's tolerance, and no particular basis among the
 // orthonormal ones: the columns are LAPACK's right singular vectors.
 #include "linalg/matrix.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The numerical rank two ways, for the checks of the design's Rank: from a
+// The numerical rank two ways, for the double-precision check of Rank: from a
 // QR with column pivoting (geqp3) and from the singular values. Neither is
 // an incremental condition estimate (no RRQR refinement).
 #include <cstdint>
