@@ -2,6 +2,11 @@
 // and no quick returns (the callers never pass an empty matrix); the work
 // arrays come from a workspace query (lwork = -1) and std::vector, so that an
 // allocation failure is std::bad_alloc and never a message of LAPACKE's.
+//
+// The BLAS wrappers share this object file with the LAPACK ones on purpose:
+// a program that calls any of them references cblas_*, so the linker keeps
+// libopenblas.so.0 even under --as-needed (Debian's default), and the LAPACK
+// routines that LAPACKE calls bind to OpenBLAS before liblapack.so.3.
 #include "linalg/lapack_calls.h"
 
 #include <algorithm>
