@@ -26,8 +26,8 @@
 namespace quorvix::linalg::lapack {
 namespace {
 
+// The LP64 libraries: 32-bit integers for LAPACK (and the BLAS beside it).
 static_assert(std::is_same_v<lapack_int, Int>, "the library is built for 32-bit LAPACK integers (LP64)");
-static_assert(sizeof(blasint) == sizeof(Int), "the library is built for 32-bit BLAS integers (LP64)");
 
 constexpr int kLayout = LAPACK_COL_MAJOR;
 
