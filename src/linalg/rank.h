@@ -1,0 +1,21 @@
+#pragma once
+// The numerical rank two ways, for the double-precision check of Rank: from a
+// QR with column pivoting (geqp3) and from the singular values. Neither is
+// an incremental condition estimate (no RRQR refinement).
+#include <cstdint>
+
+#include "linalg/matrix.h"
+
+namespace quorvix::linalg {
+
+// The number of diagonal elements of R (A·P = Q·R by geqp3) whose modulus
+// exceeds max(m, n)·eps·|R(0, 0)|; 0 for an empty or zero A.
+template <typename T>
+std::int32_t NumericRank(const Matrix<T>& a);
+
+// The number of singular values above Pinv's tolerance max(m, n)·eps·s1.
+// No convergence raises ConvergenceError.
+template <typename T>
+std::int32_t SvdRank(const Matrix<T>& a);
+
+}  // namespace quorvix::linalg
