@@ -59,12 +59,12 @@ private:
 };
 
 // A+B and its same-size twins: the elements of A and B combined one by one
-// in row-major order, as MatAdd and the logical routines do. A is read whole
-// into the result and each row of B is combined into it as soon as it is
-// read, so B never stands as a matrix of its own. The plain order reads all
-// of B before the first element is combined: an error of the combination (an
-// overflowing sum) is kept until B is read through, and a token of B that
-// cannot be read, even one after it, is the error the command raises.
+// in row-major order. A is read whole into the result and each row of B is
+// combined into it as soon as it is read, so B never stands as a matrix of
+// its own. The plain order reads all of B before the first element is
+// combined: an error of the combination (an overflowing sum) is kept until B
+// is read through, and a token of B that cannot be read, even one after it,
+// is the error the command raises.
 void SameSizePair(CalcState& s, const char* label, Combine combine, bool negateB) {
     const PairSize size = BeginPairCommand(s, label);
     if (size.A != size.B) {
@@ -126,8 +126,8 @@ void MultiplyMatrices(CalcState& s) {
     PrintResult(s, std::move(result));
 }
 
-// Each element is read straight into its transposed place, the copy that
-// MatTranspose would make of the read matrix.
+// Each element is read straight into its transposed place: the transpose is
+// never held as the read matrix and a copy.
 void TransposeMatrix(CalcState& s, Operand which) {
     const EditorSize size = BeginCommand(s, which, Named(which, "A'", "B'"));
     MatrixResult result;

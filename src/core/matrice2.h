@@ -36,21 +36,17 @@ extern std::int32_t MatError;
 // Sizes `m` to rows x cols, every element empty (which counts as 0).
 void SizeMatrix(RCOMat& m, std::int32_t rows, std::int32_t cols);
 
-// ---- Container and element-wise routines --------------------------------
+// ---- Container routines, product and scaling -----------------------------
 // Each starts with MatSize on its operand(s) and returns at once when MatError
 // is not 0; a failed dimension rule sets MatError to 4. An early return leaves
-// the output untouched.
+// the output untouched. (The sums, the logical operations and the transposes
+// are the commands' own: they combine the elements as they are read.)
 
 // rows := row count; cols := length of row 0 (0 without rows); MatError := 0, or 5 without rows.
 void MatSize(const RCOMat& m, std::int32_t& rows, std::int32_t& cols);
-void MatAdd(const RCOMat& a, const RCOMat& b, RCOMat& c);
 void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c);
-void MatAnd(const RCOMat& a, const RCOMat& b, RCOMat& c);
-void MatOr(const RCOMat& a, const RCOMat& b, RCOMat& c);
-void MatXor(const RCOMat& a, const RCOMat& b, RCOMat& c);
 // t := sum of m[i][i] for i below min(rows, cols); t is set before any check.
 void MatTrace(const RCOMat& m, Scalar& t);
-void MatTranspose(const RCOMat& m, RCOMat& t);
 // r[i][j] := m[i][j] * x (x on the right).
 void MatScale(const Scalar& x, const RCOMat& m, RCOMat& r);
 

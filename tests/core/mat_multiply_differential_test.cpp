@@ -1,5 +1,5 @@
-// MatMultiply, MatAdd, MatScale, MatTranspose and the logical operations
-// against the reference routines, bit for bit, with 1 and 4 threads.
+// MatMultiply against the reference routine, bit for bit, with 1 and 4
+// threads.
 #include "core/differential_util.h"
 
 namespace quorvix {

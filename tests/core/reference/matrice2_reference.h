@@ -1,8 +1,10 @@
 #pragma once
 // The straightforward Matrice2 routines, element by element on one thread,
 // as they were before the typed and threaded kernels: the reference that the
-// differential tests hold the library to, bit for bit. The sources are
-// copies in this folder, built once as the library quorvix_core_reference.
+// differential tests hold the library to, bit for bit. The sum, the logical
+// operations and the transpose are kept here only: the commands combine the
+// elements as they read them, and are held to these. The sources are copies
+// in this folder, built once as the library quorvix_core_reference.
 #include <cstdint>
 
 #include "core/matrice2.h"
