@@ -137,12 +137,6 @@ double TComplexData::Theta() const {
     return a;
 }
 
-double TComplexData::FixedTheta() const {
-    double r = 0, a = 0;
-    ComplexToPolar(Scalar::Complex(*this), true, r, a);
-    return a;
-}
-
 Scalar Scalar::Integer(std::int32_t v) {
     Scalar s;
     s.kind_ = ScalarKind::Integer;
@@ -298,11 +292,6 @@ void ComplexToPolar(const Scalar& v, bool fixAngle, double& radius, double& angl
 Scalar ComplexConjugate(const Scalar& v) {
     const TComplexData c = ToComplexData(v);
     return Scalar::Complex(c.Real(), -c.Imaginary());
-}
-
-Scalar ComplexTimesI(const Scalar& v) {
-    const TComplexData c = ToComplexData(v);
-    return Scalar::Complex(-c.Imaginary(), c.Real());
 }
 
 }  // namespace quorvix

@@ -23,7 +23,7 @@ enum class ScalarKind : std::uint8_t { Empty, Integer, Fixed, Real, Complex };
 // A part of magnitude at most 1e-12 becomes exactly +0 (a -0 becomes +0 too).
 double FlushToZero(double part);
 
-// The complex payload: real part and imaginary part, both flushed on every store.
+// The complex payload: real part and imaginary part, both flushed when made.
 class TComplexData {
 public:
     TComplexData() = default;
@@ -31,12 +31,9 @@ public:
 
     double Real() const { return re_; }
     double Imaginary() const { return im_; }
-    void SetReal(double v) { re_ = FlushToZero(v); }
-    void SetImaginary(double v) { im_ = FlushToZero(v); }
 
-    double Radius() const;      // sqrt(re^2 + im^2)
-    double Theta() const;       // atan2(im, re), in [-pi, pi]
-    double FixedTheta() const;  // the angle moved into (-pi, pi]
+    double Radius() const;  // sqrt(re^2 + im^2)
+    double Theta() const;   // atan2(im, re), in [-pi, pi]
 
 private:
     double re_ = 0.0;
@@ -121,7 +118,6 @@ Scalar ComplexFromPolar(double radius, double theta);
 // the angle is moved into (-pi, pi] (-pi becomes pi).
 void ComplexToPolar(const Scalar& v, bool fixAngle, double& radius, double& angle);
 Scalar ComplexConjugate(const Scalar& v);
-Scalar ComplexTimesI(const Scalar& v);
 
 // Extended constants used by the polar conversions.
 inline constexpr long double kPi = 3.14159265358979323846264338327950288L;
