@@ -86,7 +86,6 @@ inline KindSummary Summarize(const RCOMat& m, std::int32_t rows, std::int32_t co
                     break;
                 case ScalarKind::Integer:
                 case ScalarKind::Empty: s.allComplex = s.allReal = false; break;
-                case ScalarKind::Fixed: s.allComplex = s.allReal = s.realLike = false; break;
             }
         }
     }
