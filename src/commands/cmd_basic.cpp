@@ -73,7 +73,7 @@ void SameSizePair(CalcState& s, const char* label, Combine combine, bool negateB
     }
     MatrixResult result{ReadOperand(s, Operand::A, size.A)};
     std::int32_t rows = 0, cols = 0;
-    MatSize(result.Matrix, rows, cols);  // the library status as the routines leave it
+    MatSize(result.Matrix, rows, cols);
     FirstFault fault;
     ReadingEditor(Operand::B, [&] {
         ReadMatrixRows(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings, [&](std::int32_t i, RCOVec& rowB) {

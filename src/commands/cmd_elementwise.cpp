@@ -68,8 +68,7 @@ void DivideMatrices(CalcState& s) {
     RCOMat b = ReadOperand(s, Operand::B, size.B);
     RCOMat inverse;
     SizeMatrix(inverse, size.B.Rows, size.B.Cols);
-    MatInvertLU(b, inverse);
-    if (MatError == kMatSingular) {
+    if (MatInvertLU(b, inverse) == MatStatus::Singular) {
         // The inverse does not exist: say so rather than print a product
         // built from a matrix the inversion never wrote.
         Refuse(s, " Error: To Calculate A/B, Matrix B is singular!");

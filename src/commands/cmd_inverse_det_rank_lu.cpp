@@ -1,7 +1,7 @@
 // The commands whose work lies in one inverse or factorization routine of the
 // library: inv, Det, Rank and LU, each for Matrix A and Matrix B.
-// They do not read the library status: failures come from their own checks
-// and from the results of MatInverse and MatLU.
+// Failures come from their own checks and from the results of MatInverse and
+// MatLU.
 #include <cstddef>
 #include <string>
 #include <utility>

@@ -85,15 +85,13 @@ void PowerOfMatrix(CalcState& s, Operand which) {
     } else if (n == 1) {
         result.Matrix = std::move(operand);
     } else if (n == -1) {
-        MatInvertLU(operand, result.Matrix);
-        if (MatError == kMatSingular) return Refuse(s, singular);
+        if (MatInvertLU(operand, result.Matrix) == MatStatus::Singular) return Refuse(s, singular);
     } else if (n > 1) {
         result.Matrix = RepeatedProduct(operand, static_cast<std::uint64_t>(n));
     } else {
         const std::uint64_t magnitude = static_cast<std::uint64_t>(-(n + 1)) + 1;
         RCOMat power = RepeatedProduct(operand, magnitude);
-        MatInvertLU(power, result.Matrix);
-        if (MatError == kMatSingular) return Refuse(s, singular);
+        if (MatInvertLU(power, result.Matrix) == MatStatus::Singular) return Refuse(s, singular);
     }
     PrintResult(s, std::move(result));
 }

@@ -139,7 +139,7 @@ bool DenseSolve(const kernel::DenseElimination& f, std::int32_t n, const RCOMat&
                 for (std::int32_t c = c0; c < c1; ++c) {
                     for (std::int32_t i = 0; i < n; ++i) e[i] = Scalar::Integer(0);
                     e[c] = Scalar::Integer(1);
-                    kernel::SolveColumn(a, n, e, rowPerm, colPerm, e);
+                    MatLUSolveColumn(a, n, e, rowPerm, colPerm, e);
                     for (std::int32_t i = 0; i < n; ++i) result[i][c] = e[i];
                 }
             }
@@ -149,19 +149,15 @@ bool DenseSolve(const kernel::DenseElimination& f, std::int32_t n, const RCOMat&
 
 }  // namespace
 
-void MatInvertLU(RCOMat& a, RCOMat& inv) {
+MatStatus MatInvertLU(RCOMat& a, RCOMat& inv) {
     std::int32_t rows = 0, cols = 0;
-    MatSize(a, rows, cols);
-    if (MatError != kMatOk) return;
-    if (rows != cols || !matdetail::RowsHoldAtLeast(a, cols)) {
-        MatError = kMatDimensions;
-        return;
-    }
+    if (const MatStatus status = MatSize(a, rows, cols); status != MatStatus::Ok) return status;
+    if (rows != cols || !matdetail::RowsHoldAtLeast(a, cols)) return MatStatus::Dimensions;
     const std::int32_t n = rows;
     RCoVecE rowPerm, colPerm;
     std::unique_ptr<kernel::DenseElimination> dense;
-    kernel::LUDecompose(n, a, rowPerm, colPerm, &dense);
-    if (MatError != kMatOk) return;
+    if (const MatStatus status = kernel::LUDecompose(n, a, rowPerm, colPerm, &dense); status != MatStatus::Ok)
+        return status;
     // Built aside and moved in at the end, so that Inv keeps what the caller
     // had when a Scalar error stops a column half-way.
     RCOMat result;
@@ -178,8 +174,8 @@ void MatInvertLU(RCOMat& a, RCOMat& inv) {
             for (std::int32_t i = 0; i < n; ++i) result[i][c] = e[i];
         }
     }
-    MatError = kMatOk;
     inv = std::move(result);
+    return MatStatus::Ok;
 }
 
 }  // namespace quorvix

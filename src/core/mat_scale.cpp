@@ -7,19 +7,16 @@
 
 namespace quorvix {
 
-void MatScale(const Scalar& x, const RCOMat& m, RCOMat& r) {
+MatStatus MatScale(const Scalar& x, const RCOMat& m, RCOMat& r) {
     std::int32_t rows = 0, cols = 0;
-    MatSize(m, rows, cols);
-    if (MatError != kMatOk) return;
-    if (!matdetail::RowsHoldAtLeast(m, cols)) {
-        MatError = kMatDimensions;
-        return;
-    }
+    if (const MatStatus status = MatSize(m, rows, cols); status != MatStatus::Ok) return status;
+    if (!matdetail::RowsHoldAtLeast(m, cols)) return MatStatus::Dimensions;
     // x may live in `r` or `m`; keep a copy so that writing r never changes it.
     const Scalar factor = x;
     matdetail::ShapeMatrix(r, rows, cols);
     for (std::int32_t i = 0; i < rows; ++i)
         for (std::int32_t j = 0; j < cols; ++j) r[i][j] = m[i][j] * factor;
+    return MatStatus::Ok;
 }
 
 }  // namespace quorvix

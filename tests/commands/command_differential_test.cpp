@@ -34,7 +34,7 @@ RCOMat ReferenceOperand(const CalcState& s, Operand which, EditorSize size) {
 
 void ReferencePrint(CalcState& s, const CommandResult& result) { reference::WriteResult(result, s.Panel, s.Settings); }
 
-using PairRoutine = void (*)(const RCOMat&, const RCOMat&, RCOMat&);
+using PairRoutine = MatStatus (*)(const RCOMat&, const RCOMat&, RCOMat&);
 
 void ReferencePair(CalcState& s, const char* label, PairRoutine routine, bool negateB) {
     const PairSize size = BeginPairCommand(s, label);

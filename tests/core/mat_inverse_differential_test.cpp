@@ -62,24 +62,20 @@ void CompareLU(std::mt19937_64& rng, int n, const std::string& what) {
 
     RCOMat a = m, aRef = m;
     RCoVecE rp, cp, rpRef, cpRef;
-    MatError = kMatOk;
-    const std::string error = Raised([&] { MatLUDecompose(n, a, rp, cp); });
-    const std::int32_t status = MatError;
-    MatError = kMatOk;
-    EXPECT_EQ(error, Raised([&] { reference::MatLUDecompose(n, aRef, rpRef, cpRef); }));
-    EXPECT_EQ(status, MatError);
+    MatStatus status = MatStatus::Empty, statusRef = MatStatus::Empty;
+    EXPECT_EQ(Raised([&] { status = MatLUDecompose(n, a, rp, cp); }),
+              Raised([&] { statusRef = reference::MatLUDecompose(n, aRef, rpRef, cpRef); }));
+    EXPECT_EQ(status, statusRef);
     EXPECT_EQ(rp, rpRef);
     EXPECT_EQ(cp, cpRef);
     EXPECT_TRUE(SameBits(a, aRef));
 
     a = m, aRef = m;
     RCOMat inv = RealRows({{42}}), invRef = inv;
-    MatError = kMatEmpty;
-    const std::string invError = Raised([&] { MatInvertLU(a, inv); });
-    const std::int32_t invStatus = MatError;
-    MatError = kMatEmpty;
-    EXPECT_EQ(invError, Raised([&] { reference::MatInvertLU(aRef, invRef); }));
-    EXPECT_EQ(invStatus, MatError);
+    MatStatus invStatus = MatStatus::Empty, invStatusRef = MatStatus::Empty;
+    EXPECT_EQ(Raised([&] { invStatus = MatInvertLU(a, inv); }),
+              Raised([&] { invStatusRef = reference::MatInvertLU(aRef, invRef); }));
+    EXPECT_EQ(invStatus, invStatusRef);
     EXPECT_TRUE(SameBits(a, aRef));
     EXPECT_TRUE(SameBits(inv, invRef));
 }

@@ -16,6 +16,13 @@
 #include "core/matrice2.h"
 #include "core/scalar.h"
 
+namespace quorvix {
+
+// A status in a failed expectation, by its code (found by argument lookup).
+inline void PrintTo(MatStatus status, std::ostream* os) { *os << "status " << static_cast<std::int32_t>(status); }
+
+}  // namespace quorvix
+
 namespace quorvix::mattest {
 
 // A complex Scalar, as the editors' reader makes every element.
