@@ -109,7 +109,7 @@ bool DenseSolve(const kernel::DenseElimination& f, std::int32_t n, const RCOMat&
     if (mode != Mode::Real)
         for (std::int32_t i = 0; i < n; ++i) {
             const Ext br = f.Re(i)[i], bi = mode == Mode::Complex ? f.Im(i)[i] : 0.0;
-            if (std::fabs(br * br + bi * bi) <= 1e-12L) return false;
+            if (std::fabs(br * br + bi * bi) <= kFlushLimitExtended) return false;
         }
     // position[c]: the row of the pivoted order that holds the unit of column c.
     RCoVecE position(static_cast<std::size_t>(n));

@@ -69,7 +69,7 @@ public:
     bool IsZero(double re, double im) const { return re == 0.0 && (!complex_ || im == 0.0); }
     static bool TooSmallForDivision(double re, double im) {
         const Ext r = re, m = im;
-        return std::fabs(r * r + m * m) <= 1e-12L;
+        return std::fabs(r * r + m * m) <= kFlushLimitExtended;
     }
 
     // Row i on the arrays. Returns 1 when done, 0 at a zero pivot that meets

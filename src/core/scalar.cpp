@@ -36,7 +36,7 @@ Scalar ComplexOp(Op op, const TComplexData& a, const TComplexData& b) {
         case Op::Mul: return ComplexResult(ar * br - ai * bi, ar * bi + ai * br);
         case Op::Div: {
             const long double d = br * br + bi * bi;
-            if (std::fabs(d) <= 1e-12L) throw ArithmeticError(kComplexDivisionMessage);
+            if (std::fabs(d) <= kFlushLimitExtended) throw ArithmeticError(kComplexDivisionMessage);
             return ComplexResult((ar * br + ai * bi) / d, (ai * br - ar * bi) / d);
         }
     }
@@ -76,7 +76,7 @@ bool Same(double x, double y) {
 
 }  // namespace
 
-double FlushToZero(double part) { return std::fabs(part) <= 1e-12 ? 0.0 : part; }
+double FlushToZero(double part) { return std::fabs(part) <= kFlushLimit ? 0.0 : part; }
 
 double TComplexData::Radius() const {
     double r = 0, a = 0;

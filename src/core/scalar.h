@@ -21,6 +21,17 @@ namespace quorvix {
 
 enum class ScalarKind : std::uint8_t { Empty, Integer, Real, Complex };
 
+// The flush limit, 1e-12: a complex part of magnitude at most this is stored
+// as +0, and a complex divisor whose squared modulus is at most this is
+// refused. Every routine and kernel that flushes or tests a divisor uses it.
+inline constexpr double kFlushLimit = 1e-12;
+// The same limit written as an extended literal, for the tests made in
+// extended precision (a divisor's squared modulus). It is not kFlushLimit
+// widened: 1e-12 has no exact binary value, and the extended literal is the
+// nearer one, so each test keeps the literal it was written with.
+inline constexpr long double kFlushLimitExtended = 1e-12L;
+static_assert(kFlushLimitExtended != static_cast<long double>(kFlushLimit), "two roundings of 1e-12, not one");
+
 // A part of magnitude at most 1e-12 becomes exactly +0 (a -0 becomes +0 too).
 double FlushToZero(double part);
 

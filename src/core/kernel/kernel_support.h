@@ -25,10 +25,8 @@ namespace quorvix::kernel {
 
 using Ext = long double;
 
-// A complex part of magnitude at most kFlushLimit is stored as +0.
-inline constexpr double kFlushLimit = 1e-12;
-
-// FlushToZero, inline.
+// FlushToZero, inline: a part of magnitude at most kFlushLimit (scalar.h)
+// becomes +0.
 inline double Flush(double part) { return std::fabs(part) <= kFlushLimit ? 0.0 : part; }
 
 // Flush on every element of v[0..count), two at a time.
