@@ -24,6 +24,7 @@
 #include "core/cancel.h"
 #include "core/errors.h"
 #include "core/kernel/dense_elimination.h"
+#include "core/kernel/dispatch.h"
 #include "core/kernel/kernel_rows.h"
 
 namespace quorvix {
@@ -184,7 +185,8 @@ bool MatLDL(RCOMat& a, RCOMat& l, RCOMat& d) {
     Mode mode = Mode::Complex;
     // Small matrices cost less in Scalars than their typed copy. The
     // factorization reads only the diagonal and the upper triangle.
-    if (n >= 24 && kernel::ChooseMode(a, static_cast<std::int32_t>(n), static_cast<std::int32_t>(n), mode, true)) {
+    if (n >= static_cast<std::size_t>(kernel::kTypedLDLFromOrder) &&
+        kernel::ChooseMode(a, static_cast<std::int32_t>(n), static_cast<std::int32_t>(n), mode, true)) {
         DenseLDL dense(a, n, mode);
         for (std::size_t i = 0; i < n; ++i) {
             CheckCancelled(static_cast<std::int64_t>(i), static_cast<std::int64_t>(n));

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "core/cancel.h"
+#include "core/kernel/dispatch.h"
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
 
@@ -105,7 +106,7 @@ MatStatus LUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colP
     }
     Mode mode = Mode::Complex;
     // Small matrices cost less in Scalars than their typed copy.
-    if (n < 5 || !ChooseMode(a, n, n, mode)) return ScalarDecompose(n, a, rowPerm, colPerm);
+    if (n < kTypedLUFromOrder || !ChooseMode(a, n, n, mode)) return ScalarDecompose(n, a, rowPerm, colPerm);
     auto e = std::make_unique<DenseElimination>(a, n, n, mode);
     const MatStatus status = e->WorkThenWriteBack(a, [&] { return DenseDecompose(n, *e, rowPerm, colPerm); });
     if (dense != nullptr) *dense = std::move(e);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/cancel.h"
+#include "core/kernel/dispatch.h"
 #include "core/kernel/kernel_rows.h"
 #include "core/kernel/kernel_simd.h"
 #include "core/kernel/kernel_support.h"
@@ -118,7 +119,7 @@ MatStatus MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
     // real, integer or empty. Anything else (integer by integer, fixed point,
     // a non-finite value) takes the Scalar arithmetic, row by row.
     // (Tiny products cost less than making the typed copies.)
-    const bool large = static_cast<std::int64_t>(rowsA) * colsA * colsB >= 512;
+    const bool large = static_cast<std::int64_t>(rowsA) * colsA * colsB >= kernel::kTypedProductFromWork;
     const kernel::KindSummary ka = large ? kernel::Summarize(a, rowsA, colsA) : kernel::KindSummary{};
     const kernel::KindSummary kb = large ? kernel::Summarize(b, rowsB, colsB) : kernel::KindSummary{};
     const bool finite = large && ka.finite && kb.finite;
