@@ -21,6 +21,7 @@
 
 #include "core/cancel.h"
 #include "core/errors.h"
+#include "core/kernel/fault_scope.h"
 #include "core/kernel/kernel_simd.h"
 #include "core/kernel/parallel.h"
 #include "core/lu_decompose.h"
@@ -60,7 +61,7 @@ bool SolveBlock(const kernel::DenseElimination& f, std::int32_t n, const RCoVecE
     const std::int32_t w = c1 - c0;
     // The smallest non-zero magnitude of each finished row of real parts.
     std::vector<double> rowMin(mode != Mode::Complex ? static_cast<std::size_t>(n) : 0);
-    kernel::FaultWindow faults;
+    FaultScope faults;
     for (std::int32_t i = n - 1; i >= 0; --i) {
         if ((n - 1 - i) % 32 == 0) CheckCancelled();
         double* sr = yr.data() + static_cast<std::size_t>(i) * w;

@@ -25,6 +25,7 @@
 #include "core/errors.h"
 #include "core/kernel/dense_elimination.h"
 #include "core/kernel/dispatch.h"
+#include "core/kernel/fault_scope.h"
 #include "core/kernel/kernel_rows.h"
 
 namespace quorvix {
@@ -87,7 +88,7 @@ public:
         }
         for (std::size_t j = 0; j < i; ++j)
             if (mode_ != Mode::Real && !IsZero(dRe_[j], dIm_[j]) && TooSmallForDivision(dRe_[j], dIm_[j])) return -1;
-        kernel::FaultWindow faults;
+        FaultScope faults;
         Scalar s = Make(colRe[i], complex_ ? upperIm_[i * n + i] : 0.0);
         std::size_t written = 0;
         int result = 1;

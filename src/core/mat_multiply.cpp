@@ -14,6 +14,7 @@
 
 #include "core/cancel.h"
 #include "core/kernel/dispatch.h"
+#include "core/kernel/fault_scope.h"
 #include "core/kernel/kernel_rows.h"
 #include "core/kernel/kernel_simd.h"
 #include "core/kernel/kernel_support.h"
@@ -60,7 +61,7 @@ bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, double bMi
     const std::int32_t inner = a.cols, cols = b.cols;
     const std::size_t width = static_cast<std::size_t>(cols);
     std::vector<double> cr(static_cast<std::size_t>(kRowBlock) * width), ci(complex ? cr.size() : 0);
-    kernel::FaultWindow faults;
+    FaultScope faults;
     for (std::int32_t i0 = first; i0 < last; i0 += kRowBlock) {
         CheckCancelled(i0, a.rows);
         const std::int32_t i1 = std::min(last, i0 + kRowBlock);
