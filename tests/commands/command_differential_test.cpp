@@ -160,7 +160,7 @@ TEST_P(SumErrorOrder, TheErrorThePlainOrderRaises) {
     const OrderRow& row = GetParam();
     CalcState s = testing_util::StateWith(row.a, row.b);
     try {
-        AddMatrices(s);
+        RunOf("A+B")(s);
         FAIL() << "no error";
     } catch (const CalcError& e) {
         EXPECT_EQ(std::string(e.what()), row.error);
