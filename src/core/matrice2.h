@@ -40,8 +40,9 @@ void SizeMatrix(RCOMat& m, std::int32_t rows, std::int32_t cols);
 // ---- Container routines, product and scaling -----------------------------
 // Each starts with MatSize on its operand(s) and returns its status at once
 // when that is not Ok; a failed dimension rule returns Dimensions. An early
-// return leaves the output untouched. (The sums, the logical operations and the transposes
-// are the commands' own: they combine the elements as they are read.)
+// return leaves the output untouched. (The sums, the logical operations and
+// the transposes are the commands' own: they combine the elements as they
+// are read.)
 
 // rows := row count; cols := length of row 0 (0 without rows); Ok, or Empty without rows.
 MatStatus MatSize(const RCOMat& m, std::int32_t& rows, std::int32_t& cols);
