@@ -64,28 +64,6 @@ void BM_MultiplyRealScalars(benchmark::State& state) {
     }
 }
 
-void BM_Add(benchmark::State& state, Input input) {
-    Threads(state);
-    const int n = static_cast<int>(state.range(0));
-    const RCOMat a = Random(n, input), b = Random(n, input, false, 1.0, 99);
-    RCOMat c;
-    for (auto _ : state) {
-        MatAdd(a, b, c);
-        benchmark::DoNotOptimize(c.data());
-    }
-}
-
-void BM_Transpose(benchmark::State& state, Input input) {
-    Threads(state);
-    const int n = static_cast<int>(state.range(0));
-    const RCOMat a = Random(n, input);
-    RCOMat t;
-    for (auto _ : state) {
-        MatTranspose(a, t);
-        benchmark::DoNotOptimize(t.data());
-    }
-}
-
 void BM_Inverse(benchmark::State& state, Input input) {
     Threads(state);
     const int n = static_cast<int>(state.range(0));
@@ -212,8 +190,6 @@ void Sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK_CAPTURE(BM_Multiply, real, Input::Real)->Apply(Sizes);
 BENCHMARK_CAPTURE(BM_Multiply, complex, Input::Complex)->Apply(Sizes);
 BENCHMARK(BM_MultiplyRealScalars)->Apply(Sizes);
-BENCHMARK_CAPTURE(BM_Add, complex, Input::Complex)->Apply(Sizes);
-BENCHMARK_CAPTURE(BM_Transpose, complex, Input::Complex)->Apply(Sizes);
 BENCHMARK_CAPTURE(BM_Inverse, real, Input::Real)->Apply(Sizes);
 BENCHMARK_CAPTURE(BM_Inverse, complex, Input::Complex)->Apply(Sizes);
 BENCHMARK_CAPTURE(BM_InvertLU, real, Input::Real)->Apply(Sizes);

@@ -216,7 +216,7 @@ std::optional<Step> ParseStep(std::string_view word) {
 
 void RunStep(CalcState& s, const Step& step) {
     switch (step.Kind) {
-        case StepKind::Operation: step.Op->Run(s); return;
+        case StepKind::Operation: step.Op->Run(s, *step.Op); return;
         case StepKind::Auto: RunAuto(s); return;
         case StepKind::SetX: s.X = step.Argument; return;
         case StepKind::SetPrecision: SetPrecision(s, step.Argument); return;

@@ -33,7 +33,7 @@ void RunAuto(CalcState& s) {
         SetProgressStage(done++, stages, op.Step);
         CheckCancelled();
         try {
-            op.Run(s);
+            op.Run(s, op);
         } catch (const CancelledError&) {
             throw;
         } catch (const CalcError& e) {

@@ -59,21 +59,21 @@ private:
 };
 
 // A+B and its same-size twins: the elements of A and B combined one by one
-// in row-major order, as MatAdd and the logical routines do. A is read whole
-// into the result and each row of B is combined into it as soon as it is
-// read, so B never stands as a matrix of its own. The plain order reads all
-// of B before the first element is combined: an error of the combination (an
-// overflowing sum) is kept until B is read through, and a token of B that
-// cannot be read, even one after it, is the error the command raises.
-void SameSizePair(CalcState& s, const char* label, Combine combine, bool negateB) {
-    const PairSize size = BeginPairCommand(s, label);
+// in row-major order. A is read whole into the result and each row of B is
+// combined into it as soon as it is read, so B never stands as a matrix of
+// its own. The plain order reads all of B before the first element is
+// combined: an error of the combination (an overflowing sum) is kept until B
+// is read through, and a token of B that cannot be read, even one after it,
+// is the error the command raises.
+void SameSizePair(CalcState& s, const Operation& op, Combine combine, bool negateB) {
+    const PairSize size = BeginPairCommand(s, op.Label);
     if (size.A != size.B) {
-        Refuse(s, std::string(" Error: To Calculate ") + label + ", the two Matrice must be same dimensions!");
+        Refuse(s, std::string(" Error: To Calculate ") + op.Label + ", the two Matrice must be same dimensions!");
         return;
     }
     MatrixResult result{ReadOperand(s, Operand::A, size.A)};
     std::int32_t rows = 0, cols = 0;
-    MatSize(result.Matrix, rows, cols);  // the library status as the routines leave it
+    MatSize(result.Matrix, rows, cols);
     FirstFault fault;
     ReadingEditor(Operand::B, [&] {
         ReadMatrixRows(s.MatrixB, size.B.Rows, size.B.Cols, s.Settings, [&](std::int32_t i, RCOVec& rowB) {
@@ -101,19 +101,19 @@ void SameSizePair(CalcState& s, const char* label, Combine combine, bool negateB
 
 }  // namespace
 
-void ShowMatrix(CalcState& s, Operand which) {
-    const EditorSize size = BeginCommand(s, which, OperandName(which));
+void ShowMatrix(CalcState& s, const Operation& op, Operand which) {
+    const EditorSize size = BeginCommand(s, which, op.Label);
     PrintResult(s, MatrixResult{ReadOperand(s, which, size)});
 }
 
-void AddMatrices(CalcState& s) { SameSizePair(s, "A+B", AddElement, false); }
-void SubtractMatrices(CalcState& s) { SameSizePair(s, "A-B", AddElement, true); }
-void AndMatrices(CalcState& s) { SameSizePair(s, "A&B", AndElement, false); }
-void OrMatrices(CalcState& s) { SameSizePair(s, "A|B", OrElement, false); }
-void XorMatrices(CalcState& s) { SameSizePair(s, "A#B", XorElement, false); }
+void AddMatrices(CalcState& s, const Operation& op) { SameSizePair(s, op, AddElement, false); }
+void SubtractMatrices(CalcState& s, const Operation& op) { SameSizePair(s, op, AddElement, true); }
+void AndMatrices(CalcState& s, const Operation& op) { SameSizePair(s, op, AndElement, false); }
+void OrMatrices(CalcState& s, const Operation& op) { SameSizePair(s, op, OrElement, false); }
+void XorMatrices(CalcState& s, const Operation& op) { SameSizePair(s, op, XorElement, false); }
 
-void MultiplyMatrices(CalcState& s) {
-    const PairSize size = BeginPairCommand(s, "A*B");
+void MultiplyMatrices(CalcState& s, const Operation& op) {
+    const PairSize size = BeginPairCommand(s, op.Label);
     if (size.A.Cols != size.B.Rows) {
         Refuse(s, " Error: To Calculate A*B, A(Col)=B(Row)!");
         return;
@@ -126,10 +126,10 @@ void MultiplyMatrices(CalcState& s) {
     PrintResult(s, std::move(result));
 }
 
-// Each element is read straight into its transposed place, the copy that
-// MatTranspose would make of the read matrix.
-void TransposeMatrix(CalcState& s, Operand which) {
-    const EditorSize size = BeginCommand(s, which, Named(which, "A'", "B'"));
+// Each element is read straight into its transposed place: the transpose is
+// never held as the read matrix and a copy.
+void TransposeMatrix(CalcState& s, const Operation& op, Operand which) {
+    const EditorSize size = BeginCommand(s, which, op.Label);
     MatrixResult result;
     SizeMatrix(result.Matrix, size.Cols, size.Rows);
     ReadingEditor(which, [&] {
@@ -141,8 +141,8 @@ void TransposeMatrix(CalcState& s, Operand which) {
     PrintResult(s, std::move(result));
 }
 
-void TraceOfMatrix(CalcState& s, Operand which) {
-    const EditorSize size = BeginCommand(s, which, Named(which, "Trace(A)", "Trace(B)"));
+void TraceOfMatrix(CalcState& s, const Operation& op, Operand which) {
+    const EditorSize size = BeginCommand(s, which, op.Label);
     const RCOMat m = ReadOperand(s, which, size);
     ScalarResult result;
     MatTrace(m, result.Value);

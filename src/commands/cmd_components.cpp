@@ -37,18 +37,16 @@ void ExtremeComponent(CalcState& s, Operand which, const char* label, bool large
 
 }  // namespace
 
-void LargestComponent(CalcState& s, Operand which) {
-    ExtremeComponent(s, which, Named(which, "Max(A)", "Max(B)"), true);
-}
+void LargestComponent(CalcState& s, const Operation& op, Operand which) { ExtremeComponent(s, which, op.Label, true); }
 
-void SmallestComponent(CalcState& s, Operand which) {
-    ExtremeComponent(s, which, Named(which, "Min(A)", "Min(B)"), false);
+void SmallestComponent(CalcState& s, const Operation& op, Operand which) {
+    ExtremeComponent(s, which, op.Label, false);
 }
 
 // The Frobenius norm: the square root of the sum of the squared moduli, the
 // running sum a double, each term formed in extended precision.
-void NormOfMatrix(CalcState& s, Operand which) {
-    const EditorSize size = BeginCommand(s, which, Named(which, "Norm(A)", "Norm(B)"));
+void NormOfMatrix(CalcState& s, const Operation& op, Operand which) {
+    const EditorSize size = BeginCommand(s, which, op.Label);
     const RCOMat m = ReadOperand(s, which, size);
     double sum = 0.0;
     for (const RCOVec& row : m) {
@@ -61,8 +59,8 @@ void NormOfMatrix(CalcState& s, Operand which) {
     PrintResult(s, ScalarResult{Scalar::Real(StoreDouble(SqrtExtended(sum)))});
 }
 
-void DimensionOfMatrix(CalcState& s, Operand which) {
-    const EditorSize size = BeginCommand(s, which, Named(which, "Dim(A)", "Dim(B)"));
+void DimensionOfMatrix(CalcState& s, const Operation& op, Operand which) {
+    const EditorSize size = BeginCommand(s, which, op.Label);
     // Every element is still parsed, so a bad token shows its error instead of a dimension.
     const RCOMat m = ReadOperand(s, which, size);
     DimensionResult result;

@@ -25,8 +25,8 @@ constexpr long double kSvdTolerance = 1e-15L;
 
 }  // namespace
 
-void EigenvaluesOfMatrix(CalcState& s, Operand which) {
-    const std::string label = Named(which, "Eig(A)", "Eig(B)");
+void EigenvaluesOfMatrix(CalcState& s, const Operation& op, Operand which) {
+    const std::string label = op.Label;
     const EditorSize size = BeginCommand(s, which, label);
     if (size.Rows != size.Cols) {
         Refuse(s, " Error: To Calculate " + label + ", Row=Col!");
@@ -65,8 +65,8 @@ void EigenvaluesOfMatrix(CalcState& s, Operand which) {
     if (!complete) AppendNotice(s, kEigenIncomplete);
 }
 
-void FactorSVD(CalcState& s, Operand which) {
-    const std::string label = Named(which, "Svd(A)", "Svd(B)");
+void FactorSVD(CalcState& s, const Operation& op, Operand which) {
+    const std::string label = op.Label;
     const EditorSize size = BeginCommand(s, which, label);
     if (size.Rows == 0 || size.Cols == 0) {
         Refuse(s, " Error: To Calculate " + label + ", the Matrix is empty!");

@@ -13,8 +13,8 @@ struct ZeroDivisor {};
 
 }  // namespace
 
-void MultiplyElementwise(CalcState& s) {
-    const PairSize size = BeginPairCommand(s, "A.*B");
+void MultiplyElementwise(CalcState& s, const Operation& op) {
+    const PairSize size = BeginPairCommand(s, op.Label);
     if (size.A != size.B) {
         // The refusal of A.*B ends with a line holding one blank, not an empty line.
         Refuse(s, " Error: To Calculate A.*B, the two Matrixs must be same dimensions!", " ");
@@ -32,8 +32,8 @@ void MultiplyElementwise(CalcState& s) {
     PrintResult(s, std::move(result));
 }
 
-void DivideElementwise(CalcState& s) {
-    const PairSize size = BeginPairCommand(s, "A./B");
+void DivideElementwise(CalcState& s, const Operation& op) {
+    const PairSize size = BeginPairCommand(s, op.Label);
     if (size.A != size.B) {
         Refuse(s, " Error: To Calculate A./B, the two Matrixs must be same dimensions!");
         return;
@@ -58,8 +58,8 @@ void DivideElementwise(CalcState& s) {
     PrintResult(s, std::move(result));
 }
 
-void DivideMatrices(CalcState& s) {
-    const PairSize size = BeginPairCommand(s, "A/B");
+void DivideMatrices(CalcState& s, const Operation& op) {
+    const PairSize size = BeginPairCommand(s, op.Label);
     if (size.B.Rows != size.A.Cols || size.B.Rows != size.B.Cols) {
         Refuse(s, " Error: To Calculate A/B, B Should be square, and A(Col)=B(Row)!");
         return;
@@ -68,8 +68,7 @@ void DivideMatrices(CalcState& s) {
     RCOMat b = ReadOperand(s, Operand::B, size.B);
     RCOMat inverse;
     SizeMatrix(inverse, size.B.Rows, size.B.Cols);
-    MatInvertLU(b, inverse);
-    if (MatError == kMatSingular) {
+    if (MatInvertLU(b, inverse) == MatStatus::Singular) {
         // The inverse does not exist: say so rather than print a product
         // built from a matrix the inversion never wrote.
         Refuse(s, " Error: To Calculate A/B, Matrix B is singular!");

@@ -1,7 +1,7 @@
 // The commands whose work lies in one inverse or factorization routine of the
 // library: inv, Det, Rank and LU, each for Matrix A and Matrix B.
-// They do not read the library status: failures come from their own checks
-// and from the results of MatInverse and MatLU.
+// Failures come from their own checks and from the results of MatInverse and
+// MatLU.
 #include <cstddef>
 #include <string>
 #include <utility>
@@ -14,8 +14,8 @@ namespace quorvix {
 
 // inv: the Gauss-Jordan inverse of a square operand; a non-square operand
 // gets the element-wise reciprocal, without a message.
-void InvertMatrix(CalcState& s, Operand which) {
-    const char* label = Named(which, "inv(A)", "inv(B)");
+void InvertMatrix(CalcState& s, const Operation& op, Operand which) {
+    const char* label = op.Label;
     const EditorSize size = BeginCommand(s, which, label);
 
     MatrixResult result;
@@ -57,8 +57,8 @@ void InvertMatrix(CalcState& s, Operand which) {
     PrintResult(s, std::move(result));
 }
 
-void DeterminantOfMatrix(CalcState& s, Operand which) {
-    const char* label = Named(which, "Det(A)", "Det(B)");
+void DeterminantOfMatrix(CalcState& s, const Operation& op, Operand which) {
+    const char* label = op.Label;
     const EditorSize size = BeginCommand(s, which, label);
     if (size.Rows != size.Cols) {
         Refuse(s, std::string(" Error: To Calculate ") + label + ", the Matrix must be square!");
@@ -73,16 +73,16 @@ void DeterminantOfMatrix(CalcState& s, Operand which) {
     PrintResult(s, ScalarResult{MatDeterminant(m, size.Rows, size.Cols)});
 }
 
-void RankOfMatrix(CalcState& s, Operand which) {
-    const EditorSize size = BeginCommand(s, which, Named(which, "Rank(A)", "Rank(B)"));
+void RankOfMatrix(CalcState& s, const Operation& op, Operand which) {
+    const EditorSize size = BeginCommand(s, which, op.Label);
     RCOMat m = ReadOperand(s, which, size);
     PrintResult(s, ScalarResult{Scalar::Real(MatRank(m, size.Rows, size.Cols))});
 }
 
 // LU: the squareness is decided by MatLU itself, after the reading. Both
 // commands of the pair write the same two messages.
-void FactorLU(CalcState& s, Operand which) {
-    const EditorSize size = BeginCommand(s, which, Named(which, "LU(A)", "LU(B)"));
+void FactorLU(CalcState& s, const Operation& op, Operand which) {
+    const EditorSize size = BeginCommand(s, which, op.Label);
     FactorPairResult result{.FirstName = "L", .SecondName = "U", .Rows = size.Rows, .Cols = size.Cols};
     SizeMatrix(result.First, size.Rows, size.Cols);
     SizeMatrix(result.Second, size.Rows, size.Cols);

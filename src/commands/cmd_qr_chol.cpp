@@ -9,8 +9,8 @@
 namespace quorvix {
 
 // Q*A = R of a real matrix with at least as many rows as columns.
-void FactorQR(CalcState& s, Operand which) {
-    const EditorSize size = BeginCommand(s, which, Named(which, "QR(A)", "QR(B)"));
+void FactorQR(CalcState& s, const Operation& op, Operand which) {
+    const EditorSize size = BeginCommand(s, which, op.Label);
     if (size.Rows < size.Cols) {
         Refuse(s, " Error: To Calculate QR, Row>=Col!");
         return;
@@ -26,8 +26,8 @@ void FactorQR(CalcState& s, Operand which) {
 }
 
 // A = L*D*L' of a square matrix, complex elements allowed.
-void FactorCholesky(CalcState& s, Operand which) {
-    const EditorSize size = BeginCommand(s, which, Named(which, "Chol(A)", "Chol(B)"));
+void FactorCholesky(CalcState& s, const Operation& op, Operand which) {
+    const EditorSize size = BeginCommand(s, which, op.Label);
     if (size.Rows != size.Cols) {
         Refuse(s, " Error: To Calculate Cholesky, Row=Col!");
         return;

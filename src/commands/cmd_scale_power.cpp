@@ -54,8 +54,8 @@ RCOMat RepeatedProduct(const RCOMat& operand, std::uint64_t count) {
 
 }  // namespace
 
-void ScaleMatrix(CalcState& s, Operand which) {
-    const EditorSize size = BeginCommand(s, which, Named(which, "A*x", "B*x"));
+void ScaleMatrix(CalcState& s, const Operation& op, Operand which) {
+    const EditorSize size = BeginCommand(s, which, op.Label);
     // The matrix is read before x, so its warnings come before an error about x.
     const RCOMat m = ReadOperand(s, which, size);
     const Scalar x = ReadCoefficient(s);
@@ -65,11 +65,12 @@ void ScaleMatrix(CalcState& s, Operand which) {
     PrintResult(s, std::move(result));
 }
 
-void PowerOfMatrix(CalcState& s, Operand which) {
+void PowerOfMatrix(CalcState& s, const Operation& op, Operand which) {
     // The exponent is found first: a bad x stops the command before anything is written.
     const std::int64_t n = ExponentFor(s, which);
+    // The row's label is the prefix "A^(" or "B^(" of the label with the exponent.
+    const EditorSize size = BeginCommand(s, which, op.Label + std::to_string(n) + ")");
     const char* name = OperandName(which);
-    const EditorSize size = BeginCommand(s, which, std::string(name) + "^(" + std::to_string(n) + ")");
     if (size.Rows != size.Cols) {
         Refuse(s, std::string(" Error: To Calculate ") + name + "^x, " + name + " must be square! ");
         return;
@@ -85,15 +86,13 @@ void PowerOfMatrix(CalcState& s, Operand which) {
     } else if (n == 1) {
         result.Matrix = std::move(operand);
     } else if (n == -1) {
-        MatInvertLU(operand, result.Matrix);
-        if (MatError == kMatSingular) return Refuse(s, singular);
+        if (MatInvertLU(operand, result.Matrix) == MatStatus::Singular) return Refuse(s, singular);
     } else if (n > 1) {
         result.Matrix = RepeatedProduct(operand, static_cast<std::uint64_t>(n));
     } else {
         const std::uint64_t magnitude = static_cast<std::uint64_t>(-(n + 1)) + 1;
         RCOMat power = RepeatedProduct(operand, magnitude);
-        MatInvertLU(power, result.Matrix);
-        if (MatError == kMatSingular) return Refuse(s, singular);
+        if (MatInvertLU(power, result.Matrix) == MatStatus::Singular) return Refuse(s, singular);
     }
     PrintResult(s, std::move(result));
 }

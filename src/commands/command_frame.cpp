@@ -14,7 +14,7 @@ const EditorLines& EditorOf(const CalcState& state, Operand which) {
 
 EditorLines& EditorOf(CalcState& state, Operand which) { return which == Operand::A ? state.MatrixA : state.MatrixB; }
 
-const char* OperandName(Operand which) { return Named(which, "A", "B"); }
+const char* OperandName(Operand which) { return which == Operand::A ? "A" : "B"; }
 
 EditorSize MeasureEditor(CalcState& state, Operand which) {
     const EditorLines& editor = EditorOf(state, which);

@@ -26,10 +26,6 @@ const EditorLines& EditorOf(const CalcState& state, Operand which);
 EditorLines& EditorOf(CalcState& state, Operand which);
 // "A" or "B".
 const char* OperandName(Operand which);
-// The text for A or for B, by operand: Named(which, "inv(A)", "inv(B)").
-inline const char* Named(Operand which, const char* forA, const char* forB) {
-    return which == Operand::A ? forA : forB;
-}
 
 // CountRows, then CountColumns; an editor whose lines disagree in their
 // counts gets the incomplete-matrix warning in the panel, once.

@@ -12,7 +12,10 @@
 
 namespace quorvix {
 
-using CommandHandler = void (*)(CalcState&);
+struct Operation;
+// An operation's command, given its own row of the table: it labels its
+// result with the row's Label, so a label is written only in the table.
+using CommandHandler = void (*)(CalcState&, const Operation&);
 
 // The three columns of the button grid.
 enum class GridColumn : std::uint8_t {
@@ -29,7 +32,7 @@ struct Operation {
     const char* Hint;     // the button's hint, letter for letter ("Matrix  A", "Rank of Matrix A ")
     const char* Label;    // the result label; for the powers the prefix "A^(" / "B^("
     const char* Step;     // quorvix-cli's step word: the label, or "A^x" / "B^x"
-    CommandHandler Run;
+    CommandHandler Run;   // called as op.Run(state, op)
 };
 
 // All 43 operations, in the order Auto runs them.

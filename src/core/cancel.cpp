@@ -20,7 +20,6 @@ std::atomic<const char*> g_label{nullptr};
 
 void RequestCancel() { g_cancel.store(true, std::memory_order_relaxed); }
 void ClearCancel() { g_cancel.store(false, std::memory_order_relaxed); }
-bool CancelRequested() { return g_cancel.load(std::memory_order_relaxed); }
 
 void CheckCancelled() {
     if (g_cancel.load(std::memory_order_relaxed)) [[unlikely]]

@@ -14,7 +14,6 @@ inline constexpr const char* kCancelledMessage = "The calculation was cancelled"
 
 void RequestCancel();  // async-signal-safe
 void ClearCancel();    // before each command
-bool CancelRequested();
 // Raises CancelledError while the flag is up. The flag stays up until the next
 // ClearCancel, so every thread of a split loop sees the same cancel.
 void CheckCancelled();

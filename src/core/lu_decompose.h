@@ -10,11 +10,7 @@ namespace quorvix::kernel {
 
 // MatLUDecompose; when the typed path was taken and `dense` is given, the
 // dense copy of the factors (equal to what `a` receives) is left in *dense.
-void LUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm,
-                 std::unique_ptr<DenseElimination>* dense);
-
-// MatLUSolveColumn without touching MatError (safe on any thread).
-void SolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm, const RCoVecE& colPerm,
-                 RCOVec& x);
+MatStatus LUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm,
+                      std::unique_ptr<DenseElimination>* dense);
 
 }  // namespace quorvix::kernel

@@ -1,4 +1,4 @@
-// The library status, sizing and measuring of matrices.
+// Sizing and measuring of matrices.
 // Does not check that every row of a matrix has the length of row 0; the
 // routines that could read past a short row check that themselves.
 #include "core/matrice2.h"
@@ -7,18 +7,16 @@
 
 namespace quorvix {
 
-std::int32_t MatError = kMatOk;
-
 void SizeMatrix(RCOMat& m, std::int32_t rows, std::int32_t cols) {
     if (rows < 0) rows = 0;
     if (cols < 0) cols = 0;
     m.assign(static_cast<std::size_t>(rows), RCOVec(static_cast<std::size_t>(cols)));
 }
 
-void MatSize(const RCOMat& m, std::int32_t& rows, std::int32_t& cols) {
+MatStatus MatSize(const RCOMat& m, std::int32_t& rows, std::int32_t& cols) {
     rows = static_cast<std::int32_t>(m.size());
     cols = m.empty() ? 0 : static_cast<std::int32_t>(m[0].size());
-    MatError = m.empty() ? kMatEmpty : kMatOk;
+    return m.empty() ? MatStatus::Empty : MatStatus::Ok;
 }
 
 }  // namespace quorvix

@@ -13,6 +13,7 @@
 
 #include "core/cancel.h"
 #include "core/kernel/dense_elimination.h"
+#include "core/kernel/dispatch.h"
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
 
@@ -100,7 +101,7 @@ Scalar MatDeterminant(RCOMat& a, std::int32_t rows, std::int32_t cols) {
     const std::int32_t n = rows;
     kernel::Mode mode = kernel::Mode::Complex;
     // Small matrices cost less in Scalars than their typed copy.
-    if (n < 12 || !kernel::ChooseMode(a, n, n, mode)) return ScalarDeterminant(a, n);
+    if (n < kernel::kTypedDeterminantFromOrder || !kernel::ChooseMode(a, n, n, mode)) return ScalarDeterminant(a, n);
 
     kernel::DenseElimination e(a, n, n, mode);
     Scalar det = Scalar::Integer(1);

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "core/cancel.h"
+#include "core/kernel/dispatch.h"
 #include "core/kernel/fpu.h"
 #include "core/kernel/kernel_double.h"
 #include "core/kernel/kernel_rows.h"
@@ -349,7 +350,7 @@ bool MatInverse(std::int32_t n, RCoVecD& re, RCoVecD& im, RCOMat& inv) {
     RCoVecE colPiv(static_cast<std::size_t>(n), 0);
     // Small matrices are done step by step with checked stores: their bounds
     // and threads cost more than they save.
-    Inverter inverter(n, re.data(), realOnly ? nullptr : im.data(), !finite || n < 4);
+    Inverter inverter(n, re.data(), realOnly ? nullptr : im.data(), !finite || n < kernel::kBoundedInverseFromOrder);
     if (inverter.Run(rowPiv, colPiv)) return true;
     // Undo the exchanges in reverse: a column exchange of the matrix is a row
     // exchange of its inverse, and the other way round.

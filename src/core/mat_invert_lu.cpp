@@ -21,6 +21,7 @@
 
 #include "core/cancel.h"
 #include "core/errors.h"
+#include "core/kernel/fault_scope.h"
 #include "core/kernel/kernel_simd.h"
 #include "core/kernel/parallel.h"
 #include "core/lu_decompose.h"
@@ -60,7 +61,7 @@ bool SolveBlock(const kernel::DenseElimination& f, std::int32_t n, const RCoVecE
     const std::int32_t w = c1 - c0;
     // The smallest non-zero magnitude of each finished row of real parts.
     std::vector<double> rowMin(mode != Mode::Complex ? static_cast<std::size_t>(n) : 0);
-    kernel::FaultWindow faults;
+    FaultScope faults;
     for (std::int32_t i = n - 1; i >= 0; --i) {
         if ((n - 1 - i) % 32 == 0) CheckCancelled();
         double* sr = yr.data() + static_cast<std::size_t>(i) * w;
@@ -109,7 +110,7 @@ bool DenseSolve(const kernel::DenseElimination& f, std::int32_t n, const RCOMat&
     if (mode != Mode::Real)
         for (std::int32_t i = 0; i < n; ++i) {
             const Ext br = f.Re(i)[i], bi = mode == Mode::Complex ? f.Im(i)[i] : 0.0;
-            if (std::fabs(br * br + bi * bi) <= 1e-12L) return false;
+            if (std::fabs(br * br + bi * bi) <= kFlushLimitExtended) return false;
         }
     // position[c]: the row of the pivoted order that holds the unit of column c.
     RCoVecE position(static_cast<std::size_t>(n));
@@ -139,7 +140,7 @@ bool DenseSolve(const kernel::DenseElimination& f, std::int32_t n, const RCOMat&
                 for (std::int32_t c = c0; c < c1; ++c) {
                     for (std::int32_t i = 0; i < n; ++i) e[i] = Scalar::Integer(0);
                     e[c] = Scalar::Integer(1);
-                    kernel::SolveColumn(a, n, e, rowPerm, colPerm, e);
+                    MatLUSolveColumn(a, n, e, rowPerm, colPerm, e);
                     for (std::int32_t i = 0; i < n; ++i) result[i][c] = e[i];
                 }
             }
@@ -149,19 +150,15 @@ bool DenseSolve(const kernel::DenseElimination& f, std::int32_t n, const RCOMat&
 
 }  // namespace
 
-void MatInvertLU(RCOMat& a, RCOMat& inv) {
+MatStatus MatInvertLU(RCOMat& a, RCOMat& inv) {
     std::int32_t rows = 0, cols = 0;
-    MatSize(a, rows, cols);
-    if (MatError != kMatOk) return;
-    if (rows != cols || !matdetail::RowsHoldAtLeast(a, cols)) {
-        MatError = kMatDimensions;
-        return;
-    }
+    if (const MatStatus status = MatSize(a, rows, cols); status != MatStatus::Ok) return status;
+    if (rows != cols || !matdetail::RowsHoldAtLeast(a, cols)) return MatStatus::Dimensions;
     const std::int32_t n = rows;
     RCoVecE rowPerm, colPerm;
     std::unique_ptr<kernel::DenseElimination> dense;
-    kernel::LUDecompose(n, a, rowPerm, colPerm, &dense);
-    if (MatError != kMatOk) return;
+    if (const MatStatus status = kernel::LUDecompose(n, a, rowPerm, colPerm, &dense); status != MatStatus::Ok)
+        return status;
     // Built aside and moved in at the end, so that Inv keeps what the caller
     // had when a Scalar error stops a column half-way.
     RCOMat result;
@@ -178,8 +175,8 @@ void MatInvertLU(RCOMat& a, RCOMat& inv) {
             for (std::int32_t i = 0; i < n; ++i) result[i][c] = e[i];
         }
     }
-    MatError = kMatOk;
     inv = std::move(result);
+    return MatStatus::Ok;
 }
 
 }  // namespace quorvix

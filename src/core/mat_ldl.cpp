@@ -24,6 +24,8 @@
 #include "core/cancel.h"
 #include "core/errors.h"
 #include "core/kernel/dense_elimination.h"
+#include "core/kernel/dispatch.h"
+#include "core/kernel/fault_scope.h"
 #include "core/kernel/kernel_rows.h"
 
 namespace quorvix {
@@ -69,7 +71,7 @@ public:
     bool IsZero(double re, double im) const { return re == 0.0 && (!complex_ || im == 0.0); }
     static bool TooSmallForDivision(double re, double im) {
         const Ext r = re, m = im;
-        return std::fabs(r * r + m * m) <= 1e-12L;
+        return std::fabs(r * r + m * m) <= kFlushLimitExtended;
     }
 
     // Row i on the arrays. Returns 1 when done, 0 at a zero pivot that meets
@@ -86,7 +88,7 @@ public:
         }
         for (std::size_t j = 0; j < i; ++j)
             if (mode_ != Mode::Real && !IsZero(dRe_[j], dIm_[j]) && TooSmallForDivision(dRe_[j], dIm_[j])) return -1;
-        kernel::FaultWindow faults;
+        FaultScope faults;
         Scalar s = Make(colRe[i], complex_ ? upperIm_[i * n + i] : 0.0);
         std::size_t written = 0;
         int result = 1;
@@ -184,7 +186,8 @@ bool MatLDL(RCOMat& a, RCOMat& l, RCOMat& d) {
     Mode mode = Mode::Complex;
     // Small matrices cost less in Scalars than their typed copy. The
     // factorization reads only the diagonal and the upper triangle.
-    if (n >= 24 && kernel::ChooseMode(a, static_cast<std::int32_t>(n), static_cast<std::int32_t>(n), mode, true)) {
+    if (n >= static_cast<std::size_t>(kernel::kTypedLDLFromOrder) &&
+        kernel::ChooseMode(a, static_cast<std::int32_t>(n), static_cast<std::int32_t>(n), mode, true)) {
         DenseLDL dense(a, n, mode);
         for (std::size_t i = 0; i < n; ++i) {
             CheckCancelled(static_cast<std::int64_t>(i), static_cast<std::int64_t>(n));

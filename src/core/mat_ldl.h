@@ -1,7 +1,7 @@
 #pragma once
 // The square-root-free Cholesky factorization A = L*D*L' of the Cholesky
 // commands. A numeric routine beside Matrice2 rather than in it: it reports
-// failure by its result and never touches MatError.
+// failure by its Boolean result.
 #include "core/matrice2.h"
 
 namespace quorvix {

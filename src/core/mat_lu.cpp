@@ -10,6 +10,7 @@
 
 #include "core/cancel.h"
 #include "core/kernel/dense_elimination.h"
+#include "core/kernel/dispatch.h"
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
 
@@ -22,7 +23,7 @@ std::int32_t MatLU(RCOMat& a, RCOMat& l, RCOMat& u, std::int32_t n, std::int32_t
     const Scalar zero = Scalar::Integer(0);
     kernel::Mode mode = kernel::Mode::Complex;
     // Small matrices cost less in Scalars than their typed copy.
-    if (n >= 12 && kernel::ChooseMode(a, n, n, mode)) {
+    if (n >= kernel::kTypedDoolittleFromOrder && kernel::ChooseMode(a, n, n, mode)) {
         kernel::DenseElimination e(a, n, n, mode);
         const bool zeroPivot = e.WorkThenWriteBack(a, [&] {
             for (std::int32_t k = 0; k <= n - 2; ++k) {

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "core/cancel.h"
+#include "core/kernel/dispatch.h"
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
 
@@ -23,8 +24,8 @@ namespace {
 using matdetail::PivotMagnitude;
 
 // The factorization in Scalar arithmetic, for matrices of mixed kinds.
-void ScalarDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm) {
-    for (std::int32_t k = 0; k <= n - 2 && MatError == kMatOk; ++k) {
+MatStatus ScalarDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm) {
+    for (std::int32_t k = 0; k <= n - 2; ++k) {
         CheckCancelled(k, n);
         // The first element of largest magnitude in row-major order.
         std::int32_t p = k, q = k;
@@ -38,10 +39,7 @@ void ScalarDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPe
                     q = j;
                 }
             }
-        if (max == 0.0) {
-            MatError = kMatSingular;
-            break;
-        }
+        if (max == 0.0) return MatStatus::Singular;
         // Columns first, then rows; both over the whole matrix so that the
         // multipliers already stored move with their rows.
         if (q != k) {
@@ -64,25 +62,18 @@ void ScalarDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPe
             rowI[k] = -f;
         }
     }
-    if (MatError == kMatOk) {
-        const Scalar zero = Scalar::Integer(0);
-        for (std::int32_t i = 0; i < n; ++i)
-            if (a[i][i] == zero) {
-                MatError = kMatSingular;
-                break;
-            }
-    }
+    const Scalar zero = Scalar::Integer(0);
+    for (std::int32_t i = 0; i < n; ++i)
+        if (a[i][i] == zero) return MatStatus::Singular;
+    return MatStatus::Ok;
 }
 
 // The same steps on the dense copy, which receives the factors.
-void DenseDecompose(std::int32_t n, kernel::DenseElimination& e, RCoVecE& rowPerm, RCoVecE& colPerm) {
-    for (std::int32_t k = 0; k <= n - 2 && MatError == kMatOk; ++k) {
+MatStatus DenseDecompose(std::int32_t n, kernel::DenseElimination& e, RCoVecE& rowPerm, RCoVecE& colPerm) {
+    for (std::int32_t k = 0; k <= n - 2; ++k) {
         CheckCancelled(k, n);
         const kernel::PivotChoice pivot = e.Search(k);
-        if (pivot.magnitude == 0.0) {
-            MatError = kMatSingular;
-            break;
-        }
+        if (pivot.magnitude == 0.0) return MatStatus::Singular;
         if (pivot.col != k) {
             e.SwapColumns(k, pivot.col, 0, n);
             std::swap(colPerm[k], colPerm[pivot.col]);
@@ -93,25 +84,20 @@ void DenseDecompose(std::int32_t n, kernel::DenseElimination& e, RCoVecE& rowPer
         }
         e.Eliminate(k, true);
     }
-    if (MatError == kMatOk)
-        for (std::int32_t i = 0; i < n; ++i)
-            if (e.IsZero(i, i)) {
-                MatError = kMatSingular;
-                break;
-            }
+    for (std::int32_t i = 0; i < n; ++i)
+        if (e.IsZero(i, i)) return MatStatus::Singular;
+    return MatStatus::Ok;
 }
 
 }  // namespace
 
 namespace kernel {
 
-void LUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm,
-                 std::unique_ptr<DenseElimination>* dense) {
+MatStatus LUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm,
+                      std::unique_ptr<DenseElimination>* dense) {
     if (n < 0) n = 0;
-    if (!matdetail::HoldsShape(a, n, n)) {  // too small for order n: nothing to factor
-        MatError = kMatDimensions;
-        return;
-    }
+    // Too small for order n: nothing to factor.
+    if (!matdetail::HoldsShape(a, n, n)) return MatStatus::Dimensions;
     rowPerm.resize(static_cast<std::size_t>(n));
     colPerm.resize(static_cast<std::size_t>(n));
     for (std::int32_t i = 0; i < n; ++i) {
@@ -120,25 +106,21 @@ void LUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm,
     }
     Mode mode = Mode::Complex;
     // Small matrices cost less in Scalars than their typed copy.
-    if (n < 5 || !ChooseMode(a, n, n, mode)) {
-        ScalarDecompose(n, a, rowPerm, colPerm);
-        return;
-    }
+    if (n < kTypedLUFromOrder || !ChooseMode(a, n, n, mode)) return ScalarDecompose(n, a, rowPerm, colPerm);
     auto e = std::make_unique<DenseElimination>(a, n, n, mode);
-    e->WorkThenWriteBack(a, [&] { DenseDecompose(n, *e, rowPerm, colPerm); });
+    const MatStatus status = e->WorkThenWriteBack(a, [&] { return DenseDecompose(n, *e, rowPerm, colPerm); });
     if (dense != nullptr) *dense = std::move(e);
+    return status;
 }
 
 }  // namespace kernel
 
-void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm) {
-    kernel::LUDecompose(n, a, rowPerm, colPerm, nullptr);
+MatStatus MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm) {
+    return kernel::LUDecompose(n, a, rowPerm, colPerm, nullptr);
 }
 
-namespace kernel {
-
-void SolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm, const RCoVecE& colPerm,
-                 RCOVec& x) {
+void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm, const RCoVecE& colPerm,
+                      RCOVec& x) {
     if (n < 0) n = 0;
     // y holds the solution in pivoted order; x is written only at the end, so
     // x may be b itself.
@@ -152,14 +134,6 @@ void SolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE
     }
     if (x.size() < static_cast<std::size_t>(n)) x.resize(static_cast<std::size_t>(n));
     for (std::int32_t i = 0; i < n; ++i) x[colPerm[i]] = y[i];
-}
-
-}  // namespace kernel
-
-void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm, const RCoVecE& colPerm,
-                      RCOVec& x) {
-    kernel::SolveColumn(a, n, b, rowPerm, colPerm, x);
-    MatError = kMatOk;
 }
 
 }  // namespace quorvix

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "core/cancel.h"
+#include "core/kernel/dispatch.h"
+#include "core/kernel/fault_scope.h"
 #include "core/kernel/kernel_rows.h"
 #include "core/kernel/kernel_simd.h"
 #include "core/kernel/kernel_support.h"
@@ -59,7 +61,7 @@ bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, double bMi
     const std::int32_t inner = a.cols, cols = b.cols;
     const std::size_t width = static_cast<std::size_t>(cols);
     std::vector<double> cr(static_cast<std::size_t>(kRowBlock) * width), ci(complex ? cr.size() : 0);
-    kernel::FaultWindow faults;
+    FaultScope faults;
     for (std::int32_t i0 = first; i0 < last; i0 += kRowBlock) {
         CheckCancelled(i0, a.rows);
         const std::int32_t i1 = std::min(last, i0 + kRowBlock);
@@ -102,16 +104,12 @@ bool DenseRows(const DenseMatrix& a, const DenseMatrix& b, Mode mode, double bMi
 
 }  // namespace
 
-void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
+MatStatus MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
     std::int32_t rowsA = 0, colsA = 0, rowsB = 0, colsB = 0;
-    MatSize(a, rowsA, colsA);
-    if (MatError != kMatOk) return;
-    MatSize(b, rowsB, colsB);
-    if (MatError != kMatOk) return;
-    if (colsA != rowsB || !matdetail::RowsHoldAtLeast(a, colsA) || !matdetail::RowsHoldAtLeast(b, colsB)) {
-        MatError = kMatDimensions;
-        return;
-    }
+    if (const MatStatus status = MatSize(a, rowsA, colsA); status != MatStatus::Ok) return status;
+    if (const MatStatus status = MatSize(b, rowsB, colsB); status != MatStatus::Ok) return status;
+    if (colsA != rowsB || !matdetail::RowsHoldAtLeast(a, colsA) || !matdetail::RowsHoldAtLeast(b, colsB))
+        return MatStatus::Dimensions;
     // Built aside and moved in, so that C may be one of the operands and
     // keeps what it held when an error stops the product.
     RCOMat product;
@@ -122,7 +120,7 @@ void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
     // real, integer or empty. Anything else (integer by integer, fixed point,
     // a non-finite value) takes the Scalar arithmetic, row by row.
     // (Tiny products cost less than making the typed copies.)
-    const bool large = static_cast<std::int64_t>(rowsA) * colsA * colsB >= 512;
+    const bool large = static_cast<std::int64_t>(rowsA) * colsA * colsB >= kernel::kTypedProductFromWork;
     const kernel::KindSummary ka = large ? kernel::Summarize(a, rowsA, colsA) : kernel::KindSummary{};
     const kernel::KindSummary kb = large ? kernel::Summarize(b, rowsB, colsB) : kernel::KindSummary{};
     const bool finite = large && ka.finite && kb.finite;
@@ -158,6 +156,7 @@ void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
         });
     }
     c = std::move(product);
+    return MatStatus::Ok;
 }
 
 }  // namespace quorvix

@@ -12,6 +12,7 @@
 
 #include "core/cancel.h"
 #include "core/kernel/dense_elimination.h"
+#include "core/kernel/dispatch.h"
 #include "core/mat_internal.h"
 #include "core/matrice2.h"
 
@@ -76,7 +77,8 @@ double MatRank(RCOMat& a, std::int32_t rows, std::int32_t cols) {
     if (!matdetail::HoldsShape(a, rows, cols)) return 0.0;
     kernel::Mode mode = kernel::Mode::Complex;
     // Small matrices cost less in Scalars than their typed copy.
-    if (static_cast<std::int64_t>(rows) * cols < 144 || !kernel::ChooseMode(a, rows, cols, mode))
+    if (static_cast<std::int64_t>(rows) * cols < kernel::kTypedRankFromElements ||
+        !kernel::ChooseMode(a, rows, cols, mode))
         return static_cast<double>(ScalarRank(a, rows, cols));
     kernel::DenseElimination e(a, rows, cols, mode);
     return static_cast<double>(e.WorkThenWriteBack(a, [&] { return DenseRank(e, rows, cols); }));

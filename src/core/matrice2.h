@@ -3,10 +3,12 @@
 // 0-based and row-major; routines take their operands by reference, re-size
 // their output variables, and often work in place.
 //
-// Failures are reported the way each routine's comment says: through the
-// library status MatError, a Boolean or an integer result. The library writes
-// no text; Scalar arithmetic errors (division by a tiny complex divisor,
-// floating-point faults) propagate to the caller as exceptions.
+// Failures are reported the way each routine's comment says: by the status it
+// returns (MatStatus), a Boolean or an integer result. There is no status
+// kept between calls, so the routines may run on any thread and a caller
+// reads what its own call returned. The library writes no text; Scalar
+// arithmetic errors (division by a tiny complex divisor, floating-point
+// faults) propagate to the caller as exceptions.
 #include <cstdint>
 #include <vector>
 
@@ -25,47 +27,47 @@ struct matrx2 : std::vector<std::vector<Scalar>> {
     using std::vector<std::vector<Scalar>>::vector;
 };
 
-// The library status: 0 success, 3 singular, 4 dimensions disagree or not
-// square, 5 empty operand. Only the routines below write it. The commands
-// read it after MatInvertLU only (A/B and the negative powers), to tell a
-// singular matrix from an inverse; everywhere else they rely on their own
-// checks and on the routines' results.
-enum : std::int32_t { kMatOk = 0, kMatSingular = 3, kMatDimensions = 4, kMatEmpty = 5 };
-extern std::int32_t MatError;
+// The status a routine returns, with the library's codes: 0 success, 3
+// singular, 4 dimensions disagree or not square, 5 empty operand. The
+// commands look at it after MatInvertLU only (A/B and the negative powers),
+// to tell a singular matrix from an inverse; everywhere else they rely on
+// their own checks and on the routines' results.
+enum class MatStatus : std::int32_t { Ok = 0, Singular = 3, Dimensions = 4, Empty = 5 };
 
 // Sizes `m` to rows x cols, every element empty (which counts as 0).
 void SizeMatrix(RCOMat& m, std::int32_t rows, std::int32_t cols);
 
-// ---- Container and element-wise routines --------------------------------
-// Each starts with MatSize on its operand(s) and returns at once when MatError
-// is not 0; a failed dimension rule sets MatError to 4. An early return leaves
-// the output untouched.
+// ---- Container routines, product and scaling -----------------------------
+// Each starts with MatSize on its operand(s) and returns its status at once
+// when that is not Ok; a failed dimension rule returns Dimensions. An early
+// return leaves the output untouched. (The sums, the logical operations and
+// the transposes are the commands' own: they combine the elements as they
+// are read.)
 
-// rows := row count; cols := length of row 0 (0 without rows); MatError := 0, or 5 without rows.
-void MatSize(const RCOMat& m, std::int32_t& rows, std::int32_t& cols);
-void MatAdd(const RCOMat& a, const RCOMat& b, RCOMat& c);
-void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c);
-void MatAnd(const RCOMat& a, const RCOMat& b, RCOMat& c);
-void MatOr(const RCOMat& a, const RCOMat& b, RCOMat& c);
-void MatXor(const RCOMat& a, const RCOMat& b, RCOMat& c);
-// t := sum of m[i][i] for i below min(rows, cols); t is set before any check.
-void MatTrace(const RCOMat& m, Scalar& t);
-void MatTranspose(const RCOMat& m, RCOMat& t);
+// rows := row count; cols := length of row 0 (0 without rows); Ok, or Empty without rows.
+MatStatus MatSize(const RCOMat& m, std::int32_t& rows, std::int32_t& cols);
+MatStatus MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c);
+// t := sum of m[i][i] for i below min(rows, cols); t is set before any check,
+// and there is no early return: the status is MatSize's.
+MatStatus MatTrace(const RCOMat& m, Scalar& t);
 // r[i][j] := m[i][j] * x (x on the right).
-void MatScale(const Scalar& x, const RCOMat& m, RCOMat& r);
+MatStatus MatScale(const Scalar& x, const RCOMat& m, RCOMat& r);
 
 // ---- Inverse, determinant, rank and LU -----------------------------------
 
 // LU with full pivoting that keeps the inverse of the lower factor: on return
-// `a` holds U in its upper triangle and M (M*P = U) strictly below. Expects
-// MatError = 0; sets 3 when singular.
-void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm);
-// Solves A*x = b from the packed factors; x may be the same vector as b. Sets MatError := 0.
+// `a` holds U in its upper triangle and M (M*P = U) strictly below. Ok;
+// Singular when a pivot search or the last diagonal element finds a zero (the
+// steps so far stay in `a`); Dimensions, with nothing changed, when `a` is
+// too small for order n.
+MatStatus MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm);
+// Solves A*x = b from the packed factors; x may be the same vector as b. It
+// cannot fail but by a Scalar error.
 void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm, const RCoVecE& colPerm,
                       RCOVec& x);
-// inv := a^-1 through MatLUDecompose; `a` is overwritten. MatError 0, 3, 4 or 5;
-// on failure `inv` is left as it was.
-void MatInvertLU(RCOMat& a, RCOMat& inv);
+// inv := a^-1 through MatLUDecompose; `a` is overwritten. Ok, Singular,
+// Dimensions or Empty; on failure `inv` is left as it was.
+MatStatus MatInvertLU(RCOMat& a, RCOMat& inv);
 // Complex Gauss-Jordan with full pivoting on split real and imaginary arrays
 // (n*n each, destroyed). Returns true when the matrix is singular.
 bool MatInverse(std::int32_t n, RCoVecD& re, RCoVecD& im, RCOMat& inv);

@@ -13,26 +13,10 @@ namespace quorvix {
 
 namespace {
 
-constexpr long double kTicksPerUnit = 10000.0L;
-
 [[noreturn]] void RaiseInvalidVariantOp() { throw ArithmeticError(kInvalidVariantOpMessage); }
 
-bool IsFixed(const Scalar& v) { return v.Kind() == ScalarKind::Fixed; }
 bool IsIntegral(const Scalar& v) { return v.Kind() == ScalarKind::Empty || v.Kind() == ScalarKind::Integer; }
 std::int64_t IntegralValue(const Scalar& v) { return v.Kind() == ScalarKind::Integer ? v.IntegerValue() : 0; }
-
-// Rounds an extended value to a count of ten-thousandths, ties to even.
-std::int64_t RoundTicks(long double ticks) {
-    CheckExtended(ticks);
-    const long double r = std::nearbyint(ticks);
-    if (r >= 9223372036854775808.0L || r < -9223372036854775808.0L) RaiseOverflow();
-    return static_cast<std::int64_t>(r);
-}
-
-std::int64_t ToTicks(const Scalar& v) {
-    if (IsFixed(v)) return v.Ticks();
-    return RoundTicks(v.ToExtended() * kTicksPerUnit);
-}
 
 Scalar FromInteger64(std::int64_t v) {
     if (v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max())
@@ -52,39 +36,9 @@ Scalar ComplexOp(Op op, const TComplexData& a, const TComplexData& b) {
         case Op::Mul: return ComplexResult(ar * br - ai * bi, ar * bi + ai * br);
         case Op::Div: {
             const long double d = br * br + bi * bi;
-            if (std::fabs(d) <= 1e-12L) throw ArithmeticError(kComplexDivisionMessage);
+            if (std::fabs(d) <= kFlushLimitExtended) throw ArithmeticError(kComplexDivisionMessage);
             return ComplexResult((ar * br + ai * bi) / d, (ai * br - ar * bi) / d);
         }
-    }
-    RaiseInvalidVariantOp();
-}
-
-Scalar FixedOp(Op op, const Scalar& a, const Scalar& b) {
-    switch (op) {
-        case Op::Add:
-        case Op::Sub: {
-            const std::int64_t x = ToTicks(a), y = ToTicks(b);
-            std::int64_t r = 0;
-            if (op == Op::Add ? __builtin_add_overflow(x, y, &r) : __builtin_sub_overflow(x, y, &r)) RaiseOverflow();
-            return Scalar::FixedTicks(r);
-        }
-        case Op::Mul:
-            if (IsFixed(a) && IsFixed(b)) {
-                // The exact product of the two counts, scaled back to ten-thousandths.
-                const long double exact = static_cast<long double>(a.Ticks()) * static_cast<long double>(b.Ticks());
-                return Scalar::FixedTicks(RoundTicks(exact / kTicksPerUnit));
-            }
-            if (IsFixed(a)) return Scalar::FixedTicks(RoundTicks(static_cast<long double>(a.Ticks()) * b.ToExtended()));
-            return Scalar::FixedTicks(RoundTicks(a.ToExtended() * static_cast<long double>(b.Ticks())));
-        case Op::Div:
-            if (IsFixed(a)) {
-                const long double q =
-                    DivideExtended(static_cast<long double>(a.Ticks()) / kTicksPerUnit, b.ToExtended());
-                return Scalar::FixedTicks(RoundTicks(q * kTicksPerUnit));
-            }
-            // A real or integer dividend is first rounded to four decimals; the quotient is real.
-            return Scalar::Real(
-                StoreDouble(DivideExtended(static_cast<long double>(ToTicks(a)) / kTicksPerUnit, b.ToExtended())));
     }
     RaiseInvalidVariantOp();
 }
@@ -110,7 +64,6 @@ Scalar RealOp(Op op, const Scalar& a, const Scalar& b) {
 
 Scalar Apply(Op op, const Scalar& a, const Scalar& b) {
     if (IsComplex(a) || IsComplex(b)) return ComplexOp(op, ToComplexData(a), ToComplexData(b));
-    if (IsFixed(a) || IsFixed(b)) return FixedOp(op, a, b);
     return RealOp(op, a, b);
 }
 
@@ -123,7 +76,7 @@ bool Same(double x, double y) {
 
 }  // namespace
 
-double FlushToZero(double part) { return std::fabs(part) <= 1e-12 ? 0.0 : part; }
+double FlushToZero(double part) { return std::fabs(part) <= kFlushLimit ? 0.0 : part; }
 
 double TComplexData::Radius() const {
     double r = 0, a = 0;
@@ -134,12 +87,6 @@ double TComplexData::Radius() const {
 double TComplexData::Theta() const {
     double r = 0, a = 0;
     ComplexToPolar(Scalar::Complex(*this), false, r, a);
-    return a;
-}
-
-double TComplexData::FixedTheta() const {
-    double r = 0, a = 0;
-    ComplexToPolar(Scalar::Complex(*this), true, r, a);
     return a;
 }
 
@@ -157,15 +104,6 @@ Scalar Scalar::Real(double v) {
     return s;
 }
 
-Scalar Scalar::FixedTicks(std::int64_t ticks) {
-    Scalar s;
-    s.kind_ = ScalarKind::Fixed;
-    s.u_.ticks = ticks;
-    return s;
-}
-
-Scalar Scalar::Fixed(long double v) { return FixedTicks(RoundTicks(v * kTicksPerUnit)); }
-
 Scalar Scalar::Complex(double re, double im) {
     Scalar s;
     s.kind_ = ScalarKind::Complex;
@@ -177,7 +115,6 @@ long double Scalar::ToExtended() const {
     switch (kind_) {
         case ScalarKind::Empty: return 0.0L;
         case ScalarKind::Integer: return u_.i;
-        case ScalarKind::Fixed: return static_cast<long double>(u_.ticks) / kTicksPerUnit;
         case ScalarKind::Real: return u_.r;
         case ScalarKind::Complex: return u_.c.Real();
     }
@@ -188,9 +125,6 @@ Scalar Scalar::operator-() const {
     switch (kind_) {
         case ScalarKind::Empty: return Integer(0);
         case ScalarKind::Integer: return FromInteger64(-static_cast<std::int64_t>(u_.i));
-        case ScalarKind::Fixed:
-            if (u_.ticks == std::numeric_limits<std::int64_t>::min()) RaiseOverflow();
-            return FixedTicks(-u_.ticks);
         case ScalarKind::Real: return Real(-u_.r);
         case ScalarKind::Complex: return Complex(-u_.c.Real(), -u_.c.Imaginary());
     }
@@ -251,7 +185,6 @@ bool operator==(const Scalar& a, const Scalar& b) {
         const TComplexData x = ToComplexData(a), y = ToComplexData(b);
         return Same(x.Real(), y.Real()) && Same(x.Imaginary(), y.Imaginary());
     }
-    if (IsFixed(a) && IsFixed(b)) return a.Ticks() == b.Ticks();
     if (IsIntegral(a) && IsIntegral(b)) return IntegralValue(a) == IntegralValue(b);
     return a.ToExtended() == b.ToExtended();
 }
@@ -298,11 +231,6 @@ void ComplexToPolar(const Scalar& v, bool fixAngle, double& radius, double& angl
 Scalar ComplexConjugate(const Scalar& v) {
     const TComplexData c = ToComplexData(v);
     return Scalar::Complex(c.Real(), -c.Imaginary());
-}
-
-Scalar ComplexTimesI(const Scalar& v) {
-    const TComplexData c = ToComplexData(v);
-    return Scalar::Complex(-c.Imaginary(), c.Real());
 }
 
 }  // namespace quorvix

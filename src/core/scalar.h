@@ -3,10 +3,11 @@
 // complex kind keeps its two parts inline, so copying a Scalar never allocates.
 //
 // Kinds: empty (never assigned; behaves as 0), integer (small constants the
-// program creates), fixed-point (a signed 64-bit count of ten-thousandths),
-// real (a double) and complex (two doubles). Complex parts of magnitude at
-// most 1e-12 are stored as exactly +0 ("flush to zero"); real values keep
-// small magnitudes.
+// program creates), real (a double) and complex (two doubles). Complex parts
+// of magnitude at most 1e-12 are stored as exactly +0 ("flush to zero"); real
+// values keep small magnitudes. There is no fixed-point kind: the constants
+// the routines create are integers, and the one four-decimal comparison (the
+// determinant's first pivot candidate) is made on the magnitude itself.
 //
 // Arithmetic is evaluated with a 64-bit significand and stored as double;
 // overflow, division by zero and invalid operations raise ArithmeticError.
@@ -18,12 +19,23 @@
 
 namespace quorvix {
 
-enum class ScalarKind : std::uint8_t { Empty, Integer, Fixed, Real, Complex };
+enum class ScalarKind : std::uint8_t { Empty, Integer, Real, Complex };
+
+// The flush limit, 1e-12: a complex part of magnitude at most this is stored
+// as +0, and a complex divisor whose squared modulus is at most this is
+// refused. Every routine and kernel that flushes or tests a divisor uses it.
+inline constexpr double kFlushLimit = 1e-12;
+// The same limit written as an extended literal, for the tests made in
+// extended precision (a divisor's squared modulus). It is not kFlushLimit
+// widened: 1e-12 has no exact binary value, and the extended literal is the
+// nearer one, so each test keeps the literal it was written with.
+inline constexpr long double kFlushLimitExtended = 1e-12L;
+static_assert(kFlushLimitExtended != static_cast<long double>(kFlushLimit), "two roundings of 1e-12, not one");
 
 // A part of magnitude at most 1e-12 becomes exactly +0 (a -0 becomes +0 too).
 double FlushToZero(double part);
 
-// The complex payload: real part and imaginary part, both flushed on every store.
+// The complex payload: real part and imaginary part, both flushed when made.
 class TComplexData {
 public:
     TComplexData() = default;
@@ -31,12 +43,9 @@ public:
 
     double Real() const { return re_; }
     double Imaginary() const { return im_; }
-    void SetReal(double v) { re_ = FlushToZero(v); }
-    void SetImaginary(double v) { im_ = FlushToZero(v); }
 
-    double Radius() const;      // sqrt(re^2 + im^2)
-    double Theta() const;       // atan2(im, re), in [-pi, pi]
-    double FixedTheta() const;  // the angle moved into (-pi, pi]
+    double Radius() const;  // sqrt(re^2 + im^2)
+    double Theta() const;   // atan2(im, re), in [-pi, pi]
 
 private:
     double re_ = 0.0;
@@ -49,11 +58,6 @@ public:
 
     static Scalar Integer(std::int32_t v);
     static Scalar Real(double v);
-    // A fixed-point value from its count of ten-thousandths (1.5 is 15000).
-    static Scalar FixedTicks(std::int64_t ticks);
-    // A fixed-point value from a number, rounded to the nearest ten-thousandth
-    // (ties to even); a magnitude that does not fit raises the overflow error.
-    static Scalar Fixed(long double v);
     static Scalar Complex(double re, double im);
     static Scalar Complex(const TComplexData& c) { return Complex(c.Real(), c.Imaginary()); }
 
@@ -62,7 +66,6 @@ public:
 
     // Raw payloads; only meaningful for the matching kind.
     std::int32_t IntegerValue() const { return u_.i; }
-    std::int64_t Ticks() const { return u_.ticks; }
     double RealValue() const { return u_.r; }
     const TComplexData& ComplexValue() const { return u_.c; }
 
@@ -93,10 +96,9 @@ private:
     ScalarKind kind_ = ScalarKind::Empty;
     union Payload {
         std::int32_t i;
-        std::int64_t ticks;
         double r;
         TComplexData c;
-        Payload() : ticks(0) {}
+        Payload() : r(0.0) {}
     } u_;
 };
 
@@ -106,9 +108,9 @@ inline constexpr const char* kInvalidVariantOpMessage = "Invalid variant operati
 inline constexpr const char* kComplexDivisionMessage = "Division by zero";
 
 bool IsComplex(const Scalar& v);
-// The value as a complex number (empty, integer, fixed and real become x + 0i).
+// The value as a complex number (empty, integer and real become x + 0i).
 TComplexData ToComplexData(const Scalar& v);
-// Complex: the real part; real, integer or fixed-point: the value; empty: 0.
+// Complex: the real part; real or integer: the value; empty: 0.
 double ScalarToReal(const Scalar& v);
 // Real and imaginary parts (a non-complex value has imaginary part 0).
 double RealPart(const Scalar& v);
@@ -121,7 +123,6 @@ Scalar ComplexFromPolar(double radius, double theta);
 // the angle is moved into (-pi, pi] (-pi becomes pi).
 void ComplexToPolar(const Scalar& v, bool fixAngle, double& radius, double& angle);
 Scalar ComplexConjugate(const Scalar& v);
-Scalar ComplexTimesI(const Scalar& v);
 
 // Extended constants used by the polar conversions.
 inline constexpr long double kPi = 3.14159265358979323846264338327950288L;

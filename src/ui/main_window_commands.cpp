@@ -105,7 +105,9 @@ void MainWindow::Run(const Job& job, RunMode mode, PrecisionUse precision, bool 
     BeginBusy(busyAtOnce);
 }
 
-void MainWindow::RunOperation(const Operation& op) { Run(op.Run, RunMode::Worker, PrecisionUse::Apply); }
+void MainWindow::RunOperation(const Operation& op) {
+    Run([&op](CalcState& s) { op.Run(s, op); }, RunMode::Worker, PrecisionUse::Apply);
+}
 
 void MainWindow::WaitForCommand() {
     while (runner_.Running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

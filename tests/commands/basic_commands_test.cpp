@@ -2,27 +2,27 @@
 #include <gtest/gtest.h>
 
 #include "command_test_util.h"
-#include "commands/handlers.h"
 #include "core/errors.h"
 
 namespace quorvix {
 namespace {
 
 using testing_util::Lines;
+using testing_util::RunOf;
 using testing_util::StateWith;
 
 TEST(BasicCommands, SumOfTwoEmptyEditorsPrintsAnEmptyMatrix) {
     CalcState s = StateWith("", "");
-    AddMatrices(s);
+    RunOf("A+B")(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A+B=", ""}));
 }
 
 TEST(BasicCommands, MessagesOfTheSameSizeFamily) {
     CalcState s = StateWith("1 2 3\n4 5 6", "1 2\n3 4\n5 6");
-    SubtractMatrices(s);
-    AndMatrices(s);
-    OrMatrices(s);
-    XorMatrices(s);
+    RunOf("A-B")(s);
+    RunOf("A&B")(s);
+    RunOf("A|B")(s);
+    RunOf("A#B")(s);
     EXPECT_EQ(s.Panel.Lines(),
               Lines({"A-B", " Error: To Calculate A-B, the two Matrice must be same dimensions!", "", "A&B",
                      " Error: To Calculate A&B, the two Matrice must be same dimensions!", "", "A|B",
@@ -32,26 +32,26 @@ TEST(BasicCommands, MessagesOfTheSameSizeFamily) {
 
 TEST(BasicCommands, ProductShapesAndMessage) {
     CalcState s = StateWith("1 2 3\n4 5 6", "1\n1\n1");
-    MultiplyMatrices(s);
+    RunOf("A*B")(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A*B=", "          6", "         15", ""}));
     CalcState bad = StateWith("1 2", "1 2");
-    MultiplyMatrices(bad);
+    RunOf("A*B")(bad);
     EXPECT_EQ(bad.Panel.Lines(), Lines({"A*B", " Error: To Calculate A*B, A(Col)=B(Row)!", ""}));
 }
 
 TEST(BasicCommands, ComplexLogicalOperandCountsAsNonZero) {
     CalcState s = StateWith("0+2i 0", "1 1");
-    AndMatrices(s);
+    RunOf("A&B")(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A&B=", "          1          0", ""}));
 }
 
 TEST(BasicCommands, MissingElementsAreZeroAfterAnEarlierCommand) {
     CalcState s = StateWith("9 9\n9 9", "9 9\n9 9");
-    AddMatrices(s);
+    RunOf("A+B")(s);
     s.MatrixA = {"1 2", "3"};
     s.MatrixB = {"1 1", "1 1"};
     s.Panel.Clear();
-    AddMatrices(s);
+    RunOf("A+B")(s);
     EXPECT_EQ(s.Panel.Lines(),
               Lines({"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.",
                      "A+B=", "          2          3", "          4          1", ""}));
@@ -59,15 +59,15 @@ TEST(BasicCommands, MissingElementsAreZeroAfterAnEarlierCommand) {
 
 TEST(BasicCommands, TraceOfNonSquareAndComplex) {
     CalcState s = StateWith("1 2 3\n4 5 6", "1+i 0\n0 2");
-    TraceOfMatrix(s, Operand::A);
-    TraceOfMatrix(s, Operand::B);
+    RunOf("Trace(A)")(s);
+    RunOf("Trace(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"Trace(A)=", "", "            6", "", "Trace(B)=", "", "          3+i", ""}));
 }
 
 TEST(BasicCommands, ParseErrorKeepsLabelWithoutEquals) {
     CalcState s = StateWith("1 2\n3 4", "1 2\n3 +2i");
     try {
-        AddMatrices(s);
+        RunOf("A+B")(s);
         FAIL();
     } catch (const ComplexParseError& e) {
         EXPECT_STREQ(e.what(), "Could not parse required '+' (or '-') symbol [+2<?>i]");
@@ -77,7 +77,7 @@ TEST(BasicCommands, ParseErrorKeepsLabelWithoutEquals) {
 
 TEST(BasicCommands, TransposeOfARow) {
     CalcState s = StateWith("1 2 3");
-    TransposeMatrix(s, Operand::A);
+    RunOf("A'")(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A'=", "          1", "          2", "          3", ""}));
 }
 
@@ -101,7 +101,7 @@ TEST(StartState, IdentitiesOnlyForPointAndComma) {
     EXPECT_TRUE(wide.MatrixB.empty());
     EXPECT_EQ(wide.Settings.DecimalMark, '.');
     wide.MatrixA = {"1.5"};
-    ShowMatrix(wide, Operand::A);
+    RunOf("A")(wide);
     EXPECT_EQ(wide.Panel.Lines(), testing_util::Lines({"A=", "        1.5", ""}));
 }
 

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "command_test_util.h"
 #include "commands/guarded_run.h"
 #include "commands/operation_table.h"
 #include "core/cancel.h"
@@ -41,7 +42,7 @@ GuardedOutcome CancelWhileRunning(CalcState& s, const char* step) {
     GuardedOutcome outcome;
     std::atomic<bool> done{false};
     std::thread worker([&] {
-        outcome = RunGuarded(s, FindOperationByStep(step)->Run);
+        outcome = RunGuarded(s, testing_util::RunOf(step));
         done = true;
     });
     while (!done && CurrentProgress().Fraction <= 0.0) std::this_thread::yield();
@@ -69,7 +70,7 @@ TEST(CancelCommands, ReadingALargeMatrixStops) {
     CalcState s = StartState('.');
     s.MatrixA = Typed(100, 3);
     RequestCancel();
-    const GuardedOutcome outcome = RunGuarded(s, FindOperationByStep("A")->Run);
+    const GuardedOutcome outcome = RunGuarded(s, testing_util::RunOf("A"));
     ClearCancel();
     EXPECT_TRUE(outcome.Cancelled);
     EXPECT_EQ(s.Panel.Lines(), CancelledPanel("A"));

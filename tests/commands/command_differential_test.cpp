@@ -1,10 +1,10 @@
 // The commands that read and print through the direct ways, against the same
 // commands as they were written before (read whole with the reference
-// reader, combined by the library routine, printed by the reference
-// writer): the same panel lines, the same error with the same place, on
-// random editors. A+B and its twins no longer hold B whole, so the order of
-// their errors is checked here too: a token of B that cannot be read comes
-// before an overflowing sum, wherever it stands.
+// reader, combined by the reference routine of the numeric library, printed
+// by the reference writer): the same panel lines, the same error with the
+// same place, on random editors. A+B and its twins no longer hold B whole, so
+// the order of their errors is checked here too: a token of B that cannot be
+// read comes before an overflowing sum, wherever it stands.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,6 +13,7 @@
 
 #include "command_test_util.h"
 #include "commands/handlers.h"
+#include "core/reference/matrice2_reference.h"
 #include "textio/reference/textio_reference.h"
 #include "textio/textio_random.h"
 
@@ -33,7 +34,7 @@ RCOMat ReferenceOperand(const CalcState& s, Operand which, EditorSize size) {
 
 void ReferencePrint(CalcState& s, const CommandResult& result) { reference::WriteResult(result, s.Panel, s.Settings); }
 
-using PairRoutine = void (*)(const RCOMat&, const RCOMat&, RCOMat&);
+using PairRoutine = MatStatus (*)(const RCOMat&, const RCOMat&, RCOMat&);
 
 void ReferencePair(CalcState& s, const char* label, PairRoutine routine, bool negateB) {
     const PairSize size = BeginPairCommand(s, label);
@@ -63,7 +64,7 @@ void ReferenceTranspose(CalcState& s) {
     const RCOMat m = ReferenceOperand(s, Operand::A, size);
     MatrixResult result;
     SizeMatrix(result.Matrix, size.Cols, size.Rows);
-    MatTranspose(m, result.Matrix);
+    reference::MatTranspose(m, result.Matrix);
     ReferencePrint(s, result);
 }
 
@@ -96,11 +97,11 @@ struct Case {
 
 const Case kCases[] = {
     {"A", ReferenceShow},
-    {"A+B", [](CalcState& s) { ReferencePair(s, "A+B", MatAdd, false); }},
-    {"A-B", [](CalcState& s) { ReferencePair(s, "A-B", MatAdd, true); }},
-    {"A&B", [](CalcState& s) { ReferencePair(s, "A&B", MatAnd, false); }},
-    {"A|B", [](CalcState& s) { ReferencePair(s, "A|B", MatOr, false); }},
-    {"A#B", [](CalcState& s) { ReferencePair(s, "A#B", MatXor, false); }},
+    {"A+B", [](CalcState& s) { ReferencePair(s, "A+B", reference::MatAdd, false); }},
+    {"A-B", [](CalcState& s) { ReferencePair(s, "A-B", reference::MatAdd, true); }},
+    {"A&B", [](CalcState& s) { ReferencePair(s, "A&B", reference::MatAnd, false); }},
+    {"A|B", [](CalcState& s) { ReferencePair(s, "A|B", reference::MatOr, false); }},
+    {"A#B", [](CalcState& s) { ReferencePair(s, "A#B", reference::MatXor, false); }},
     {"A'", ReferenceTranspose},
     {"inv(A)", ReferenceInverse},
 };
@@ -159,7 +160,7 @@ TEST_P(SumErrorOrder, TheErrorThePlainOrderRaises) {
     const OrderRow& row = GetParam();
     CalcState s = testing_util::StateWith(row.a, row.b);
     try {
-        AddMatrices(s);
+        RunOf("A+B")(s);
         FAIL() << "no error";
     } catch (const CalcError& e) {
         EXPECT_EQ(std::string(e.what()), row.error);

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "command_test_util.h"
-#include "commands/handlers.h"
 #include "core/errors.h"
 
 namespace quorvix {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "command_test_util.h"
 #include "commands/operation_table.h"
 #include "core/cancel.h"
 
@@ -15,7 +16,7 @@ TEST(GuardedRun, ACancelWritesItsNoticeAfterTheLabel) {
     CalcState s = StartState('.');
     s.X = "100000000";
     RequestCancel();
-    const GuardedOutcome outcome = RunGuarded(s, FindOperationByStep("A^x")->Run);
+    const GuardedOutcome outcome = RunGuarded(s, testing_util::RunOf("A^x"));
     ClearCancel();
     EXPECT_TRUE(outcome.Cancelled);
     EXPECT_EQ(outcome.Error, "The calculation was cancelled");

@@ -7,7 +7,6 @@
 
 #include "commands/calc_state.h"
 #include "commands/command_test_util.h"
-#include "commands/handlers.h"
 #include "core/errors.h"
 
 namespace quorvix {
@@ -25,7 +24,7 @@ CalcState WithEditors(EditorLines a, EditorLines b = {}) {
     return s;
 }
 
-Panel PanelAfter(void (*handler)(CalcState&), EditorLines a, EditorLines b = {}) {
+Panel PanelAfter(const std::function<void(CalcState&)>& handler, EditorLines a, EditorLines b = {}) {
     CalcState s = WithEditors(std::move(a), std::move(b));
     handler(s);
     return s.Panel.Lines();
@@ -82,14 +81,14 @@ TEST(InverseCommand, EmptyEditorPrintsAnEmptyResult) {
 
 TEST(InverseCommand, ParseErrorStopsAfterTheLabel) {
     CalcState s = WithEditors({"1 abc"});
-    EXPECT_THROW(InvertMatrix(s, Operand::A), ComplexParseError);
+    EXPECT_THROW(RunOf("inv(A)")(s), ComplexParseError);
     EXPECT_EQ(s.Panel.Lines(), (Panel{"inv(A)"}));
 }
 
 TEST(InverseCommand, TinyElementOfANonSquareOperandStopsWithTheDivisionError) {
     CalcState s = WithEditors({"1 0.0000001"});
     try {
-        InvertMatrix(s, Operand::A);
+        RunOf("inv(A)")(s);
         FAIL() << "expected the division error";
     } catch (const CalcError& e) {
         EXPECT_EQ(std::string(e.what()), "Division by zero");
@@ -99,10 +98,10 @@ TEST(InverseCommand, TinyElementOfANonSquareOperandStopsWithTheDivisionError) {
 
 TEST(InverseCommand, EarlierValuesNeverShowThrough) {
     CalcState s = WithEditors({"9 9 9", "9 9 9", "9 9 9"});
-    RankOfMatrix(s, Operand::A);  // fills the result matrix with nines
+    RunOf("Rank(A)")(s);  // fills the result matrix with nines
     s.Panel.Clear();
     s.MatrixA = {"4 0", "0"};
-    InvertMatrix(s, Operand::A);
+    RunOf("inv(A)")(s);
     EXPECT_EQ(s.Panel.Lines(),
               (Panel{"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "inv(A)",
                      " Error: inv(A) has no result!", ""}));
@@ -127,7 +126,7 @@ TEST(DeterminantCommand, NotSquare) {
 
 TEST(DeterminantCommand, SquarenessIsCheckedBeforeReading) {
     CalcState s = WithEditors({"1 abc 3"});
-    DeterminantOfMatrix(s, Operand::A);
+    RunOf("Det(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Panel{"Det(A)", " Error: To Calculate Det(A), the Matrix must be square!", ""}));
 }
 
@@ -142,11 +141,11 @@ TEST(DeterminantCommand, Threshold) {
     EXPECT_EQ(PanelAfter(RunOf("Det(A)"), {"0.00001 0", "0 0.00001"}), (Panel{"Det(A)=", "", "            0", ""}));
     CalcState s = WithEditors({"1 0", "0 0.00001"});
     s.Settings.RoundingFactor = 0;  // precision "e"
-    DeterminantOfMatrix(s, Operand::A);
+    RunOf("Det(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Panel{"Det(A)=", "", "   1.000E-005", ""}));
     CalcState one = WithEditors({"0.00001"});
     one.Settings.RoundingFactor = 0;
-    DeterminantOfMatrix(one, Operand::A);
+    RunOf("Det(A)")(one);
     EXPECT_EQ(one.Panel.Lines(), (Panel{"Det(A)=", "", "   1.000E-005", ""}));
 }
 
@@ -195,7 +194,7 @@ TEST(LUCommand, NotSquareIsDecidedByTheRoutine) {
               (Panel{"LU(B)", " Error: To Calculate LU, Matrix must be square!", ""}));
     // The matrix is read first, so a bad element wins over the shape.
     CalcState s = WithEditors({"1 abc 3"});
-    EXPECT_THROW(FactorLU(s, Operand::A), ComplexParseError);
+    EXPECT_THROW(RunOf("LU(A)")(s), ComplexParseError);
     EXPECT_EQ(s.Panel.Lines(), (Panel{"LU(A)"}));
 }
 

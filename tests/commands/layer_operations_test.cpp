@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "command_test_util.h"
-#include "commands/handlers.h"
 #include "core/cancel.h"
 #include "core/errors.h"
 
@@ -12,63 +11,64 @@ namespace quorvix {
 namespace {
 
 using testing_util::Lines;
+using testing_util::RunOf;
 using testing_util::StateWith;
 
 TEST(ExtremeComponents, CompareRealPartsAndPrintWholeElement) {
     CalcState s = StateWith("1+5i 3\n3 -2");
-    LargestComponent(s, Operand::A);
-    SmallestComponent(s, Operand::A);
+    RunOf("Max(A)")(s);
+    RunOf("Min(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"Max(A)=", "", "            3", "", "Min(A)=", "", "           -2", ""}));
     CalcState c = StateWith("2-7i");
-    LargestComponent(c, Operand::A);
+    RunOf("Max(A)")(c);
     EXPECT_EQ(c.Panel.Lines()[2], "         2-7i");
 }
 
 TEST(ExtremeComponents, EmptyEditorWritesAMessage) {
     CalcState s = StateWith("");
-    LargestComponent(s, Operand::B);  // Max(B) of an empty B
-    SmallestComponent(s, Operand::A);
+    RunOf("Max(B)")(s);  // Max(B) of an empty B
+    RunOf("Min(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"Max(B)", " Error: To Calculate Max(B), the Matrix is empty!", "", "Min(A)",
                                       " Error: To Calculate Min(A), the Matrix is empty!", ""}));
 }
 
 TEST(Norm, FrobeniusOfRealAndComplex) {
     CalcState s = StateWith("3 4", "3+4i");
-    NormOfMatrix(s, Operand::A);
-    NormOfMatrix(s, Operand::B);
+    RunOf("Norm(A)")(s);
+    RunOf("Norm(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"Norm(A)=", "", "            5", "", "Norm(B)=", "", "            5", ""}));
     CalcState e = StateWith("");
-    NormOfMatrix(e, Operand::A);
+    RunOf("Norm(A)")(e);
     EXPECT_EQ(e.Panel.Lines()[2], "            0");
 }
 
 TEST(Norm, OverflowIsAnError) {
     CalcState s = StateWith("1e200 1e200");
-    EXPECT_THROW(NormOfMatrix(s, Operand::A), ArithmeticError);
+    EXPECT_THROW(RunOf("Norm(A)")(s), ArithmeticError);
     EXPECT_EQ(s.Panel.Lines(), Lines({"Norm(A)"}));
 }
 
 TEST(Dimension, CountsRowsAndColumnsAndStillParses) {
     CalcState s = StateWith("1 2 3\n\n4 5 6\n");
-    DimensionOfMatrix(s, Operand::A);
-    DimensionOfMatrix(s, Operand::B);
+    RunOf("Dim(A)")(s);
+    RunOf("Dim(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"Dim(A)=", "", "       2*3", "", "Dim(B)=", "", "       0*0", ""}));
     CalcState bad = StateWith("1 x");
-    EXPECT_THROW(DimensionOfMatrix(bad, Operand::A), ComplexParseError);
+    EXPECT_THROW(RunOf("Dim(A)")(bad), ComplexParseError);
 }
 
 TEST(ElementwiseProduct, MultipliesAndKeepsMissingElementsZero) {
     CalcState s = StateWith("1 2\n3 4", "2 2\n0.5 1");
-    MultiplyElementwise(s);
+    RunOf("A.*B")(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A.*B=", "          2          4", "        1.5          4", ""}));
 }
 
 TEST(ElementwiseQuotient, StopsAtAZeroInB) {
     CalcState s = StateWith("1 2\n3 4", "1 0\n1 1");
-    DivideElementwise(s);
+    RunOf("A./B")(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A./B", " Error: To Calculate A./B, the Matrix B without 0!", ""}));
     CalcState ragged = StateWith("2 4\n6 8", "2 4\n3");  // the missing element is not tested
-    DivideElementwise(ragged);
+    RunOf("A./B")(ragged);
     EXPECT_EQ(ragged.Panel.Lines(),
               Lines({"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.",
                      "A./B=", "          1          1", "          2          0", ""}));
@@ -76,27 +76,27 @@ TEST(ElementwiseQuotient, StopsAtAZeroInB) {
 
 TEST(RightDivision, ShapesAndSingularDivisor) {
     CalcState s = StateWith("1 2 3\n4 5 6", "2 0 0\n0 4 0\n0 0 8");
-    DivideMatrices(s);
+    RunOf("A/B")(s);
     EXPECT_EQ(s.Panel.Lines(),
               Lines({"A/B=", "        0.5        0.5      0.375", "          2       1.25       0.75", ""}));
     CalcState wrong = StateWith("1 0 0\n0 1 0\n0 0 1", "1 2\n3 4\n5 6");
-    DivideMatrices(wrong);
+    RunOf("A/B")(wrong);
     EXPECT_EQ(wrong.Panel.Lines()[1], " Error: To Calculate A/B, B Should be square, and A(Col)=B(Row)!");
     CalcState singular = StateWith("1 2\n3 4", "1 2\n2 4");
-    DivideMatrices(singular);
+    RunOf("A/B")(singular);
     EXPECT_EQ(singular.Panel.Lines(), Lines({"A/B", " Error: To Calculate A/B, Matrix B is singular!", ""}));
     // A divisor whose elements have no real part is not singular: A/(iI) = -iA.
     CalcState imaginary = StateWith("1 2\n3 4", "i 0\n0 i");
-    DivideMatrices(imaginary);
+    RunOf("A/B")(imaginary);
     EXPECT_EQ(imaginary.Panel.Lines(), Lines({"A/B=", "         -i        -2i", "        -3i        -4i", ""}));
 }
 
 TEST(ScaleByX, ComplexCoefficientAndOrderOfErrors) {
     CalcState s = StateWith("1 2", "", "1+1i");
-    ScaleMatrix(s, Operand::A);
+    RunOf("A*x")(s);
     EXPECT_EQ(s.Panel.Lines(), Lines({"A*x=", "        1+i       2+2i", ""}));
     CalcState bad = StateWith("1 2\n3", "", "zz");
-    EXPECT_THROW(ScaleMatrix(bad, Operand::A), ComplexParseError);
+    EXPECT_THROW(RunOf("A*x")(bad), ComplexParseError);
     // The warning about the matrix comes before the error about x.
     EXPECT_EQ(bad.Panel.Lines(),
               Lines({"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "A*x"}));
@@ -116,9 +116,9 @@ TEST_P(Powers, LabelAndResult) {
     const PowerCase& c = GetParam();
     CalcState s = c.onB ? StateWith("", c.matrix, c.x) : StateWith(c.matrix, "", c.x);
     if (c.onB)
-        PowerOfMatrix(s, Operand::B);
+        RunOf("B^x")(s);
     else
-        PowerOfMatrix(s, Operand::A);
+        RunOf("A^x")(s);
     EXPECT_EQ(s.Panel.Lines(), c.expected);
 }
 
@@ -166,17 +166,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Powers, BReadsXAsAPlainNumber) {
     CalcState s = StateWith("", "1", "2+3i");
-    EXPECT_THROW(PowerOfMatrix(s, Operand::B), ConversionError);
+    EXPECT_THROW(RunOf("B^x")(s), ConversionError);
     EXPECT_TRUE(s.Panel.Lines().empty());  // nothing is written before the conversion
     CalcState a = StateWith("1", "", "abc");
-    EXPECT_THROW(PowerOfMatrix(a, Operand::A), ComplexParseError);
+    EXPECT_THROW(RunOf("A^x")(a), ComplexParseError);
     EXPECT_TRUE(a.Panel.Lines().empty());
 }
 
 TEST(Powers, OverflowSurfacesAtOnce) {
     CalcState s = StateWith("1e200", "", "1000000000000");
     try {
-        PowerOfMatrix(s, Operand::A);
+        RunOf("A^x")(s);
         FAIL() << "no overflow";
     } catch (const ArithmeticError& e) {
         EXPECT_STREQ(e.what(), "Floating point overflow");
@@ -186,7 +186,7 @@ TEST(Powers, OverflowSurfacesAtOnce) {
 TEST(Powers, CancelStopsALongPower) {
     CalcState s = StateWith("1", "", "1000000000000");
     RequestCancel();
-    EXPECT_THROW(PowerOfMatrix(s, Operand::A), CancelledError);
+    EXPECT_THROW(RunOf("A^x")(s), CancelledError);
     ClearCancel();
     EXPECT_EQ(s.MatrixA, Lines({"1"}));
 }

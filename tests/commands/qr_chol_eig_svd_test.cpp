@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "commands/calc_state.h"
-#include "commands/handlers.h"
+#include "commands/command_test_util.h"
 #include "core/errors.h"
 #include "core/mat_test_util.h"
 
@@ -16,6 +16,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 using mattest::ErrorOf;
+using testing_util::RunOf;
 
 // One printed matrix row: each element right-aligned in 10 characters after a blank.
 std::string Row(std::initializer_list<const char*> elements) {
@@ -72,53 +73,53 @@ Lines ClassicQR(const char* label) {
 
 TEST(QRCommand, ClassicExample) {
     CalcState s = StateWith(kClassic);
-    FactorQR(s, Operand::A);
+    RunOf("QR(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), ClassicQR("QR(A)"));
 }
 
 TEST(QRCommand, MatrixBPrintsWhatMatrixAPrints) {
     CalcState s = StateWith({"1"}, kClassic);
-    FactorQR(s, Operand::B);
+    RunOf("QR(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), ClassicQR("QR(B)"));
 }
 
 TEST(QRCommand, SingleColumn) {
     CalcState s = StateWith({"3", "4"});
-    FactorQR(s, Operand::A);
+    RunOf("QR(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)=", "", "   Q:", Row({"-0.6", "-0.8"}), Row({"-0.8", "0.6"}), "",
                                       "   R:", Row({"-5"}), Row({"0"}), ""}));
 }
 
 TEST(QRCommand, ZeroFirstColumnIsLeftAlone) {
     CalcState s = StateWith({"0 1", "0 1"});
-    FactorQR(s, Operand::A);
+    RunOf("QR(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)=", "", "   Q:", Row({"1", "0"}), Row({"0", "1"}), "",
                                       "   R:", Row({"0", "1"}), Row({"0", "1"}), ""}));
 }
 
 TEST(QRCommand, WideMatrixIsRefused) {
     CalcState s = StateWith({"1 2 3", "4 5 6"}, {"1 2 3", "4 5 6"});
-    FactorQR(s, Operand::A);
-    FactorQR(s, Operand::B);
+    RunOf("QR(A)")(s);
+    RunOf("QR(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)", " Error: To Calculate QR, Row>=Col!", "", "QR(B)",
                                       " Error: To Calculate QR, Row>=Col!", ""}));
 }
 
 TEST(QRCommand, ComplexElementIsRefused) {
     CalcState s = StateWith({"1 2", "2i 4"});
-    FactorQR(s, Operand::A);
+    RunOf("QR(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)", " Notice: Please input real matrix!", ""}));
 }
 
 TEST(QRCommand, TokenThatIsNoNumberStopsTheCommand) {
     CalcState s = StateWith({"1 2", "x 4"});
-    EXPECT_EQ(ErrorOf([&] { FactorQR(s, Operand::A); }), "'x' is not a valid floating point value");
+    EXPECT_EQ(ErrorOf([&] { RunOf("QR(A)")(s); }), "'x' is not a valid floating point value");
     EXPECT_EQ(s.Panel.Lines(), (Lines{"QR(A)"}));
 }
 
 TEST(QRCommand, IncompleteMatrixGetsZeros) {
     CalcState s = StateWith({"3 0", "4"});
-    FactorQR(s, Operand::A);
+    RunOf("QR(A)")(s);
     EXPECT_EQ(s.Panel.Lines(),
               (Lines{"Warning : Matrix is incomplete, and the null elements will be replaced by zeros.", "QR(A)=", "",
                      "   Q:", Row({"-0.6", "-0.8"}), Row({"-0.8", "0.6"}), "", "   R:", Row({"-5", "0"}),
@@ -129,17 +130,17 @@ TEST(QRCommand, IncompleteMatrixGetsZeros) {
 
 TEST(CholCommand, PositiveDefinite) {
     CalcState s = StateWith({"4 2", "2 3"});
-    FactorCholesky(s, Operand::A);
+    RunOf("Chol(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)=", "", "   L:", Row({"1", "0"}), Row({"0.5", "1"}), "",
                                       "   D:", Row({"4", "0"}), Row({"0", "2"}), ""}));
 }
 
 TEST(CholCommand, LowerTriangleIsNotReadAndBMatchesA) {
     CalcState s = StateWith({"4 2", "2 3"}, {"4 2", "100 3"});
-    FactorCholesky(s, Operand::A);
+    RunOf("Chol(A)")(s);
     const Lines a = s.Panel.Lines();
     s.Panel.Clear();
-    FactorCholesky(s, Operand::B);
+    RunOf("Chol(B)")(s);
     Lines b = s.Panel.Lines();
     ASSERT_FALSE(b.empty());
     EXPECT_EQ(b.front(), "Chol(B)=");
@@ -149,15 +150,15 @@ TEST(CholCommand, LowerTriangleIsNotReadAndBMatchesA) {
 
 TEST(CholCommand, IndefiniteIsAccepted) {
     CalcState s = StateWith({}, {"1 2", "2 1"});
-    FactorCholesky(s, Operand::B);
+    RunOf("Chol(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(B)=", "", "   L:", Row({"1", "0"}), Row({"2", "1"}), "",
                                       "   D:", Row({"1", "0"}), Row({"0", "-3"}), ""}));
 }
 
 TEST(CholCommand, ZeroPivot) {
     CalcState s = StateWith({"0 1", "1 0"}, {"0 0", "0 5"});
-    FactorCholesky(s, Operand::A);
-    FactorCholesky(s, Operand::B);
+    RunOf("Chol(A)")(s);
+    RunOf("Chol(B)")(s);
     EXPECT_EQ(s.Panel.Lines(),
               (Lines{"Chol(A)", " No Cholesky decomposition!", "", "Chol(B)=", "", "   L:", Row({"1", "0"}),
                      Row({"1", "1"}), "", "   D:", Row({"0", "0"}), Row({"0", "5"}), ""}));
@@ -165,20 +166,20 @@ TEST(CholCommand, ZeroPivot) {
 
 TEST(CholCommand, NonSquareIsRefused) {
     CalcState s = StateWith({"1 2 3", "4 5 6"});
-    FactorCholesky(s, Operand::A);
+    RunOf("Chol(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)", " Error: To Calculate Cholesky, Row=Col!", ""}));
 }
 
 TEST(CholCommand, ComplexElements) {
     CalcState s = StateWith({"2i 1", "1 1"});
-    FactorCholesky(s, Operand::A);
+    RunOf("Chol(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)=", "", "   L:", Row({"1", "0"}), Row({"-0.5i", "1"}), "",
                                       "   D:", Row({"2i", "0"}), Row({"0", "1+0.5i"}), ""}));
 }
 
 TEST(CholCommand, TinyPivotStopsWithTheDivisionError) {
     CalcState s = StateWith({"1e-7 1", "1 1"});
-    EXPECT_EQ(ErrorOf([&] { FactorCholesky(s, Operand::A); }), "Division by zero");
+    EXPECT_EQ(ErrorOf([&] { RunOf("Chol(A)")(s); }), "Division by zero");
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Chol(A)"}));
 }
 
@@ -186,20 +187,20 @@ TEST(CholCommand, TinyPivotStopsWithTheDivisionError) {
 
 TEST(EigCommand, OneByOne) {
     CalcState s = StateWith({"5"});
-    EigenvaluesOfMatrix(s, Operand::A);
+    RunOf("Eig(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)=", "", "", Eig("5"), ""}));
 }
 
 TEST(EigCommand, PositionsAreNotSorted) {
     CalcState s = StateWith({"2 0 0", "0 3 4", "0 4 9"});
-    EigenvaluesOfMatrix(s, Operand::A);
+    RunOf("Eig(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)=", "", "", Eig("2"), Eig("1"), Eig("11"), ""}));
 }
 
 TEST(EigCommand, ComplexPair) {
     CalcState s = StateWith({"1 -2", "2 1"}, {"0 1", "-1 0"});
-    EigenvaluesOfMatrix(s, Operand::A);
-    EigenvaluesOfMatrix(s, Operand::B);
+    RunOf("Eig(A)")(s);
+    RunOf("Eig(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)=", "", "", Eig("1", "-2"), Eig("1", "2"), "", "Eig(B)=", "", "",
                                       Eig("0", "-1"), Eig("0", "1"), ""}));
 }
@@ -207,46 +208,46 @@ TEST(EigCommand, ComplexPair) {
 // A zero eigenvalue that the iteration found prints as 0 in its field.
 TEST(EigCommand, ZeroEigenvaluesPrintTheirLine) {
     CalcState s = StateWith({"1 2", "2 4"}, {"0 1", "0 0"});
-    EigenvaluesOfMatrix(s, Operand::A);
-    EigenvaluesOfMatrix(s, Operand::B);
+    RunOf("Eig(A)")(s);
+    RunOf("Eig(B)")(s);
     s.MatrixA = {"2 0 0", "0 0 0", "0 0 3"};
-    EigenvaluesOfMatrix(s, Operand::A);
+    RunOf("Eig(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)=", "", "", Eig("0"), Eig("5"), "", "Eig(B)=", "", "", Eig("0"), Eig("0"),
                                       "", "Eig(A)=", "", "", Eig("2"), Eig("0"), Eig("3"), ""}));
 }
 
 TEST(EigCommand, MatrixBRunsWithoutMatrixAEverHavingRun) {
     CalcState s = StateWith({}, {"0 4", "1 0"});
-    EigenvaluesOfMatrix(s, Operand::B);
+    RunOf("Eig(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(B)=", "", "", Eig("2"), Eig("-2"), ""}));
 }
 
 TEST(EigCommand, SmallerRunAfterALargerOneShowsNothingOld) {
     CalcState s = StateWith({"1 0 0", "0 2 0", "0 0 3"}, {"7"});
-    EigenvaluesOfMatrix(s, Operand::A);
+    RunOf("Eig(A)")(s);
     s.Panel.Clear();
-    EigenvaluesOfMatrix(s, Operand::B);
+    RunOf("Eig(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(B)=", "", "", Eig("7"), ""}));
 }
 
 TEST(EigCommand, ComplexElementIsRefused) {
     CalcState s = StateWith({"1 2i", "3 4"});
-    EigenvaluesOfMatrix(s, Operand::A);
+    RunOf("Eig(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)", " Notice: Please input real matrix!", ""}));
 }
 
 TEST(EigCommand, ShapeIsCheckedBeforeTheElements) {
     CalcState s = StateWith({"1 2i 3", "3 4 5"}, {"1 2"});
-    EigenvaluesOfMatrix(s, Operand::A);
-    EigenvaluesOfMatrix(s, Operand::B);
+    RunOf("Eig(A)")(s);
+    RunOf("Eig(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)", " Error: To Calculate Eig(A), Row=Col!", "", "Eig(B)",
                                       " Error: To Calculate Eig(B), Row=Col!", ""}));
 }
 
 TEST(EigCommand, EmptyEditorIsRefused) {
     CalcState s = StateWith({}, {"", "   "});
-    EigenvaluesOfMatrix(s, Operand::A);
-    EigenvaluesOfMatrix(s, Operand::B);
+    RunOf("Eig(A)")(s);
+    RunOf("Eig(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)", " Error: To Calculate Eig(A), the Matrix is empty!", "", "Eig(B)",
                                       " Error: To Calculate Eig(B), the Matrix is empty!", ""}));
 }
@@ -255,7 +256,7 @@ TEST(EigCommand, IterationLimitShowsTheFoundValuesAndANotice) {
     // The leading 4 x 4 block is the companion matrix of (x^2 - 1)^2, on which
     // the double shifts never split; the trailing 5 splits off first.
     CalcState s = StateWith({"0 2 0 -1 0", "1 0 0 0 0", "0 1 0 0 0", "0 0 1 0 0", "0 0 0 0 5"});
-    EigenvaluesOfMatrix(s, Operand::A);
+    RunOf("Eig(A)")(s);
     EXPECT_EQ(s.Panel.Lines(),
               (Lines{"Eig(A)=", "", "", Eig("5"), "", " Notice: Not all eigenvalues were found!", ""}));
 }
@@ -263,15 +264,15 @@ TEST(EigCommand, IterationLimitShowsTheFoundValuesAndANotice) {
 TEST(EigCommand, IterationLimitAfterAnEarlierRunShowsNoOldValue) {
     CalcState s =
         StateWith({"1 0 0 0", "0 2 0 0", "0 0 3 0", "0 0 0 4"}, {"0 2 0 -1", "1 0 0 0", "0 1 0 0", "0 0 1 0"});
-    EigenvaluesOfMatrix(s, Operand::A);
+    RunOf("Eig(A)")(s);
     s.Panel.Clear();
-    EigenvaluesOfMatrix(s, Operand::B);
+    RunOf("Eig(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(B)=", "", "", "", " Notice: Not all eigenvalues were found!", ""}));
 }
 
 TEST(EigCommand, OverflowIsAnError) {
     CalcState s = StateWith({"1e300 1e300", "1e300 1e300"});
-    EXPECT_EQ(ErrorOf([&] { EigenvaluesOfMatrix(s, Operand::A); }), "Floating point overflow");
+    EXPECT_EQ(ErrorOf([&] { RunOf("Eig(A)")(s); }), "Floating point overflow");
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Eig(A)"}));
 }
 
@@ -280,7 +281,7 @@ TEST(EigCommand, OverflowIsAnError) {
 TEST(SvdCommand, TwoByTwo) {
     CalcState s = StateWith({"1 2", "3 4"});
     UsePrecision4(s);
-    FactorSVD(s, Operand::A);
+    RunOf("Svd(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=", "", "   U:", Row({"-0.4046", "-0.9145"}), Row({"-0.9145", "0.4046"}),
                                       "", "   S:", Row({"5.465", "0"}), Row({"0", "0.366"}), "",
                                       "   V:", Row({"-0.576", "-0.8174"}), Row({"0.8174", "-0.576"}), ""}));
@@ -289,7 +290,7 @@ TEST(SvdCommand, TwoByTwo) {
 TEST(SvdCommand, TwoByThree) {
     CalcState s = StateWith({"1 2 3", "4 5 6"});
     UsePrecision4(s);
-    FactorSVD(s, Operand::A);
+    RunOf("Svd(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=", "", "   U:", Row({"-0.3863", "-0.9224"}), Row({"-0.9224", "0.3863"}),
                                       "", "   S:", Row({"9.508", "0", "0"}), Row({"0", "0.7729", "0"}), "",
                                       "   V:", Row({"-0.4287", "-0.5663", "-0.7039"}),
@@ -298,8 +299,8 @@ TEST(SvdCommand, TwoByThree) {
 
 TEST(SvdCommand, OrderedValuesAndSigns) {
     CalcState s = StateWith({"2 0", "0 3"}, {"-3"});
-    FactorSVD(s, Operand::A);
-    FactorSVD(s, Operand::B);
+    RunOf("Svd(A)")(s);
+    RunOf("Svd(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=",
                                       "",
                                       "   U:",
@@ -329,8 +330,8 @@ TEST(SvdCommand, OrderedValuesAndSigns) {
 
 TEST(SvdCommand, TallAndWideShapes) {
     CalcState s = StateWith({"3", "4", "0"}, {"3 4"});
-    FactorSVD(s, Operand::A);
-    FactorSVD(s, Operand::B);
+    RunOf("Svd(A)")(s);
+    RunOf("Svd(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=",
                                       "",
                                       "   U:",
@@ -362,7 +363,7 @@ TEST(SvdCommand, TallAndWideShapes) {
 
 TEST(SvdCommand, ZeroMatrix) {
     CalcState s = StateWith({"0 0", "0 0"});
-    FactorSVD(s, Operand::A);
+    RunOf("Svd(A)")(s);
     EXPECT_EQ(s.Panel.Lines(),
               (Lines{"Svd(A)=", "", "   U:", Row({"1", "0"}), Row({"0", "1"}), "", "   S:", Row({"0", "0"}),
                      Row({"0", "0"}), "", "   V:", Row({"1", "0"}), Row({"0", "1"}), ""}));
@@ -370,10 +371,10 @@ TEST(SvdCommand, ZeroMatrix) {
 
 TEST(SvdCommand, MatrixBPrintsWhatMatrixAPrints) {
     CalcState s = StateWith({"1 2 3", "4 5 6", "7 8 10", "1 0 1"}, {"1 2 3", "4 5 6", "7 8 10", "1 0 1"});
-    FactorSVD(s, Operand::A);
+    RunOf("Svd(A)")(s);
     Lines a = s.Panel.Lines();
     s.Panel.Clear();
-    FactorSVD(s, Operand::B);
+    RunOf("Svd(B)")(s);
     Lines b = s.Panel.Lines();
     ASSERT_FALSE(b.empty());
     EXPECT_EQ(b.front(), "Svd(B)=");
@@ -383,14 +384,14 @@ TEST(SvdCommand, MatrixBPrintsWhatMatrixAPrints) {
 
 TEST(SvdCommand, ComplexElementIsRefused) {
     CalcState s = StateWith({"1 2", "3 -i"});
-    FactorSVD(s, Operand::A);
+    RunOf("Svd(A)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)", " Notice: Please input real matrix!", ""}));
 }
 
 TEST(SvdCommand, EmptyEditorIsRefused) {
     CalcState s = StateWith({}, {});
-    FactorSVD(s, Operand::A);
-    FactorSVD(s, Operand::B);
+    RunOf("Svd(A)")(s);
+    RunOf("Svd(B)")(s);
     EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)", " Error: To Calculate Svd(A), the Matrix is empty!", "", "Svd(B)",
                                       " Error: To Calculate Svd(B), the Matrix is empty!", ""}));
 }
@@ -398,8 +399,8 @@ TEST(SvdCommand, EmptyEditorIsRefused) {
 TEST(SvdCommand, HugeAndTinyElementsDecompose) {
     CalcState s = StateWith({"1e300 2e300", "3e300 4e300"}, {"1e-300 2e-300", "3e-300 4e-300"});
     s.Settings.RoundingFactor = 0.0L;  // "e"
-    FactorSVD(s, Operand::A);
-    FactorSVD(s, Operand::B);
+    RunOf("Svd(A)")(s);
+    RunOf("Svd(B)")(s);
     const Lines& lines = s.Panel.Lines();
     ASSERT_EQ(lines.size(), 28u);
     EXPECT_EQ(lines[7], Row({"5.465E+300", "0.000E+000"}));

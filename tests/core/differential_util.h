@@ -106,6 +106,17 @@ inline RCOMat RandomMatrix(std::mt19937_64& rng, int rows, int cols, Values valu
 // meet the corner cases most often).
 inline int RandomSize(std::mt19937_64& rng) { return static_cast<int>(rng() % 2 == 0 ? rng() % 9 : rng() % 65); }
 
+// Calls draw(values, kinds) four times for every element kind with each
+// value family that reaches the edges of the typed kernels: the draws a test
+// runs on each side of a routine's cut-off (kernel/dispatch.h), so that the
+// first shape on the faster path meets every kind of operand.
+template <class DrawFn>
+void ForCutOffDraws(DrawFn&& draw) {
+    for (int kinds = 0; kinds < static_cast<int>(Kinds::Count); ++kinds)
+        for (Values values : {Values::Typed, Values::Ties, Values::Tiny, Values::Edge})
+            for (int repeat = 0; repeat < 4; ++repeat) draw(values, static_cast<Kinds>(kinds));
+}
+
 // What a call left: the error it raised (type and message), or none.
 inline std::string Raised(const std::function<void()>& call) {
     try {

@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/kernel/fault_scope.h"
 #include "core/kernel/kernel_rows.h"
 #include "core/kernel/kernel_simd.h"
 #include "core/kernel/kernel_support.h"
@@ -209,7 +210,7 @@ Outcome RunRow(const Row& row, Mode mode, bool subtract, double bMin, bool simd)
     kernel::simd::SetEnabled(simd);
     Outcome out{};
     std::memcpy(out.c, row.c, sizeof out.c);
-    kernel::FaultWindow faults;
+    FaultScope faults;
     if (subtract)
         kernel::RowOp<true>(mode, row.a, 0.0, row.b, nullptr, out.c, nullptr, kLanes, bMin);
     else

@@ -1,6 +1,9 @@
 // MatInverse, MatInvertLU, MatLUDecompose and MatLUSolveColumn against the
-// reference routines, bit for bit, with 1 and 4 threads.
+// reference routines, bit for bit, with 1 and 4 threads: on random sizes, and
+// on both sides of the cut-offs to the bounded Gauss-Jordan steps and to the
+// typed LU.
 #include "core/differential_util.h"
+#include "core/kernel/dispatch.h"
 
 namespace quorvix {
 namespace {
@@ -18,9 +21,11 @@ using namespace difftest;
     return ::testing::AssertionSuccess();
 }
 
-void CompareGaussJordan(std::mt19937_64& rng, int n, const std::string& what) {
-    const Values v = static_cast<Values>(rng() % static_cast<int>(Values::Count));
-    const Kinds k = static_cast<Kinds>(rng() % static_cast<int>(Kinds::Count));
+// A value family and an element kind, drawn in that order.
+Values RandomValues(std::mt19937_64& rng) { return static_cast<Values>(rng() % static_cast<int>(Values::Count)); }
+Kinds RandomKinds(std::mt19937_64& rng) { return static_cast<Kinds>(rng() % static_cast<int>(Kinds::Count)); }
+
+void CompareGaussJordan(std::mt19937_64& rng, int n, Values v, Kinds k, const std::string& what) {
     SCOPED_TRACE(what + ": " + std::to_string(n) + "x" + std::to_string(n) + ", " + Name(v) + " " + Name(k));
     const RCOMat a = RandomMatrix(rng, n, n, v, k);
     RCoVecD re(static_cast<std::size_t>(n) * n), im(re.size());
@@ -42,8 +47,13 @@ void CompareGaussJordan(std::mt19937_64& rng, int n, const std::string& what) {
 
 TEST_P(Differential, MatInverse) {
     std::mt19937_64 rng(Seed(3));
-    for (int c = 0; c < 1000; ++c) CompareGaussJordan(rng, RandomSize(rng), "case " + std::to_string(c));
-    for (int c = 0; c < 3; ++c) CompareGaussJordan(rng, 120 + 90 * c, "large case " + std::to_string(c));
+    for (int c = 0; c < 1003; ++c) {
+        const int n = c < 1000 ? RandomSize(rng) : 120 + 90 * (c - 1000);
+        const Values v = RandomValues(rng);
+        CompareGaussJordan(rng, n, v, RandomKinds(rng), (c < 1000 ? "case " : "large case ") + std::to_string(c));
+    }
+    for (const int n : {kernel::kBoundedInverseFromOrder - 1, kernel::kBoundedInverseFromOrder})
+        ForCutOffDraws([&](Values v, Kinds k) { CompareGaussJordan(rng, n, v, k, "at the cut-off"); });
 }
 
 // A square operand for the LU routines: random, or made singular by a
@@ -54,40 +64,39 @@ RCOMat LUOperand(std::mt19937_64& rng, int n, Values v, Kinds k) {
     return a;
 }
 
-void CompareLU(std::mt19937_64& rng, int n, const std::string& what) {
-    const Values v = static_cast<Values>(rng() % static_cast<int>(Values::Count));
-    const Kinds k = static_cast<Kinds>(rng() % static_cast<int>(Kinds::Count));
+void CompareLU(std::mt19937_64& rng, int n, Values v, Kinds k, const std::string& what) {
     SCOPED_TRACE(what + ": " + std::to_string(n) + "x" + std::to_string(n) + ", " + Name(v) + " " + Name(k));
     const RCOMat m = LUOperand(rng, n, v, k);
 
     RCOMat a = m, aRef = m;
     RCoVecE rp, cp, rpRef, cpRef;
-    MatError = kMatOk;
-    const std::string error = Raised([&] { MatLUDecompose(n, a, rp, cp); });
-    const std::int32_t status = MatError;
-    MatError = kMatOk;
-    EXPECT_EQ(error, Raised([&] { reference::MatLUDecompose(n, aRef, rpRef, cpRef); }));
-    EXPECT_EQ(status, MatError);
+    MatStatus status = MatStatus::Empty, statusRef = MatStatus::Empty;
+    EXPECT_EQ(Raised([&] { status = MatLUDecompose(n, a, rp, cp); }),
+              Raised([&] { statusRef = reference::MatLUDecompose(n, aRef, rpRef, cpRef); }));
+    EXPECT_EQ(status, statusRef);
     EXPECT_EQ(rp, rpRef);
     EXPECT_EQ(cp, cpRef);
     EXPECT_TRUE(SameBits(a, aRef));
 
     a = m, aRef = m;
     RCOMat inv = RealRows({{42}}), invRef = inv;
-    MatError = kMatEmpty;
-    const std::string invError = Raised([&] { MatInvertLU(a, inv); });
-    const std::int32_t invStatus = MatError;
-    MatError = kMatEmpty;
-    EXPECT_EQ(invError, Raised([&] { reference::MatInvertLU(aRef, invRef); }));
-    EXPECT_EQ(invStatus, MatError);
+    MatStatus invStatus = MatStatus::Empty, invStatusRef = MatStatus::Empty;
+    EXPECT_EQ(Raised([&] { invStatus = MatInvertLU(a, inv); }),
+              Raised([&] { invStatusRef = reference::MatInvertLU(aRef, invRef); }));
+    EXPECT_EQ(invStatus, invStatusRef);
     EXPECT_TRUE(SameBits(a, aRef));
     EXPECT_TRUE(SameBits(inv, invRef));
 }
 
 TEST_P(Differential, MatLUDecomposeAndMatInvertLU) {
     std::mt19937_64 rng(Seed(4));
-    for (int c = 0; c < 1500; ++c) CompareLU(rng, RandomSize(rng), "case " + std::to_string(c));
-    for (int c = 0; c < 2; ++c) CompareLU(rng, 130 + 100 * c, "large case " + std::to_string(c));
+    for (int c = 0; c < 1502; ++c) {
+        const int n = c < 1500 ? RandomSize(rng) : 130 + 100 * (c - 1500);
+        const Values v = RandomValues(rng);
+        CompareLU(rng, n, v, RandomKinds(rng), (c < 1500 ? "case " : "large case ") + std::to_string(c));
+    }
+    for (const int n : {kernel::kTypedLUFromOrder - 1, kernel::kTypedLUFromOrder})
+        ForCutOffDraws([&](Values v, Kinds k) { CompareLU(rng, n, v, k, "at the cut-off"); });
 }
 
 }  // namespace

@@ -1,30 +1,43 @@
-// MatMultiply, MatAdd, MatScale, MatTranspose and the logical operations
-// against the reference routines, bit for bit, with 1 and 4 threads.
+// MatMultiply against the reference routine, bit for bit, with 1 and 4
+// threads: on random shapes, and on both sides of the cut-off to the typed
+// product.
 #include "core/differential_util.h"
+#include "core/kernel/dispatch.h"
 
 namespace quorvix {
 namespace {
 
 using namespace difftest;
 
+// The value families and kinds of the two operands.
+struct ProductDraw {
+    Values va, vb;
+    Kinds ka, kb;
+};
+
+ProductDraw RandomProductDraw(std::mt19937_64& rng) {
+    ProductDraw d{};
+    d.va = static_cast<Values>(rng() % static_cast<int>(Values::Count));
+    d.vb = rng() % 2 == 0 ? d.va : static_cast<Values>(rng() % static_cast<int>(Values::Count));
+    d.ka = static_cast<Kinds>(rng() % static_cast<int>(Kinds::Count));
+    d.kb = rng() % 2 == 0 ? d.ka : static_cast<Kinds>(rng() % static_cast<int>(Kinds::Count));
+    return d;
+}
+
 // One product of random operands: the same result, status and error.
-void CompareProduct(std::mt19937_64& rng, int rows, int inner, int cols, const std::string& what) {
-    const Values va = static_cast<Values>(rng() % static_cast<int>(Values::Count));
-    const Values vb = rng() % 2 == 0 ? va : static_cast<Values>(rng() % static_cast<int>(Values::Count));
-    const Kinds ka = static_cast<Kinds>(rng() % static_cast<int>(Kinds::Count));
-    const Kinds kb = rng() % 2 == 0 ? ka : static_cast<Kinds>(rng() % static_cast<int>(Kinds::Count));
+void CompareProduct(std::mt19937_64& rng, int rows, int inner, int cols, const ProductDraw& d,
+                    const std::string& what) {
+    const auto [va, vb, ka, kb] = d;
     SCOPED_TRACE(what + ": " + std::to_string(rows) + "x" + std::to_string(inner) + " by " + std::to_string(inner) +
                  "x" + std::to_string(cols) + ", A " + Name(va) + " " + Name(ka) + ", B " + Name(vb) + " " + Name(kb));
     const RCOMat a = RandomMatrix(rng, rows, inner, va, ka);
     const RCOMat b = RandomMatrix(rng, inner, cols, vb, kb);
     const RCOMat before = RealRows({{42}});
     RCOMat c = before, cRef = before;
-    MatError = kMatSingular;
-    const std::string error = Raised([&] { MatMultiply(a, b, c); });
-    const std::int32_t status = MatError;
-    MatError = kMatSingular;
-    EXPECT_EQ(error, Raised([&] { reference::MatMultiply(a, b, cRef); }));
-    EXPECT_EQ(status, MatError);
+    MatStatus status = MatStatus::Singular, statusRef = MatStatus::Singular;
+    EXPECT_EQ(Raised([&] { status = MatMultiply(a, b, c); }),
+              Raised([&] { statusRef = reference::MatMultiply(a, b, cRef); }));
+    EXPECT_EQ(status, statusRef);
     EXPECT_TRUE(SameBits(c, cRef));
 }
 
@@ -33,9 +46,17 @@ TEST_P(Differential, MatMultiply) {
     for (int c = 0; c < 1000; ++c) {
         const int rows = RandomSize(rng), inner = RandomSize(rng);
         const int cols = rng() % 8 == 0 ? RandomSize(rng) : rows;
-        CompareProduct(rng, rows, inner, cols, "case " + std::to_string(c));
+        CompareProduct(rng, rows, inner, cols, RandomProductDraw(rng), "case " + std::to_string(c));
     }
-    for (int c = 0; c < 3; ++c) CompareProduct(rng, 150 + c * 70, 300 - c * 60, 140, "large case " + std::to_string(c));
+    for (int c = 0; c < 3; ++c)
+        CompareProduct(rng, 150 + c * 70, 300 - c * 60, 140, RandomProductDraw(rng), "large case " + std::to_string(c));
+    // One multiply-add short of the cut-off (1 x 1 by 1 x 511), and a cube at it.
+    constexpr int side = 8;
+    static_assert(side * side * side == kernel::kTypedProductFromWork);
+    ForCutOffDraws([&](Values v, Kinds k) {
+        CompareProduct(rng, 1, 1, side * side * side - 1, {v, v, k, k}, "below the cut-off");
+        CompareProduct(rng, side, side, side, {v, v, k, k}, "at the cut-off");
+    });
 }
 
 TEST_P(Differential, MatMultiplyIntoAnOperand) {

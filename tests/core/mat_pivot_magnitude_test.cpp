@@ -89,22 +89,17 @@ TEST(PivotMagnitudeProperty, RealMatricesKeepTheirBits) {
 
         a = m, b = m;
         RCoVecE rp, cp, rpOld, cpOld;
-        MatError = kMatOk;
-        MatLUDecompose(rows, a, rp, cp);
-        const std::int32_t status = MatError;
-        MatError = kMatOk;
-        old::MatLUDecompose(rows, b, rpOld, cpOld);
-        EXPECT_EQ(status, MatError);
+        EXPECT_EQ(MatLUDecompose(rows, a, rp, cp), old::MatLUDecompose(rows, b, rpOld, cpOld));
         EXPECT_EQ(rp, rpOld);
         EXPECT_EQ(cp, cpOld);
         EXPECT_TRUE(SameBits(a, b));
 
         a = m, b = m;
         RCOMat inv, invOld;
-        const std::string error = ErrorOf([&] { MatInvertLU(a, inv); });
-        const std::int32_t invStatus = MatError;
-        EXPECT_EQ(error, ErrorOf([&] { old::MatInvertLU(b, invOld); }));
-        EXPECT_EQ(invStatus, MatError);
+        MatStatus invStatus = MatStatus::Empty, invStatusOld = MatStatus::Empty;
+        EXPECT_EQ(ErrorOf([&] { invStatus = MatInvertLU(a, inv); }),
+                  ErrorOf([&] { invStatusOld = old::MatInvertLU(b, invOld); }));
+        EXPECT_EQ(invStatus, invStatusOld);
         EXPECT_TRUE(SameBits(inv, invOld));
     }
 }

@@ -247,8 +247,7 @@ TEST(MatInvertLUProperty, ResidualAgainstIdentity) {
                 RCOMat a = ToScalars(m, complex);
                 const MatL al = ToExtended(a, cs.n, cs.n);
                 RCOMat inv;
-                MatInvertLU(a, inv);
-                ASSERT_EQ(MatError, kMatOk) << Describe(cs, caseSeed);
+                ASSERT_EQ(MatInvertLU(a, inv), MatStatus::Ok) << Describe(cs, caseSeed);
                 ASSERT_EQ(inv.size(), static_cast<std::size_t>(cs.n));
                 if (!complex) {
                     for (const RCOVec& row : inv)
@@ -275,9 +274,7 @@ TEST(MatLUDecomposeProperty, PackedFactorsRebuildThePivotedMatrix) {
                 RCOMat a = ToScalars(m, complex);
                 const MatL al = ToExtended(a, cs.n, cs.n);
                 RCoVecE rowPerm, colPerm;
-                MatError = 0;
-                MatLUDecompose(cs.n, a, rowPerm, colPerm);
-                ASSERT_EQ(MatError, kMatOk) << Describe(cs, caseSeed);
+                ASSERT_EQ(MatLUDecompose(cs.n, a, rowPerm, colPerm), MatStatus::Ok) << Describe(cs, caseSeed);
                 const int n = cs.n;
                 MatL p(n, n), mm = MatL::Zero(n, n), u = MatL::Zero(n, n);
                 for (int i = 0; i < n; ++i)

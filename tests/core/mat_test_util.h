@@ -16,6 +16,13 @@
 #include "core/matrice2.h"
 #include "core/scalar.h"
 
+namespace quorvix {
+
+// A status in a failed expectation, by its code (found by argument lookup).
+inline void PrintTo(MatStatus status, std::ostream* os) { *os << "status " << static_cast<std::int32_t>(status); }
+
+}  // namespace quorvix
+
 namespace quorvix::mattest {
 
 // A complex Scalar, as the editors' reader makes every element.
@@ -56,7 +63,6 @@ inline bool SameKindAndValue(const Scalar& a, const Scalar& b) {
     switch (a.Kind()) {
         case ScalarKind::Empty: return true;
         case ScalarKind::Integer: return a.IntegerValue() == b.IntegerValue();
-        case ScalarKind::Fixed: return a.Ticks() == b.Ticks();
         case ScalarKind::Real: return a.RealValue() == b.RealValue();
         case ScalarKind::Complex:
             return a.ComplexValue().Real() == b.ComplexValue().Real() &&
@@ -72,7 +78,6 @@ inline bool SameBits(const Scalar& a, const Scalar& b) {
     switch (a.Kind()) {
         case ScalarKind::Empty: return true;
         case ScalarKind::Integer: return a.IntegerValue() == b.IntegerValue();
-        case ScalarKind::Fixed: return a.Ticks() == b.Ticks();
         case ScalarKind::Real: return SameBits(a.RealValue(), b.RealValue());
         case ScalarKind::Complex:
             return SameBits(a.ComplexValue().Real(), b.ComplexValue().Real()) &&
@@ -92,7 +97,6 @@ inline std::string Describe(const Scalar& v) {
     switch (v.Kind()) {
         case ScalarKind::Empty: return "empty";
         case ScalarKind::Integer: return "int " + std::to_string(v.IntegerValue());
-        case ScalarKind::Fixed: return "fixed " + std::to_string(v.Ticks());
         case ScalarKind::Real: return "real " + Digits17(v.RealValue());
         case ScalarKind::Complex:
             return "complex " + Digits17(v.ComplexValue().Real()) + " " + Digits17(v.ComplexValue().Imaginary()) + "i";

@@ -204,7 +204,6 @@ Scalar PrintScalar(Rng& rng) {
         case 0: return Scalar();
         case 1: return Scalar::Integer(static_cast<std::int32_t>(rng()));
         case 2: return Scalar::Real(PrintValue(rng));
-        case 3: return Scalar::FixedTicks(static_cast<std::int64_t>(rng() % 2000000001) - 1000000000);
         default: return Scalar::Complex(PrintValue(rng), Pick(rng, 4) == 0 ? 0.0 : PrintValue(rng));
     }
 }

@@ -183,7 +183,6 @@ inline std::string Bits(const Scalar& v) {
     switch (v.Kind()) {
         case ScalarKind::Empty: return "empty";
         case ScalarKind::Integer: return "integer " + std::to_string(v.IntegerValue());
-        case ScalarKind::Fixed: return "fixed " + std::to_string(v.Ticks());
         case ScalarKind::Real:
             std::snprintf(buf, sizeof buf, "real %a", v.RealValue());
             return std::string(buf) + " " + std::to_string(std::bit_cast<std::uint64_t>(v.RealValue()));

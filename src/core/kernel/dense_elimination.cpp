@@ -10,6 +10,7 @@
 
 #include "core/cancel.h"
 #include "core/errors.h"
+#include "core/kernel/fault_scope.h"
 #include "core/kernel/fpu.h"
 #include "core/kernel/parallel.h"
 
@@ -286,7 +287,7 @@ void DenseElimination::Eliminate(std::int32_t k, bool multipliers) {
     }
     const std::int64_t work = (static_cast<std::int64_t>(cols_ - first) + (multipliers ? k : 0)) * Cost(mode_) + 8;
     parallel::ParallelFor(rows_ - first, work, [&](std::int64_t from, std::int64_t to) {
-        FaultWindow faults;
+        FaultScope faults;
         StepRows(k, multipliers, false, false, first + static_cast<std::int32_t>(from),
                  first + static_cast<std::int32_t>(to));
         if (faults.Raised()) RaiseOverflow();  // the bound rules this out
@@ -319,7 +320,7 @@ void DenseElimination::EliminateWithStoredQuotients(std::int32_t k) {
     }
     const std::int64_t work = static_cast<std::int64_t>(cols_ - first) * Cost(mode_) + 8;
     parallel::ParallelFor(rows_ - first, work, [&](std::int64_t from, std::int64_t to) {
-        FaultWindow faults;
+        FaultScope faults;
         StepRows(k, false, true, false, first + static_cast<std::int32_t>(from), first + static_cast<std::int32_t>(to));
         if (faults.Raised()) RaiseOverflow();  // the bound rules this out
     });

@@ -1,11 +1,14 @@
 #pragma once
-// Floating-point faults of a numeric routine that runs on raw doubles and
-// extended temporaries instead of Scalars. The routine opens a FaultScope,
-// computes, and calls Check() between its passes and before it stores its
-// results: an overflow, a division by zero or an invalid operation that
-// happened anywhere since the scope opened becomes the error the user sees,
-// so no inf or nan ever reaches a matrix. Underflow and inexact results stay
-// silent. The flags of the code around the scope are restored when it closes.
+// Floating-point faults of a stretch of unchecked arithmetic on raw doubles
+// and extended temporaries, on this thread. Opened, the watched flags
+// (overflow, division by zero, invalid operation) are clear; closing restores
+// the flags of the code around it. Underflow and inexact results stay silent.
+//
+// Two ways to use it: a routine that reports a fault as its error calls
+// Check() between its passes and before it stores its results, so no inf or
+// nan ever reaches a matrix; a typed kernel that works a block again on the
+// Scalar path after a fault (which then raises the error at its element)
+// asks Raised() instead.
 #include <cfenv>
 
 #include "core/kernel/fpu.h"
@@ -21,6 +24,10 @@ public:
     ~FaultScope() { std::fesetexceptflag(&saved_, kWatched); }
     FaultScope(const FaultScope&) = delete;
     FaultScope& operator=(const FaultScope&) = delete;
+
+    // True when a watched fault happened since the scope opened (or since the
+    // last Check that raised).
+    bool Raised() const { return std::fetestexcept(kWatched) != 0; }
 
     // Raises the error of the first fault class that is set. An infinity comes
     // from an overflow or a division by zero before any nan can follow from

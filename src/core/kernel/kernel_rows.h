@@ -92,7 +92,7 @@ inline void RealRowPiece(Ext a, const double* b, double* c, std::int32_t count) 
 // need no flush: a zero added to or taken from a flushed value leaves it, or
 // gives +0.) A bMin of 0 means unknown.
 inline bool ProductsStayAboveFlush(double a, double bMin) {
-    return bMin > 0.0 && static_cast<double>(static_cast<Ext>(std::fabs(a)) * bMin) > 1e-12;
+    return bMin > 0.0 && static_cast<double>(static_cast<Ext>(std::fabs(a)) * bMin) > kFlushLimit;
 }
 
 // True when the real step with multiplier `a` runs in AVX2 (see RowOp).

@@ -1,7 +1,6 @@
 #pragma once
 // Helpers of the typed kernels: dense copies of Scalar matrices whose
-// elements are all of one kind, the complex parts' flush, and a window on the
-// floating-point fault flags of unchecked arithmetic. Not part of the
+// elements are all of one kind and the complex parts' flush. Not part of the
 // library's interface.
 //
 // A typed kernel runs the very operations of the Scalar arithmetic (each part
@@ -13,7 +12,6 @@
 // element.
 #include <emmintrin.h>
 
-#include <cfenv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -25,10 +23,8 @@ namespace quorvix::kernel {
 
 using Ext = long double;
 
-// A complex part of magnitude at most kFlushLimit is stored as +0.
-inline constexpr double kFlushLimit = 1e-12;
-
-// FlushToZero, inline.
+// FlushToZero, inline: a part of magnitude at most kFlushLimit (scalar.h)
+// becomes +0.
 inline double Flush(double part) { return std::fabs(part) <= kFlushLimit ? 0.0 : part; }
 
 // Flush on every element of v[0..count), two at a time.
@@ -86,7 +82,6 @@ inline KindSummary Summarize(const RCOMat& m, std::int32_t rows, std::int32_t co
                     break;
                 case ScalarKind::Integer:
                 case ScalarKind::Empty: s.allComplex = s.allReal = false; break;
-                case ScalarKind::Fixed: s.allComplex = s.allReal = s.realLike = false; break;
             }
         }
     }
@@ -144,26 +139,5 @@ inline DenseMatrix RealCopy(const RCOMat& m, std::int32_t rows, std::int32_t col
     }
     return d;
 }
-
-// The fault flags of a stretch of unchecked arithmetic on this thread. Opened,
-// the watched flags are clear; Raised() tells whether an overflow, a division
-// by zero or an invalid operation happened since; closing restores the flags
-// of the code around it.
-class FaultWindow {
-public:
-    FaultWindow() {
-        std::fegetexceptflag(&saved_, kWatched);
-        std::feclearexcept(kWatched);
-    }
-    ~FaultWindow() { std::fesetexceptflag(&saved_, kWatched); }
-    FaultWindow(const FaultWindow&) = delete;
-    FaultWindow& operator=(const FaultWindow&) = delete;
-
-    bool Raised() const { return std::fetestexcept(kWatched) != 0; }
-
-private:
-    static constexpr int kWatched = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
-    std::fexcept_t saved_{};
-};
 
 }  // namespace quorvix::kernel

@@ -180,7 +180,7 @@ void SetThreadCount(int count) { g_override.store(count > 0 ? count : 0, std::me
 
 std::int64_t MinParallelWork() {
     const std::int64_t v = g_minWork.load(std::memory_order_relaxed);
-    return v > 0 ? v : kMinParallelWork;
+    return v > 0 ? v : kernel::kThreadedFromWork;
 }
 
 void SetMinParallelWork(std::int64_t work) { g_minWork.store(work > 0 ? work : 0, std::memory_order_relaxed); }

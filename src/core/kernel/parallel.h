@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/kernel/dispatch.h"
+
 namespace quorvix::parallel {
 
 // The number of threads a loop may use, at least 1: the count given to
@@ -25,12 +27,9 @@ int ThreadCount();
 // Fixes the count (tests and benchmarks); 0 goes back to the default.
 void SetThreadCount(int count);
 
-// Work below which a loop is not worth handing to other threads, in units of
-// one x87 multiply-add (about a nanosecond): waking a thread costs tens of
-// microseconds.
-inline constexpr std::int64_t kMinParallelWork = 200000;
-// The threshold in force: kMinParallelWork, or what a test set (down to 1,
-// so that small matrices exercise the split); 0 goes back to the default.
+// The work below which a loop runs on the calling thread alone: the cut-off
+// kernel::kThreadedFromWork (dispatch.h), or what a test set (down to 1, so
+// that small matrices exercise the split); 0 goes back to the cut-off.
 std::int64_t MinParallelWork();
 void SetMinParallelWork(std::int64_t work);
 
@@ -40,7 +39,7 @@ void Run(std::int64_t count, std::int64_t chunk, ChunkFn fn, void* body);
 }  // namespace detail
 
 // Calls body(begin, end) for consecutive ranges that cover [0, count) once,
-// each item's work estimated at `workPerItem` units (see kMinParallelWork).
+// each item's work estimated at `workPerItem` units (see kThreadedFromWork).
 // Small loops, and every loop when ThreadCount() is 1, run inline as one call
 // body(0, count).
 template <class Body>

@@ -16,24 +16,20 @@ using matdetail::ShapeMatrix;
 
 // The common checks of a two-operand element-wise routine: both operands
 // measured, then the same size. A short row counts as a size disagreement.
-bool SameSizeOperands(const RCOMat& a, const RCOMat& b, std::int32_t& rows, std::int32_t& cols) {
-    MatSize(a, rows, cols);
-    if (MatError != kMatOk) return false;
+MatStatus SameSizeOperands(const RCOMat& a, const RCOMat& b, std::int32_t& rows, std::int32_t& cols) {
+    if (const MatStatus status = MatSize(a, rows, cols); status != MatStatus::Ok) return status;
     std::int32_t rowsB = 0, colsB = 0;
-    MatSize(b, rowsB, colsB);
-    if (MatError != kMatOk) return false;
-    if (rows != rowsB || cols != colsB || !RowsHoldAtLeast(a, cols) || !RowsHoldAtLeast(b, cols)) {
-        MatError = kMatDimensions;
-        return false;
-    }
-    return true;
+    if (const MatStatus status = MatSize(b, rowsB, colsB); status != MatStatus::Ok) return status;
+    if (rows != rowsB || cols != colsB || !RowsHoldAtLeast(a, cols) || !RowsHoldAtLeast(b, cols))
+        return MatStatus::Dimensions;
+    return MatStatus::Ok;
 }
 
 enum class Logic { And, Or, Xor };
 
-void MatLogic(const RCOMat& a, const RCOMat& b, RCOMat& c, Logic op) {
+MatStatus MatLogic(const RCOMat& a, const RCOMat& b, RCOMat& c, Logic op) {
     std::int32_t rows = 0, cols = 0;
-    if (!SameSizeOperands(a, b, rows, cols)) return;
+    if (const MatStatus status = SameSizeOperands(a, b, rows, cols); status != MatStatus::Ok) return status;
     const Scalar zero = Scalar::Integer(0);
     const Scalar one = Scalar::Integer(1);
     ShapeMatrix(c, rows, cols);
@@ -52,13 +48,14 @@ void MatLogic(const RCOMat& a, const RCOMat& b, RCOMat& c, Logic op) {
             c[i][j] = value ? one : zero;
         }
     }
+    return MatStatus::Ok;
 }
 
 }  // namespace
 
-void MatAdd(const RCOMat& a, const RCOMat& b, RCOMat& c) {
+MatStatus MatAdd(const RCOMat& a, const RCOMat& b, RCOMat& c) {
     std::int32_t rows = 0, cols = 0;
-    if (!SameSizeOperands(a, b, rows, cols)) return;
+    if (const MatStatus status = SameSizeOperands(a, b, rows, cols); status != MatStatus::Ok) return status;
     ShapeMatrix(c, rows, cols);
     for (std::int32_t i = 0; i < rows; ++i)
         for (std::int32_t j = 0; j < cols; ++j) {
@@ -66,25 +63,23 @@ void MatAdd(const RCOMat& a, const RCOMat& b, RCOMat& c) {
             sum += b[i][j];
             c[i][j] = sum;
         }
+    return MatStatus::Ok;
 }
 
-void MatAnd(const RCOMat& a, const RCOMat& b, RCOMat& c) { MatLogic(a, b, c, Logic::And); }
-void MatOr(const RCOMat& a, const RCOMat& b, RCOMat& c) { MatLogic(a, b, c, Logic::Or); }
-void MatXor(const RCOMat& a, const RCOMat& b, RCOMat& c) { MatLogic(a, b, c, Logic::Xor); }
+MatStatus MatAnd(const RCOMat& a, const RCOMat& b, RCOMat& c) { return MatLogic(a, b, c, Logic::And); }
+MatStatus MatOr(const RCOMat& a, const RCOMat& b, RCOMat& c) { return MatLogic(a, b, c, Logic::Or); }
+MatStatus MatXor(const RCOMat& a, const RCOMat& b, RCOMat& c) { return MatLogic(a, b, c, Logic::Xor); }
 
-void MatScale(const Scalar& x, const RCOMat& m, RCOMat& r) {
+MatStatus MatScale(const Scalar& x, const RCOMat& m, RCOMat& r) {
     std::int32_t rows = 0, cols = 0;
-    MatSize(m, rows, cols);
-    if (MatError != kMatOk) return;
-    if (!RowsHoldAtLeast(m, cols)) {
-        MatError = kMatDimensions;
-        return;
-    }
+    if (const MatStatus status = MatSize(m, rows, cols); status != MatStatus::Ok) return status;
+    if (!RowsHoldAtLeast(m, cols)) return MatStatus::Dimensions;
     // x may live in `r` or `m`; keep a copy so that writing r never changes it.
     const Scalar factor = x;
     ShapeMatrix(r, rows, cols);
     for (std::int32_t i = 0; i < rows; ++i)
         for (std::int32_t j = 0; j < cols; ++j) r[i][j] = m[i][j] * factor;
+    return MatStatus::Ok;
 }
 
 }  // namespace quorvix::reference

@@ -14,19 +14,15 @@
 
 namespace quorvix::reference {
 
-void MatInvertLU(RCOMat& a, RCOMat& inv) {
+MatStatus MatInvertLU(RCOMat& a, RCOMat& inv) {
     std::int32_t rows = 0, cols = 0;
-    MatSize(a, rows, cols);
-    if (MatError != kMatOk) return;
-    if (rows != cols || !matdetail::RowsHoldAtLeast(a, cols)) {
-        MatError = kMatDimensions;
-        return;
-    }
+    if (const MatStatus status = MatSize(a, rows, cols); status != MatStatus::Ok) return status;
+    if (rows != cols || !matdetail::RowsHoldAtLeast(a, cols)) return MatStatus::Dimensions;
     const std::int32_t n = rows;
     RCOVec e(static_cast<std::size_t>(n));
     RCoVecE rowPerm, colPerm;
-    reference::MatLUDecompose(n, a, rowPerm, colPerm);
-    if (MatError != kMatOk) return;
+    if (const MatStatus status = reference::MatLUDecompose(n, a, rowPerm, colPerm); status != MatStatus::Ok)
+        return status;
     // Built aside and moved in at the end, so that Inv keeps what the caller
     // had when a Scalar error stops a column half-way.
     RCOMat result;
@@ -40,6 +36,7 @@ void MatInvertLU(RCOMat& a, RCOMat& inv) {
         for (std::int32_t i = 0; i < n; ++i) result[i][c] = e[i];
     }
     inv = std::move(result);
+    return MatStatus::Ok;
 }
 
 }  // namespace quorvix::reference

@@ -16,19 +16,17 @@ namespace quorvix::reference {
 
 using matdetail::PivotMagnitude;
 
-void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm) {
+MatStatus MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm) {
     if (n < 0) n = 0;
-    if (!matdetail::HoldsShape(a, n, n)) {  // too small for order n: nothing to factor
-        MatError = kMatDimensions;
-        return;
-    }
+    // Too small for order n: nothing to factor.
+    if (!matdetail::HoldsShape(a, n, n)) return MatStatus::Dimensions;
     rowPerm.resize(static_cast<std::size_t>(n));
     colPerm.resize(static_cast<std::size_t>(n));
     for (std::int32_t i = 0; i < n; ++i) {
         rowPerm[i] = i;
         colPerm[i] = i;
     }
-    for (std::int32_t k = 0; k <= n - 2 && MatError == kMatOk; ++k) {
+    for (std::int32_t k = 0; k <= n - 2; ++k) {
         // The first element of largest magnitude in row-major order.
         std::int32_t p = k, q = k;
         double max = PivotMagnitude(a[k][k]);
@@ -41,10 +39,7 @@ void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPer
                     q = j;
                 }
             }
-        if (max == 0.0) {
-            MatError = kMatSingular;
-            break;
-        }
+        if (max == 0.0) return MatStatus::Singular;
         // Columns first, then rows; both over the whole matrix so that the
         // multipliers already stored move with their rows.
         if (q != k) {
@@ -67,14 +62,10 @@ void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPer
             rowI[k] = -f;
         }
     }
-    if (MatError == kMatOk) {
-        const Scalar zero = Scalar::Integer(0);
-        for (std::int32_t i = 0; i < n; ++i)
-            if (a[i][i] == zero) {
-                MatError = kMatSingular;
-                break;
-            }
-    }
+    const Scalar zero = Scalar::Integer(0);
+    for (std::int32_t i = 0; i < n; ++i)
+        if (a[i][i] == zero) return MatStatus::Singular;
+    return MatStatus::Ok;
 }
 
 void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm, const RCoVecE& colPerm,
@@ -92,7 +83,6 @@ void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RC
     }
     if (x.size() < static_cast<std::size_t>(n)) x.resize(static_cast<std::size_t>(n));
     for (std::int32_t i = 0; i < n; ++i) x[colPerm[i]] = y[i];
-    MatError = kMatOk;
 }
 
 }  // namespace quorvix::reference

@@ -9,16 +9,12 @@
 
 namespace quorvix::reference {
 
-void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
+MatStatus MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
     std::int32_t rowsA = 0, colsA = 0, rowsB = 0, colsB = 0;
-    MatSize(a, rowsA, colsA);
-    if (MatError != kMatOk) return;
-    MatSize(b, rowsB, colsB);
-    if (MatError != kMatOk) return;
-    if (colsA != rowsB || !matdetail::RowsHoldAtLeast(a, colsA) || !matdetail::RowsHoldAtLeast(b, colsB)) {
-        MatError = kMatDimensions;
-        return;
-    }
+    if (const MatStatus status = MatSize(a, rowsA, colsA); status != MatStatus::Ok) return status;
+    if (const MatStatus status = MatSize(b, rowsB, colsB); status != MatStatus::Ok) return status;
+    if (colsA != rowsB || !matdetail::RowsHoldAtLeast(a, colsA) || !matdetail::RowsHoldAtLeast(b, colsB))
+        return MatStatus::Dimensions;
     // Built aside and moved in, so that C may be one of the operands.
     RCOMat product;
     SizeMatrix(product, rowsA, colsB);
@@ -37,6 +33,7 @@ void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c) {
         }
     }
     c = std::move(product);
+    return MatStatus::Ok;
 }
 
 }  // namespace quorvix::reference

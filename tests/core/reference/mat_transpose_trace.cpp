@@ -8,30 +8,28 @@
 
 namespace quorvix::reference {
 
-void MatTrace(const RCOMat& m, Scalar& t) {
+MatStatus MatTrace(const RCOMat& m, Scalar& t) {
     t = Scalar::Integer(0);
     std::int32_t rows = 0, cols = 0;
-    MatSize(m, rows, cols);
+    const MatStatus status = MatSize(m, rows, cols);
     for (std::int32_t i = 0; i < rows && i < cols; ++i) {
         if (static_cast<std::int32_t>(m[i].size()) <= i) break;  // a short row ends the diagonal
         t += m[i][i];
     }
+    return status;
 }
 
-void MatTranspose(const RCOMat& m, RCOMat& t) {
+MatStatus MatTranspose(const RCOMat& m, RCOMat& t) {
     std::int32_t rows = 0, cols = 0;
-    MatSize(m, rows, cols);
-    if (MatError != kMatOk) return;
-    if (!matdetail::RowsHoldAtLeast(m, cols)) {
-        MatError = kMatDimensions;
-        return;
-    }
+    if (const MatStatus status = MatSize(m, rows, cols); status != MatStatus::Ok) return status;
+    if (!matdetail::RowsHoldAtLeast(m, cols)) return MatStatus::Dimensions;
     // Built aside and moved in, so that T may be M itself.
     RCOMat result;
     SizeMatrix(result, cols, rows);
     for (std::int32_t i = 0; i < rows; ++i)
         for (std::int32_t j = 0; j < cols; ++j) result[j][i] = m[i][j];
     t = std::move(result);
+    return MatStatus::Ok;
 }
 
 }  // namespace quorvix::reference

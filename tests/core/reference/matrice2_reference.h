@@ -1,27 +1,29 @@
 #pragma once
 // The straightforward Matrice2 routines, element by element on one thread,
 // as they were before the typed and threaded kernels: the reference that the
-// differential tests hold the library to, bit for bit. The sources are
-// copies in this folder, built once as the library quorvix_core_reference.
+// differential tests hold the library to, bit for bit. The sum, the logical
+// operations and the transpose are kept here only: the commands combine the
+// elements as they read them, and are held to these. The sources are copies
+// in this folder, built once as the library quorvix_core_reference.
 #include <cstdint>
 
 #include "core/matrice2.h"
 
 namespace quorvix::reference {
 
-void MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c);
-void MatAdd(const RCOMat& a, const RCOMat& b, RCOMat& c);
-void MatAnd(const RCOMat& a, const RCOMat& b, RCOMat& c);
-void MatOr(const RCOMat& a, const RCOMat& b, RCOMat& c);
-void MatXor(const RCOMat& a, const RCOMat& b, RCOMat& c);
-void MatScale(const Scalar& x, const RCOMat& m, RCOMat& r);
-void MatTrace(const RCOMat& m, Scalar& t);
-void MatTranspose(const RCOMat& m, RCOMat& t);
+MatStatus MatMultiply(const RCOMat& a, const RCOMat& b, RCOMat& c);
+MatStatus MatAdd(const RCOMat& a, const RCOMat& b, RCOMat& c);
+MatStatus MatAnd(const RCOMat& a, const RCOMat& b, RCOMat& c);
+MatStatus MatOr(const RCOMat& a, const RCOMat& b, RCOMat& c);
+MatStatus MatXor(const RCOMat& a, const RCOMat& b, RCOMat& c);
+MatStatus MatScale(const Scalar& x, const RCOMat& m, RCOMat& r);
+MatStatus MatTrace(const RCOMat& m, Scalar& t);
+MatStatus MatTranspose(const RCOMat& m, RCOMat& t);
 
-void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm);
+MatStatus MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm);
 void MatLUSolveColumn(const RCOMat& a, std::int32_t n, const RCOVec& b, const RCoVecE& rowPerm, const RCoVecE& colPerm,
                       RCOVec& x);
-void MatInvertLU(RCOMat& a, RCOMat& inv);
+MatStatus MatInvertLU(RCOMat& a, RCOMat& inv);
 bool MatInverse(std::int32_t n, RCoVecD& re, RCoVecD& im, RCOMat& inv);
 Scalar MatDeterminant(RCOMat& a, std::int32_t rows, std::int32_t cols);
 double MatRank(RCOMat& a, std::int32_t rows, std::int32_t cols);

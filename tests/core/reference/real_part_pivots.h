@@ -15,16 +15,13 @@ namespace quorvix::reference::realpivot {
 
 inline double RealMagnitude(const Scalar& v) { return std::fabs(ScalarToReal(v)); }
 
-inline void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm) {
+inline MatStatus MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE& colPerm) {
     if (n < 0) n = 0;
-    if (!matdetail::HoldsShape(a, n, n)) {
-        MatError = kMatDimensions;
-        return;
-    }
+    if (!matdetail::HoldsShape(a, n, n)) return MatStatus::Dimensions;
     rowPerm.resize(static_cast<std::size_t>(n));
     colPerm.resize(static_cast<std::size_t>(n));
     for (std::int32_t i = 0; i < n; ++i) rowPerm[i] = colPerm[i] = i;
-    for (std::int32_t k = 0; k <= n - 2 && MatError == kMatOk; ++k) {
+    for (std::int32_t k = 0; k <= n - 2; ++k) {
         std::int32_t p = k, q = k;
         double max = RealMagnitude(a[k][k]);
         for (std::int32_t i = k; i < n; ++i)
@@ -36,10 +33,7 @@ inline void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE&
                     q = j;
                 }
             }
-        if (max == 0.0) {
-            MatError = kMatSingular;
-            break;
-        }
+        if (max == 0.0) return MatStatus::Singular;
         if (q != k) {
             for (std::int32_t i = 0; i < n; ++i) std::swap(a[i][k], a[i][q]);
             std::swap(colPerm[k], colPerm[q]);
@@ -58,29 +52,21 @@ inline void MatLUDecompose(std::int32_t n, RCOMat& a, RCoVecE& rowPerm, RCoVecE&
             rowI[k] = -f;
         }
     }
-    if (MatError == kMatOk) {
-        const Scalar zero = Scalar::Integer(0);
-        for (std::int32_t i = 0; i < n; ++i)
-            if (a[i][i] == zero) {
-                MatError = kMatSingular;
-                break;
-            }
-    }
+    const Scalar zero = Scalar::Integer(0);
+    for (std::int32_t i = 0; i < n; ++i)
+        if (a[i][i] == zero) return MatStatus::Singular;
+    return MatStatus::Ok;
 }
 
-inline void MatInvertLU(RCOMat& a, RCOMat& inv) {
+inline MatStatus MatInvertLU(RCOMat& a, RCOMat& inv) {
     std::int32_t rows = 0, cols = 0;
-    MatSize(a, rows, cols);
-    if (MatError != kMatOk) return;
-    if (rows != cols || !matdetail::RowsHoldAtLeast(a, cols)) {
-        MatError = kMatDimensions;
-        return;
-    }
+    if (const MatStatus status = MatSize(a, rows, cols); status != MatStatus::Ok) return status;
+    if (rows != cols || !matdetail::RowsHoldAtLeast(a, cols)) return MatStatus::Dimensions;
     const std::int32_t n = rows;
     RCOVec e(static_cast<std::size_t>(n));
     RCoVecE rowPerm, colPerm;
-    realpivot::MatLUDecompose(n, a, rowPerm, colPerm);
-    if (MatError != kMatOk) return;
+    if (const MatStatus status = realpivot::MatLUDecompose(n, a, rowPerm, colPerm); status != MatStatus::Ok)
+        return status;
     RCOMat result;
     SizeMatrix(result, n, n);
     for (std::int32_t c = 0; c < n; ++c) {
@@ -90,6 +76,7 @@ inline void MatInvertLU(RCOMat& a, RCOMat& inv) {
         for (std::int32_t i = 0; i < n; ++i) result[i][c] = e[i];
     }
     inv = std::move(result);
+    return MatStatus::Ok;
 }
 
 inline Scalar MatDeterminant(RCOMat& a, std::int32_t rows, std::int32_t cols) {
