@@ -16,6 +16,7 @@
 #include "quorvix_version.h"
 #include "textio/locale_number.h"
 #include "ui/about_box.h"
+#include "ui/control_look.h"
 #include "ui/help_window.h"
 #include "ui/image_button.h"
 #include "ui/skin.h"
@@ -41,9 +42,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));  // "Quorvix 5.4": the name and the short version
     setWindowIcon(ApplicationIcon());
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(Font(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(kWindowWidth, kWindowHeight);
     move(252, 72);
 

@@ -1,7 +1,6 @@
 // The window's controls at their places, with their fonts, texts and hints.
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,6 +12,7 @@
 
 #include "commands/operation_table.h"
 #include "ui/busy_strip.h"
+#include "ui/control_look.h"
 #include "ui/focus_widgets.h"
 #include "ui/image_button.h"
 #include "ui/main_window.h"
@@ -25,55 +25,10 @@ namespace quorvix {
 
 namespace {
 
-// The height of the window's other text; at it, a row of a 4 x 4 result
-// (four fields of eleven characters) fits the result panel's width.
-constexpr int kEditorFontPixels = 11;
-
-QFont Font(const QString& family, int pixelHeight) {
-    QFont font(family);
-    font.setPixelSize(pixelHeight);
-    return font;
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-// The matrices are printed in fields of ten characters and "Align" pads
-// tokens with blanks, so the editors use the system's fixed-pitch font: with
-// any other, columns drift apart.
-QFont EditorFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPixelSize(kEditorFontPixels);
-    return font;
-}
-
 QPlainTextEdit* TextEditor(QWidget* parent, const char* name, QRect geometry) {
     auto* editor = Named(new TabTypingEditor(parent), name);
-    editor->setGeometry(geometry);
-    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-    editor->setWordWrapMode(QTextOption::NoWrap);
-    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    editor->setFont(EditorFont());
-    editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    SetUpTextEditor(editor, geometry);
     return editor;
-}
-
-SkinImage* Picture(QWidget* parent, const char* name, QRect geometry, const QString& file, bool stretch = false) {
-    auto* image = Named(new SkinImage(parent, stretch), name);
-    image->setGeometry(geometry);
-    if (!file.isEmpty()) image->SetPicture(QPixmap::fromImage(SkinPicture(file)));
-    return image;
 }
 
 }  // namespace
