@@ -4,8 +4,6 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -18,23 +16,14 @@
 #include "ui/about_box.h"
 #include "ui/control_look.h"
 #include "ui/help_window.h"
-#include "ui/image_button.h"
 #include "ui/skin.h"
-#include "ui/skin_widgets.h"
+#include "ui/title_frame.h"
 
 namespace quorvix {
 
 namespace {
 
 constexpr qint64 kEscapeQuietMilliseconds = 1000;
-constexpr int kMinimizePictureWidth = 27;
-
-// Gives a title-bar button its three cells of the skin's button picture.
-void SetTitleButtonPictures(ImageButton* button, const TitleButtonCells& cells) {
-    button->SetPic(cells.Pic);
-    button->SetPicUp(cells.PicUp);
-    button->SetPicDown(cells.PicDown);
-}
 
 }  // namespace
 
@@ -55,10 +44,10 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     CreateFrame();
     CreatePanel();
     CreateOperationButtons();
-    CreateMenus();
+    ConnectMenu();
     CreateEditorMenus();
     ChainFocus();
-    ApplySkin();
+    frame_->Redraw();
     ShowStartState();
 }
 
@@ -70,16 +59,6 @@ MainWindow::~MainWindow() {
         runner_.Wait();
     }
     qApp->removeEventFilter(this);
-}
-
-void MainWindow::ApplySkin() {
-    // The menu bar leaves a little more room on the left than the borders do.
-    menuBar_->move(12, menuBar_->y());
-    // Minimize and close get their pictures; maximize, which does nothing,
-    // gets none.
-    SetTitleButtonPictures(minimizeButton_, CutTitleButtonCells(Skin().ImageM, 0, 27, 20));
-    SetTitleButtonPictures(closeButton_, CutTitleButtonCells(Skin().ImageM, 52, 42, 20));
-    RedrawFrame();
 }
 
 void MainWindow::ShowStartState() {
@@ -101,48 +80,6 @@ void MainWindow::ShowStartState() {
     RememberInputs();
 }
 
-void MainWindow::BuildStrips() {
-    titleBar_->SetPicture(ThreeSliceStrip(titleBar_->size(), Skin().ImageTop, 25, 100));
-    bottomBorder_->SetPicture(ThreeSliceStrip(bottomBorder_->size(), Skin().ImageBottom, 69, 100));
-    menuBarBackground_->SetPicture(ThreeSliceStrip(menuBarBackground_->size(), Skin().ImageMenu, 28, 10));
-}
-
-void MainWindow::DrawTitle() {
-    QPainter canvas(&titleBar_->Canvas());
-    canvas.drawPixmap(10, 5, windowIcon().pixmap(16, 16));
-    canvas.setBackgroundMode(Qt::TransparentMode);
-    QFont titleFont = font();
-    titleFont.setBold(true);
-    titleFont.setPointSize(11);
-    canvas.setFont(titleFont);
-    canvas.setPen(Qt::white);
-    canvas.drawText(QRect(QPoint(34, 2), QPoint(533, titleBar_->height() - 1)),
-                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, windowTitle());
-    canvas.end();
-    titleBar_->update();
-}
-
-void MainWindow::PlaceTitleButtons() {
-    // Minimize stands right beside close, as wide as its picture: the window
-    // cannot be maximized, so the maximize button is not shown and leaves no
-    // gap between them.
-    closeButton_->raise();
-    closeButton_->move(width() - 48, 1);
-    minimizeButton_->raise();
-    minimizeButton_->move(closeButton_->x() - kMinimizePictureWidth, 1);
-    maximizeButton_->hide();
-}
-
-void MainWindow::RedrawFrame() {
-    // The rounded outline stands in for the frame the window does not have.
-    // Drawn at creation and again whenever the platform reports a size, so
-    // that the window looks the same.
-    setMask(RoundedWindowRegion(size()));
-    BuildStrips();
-    PlaceTitleButtons();
-    DrawTitle();
-}
-
 bool MainWindow::CanResize(int& width, int& height) const {
     width = this->width();
     height = this->height();
@@ -162,22 +99,13 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
         }
     }
     // Sizes reported while the window is still being built find no frame yet.
-    if (titleBar_ != nullptr) RedrawFrame();
+    if (frame_ != nullptr) frame_->Redraw();
 }
 
 bool MainWindow::StartSystemMove() {
     QWindow* window = windowHandle();
     return window != nullptr && window->startSystemMove();
 }
-
-void MainWindow::StartMove(QMouseEvent* event) {
-    if (isMaximized() || event->button() != Qt::LeftButton) return;
-    StartSystemMove();
-}
-
-void MainWindow::Minimize() { showMinimized(); }
-
-void MainWindow::CloseWindow() { close(); }
 
 void MainWindow::PressEscape() {
     // Esc is the key of Exit. While a command runs it only stops the command,

@@ -22,7 +22,6 @@
 #include "commands/operation_table.h"
 #include "ui/command_runner.h"
 
-class QAction;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -35,11 +34,10 @@ class QToolButton;
 namespace quorvix {
 
 class BusyStrip;
-class ImageButton;
-class MenuBarButton;
-class OwnerDrawMenuStyle;
+class MainMenu;
 class SkinImage;
 class SkinToolBar;
+class TitleFrame;
 
 // The title of the window's message boxes.
 
@@ -84,10 +82,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
-    // The title bar and its buttons (main_window.cpp).
-    void StartMove(QMouseEvent* event);
-    void Minimize();
-    void CloseWindow();
+    // The title bar's and the help menu's (main_window.cpp).
     void OpenManual();
     void OpenHomePage();
 
@@ -113,20 +108,15 @@ private:
 
     // Building the window (main_window_controls.cpp, main_window_menus.cpp).
     void CreateFrame();
+    void ConnectMenu();
     void CreatePanel();
     void CreateToolBar();
     void CreateInputs();
     void CreateOperationButtons();
-    void CreateMenus();
     void CreateEditorMenus();
     void ChainFocus();
 
-    // The skin and the start state (main_window.cpp).
-    void ApplySkin();
-    void RedrawFrame();
-    void BuildStrips();
-    void PlaceTitleButtons();
-    void DrawTitle();
+    // The start state (main_window.cpp).
     void ShowStartState();
 
     // Quitting with matrices that were typed but not saved (main_window.cpp).
@@ -160,18 +150,9 @@ private:
     std::optional<std::string> AskFileName(const char* dialogName, bool save, const char* filter,
                                            const char* defaultExt);
 
-    // The frame: title bar, borders, title-bar buttons and menu bar.
-    SkinImage* titleBar_ = nullptr;
-    SkinImage* menuBarBackground_ = nullptr;
-    SkinImage* bottomBorder_ = nullptr;
-    SkinImage* leftBorder_ = nullptr;
-    SkinImage* rightBorder_ = nullptr;
-    ImageButton* minimizeButton_ = nullptr;
-    ImageButton* maximizeButton_ = nullptr;
-    ImageButton* closeButton_ = nullptr;
-    SkinToolBar* menuBar_ = nullptr;
-    MenuBarButton* fileMenuButton_ = nullptr;
-    MenuBarButton* helpMenuButton_ = nullptr;
+    // The frame: title bar, borders, title-bar buttons, and the menu bar on it.
+    TitleFrame* frame_ = nullptr;
+    MainMenu* menu_ = nullptr;
     BusyStrip* busyStrip_ = nullptr;  // Cancel and the progress, while a long command runs
 
     // The panel below the frame, which holds everything else.
@@ -200,18 +181,6 @@ private:
     QRadioButton* polarButton_ = nullptr;
     QToolButton* autoCalculateButton_ = nullptr;  // "AuTo", beside the operation buttons
 
-    // The main menu, dropped down from the menu bar.
-    OwnerDrawMenuStyle* menuStyle_ = nullptr;
-    QMenu* fileMenu_ = nullptr;
-    QAction* openProjectAction_ = nullptr;
-    QAction* saveProjectAction_ = nullptr;
-    QAction* saveResultAction_ = nullptr;
-    QAction* clearAction_ = nullptr;
-    QAction* autoAction_ = nullptr;
-    QAction* exitAction_ = nullptr;
-    QMenu* helpMenu_ = nullptr;
-    QAction* manualAction_ = nullptr;
-    QAction* homepageAction_ = nullptr;
     // The editors' pop-up menus.
     QMenu* matrixAMenu_ = nullptr;
     QMenu* matrixBMenu_ = nullptr;

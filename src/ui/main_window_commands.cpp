@@ -23,9 +23,9 @@
 #include "textio/editor_lines.h"
 #include "textio/matrix_reader.h"
 #include "ui/busy_strip.h"
-#include "ui/image_button.h"
+#include "ui/main_menu.h"
 #include "ui/main_window.h"
-#include "ui/skin_widgets.h"
+#include "ui/title_frame.h"
 
 namespace quorvix {
 
@@ -307,8 +307,7 @@ void MainWindow::LockInput(bool locked) {
     for (QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_, resultPanel_}) editor->setReadOnly(locked);
     coefficientBox_->setReadOnly(locked);
     precisionBox_->lineEdit()->setReadOnly(locked);
-    for (QAction* action : actions())
-        if (action != exitAction_) action->setEnabled(!locked);
+    menu_->SetLocked(locked);
 }
 
 bool MainWindow::Drops(QObject* watched, QEvent::Type type) const {
@@ -318,8 +317,8 @@ bool MainWindow::Drops(QObject* watched, QEvent::Type type) const {
     // Cancel, and the title bar (to move, minimize or close the window, which
     // stops the command first), stay usable.
     if (busyStrip_->isAncestorOf(widget)) return false;
-    const QWidget* const frame[] = {titleBar_, minimizeButton_, maximizeButton_, closeButton_};
-    if (std::find(std::begin(frame), std::end(frame), widget) != std::end(frame)) return false;
+    const std::vector<QWidget*> frame = frame_->WindowControls();
+    if (std::find(frame.begin(), frame.end(), widget) != frame.end()) return false;
     // So do the editors' scroll bars and wheel: looking changes nothing.
     for (const QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_, resultPanel_}) {
         if (!editor->isAncestorOf(widget)) continue;

@@ -14,12 +14,13 @@
 #include "ui/busy_strip.h"
 #include "ui/control_look.h"
 #include "ui/focus_widgets.h"
-#include "ui/image_button.h"
+#include "ui/main_menu.h"
 #include "ui/main_window.h"
 #include "ui/operation_grid.h"
 #include "ui/skin.h"
 #include "ui/skin_draw.h"
 #include "ui/skin_widgets.h"
+#include "ui/title_frame.h"
 
 namespace quorvix {
 
@@ -34,41 +35,9 @@ QPlainTextEdit* TextEditor(QWidget* parent, const char* name, QRect geometry) {
 }  // namespace
 
 void MainWindow::CreateFrame() {
-    // Title bar, menu-bar background, bottom border and side borders around
-    // the panel that holds everything else.
-    titleBar_ = Picture(this, "Image1", QRect(0, 0, kWindowWidth, 25), QString());
-    menuBarBackground_ = Picture(this, "Image3", QRect(0, 25, kWindowWidth, 28), QString());
-    bottomBorder_ = Picture(this, "Image2", QRect(0, kWindowHeight - 30, kWindowWidth, 30), QString());
-    leftBorder_ = Picture(this, "Image9", QRect(0, 53, 8, kWindowHeight - 83), QStringLiteral("ImageLeft.png"), true);
-    rightBorder_ = Picture(this, "Image10", QRect(kWindowWidth - 8, 53, 8, kWindowHeight - 83),
-                           QStringLiteral("ImageRight.png"), true);
-    connect(titleBar_, &SkinImage::MouseDown, this, &MainWindow::StartMove);
-    // The window keeps its design size: the hidden maximize button and a
-    // double-click on the title bar do nothing.
-
-    minimizeButton_ = Named(new ImageButton(this), "ImgBtnMin");
-    minimizeButton_->setGeometry(0, 0, 27, 25);
-    maximizeButton_ = Named(new ImageButton(this), "ImgBtnMax");
-    maximizeButton_->setGeometry(0, 0, 33, 25);
-    closeButton_ = Named(new ImageButton(this), "ImgBtnClose");
-    closeButton_->setGeometry(0, 0, 49, 25);
-    connect(minimizeButton_, &ImageButton::Clicked, this, &MainWindow::Minimize);
-    connect(closeButton_, &ImageButton::Clicked, this, &MainWindow::CloseWindow);
-
-    menuBar_ = Named(new SkinToolBar(this, DrawMenuBarBackground), "ToolBar1");
-    menuBar_->setGeometry(8, 25, 761, 28);
-    QFont menuBarFont = font();
-    fileMenuButton_ = Named(new MenuBarButton(menuBar_), "ToolButton1");
-    // Alt+F and Alt+H drop the menus down; the captions show the underline.
-    fileMenuButton_->setText(QStringLiteral("&File"));
-    fileMenuButton_->setGeometry(0, 0, 65, 28);
-    helpMenuButton_ = Named(new MenuBarButton(menuBar_), "ToolButton2");
-    helpMenuButton_->setText(QStringLiteral("&Help"));
-    helpMenuButton_->setGeometry(65, 0, 65, 28);
-    for (MenuBarButton* button : {fileMenuButton_, helpMenuButton_}) {
-        button->setFont(menuBarFont);
-        SetTextColour(button, Qt::white);
-    }
+    frame_ = new TitleFrame(this);
+    connect(frame_, &TitleFrame::MoveAsked, this, &MainWindow::StartSystemMove);
+    menu_ = new MainMenu(frame_);
 
     panel_ = Named(new QWidget(this), "Panel1");
     panel_->setGeometry(8, 53, kWindowWidth - 16, kWindowHeight - 83);

@@ -1,7 +1,6 @@
-// The main menu (owner-drawn, dropped down from the menu bar) and the
-// editors' pop-up menus (drawn by the platform).
+// The main menu's items handed to the window's commands, and the editors'
+// pop-up menus (drawn by the platform).
 #include <QAction>
-#include <QKeySequence>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -9,70 +8,20 @@
 #include <vector>
 
 #include "commands/editor_tools.h"
+#include "ui/main_menu.h"
 #include "ui/main_window.h"
-#include "ui/skin.h"
-#include "ui/skin_widgets.h"
 
 namespace quorvix {
 
-namespace {
-
-QIcon MenuIcon(int index) {
-    QIcon icon;
-    const QPixmap picture = MenuImage(index);
-    if (!picture.isNull()) icon.addPixmap(picture);
-    return icon;
-}
-
-}  // namespace
-
-void MainWindow::CreateMenus() {
-    menuStyle_ = new OwnerDrawMenuStyle();
-    menuStyle_->setParent(this);
-
-    // Each item of the main menu is also an action of the window, so that
-    // its key works while the menu is closed.
-    auto item = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key, int image,
-                       void (MainWindow::*slot)()) {
-        auto* action = new QAction(QString::fromLatin1(caption), menu);
-        action->setObjectName(QString::fromLatin1(name));
-        if (!key.isEmpty()) {
-            action->setShortcut(key);
-            action->setShortcutContext(Qt::WindowShortcut);
-        }
-        action->setIcon(MenuIcon(image));
-        action->setIconVisibleInMenu(true);
-        connect(action, &QAction::triggered, this, slot);
-        menu->addAction(action);
-        addAction(action);
-        return action;
-    };
-    auto separator = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-    };
-
-    fileMenu_ = new QMenu(QStringLiteral("&File"), this);
-    fileMenu_->setObjectName(QStringLiteral("File1"));
-    openProjectAction_ = item(fileMenu_, "Open1", "&Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13,
-                              &MainWindow::AskAndOpenProject);
-    saveProjectAction_ =
-        item(fileMenu_, "Save3", "&Save project", QKeySequence(Qt::Key_F2), 18, &MainWindow::AskAndSaveProject);
-    separator(fileMenu_, "N4");
-    saveResultAction_ =
-        item(fileMenu_, "Save1", "Save &result", QKeySequence(Qt::Key_F3), 24, &MainWindow::AskAndSaveResult);
-    clearAction_ = item(fileMenu_, "Clear1", "&Clear", QKeySequence(Qt::Key_F8), 3, &MainWindow::ClearResult);
-    autoAction_ = item(fileMenu_, "Auto1", "&Auto", QKeySequence(Qt::Key_F5), 1, &MainWindow::StartAuto);
-    separator(fileMenu_, "Exit1");
-    exitAction_ = item(fileMenu_, "Exit2", "E&xit", QKeySequence(Qt::Key_Escape), 31, &MainWindow::PressEscape);
-
-    helpMenu_ = new QMenu(QStringLiteral("&Help"), this);
-    helpMenu_->setObjectName(QStringLiteral("Help1"));
-    manualAction_ = item(helpMenu_, "Manual1", "&Manual", QKeySequence(Qt::Key_F1), 42, &MainWindow::OpenManual);
-    homepageAction_ = item(helpMenu_, "Connectto1", "&Homepage", QKeySequence(), 43, &MainWindow::OpenHomePage);
-
-    for (QMenu* menu : {fileMenu_, helpMenu_}) menu->setStyle(menuStyle_);
-    fileMenuButton_->SetDropDownMenu(fileMenu_);
-    helpMenuButton_->SetDropDownMenu(helpMenu_);
+void MainWindow::ConnectMenu() {
+    connect(menu_, &MainMenu::OpenProjectChosen, this, &MainWindow::AskAndOpenProject);
+    connect(menu_, &MainMenu::SaveProjectChosen, this, &MainWindow::AskAndSaveProject);
+    connect(menu_, &MainMenu::SaveResultChosen, this, &MainWindow::AskAndSaveResult);
+    connect(menu_, &MainMenu::ClearChosen, this, &MainWindow::ClearResult);
+    connect(menu_, &MainMenu::AutoChosen, this, &MainWindow::StartAuto);
+    connect(menu_, &MainMenu::ExitChosen, this, &MainWindow::PressEscape);
+    connect(menu_, &MainMenu::ManualChosen, this, &MainWindow::OpenManual);
+    connect(menu_, &MainMenu::HomePageChosen, this, &MainWindow::OpenHomePage);
 }
 
 void MainWindow::CreateEditorMenus() {
