@@ -43,10 +43,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
 
     CreateFrame();
     CreatePanel();
-    CreateOperationButtons();
     ConnectMenu();
     CreateEditorMenus();
-    ChainFocus();
     frame_->Redraw();
     ShowStartState();
 }

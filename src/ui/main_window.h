@@ -29,14 +29,12 @@ class QMenu;
 class QPlainTextEdit;
 class QRadioButton;
 class QTimer;
-class QToolButton;
 
 namespace quorvix {
 
 class BusyStrip;
 class MainMenu;
 class SkinImage;
-class SkinToolBar;
 class TitleFrame;
 
 // The title of the window's message boxes.
@@ -110,11 +108,9 @@ private:
     void CreateFrame();
     void ConnectMenu();
     void CreatePanel();
-    void CreateToolBar();
     void CreateInputs();
-    void CreateOperationButtons();
     void CreateEditorMenus();
-    void ChainFocus();
+    void ChainFocus(const std::vector<QWidget*>& operationButtons, const std::vector<QWidget*>& tools);
 
     // The start state (main_window.cpp).
     void ShowStartState();
@@ -158,12 +154,6 @@ private:
     // The panel below the frame, which holds everything else.
     QWidget* panel_ = nullptr;
     SkinImage* panelBackground_ = nullptr;
-    SkinToolBar* toolBar_ = nullptr;
-    QToolButton* saveButton_ = nullptr;
-    QToolButton* clearButton_ = nullptr;
-    QToolButton* autoButton_ = nullptr;
-    QToolButton* manualButton_ = nullptr;
-    QToolButton* homeButton_ = nullptr;
     // Pictures with the titles of the editors and boxes below them.
     SkinImage* matrixATitle_ = nullptr;
     SkinImage* matrixBTitle_ = nullptr;
@@ -179,7 +169,6 @@ private:
     QGroupBox* complexFormatGroup_ = nullptr;
     QRadioButton* rectangularButton_ = nullptr;
     QRadioButton* polarButton_ = nullptr;
-    QToolButton* autoCalculateButton_ = nullptr;  // "AuTo", beside the operation buttons
 
     // The editors' pop-up menus.
     QMenu* matrixAMenu_ = nullptr;

@@ -5,20 +5,16 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QToolButton>
-#include <algorithm>
-#include <utility>
 #include <vector>
 
-#include "commands/operation_table.h"
 #include "ui/busy_strip.h"
 #include "ui/control_look.h"
 #include "ui/focus_widgets.h"
 #include "ui/main_menu.h"
+#include "ui/main_tool_bar.h"
 #include "ui/main_window.h"
 #include "ui/operation_grid.h"
 #include "ui/skin.h"
-#include "ui/skin_draw.h"
 #include "ui/skin_widgets.h"
 #include "ui/title_frame.h"
 
@@ -51,49 +47,21 @@ void MainWindow::CreateFrame() {
 
 void MainWindow::CreatePanel() {
     panelBackground_ = Picture(panel_, "Image5", panel_->rect(), QStringLiteral("Image5.jpg"), true);
-    CreateToolBar();
+    auto* tools = new MainToolBar(panel_);
+    connect(tools, &MainToolBar::SaveClicked, this, &MainWindow::AskAndSaveResult);
+    connect(tools, &MainToolBar::ClearClicked, this, &MainWindow::ClearResult);
+    connect(tools, &MainToolBar::AutoClicked, this, &MainWindow::StartAuto);
+    connect(tools, &MainToolBar::ManualClicked, this, &MainWindow::OpenManual);
+    connect(tools, &MainToolBar::HomeClicked, this, &MainWindow::OpenHomePage);
     matrixATitle_ = Picture(panel_, "Image4", QRect(8, 64, 200, 27), QStringLiteral("Image4.jpg"));
     matrixBTitle_ = Picture(panel_, "Image6", QRect(8, 256, 200, 27), QStringLiteral("Image6.jpg"));
     resultTitle_ = Picture(panel_, "Image7", QRect(448, 64, 313, 31), QStringLiteral("Image7.jpg"));
     coefficientTitle_ = Picture(panel_, "Image8", QRect(112, 456, 100, 27), QStringLiteral("Image8.jpg"));
     precisionTitle_ = Picture(panel_, "Image11", QRect(110, 512, 100, 27), QStringLiteral("Image11.jpg"));
     CreateInputs();
-}
-
-void MainWindow::CreateToolBar() {
-    toolBar_ = Named(new SkinToolBar(panel_, DrawToolBarBackground), "ToolBar2");
-    toolBar_->setGeometry(0, 0, 767, 57);
-    struct ToolButtonDef {
-        QToolButton** Target;
-        const char* Name;
-        const char* Caption;
-        const char* Hint;
-        void (MainWindow::*Slot)();
-    };
-    const ToolButtonDef tools[] = {
-        {&saveButton_, "SpeedButton3", "Save", "Save Result", &MainWindow::AskAndSaveResult},
-        {&clearButton_, "SpeedButton4", "Clear", "Clear Result", &MainWindow::ClearResult},
-        {&autoButton_, "SpeedButton5", "Auto", "Auto Generate", &MainWindow::StartAuto},
-        {&manualButton_, "SpeedButton6", "Manual", "Manual", &MainWindow::OpenManual},
-        {&homeButton_, "SpeedButton7", "Home", "HomePage", &MainWindow::OpenHomePage},
-    };
-    int left = 0;
-    for (const ToolButtonDef& def : tools) {
-        auto* button = Named(new FocusButton(toolBar_), def.Name);
-        const int width = left == 0 ? 49 : 47;
-        button->setGeometry(left, 1, width, 55);
-        left += width;
-        button->setText(QString::fromLatin1(def.Caption));
-        button->setToolTip(QString::fromLatin1(def.Hint));
-        button->setIcon(QIcon(ToolButtonGlyph(QString::fromLatin1(def.Name))));
-        button->setIconSize(QSize(32, 32));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setAutoRaise(true);
-        button->setFont(Font(QStringLiteral("Arial"), 11));
-        SetTextColour(button, QColor(0, 128, 128));
-        connect(button, &QToolButton::clicked, this, def.Slot);
-        *def.Target = button;
-    }
+    const std::vector<QWidget*> operationButtons = AddOperationButtons(
+        panel_, [this](const Operation& op) { RunOperation(op); }, [this] { StartAuto(); });
+    ChainFocus(operationButtons, tools->Buttons());
 }
 
 void MainWindow::CreateInputs() {
@@ -146,48 +114,15 @@ void MainWindow::CreateInputs() {
     connect(group, &QButtonGroup::idClicked, this, [this](int) { ApplyComplexFormat(); });
 }
 
-void MainWindow::CreateOperationButtons() {
-    for (const Operation& op : Operations()) {
-        auto* button = Named(new FocusButton(panel_), op.Control);
-        button->setGeometry(OperationButtonGeometry(op));
-        const QPixmap glyph = OperationGlyph(QString::fromLatin1(op.Control));
-        button->setIcon(QIcon(glyph));
-        button->setIconSize(glyph.size());
-        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        button->setToolTip(QString::fromLatin1(op.Hint));
-        const ButtonFont font = OperationButtonFont(op);
-        button->setFont(font.Font);
-        SetTextColour(button, font.Colour);
-        connect(button, &QToolButton::clicked, this, [this, &op] { RunOperation(op); });
-    }
-
-    autoCalculateButton_ = Named(new FocusButton(panel_), "SpeedButton10");
-    autoCalculateButton_->setGeometry(368, 496, 65, 57);
-    autoCalculateButton_->setText(QStringLiteral("AuTo"));
-    autoCalculateButton_->setToolTip(QStringLiteral("Auto calculate"));
-    QFont autoFont = Font(QStringLiteral("Arial"), 16);
-    autoFont.setBold(true);
-    autoFont.setItalic(true);
-    autoCalculateButton_->setFont(autoFont);
-    SetTextColour(autoCalculateButton_, QColor(0, 128, 0));
-    connect(autoCalculateButton_, &QToolButton::clicked, this, &MainWindow::StartAuto);
-}
-
-void MainWindow::ChainFocus() {
+void MainWindow::ChainFocus(const std::vector<QWidget*>& operationButtons, const std::vector<QWidget*>& tools) {
     // Tab goes through the inputs, then the operation buttons column by
     // column and top to bottom (AuTo last, as it stands), then the result
     // panel and the toolbar.
     std::vector<QWidget*> chain{matrixAEditor_, matrixBEditor_,     coefficientBox_,
                                 precisionBox_,  rectangularButton_, polarButton_};
-    std::vector<const Operation*> ops;
-    for (const Operation& op : Operations()) ops.push_back(&op);
-    std::stable_sort(ops.begin(), ops.end(), [](const Operation* a, const Operation* b) {
-        return std::make_pair(a->Column, a->Row) < std::make_pair(b->Column, b->Row);
-    });
-    for (const Operation* op : ops) chain.push_back(panel_->findChild<QWidget*>(QString::fromLatin1(op->Control)));
-    chain.push_back(autoCalculateButton_);
+    chain.insert(chain.end(), operationButtons.begin(), operationButtons.end());
     chain.push_back(resultPanel_);
-    for (QWidget* tool : {saveButton_, clearButton_, autoButton_, manualButton_, homeButton_}) chain.push_back(tool);
+    chain.insert(chain.end(), tools.begin(), tools.end());
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
