@@ -14,6 +14,10 @@
 
 namespace quorvix {
 
+// Commands that print or rewrite numbers apply the precision box's text
+// first, and do not run while it is not a precision.
+enum class PrecisionUse { None, Apply };
+
 class CommandRunner : public QObject {
     Q_OBJECT
 

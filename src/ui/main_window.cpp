@@ -62,12 +62,8 @@ MainWindow::~MainWindow() {
 void MainWindow::ShowStartState() {
     // Empty editors; the identity in both input editors where the locale's
     // decimal mark is one the editors can read; the start settings.
-    syncing_ = true;
-    resultPanel_->clear();
     matrixAEditor_->clear();
     matrixBEditor_->clear();
-    syncing_ = false;
-    shownPanel_.clear();
     state_ = StartStateForLocale(LocaleDecimalMark());
     appliedPrecision_ = checkedPrecision_ = QString::fromStdString(state_.Precision);
     pulledA_.clear();

@@ -25,7 +25,6 @@
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
-class QMenu;
 class QPlainTextEdit;
 class QRadioButton;
 class QTimer;
@@ -34,6 +33,7 @@ namespace quorvix {
 
 class BusyStrip;
 class MainMenu;
+class ResultView;
 class SkinImage;
 class TitleFrame;
 
@@ -99,9 +99,6 @@ private slots:
 
 private:
     enum class RunMode { Inline, Worker };
-    // Commands that print or rewrite numbers apply the precision box's text
-    // first, and do not run while it is not a precision.
-    enum class PrecisionUse { None, Apply };
     using Job = CommandRunner::Job;
 
     // Building the window (main_window_controls.cpp, main_window_menus.cpp).
@@ -130,7 +127,6 @@ private:
     void RunOperation(const Operation& op);
     void PullControls();
     void PushControls();
-    void SyncPanel();
     void ShowComplexFormat();
     bool ApplyPrecision();
     void CommandDone();
@@ -162,7 +158,7 @@ private:
     SkinImage* precisionTitle_ = nullptr;
     QPlainTextEdit* matrixAEditor_ = nullptr;
     QPlainTextEdit* matrixBEditor_ = nullptr;
-    QPlainTextEdit* resultPanel_ = nullptr;
+    ResultView* result_ = nullptr;
     QLineEdit* coefficientBox_ = nullptr;  // x
     QComboBox* precisionBox_ = nullptr;
     QWidget* precisionAlarm_ = nullptr;  // the red frame around an invalid precision
@@ -170,18 +166,10 @@ private:
     QRadioButton* rectangularButton_ = nullptr;
     QRadioButton* polarButton_ = nullptr;
 
-    // The editors' pop-up menus.
-    QMenu* matrixAMenu_ = nullptr;
-    QMenu* matrixBMenu_ = nullptr;
-    QMenu* resultMenu_ = nullptr;
-
     CalcState state_;
     CommandRunner runner_;
     // What the controls showed when the command started, to see what it changed.
     EditorLines pulledA_, pulledB_;
-    std::vector<std::string> shownPanel_;  // the result panel's lines as shown
-    bool panelEdited_ = false;             // the user typed in the result panel
-    bool syncing_ = false;                 // the window itself is changing the controls
     bool busyCursor_ = false;
     bool closePending_ = false;
     // A, B and x as last started, opened or saved; and whether the running

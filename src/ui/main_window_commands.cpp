@@ -23,25 +23,15 @@
 #include "textio/editor_lines.h"
 #include "textio/matrix_reader.h"
 #include "ui/busy_strip.h"
+#include "ui/editor_text.h"
 #include "ui/main_menu.h"
 #include "ui/main_window.h"
+#include "ui/result_view.h"
 #include "ui/title_frame.h"
 
 namespace quorvix {
 
 namespace {
-
-EditorLines LinesOf(const QPlainTextEdit* editor) { return SplitEditorText(editor->toPlainText().toStdString()); }
-
-// Every line of an editor ends with a line break, as lines added to an editor do.
-QString TextOf(const std::vector<std::string>& lines, std::size_t from = 0) {
-    QString text;
-    for (std::size_t i = from; i < lines.size(); ++i) {
-        text += QString::fromStdString(lines[i]);
-        text += QLatin1Char('\n');
-    }
-    return text;
-}
 
 // The input a running command does not take: keys, clicks, the wheel, menus
 // asked for, text from an input method and dropped files.
@@ -61,16 +51,6 @@ bool IsInput(QEvent::Type type) {
         case QEvent::Drop: return true;
         default: return false;
     }
-}
-
-// Replaces the editor's whole text as one step of its undo.
-void ReplaceText(QPlainTextEdit* editor, const QString& text) {
-    QTextCursor cursor(editor->document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(text);
-    cursor.endEditBlock();
-    editor->moveCursor(QTextCursor::Start);
 }
 
 // Where the text of an error is, as the error box's second line.
@@ -139,28 +119,13 @@ void MainWindow::PullControls() {
     pulledB_ = state_.MatrixB;
     state_.X = coefficientBox_->text().toStdString();
     state_.Precision = precisionBox_->currentText().toStdString();
-    if (panelEdited_) {
-        // The user changed the panel: take its text as it is now, every line
-        // ending with a break, so that later results are appended after it.
-        const QString text = resultPanel_->toPlainText();
-        if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) {
-            syncing_ = true;
-            QTextCursor end(resultPanel_->document());
-            end.movePosition(QTextCursor::End);
-            end.insertText(QStringLiteral("\n"));
-            syncing_ = false;
-        }
-        state_.Panel.MutableLines() = LinesOf(resultPanel_);
-        shownPanel_ = state_.Panel.Lines();
-        panelEdited_ = false;
-    }
+    result_->Read(state_.Panel);
 }
 
 void MainWindow::PushControls() {
     // Rewrites (the format switch, the notation tools, Align, Clear, opening
     // a project) print at the display precision: each is one step of its
     // control's undo, so that digits the user typed can be had back.
-    syncing_ = true;
     if (state_.MatrixA != pulledA_) ReplaceText(matrixAEditor_, TextOf(state_.MatrixA));
     if (state_.MatrixB != pulledB_) ReplaceText(matrixBEditor_, TextOf(state_.MatrixB));
     pulledA_ = state_.MatrixA;
@@ -179,43 +144,12 @@ void MainWindow::PushControls() {
         ShowPrecisionValidity();
     }
     ShowComplexFormat();
-    SyncPanel();
-    syncing_ = false;
+    result_->Show(state_.Panel);
 }
 
 void MainWindow::ShowComplexFormat() {
     QRadioButton* format = state_.Settings.Format == ComplexFormat::Polar ? polarButton_ : rectangularButton_;
     if (!format->isChecked()) format->setChecked(true);
-}
-
-void MainWindow::SyncPanel() {
-    // The panel only grows, so usually the new lines follow the shown ones:
-    // keep the common beginning and rewrite only from the first difference.
-    const std::vector<std::string>& lines = state_.Panel.Lines();
-    std::size_t same = 0;
-    const std::size_t common = std::min(lines.size(), shownPanel_.size());
-    while (same < common && lines[same] == shownPanel_[same]) ++same;
-    if (same == shownPanel_.size() && same == lines.size()) return;
-
-    const bool wasSyncing = syncing_;
-    syncing_ = true;
-    QTextDocument* document = resultPanel_->document();
-    QTextCursor cursor(document);
-    cursor.beginEditBlock();
-    if (same < shownPanel_.size()) {
-        cursor.setPosition(document->findBlockByNumber(static_cast<int>(same)).position());
-        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-    } else {
-        cursor.movePosition(QTextCursor::End);
-    }
-    cursor.insertText(TextOf(lines, same));
-    cursor.endEditBlock();
-    shownPanel_.resize(same);
-    shownPanel_.insert(shownPanel_.end(), lines.begin() + static_cast<std::ptrdiff_t>(same), lines.end());
-    resultPanel_->moveCursor(QTextCursor::End);
-    resultPanel_->ensureCursorVisible();
-    syncing_ = wasSyncing;
 }
 
 void MainWindow::Report(const GuardedOutcome& outcome) {
@@ -304,7 +238,8 @@ void MainWindow::EndBusy() {
 void MainWindow::LockInput(bool locked) {
     // The editors keep showing their text and can still be scrolled and
     // copied from; the window's keys and menu items do nothing but Esc.
-    for (QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_, resultPanel_}) editor->setReadOnly(locked);
+    for (QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_, static_cast<QPlainTextEdit*>(result_)})
+        editor->setReadOnly(locked);
     coefficientBox_->setReadOnly(locked);
     precisionBox_->lineEdit()->setReadOnly(locked);
     menu_->SetLocked(locked);
@@ -320,7 +255,7 @@ bool MainWindow::Drops(QObject* watched, QEvent::Type type) const {
     const std::vector<QWidget*> frame = frame_->WindowControls();
     if (std::find(frame.begin(), frame.end(), widget) != frame.end()) return false;
     // So do the editors' scroll bars and wheel: looking changes nothing.
-    for (const QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_, resultPanel_}) {
+    for (const QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_, static_cast<QPlainTextEdit*>(result_)}) {
         if (!editor->isAncestorOf(widget)) continue;
         if (type == QEvent::Wheel || qobject_cast<QScrollBar*>(widget) != nullptr) return false;
     }

@@ -14,6 +14,7 @@
 #include "ui/main_tool_bar.h"
 #include "ui/main_window.h"
 #include "ui/operation_grid.h"
+#include "ui/result_view.h"
 #include "ui/skin.h"
 #include "ui/skin_widgets.h"
 #include "ui/title_frame.h"
@@ -67,10 +68,10 @@ void MainWindow::CreatePanel() {
 void MainWindow::CreateInputs() {
     matrixAEditor_ = TextEditor(panel_, "RichEdit1", QRect(8, 88, 201, 161));
     matrixBEditor_ = TextEditor(panel_, "RichEdit2", QRect(8, 280, 201, 169));
-    resultPanel_ = TextEditor(panel_, "RichEdit3", QRect(448, 88, 315, 473));
-    connect(resultPanel_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!syncing_) panelEdited_ = true;
-    });
+    result_ = new ResultView(panel_);
+    connect(result_, &ResultView::RewriteAsked, this,
+            [this](const Job& job, PrecisionUse precision) { Run(job, RunMode::Inline, precision); });
+    connect(result_, &ResultView::SaveAsked, this, &MainWindow::AskAndSaveResult);
 
     coefficientBox_ = Named(new QLineEdit(panel_), "Edit1");
     coefficientBox_->setGeometry(112, 480, 98, 24);
@@ -121,7 +122,7 @@ void MainWindow::ChainFocus(const std::vector<QWidget*>& operationButtons, const
     std::vector<QWidget*> chain{matrixAEditor_, matrixBEditor_,     coefficientBox_,
                                 precisionBox_,  rectangularButton_, polarButton_};
     chain.insert(chain.end(), operationButtons.begin(), operationButtons.end());
-    chain.push_back(resultPanel_);
+    chain.push_back(result_);
     chain.insert(chain.end(), tools.begin(), tools.end());
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
