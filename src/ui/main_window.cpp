@@ -14,8 +14,10 @@
 #include "quorvix_version.h"
 #include "textio/locale_number.h"
 #include "ui/about_box.h"
+#include "ui/busy_strip.h"
 #include "ui/control_look.h"
 #include "ui/help_window.h"
+#include "ui/result_view.h"
 #include "ui/skin.h"
 #include "ui/title_frame.h"
 
@@ -27,7 +29,11 @@ constexpr qint64 kEscapeQuietMilliseconds = 1000;
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), runner_(this) {
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      // The identity in both input editors where the locale's decimal mark
+      // is one the editors can read; the start settings.
+      runner_(this, StartStateForLocale(LocaleDecimalMark())) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));  // "Quorvix 5.4": the name and the short version
     setWindowIcon(ApplicationIcon());
@@ -35,16 +41,21 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     setFixedSize(kWindowWidth, kWindowHeight);
     move(252, 72);
 
-    busyTimer_ = new QTimer(this);
-    busyTimer_->setSingleShot(true);
-    busyTimer_->setInterval(250);
-    connect(busyTimer_, &QTimer::timeout, this, &MainWindow::ShowBusy);
-    connect(&runner_, &CommandRunner::Finished, this, &MainWindow::CommandDone);
-
     CreateFrame();
     CreatePanel();
     ConnectMenu();
     CreateEditorMenus();
+
+    // Moving, minimizing and closing the window and Cancel work while a
+    // command runs; so do the editors' scroll bars.
+    InputGate& gate = runner_.Gate();
+    gate.KeepUsable(busyStrip_);
+    for (QWidget* control : frame_->WindowControls()) gate.KeepUsable(control);
+    for (QWidget* editor : std::initializer_list<QWidget*>{matrixAEditor_, matrixBEditor_, result_})
+        gate.KeepScrollable(editor);
+    connect(&gate, &InputGate::EscapePressed, this, &MainWindow::PressEscape);
+    connect(&runner_, &CommandRunner::Slow, busyStrip_, &BusyStrip::Reveal);
+    connect(&runner_, &CommandRunner::Finished, this, &MainWindow::CommandDone);
     frame_->Redraw();
     ShowStartState();
 }
@@ -56,18 +67,10 @@ MainWindow::~MainWindow() {
         runner_.Cancel();
         runner_.Wait();
     }
-    qApp->removeEventFilter(this);
 }
 
 void MainWindow::ShowStartState() {
-    // Empty editors; the identity in both input editors where the locale's
-    // decimal mark is one the editors can read; the start settings.
-    matrixAEditor_->clear();
-    matrixBEditor_->clear();
-    state_ = StartStateForLocale(LocaleDecimalMark());
-    appliedPrecision_ = checkedPrecision_ = QString::fromStdString(state_.Precision);
-    pulledA_.clear();
-    pulledB_.clear();
+    appliedPrecision_ = checkedPrecision_ = QString::fromStdString(runner_.State().Precision);
     PushControls();
     // What the editors start with is nothing to lose.
     for (QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_}) editor->document()->clearUndoRedoStacks();

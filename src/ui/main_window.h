@@ -11,7 +11,6 @@
 // Every control carries the design's name as its object name ("RichEdit1",
 // "SpeedButton13", "Open1"), so that tests and the design can find it.
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -27,7 +26,6 @@ class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
-class QTimer;
 
 namespace quorvix {
 
@@ -77,7 +75,6 @@ protected:
     virtual bool StartSystemMove();
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     // The title bar's and the help menu's (main_window.cpp).
@@ -98,8 +95,14 @@ private slots:
     void PrecisionDone();
 
 private:
-    enum class RunMode { Inline, Worker };
     using Job = CommandRunner::Job;
+    // A command on the worker: whether the busy cursor shows at once, and
+    // whether the command (an open or a save) makes A, B and x as it leaves
+    // them the saved ones.
+    struct WorkerRun {
+        bool BusyAtOnce = false;
+        bool SavesInputs = false;
+    };
 
     // Building the window (main_window_controls.cpp, main_window_menus.cpp).
     void CreateFrame();
@@ -123,8 +126,10 @@ private:
     bool AskToQuit();
 
     // Running commands (main_window_commands.cpp).
-    void Run(const Job& job, RunMode mode, PrecisionUse precision, bool busyAtOnce = false);
     void RunOperation(const Operation& op);
+    void RunNow(const Job& job, PrecisionUse precision);
+    void RunOnWorker(const Job& job, PrecisionUse precision, WorkerRun run);
+    bool ReadyToRun(PrecisionUse precision);
     void PullControls();
     void PushControls();
     void ShowComplexFormat();
@@ -132,11 +137,7 @@ private:
     void CommandDone();
     void Report(const GuardedOutcome& outcome);
     void ShowPlace(const ErrorPlace& place);
-    void BeginBusy(bool busyAtOnce);
-    void EndBusy();
-    void ShowBusy();
     void LockInput(bool locked);
-    bool Drops(QObject* watched, QEvent::Type type) const;
     void PressEscape();
     QString DialogFolder() const;
     std::optional<std::string> AskFileName(const char* dialogName, bool save, const char* filter,
@@ -166,20 +167,16 @@ private:
     QRadioButton* rectangularButton_ = nullptr;
     QRadioButton* polarButton_ = nullptr;
 
-    CalcState state_;
     CommandRunner runner_;
     // What the controls showed when the command started, to see what it changed.
     EditorLines pulledA_, pulledB_;
-    bool busyCursor_ = false;
     bool closePending_ = false;
-    // A, B and x as last started, opened or saved; and whether the running
-    // command (an open or a save) makes its result the new saved state.
+    // A, B and x as last started, opened or saved.
     InputTexts savedInputs_;
-    bool remembersInputs_ = false;
-    QString appliedPrecision_;  // the precision box's text the factor was last set from
-    QString checkedPrecision_;  // the text last checked on leaving the box
+    bool runSavesInputs_ = false;  // the running command makes its inputs the saved ones
+    QString appliedPrecision_;     // the precision box's text the factor was last set from
+    QString checkedPrecision_;     // the text last checked on leaving the box
     bool applyingPrecision_ = false;
-    QTimer* busyTimer_ = nullptr;
     QElapsedTimer cancelledAt_;  // since the last cancel
     QString lastFolder_;         // where the last file dialog ended
 };

@@ -82,37 +82,35 @@ void MainWindow::AskAndOpenProject() {
 
 void MainWindow::OpenProjectFile(const std::string& path) {
     if (CommandRunning()) return;
-    remembersInputs_ = true;
-    Run([file = path](CalcState& s) { OpenProject(s, file); }, RunMode::Worker, PrecisionUse::None);
+    RunOnWorker([file = path](CalcState& s) { OpenProject(s, file); }, PrecisionUse::None, {.SavesInputs = true});
 }
 
 void MainWindow::AskAndSaveProject() {
     if (CommandRunning()) return;
     const std::optional<std::string> path = AskFileName("SaveDialog2", true, kProjectFilter, kProjectExtension);
     if (!path) return;
-    remembersInputs_ = true;
-    Run([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
-        RunMode::Worker, PrecisionUse::None);
+    RunOnWorker([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
+                PrecisionUse::None, {.SavesInputs = true});
 }
 
 void MainWindow::AskAndSaveResult() {
     if (CommandRunning()) return;
     const std::optional<std::string> path = AskFileName("SaveDialog1", true, kResultFilter, "txt");
     if (!path) return;
-    Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { SaveResult(s, file); }, RunMode::Worker,
-        PrecisionUse::None);
+    RunOnWorker([file = WithDefaultExtension(*path, "txt")](CalcState& s) { SaveResult(s, file); }, PrecisionUse::None,
+                {});
 }
 
 void MainWindow::ClearResult() {
-    Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline, PrecisionUse::None);
+    RunNow([](CalcState& s) { ClearEditor(s, Editor::Result); }, PrecisionUse::None);
 }
 
-void MainWindow::StartAuto() { Run(RunAuto, RunMode::Worker, PrecisionUse::Apply, true); }
+void MainWindow::StartAuto() { RunOnWorker(RunAuto, PrecisionUse::Apply, {.BusyAtOnce = true}); }
 
 void MainWindow::ApplyComplexFormat() {
     // The new item is already chosen when this runs.
     const ComplexFormat format = polarButton_->isChecked() ? ComplexFormat::Polar : ComplexFormat::Rectangular;
-    Run([format](CalcState& s) { SetComplexFormat(s, format); }, RunMode::Inline, PrecisionUse::Apply);
+    RunNow([format](CalcState& s) { SetComplexFormat(s, format); }, PrecisionUse::Apply);
 }
 
 namespace {
@@ -130,7 +128,10 @@ bool IsPrecision(const QString& text, const OutputSettings& settings) {
 }  // namespace
 
 void MainWindow::ShowPrecisionValidity() {
-    precisionAlarm_->setVisible(!IsPrecision(precisionBox_->currentText(), state_.Settings));
+    // While a command runs the state is the worker's: the text is checked
+    // against the start settings.
+    const OutputSettings settings = runner_.Running() ? OutputSettings{} : runner_.State().Settings;
+    precisionAlarm_->setVisible(!IsPrecision(precisionBox_->currentText(), settings));
 }
 
 bool MainWindow::ApplyPrecision() {
@@ -141,9 +142,8 @@ bool MainWindow::ApplyPrecision() {
     checkedPrecision_ = text;
     if (text == appliedPrecision_) return true;
     applyingPrecision_ = true;
-    ClearCancel();
     const GuardedOutcome outcome =
-        RunGuarded(state_, [t = text.toStdString()](CalcState& s) { PrecisionChange(t, s.Settings); });
+        *runner_.RunNow([t = text.toStdString()](CalcState& s) { PrecisionChange(t, s.Settings); });
     // The factor stays as it was when the text is not a precision.
     if (!outcome.Error) appliedPrecision_ = text;
     Report(outcome);

@@ -1,23 +1,17 @@
 // Running the engine's commands from the window: the controls are copied
 // into the state, the command runs (on a worker when it can take long), and
 // what it changed is put back into the controls.
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTimer>
-#include <algorithm>
-#include <iterator>
+#include <utility>
 
-#include "core/cancel.h"
 #include "core/errors.h"
 #include "quorvix_version.h"
 #include "textio/editor_lines.h"
@@ -27,31 +21,10 @@
 #include "ui/main_menu.h"
 #include "ui/main_window.h"
 #include "ui/result_view.h"
-#include "ui/title_frame.h"
 
 namespace quorvix {
 
 namespace {
-
-// The input a running command does not take: keys, clicks, the wheel, menus
-// asked for, text from an input method and dropped files.
-bool IsInput(QEvent::Type type) {
-    switch (type) {
-        case QEvent::ShortcutOverride:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-        case QEvent::InputMethod:
-        case QEvent::DragEnter:
-        case QEvent::DragMove:
-        case QEvent::Drop: return true;
-        default: return false;
-    }
-}
 
 // Where the text of an error is, as the error box's second line.
 QString PlaceText(const ErrorPlace& place) {
@@ -64,28 +37,38 @@ QString PlaceText(const ErrorPlace& place) {
 
 }  // namespace
 
-void MainWindow::Run(const Job& job, RunMode mode, PrecisionUse precision, bool busyAtOnce) {
-    // One command at a time; input that arrives meanwhile is dropped (see eventFilter).
-    if (runner_.Running()) return;
+void MainWindow::RunOperation(const Operation& op) {
+    RunOnWorker([&op](CalcState& s) { op.Run(s); }, PrecisionUse::Apply, {});
+}
+
+void MainWindow::RunNow(const Job& job, PrecisionUse precision) {
+    if (!ReadyToRun(precision)) return;
+    const std::optional<GuardedOutcome> outcome = runner_.RunNow(job);
+    PushControls();
+    Report(*outcome);
+}
+
+void MainWindow::RunOnWorker(const Job& job, PrecisionUse precision, WorkerRun run) {
+    if (!ReadyToRun(precision)) return;
+    runner_.Start(job, run.BusyAtOnce);
+    runSavesInputs_ = run.SavesInputs;
+    LockInput(true);
+    // A command that is still running after a moment shows the busy cursor,
+    // the Cancel button and its progress.
+    busyStrip_->Start();
+}
+
+bool MainWindow::ReadyToRun(PrecisionUse precision) {
+    // One command at a time; input that arrives meanwhile is dropped.
+    if (runner_.Running()) return false;
     if (precision == PrecisionUse::Apply && !ApplyPrecision()) {
         // Told why; the format choice that asked for this shows the format in use again.
         ShowComplexFormat();
-        return;
+        return false;
     }
     PullControls();
-    if (mode == RunMode::Inline) {
-        ClearCancel();
-        const GuardedOutcome outcome = RunGuarded(state_, job);
-        PushControls();
-        Report(outcome);
-        return;
-    }
-    runner_.Start(std::move(state_), job);
-    state_ = CalcState{};
-    BeginBusy(busyAtOnce);
+    return true;
 }
-
-void MainWindow::RunOperation(const Operation& op) { Run(op.Run, RunMode::Worker, PrecisionUse::Apply); }
 
 void MainWindow::WaitForCommand() {
     while (runner_.Running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -98,44 +81,42 @@ void MainWindow::CancelCommand() {
 }
 
 void MainWindow::CommandDone() {
-    state_ = runner_.TakeState();
     // The controls take text again before the results go into them.
-    EndBusy();
+    busyStrip_->Stop();
+    LockInput(false);
     PushControls();
-    if (remembersInputs_ && !runner_.Outcome().Error) RememberInputs();
-    remembersInputs_ = false;
+    if (std::exchange(runSavesInputs_, false) && !runner_.Outcome().Error) RememberInputs();
     Report(runner_.Outcome());
     emit CommandFinished();
-    if (closePending_) {
-        closePending_ = false;
-        close();
-    }
+    if (std::exchange(closePending_, false)) close();
 }
 
 void MainWindow::PullControls() {
-    state_.MatrixA = LinesOf(matrixAEditor_);
-    state_.MatrixB = LinesOf(matrixBEditor_);
-    pulledA_ = state_.MatrixA;
-    pulledB_ = state_.MatrixB;
-    state_.X = coefficientBox_->text().toStdString();
-    state_.Precision = precisionBox_->currentText().toStdString();
-    result_->Read(state_.Panel);
+    CalcState& s = runner_.State();
+    s.MatrixA = LinesOf(matrixAEditor_);
+    s.MatrixB = LinesOf(matrixBEditor_);
+    pulledA_ = s.MatrixA;
+    pulledB_ = s.MatrixB;
+    s.X = coefficientBox_->text().toStdString();
+    s.Precision = precisionBox_->currentText().toStdString();
+    result_->Read(s.Panel);
 }
 
 void MainWindow::PushControls() {
     // Rewrites (the format switch, the notation tools, Align, Clear, opening
     // a project) print at the display precision: each is one step of its
     // control's undo, so that digits the user typed can be had back.
-    if (state_.MatrixA != pulledA_) ReplaceText(matrixAEditor_, TextOf(state_.MatrixA));
-    if (state_.MatrixB != pulledB_) ReplaceText(matrixBEditor_, TextOf(state_.MatrixB));
-    pulledA_ = state_.MatrixA;
-    pulledB_ = state_.MatrixB;
-    const QString x = QString::fromStdString(state_.X);
+    const CalcState& s = runner_.State();
+    if (s.MatrixA != pulledA_) ReplaceText(matrixAEditor_, TextOf(s.MatrixA));
+    if (s.MatrixB != pulledB_) ReplaceText(matrixBEditor_, TextOf(s.MatrixB));
+    pulledA_ = s.MatrixA;
+    pulledB_ = s.MatrixB;
+    const QString x = QString::fromStdString(s.X);
     if (coefficientBox_->text() != x) {
         coefficientBox_->selectAll();
         coefficientBox_->insert(x);
     }
-    const QString precision = QString::fromStdString(state_.Precision);
+    const QString precision = QString::fromStdString(s.Precision);
     if (precisionBox_->currentText() != precision) {
         // Only opening a project changes it, and sets the factor from it.
         const QSignalBlocker block(precisionBox_);
@@ -144,11 +125,11 @@ void MainWindow::PushControls() {
         ShowPrecisionValidity();
     }
     ShowComplexFormat();
-    result_->Show(state_.Panel);
+    result_->Show(s.Panel);
 }
 
 void MainWindow::ShowComplexFormat() {
-    QRadioButton* format = state_.Settings.Format == ComplexFormat::Polar ? polarButton_ : rectangularButton_;
+    QRadioButton* format = runner_.State().Settings.Format == ComplexFormat::Polar ? polarButton_ : rectangularButton_;
     if (!format->isChecked()) format->setChecked(true);
 }
 
@@ -164,8 +145,8 @@ void MainWindow::Report(const GuardedOutcome& outcome) {
         }
         QMessageBox::critical(this, QString::fromLatin1(kProgramName), text);
     }
-    std::vector<std::string> notices = std::move(state_.Notices);
-    state_.Notices.clear();
+    std::vector<std::string> notices = std::move(runner_.State().Notices);
+    runner_.State().Notices.clear();
     for (const std::string& notice : notices)
         QMessageBox::warning(this, QString::fromLatin1(kProgramName), QString::fromStdString(notice));
 }
@@ -202,39 +183,6 @@ void MainWindow::ShowPlace(const ErrorPlace& place) {
     editor->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::BeginBusy(bool busyAtOnce) {
-    qApp->installEventFilter(this);
-    LockInput(true);
-    busyStrip_->Start();
-    if (busyAtOnce && !busyCursor_) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        busyCursor_ = true;
-    }
-    // A command that is still running after a moment shows the busy cursor,
-    // the Cancel button and its progress.
-    busyTimer_->start();
-}
-
-void MainWindow::ShowBusy() {
-    if (!runner_.Running()) return;
-    if (!busyCursor_) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        busyCursor_ = true;
-    }
-    busyStrip_->Reveal();
-}
-
-void MainWindow::EndBusy() {
-    busyTimer_->stop();
-    if (busyCursor_) {
-        QApplication::restoreOverrideCursor();
-        busyCursor_ = false;
-    }
-    busyStrip_->Stop();
-    LockInput(false);
-    qApp->removeEventFilter(this);
-}
-
 void MainWindow::LockInput(bool locked) {
     // The editors keep showing their text and can still be scrolled and
     // copied from; the window's keys and menu items do nothing but Esc.
@@ -243,42 +191,6 @@ void MainWindow::LockInput(bool locked) {
     coefficientBox_->setReadOnly(locked);
     precisionBox_->lineEdit()->setReadOnly(locked);
     menu_->SetLocked(locked);
-}
-
-bool MainWindow::Drops(QObject* watched, QEvent::Type type) const {
-    if (!IsInput(type)) return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != this) return false;
-    // Cancel, and the title bar (to move, minimize or close the window, which
-    // stops the command first), stay usable.
-    if (busyStrip_->isAncestorOf(widget)) return false;
-    const std::vector<QWidget*> frame = frame_->WindowControls();
-    if (std::find(frame.begin(), frame.end(), widget) != frame.end()) return false;
-    // So do the editors' scroll bars and wheel: looking changes nothing.
-    for (const QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_, static_cast<QPlainTextEdit*>(result_)}) {
-        if (!editor->isAncestorOf(widget)) continue;
-        if (type == QEvent::Wheel || qobject_cast<QScrollBar*>(widget) != nullptr) return false;
-    }
-    return true;
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (!runner_.Running() || !Drops(watched, event->type())) return false;
-    switch (event->type()) {
-        case QEvent::ShortcutOverride:
-            // Taken here, so that no shortcut of the window fires; Esc then
-            // arrives as a key press.
-            event->accept();
-            return true;
-        case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) PressEscape();
-            return true;
-        default:
-            // Whatever the user did meanwhile is not done later either: a
-            // click or a key meant for the window as it was could land on
-            // changed results.
-            return true;
-    }
 }
 
 }  // namespace quorvix

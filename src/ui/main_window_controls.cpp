@@ -70,7 +70,7 @@ void MainWindow::CreateInputs() {
     matrixBEditor_ = TextEditor(panel_, "RichEdit2", QRect(8, 280, 201, 169));
     result_ = new ResultView(panel_);
     connect(result_, &ResultView::RewriteAsked, this,
-            [this](const Job& job, PrecisionUse precision) { Run(job, RunMode::Inline, precision); });
+            [this](const Job& job, PrecisionUse precision) { RunNow(job, precision); });
     connect(result_, &ResultView::SaveAsked, this, &MainWindow::AskAndSaveResult);
 
     coefficientBox_ = Named(new QLineEdit(panel_), "Edit1");

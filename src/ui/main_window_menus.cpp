@@ -23,7 +23,7 @@ void MainWindow::ConnectMenu() {
 
 void MainWindow::CreateEditorMenus() {
     auto rewrite = [this](Job job, PrecisionUse precision) {
-        return [this, job = std::move(job), precision] { Run(job, RunMode::Inline, precision); };
+        return [this, job = std::move(job), precision] { RunNow(job, precision); };
     };
     // Each input editor rewrites its matrix between the two notations; the
     // rewrites of numbers take the precision first, Clear does not need it.
