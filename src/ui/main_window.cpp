@@ -70,7 +70,6 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::ShowStartState() {
-    appliedPrecision_ = checkedPrecision_ = QString::fromStdString(runner_.State().Precision);
     PushControls();
     // What the editors start with is nothing to lose.
     for (QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_}) editor->document()->clearUndoRedoStacks();

@@ -21,7 +21,6 @@
 #include "commands/operation_table.h"
 #include "ui/command_runner.h"
 
-class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -31,6 +30,7 @@ namespace quorvix {
 
 class BusyStrip;
 class MainMenu;
+class PrecisionBox;
 class ResultView;
 class SkinImage;
 class TitleFrame;
@@ -88,11 +88,6 @@ private slots:
     void ClearResult();
     void StartAuto();
     void ApplyComplexFormat();
-    // The precision box: checked as its text changes (a red frame while it
-    // is not a precision), applied when the user is done with it.
-    void ShowPrecisionValidity();
-    void PrecisionEntered();
-    void PrecisionDone();
 
 private:
     using Job = CommandRunner::Job;
@@ -133,7 +128,6 @@ private:
     void PullControls();
     void PushControls();
     void ShowComplexFormat();
-    bool ApplyPrecision();
     void CommandDone();
     void Report(const GuardedOutcome& outcome);
     void ShowPlace(const ErrorPlace& place);
@@ -161,8 +155,7 @@ private:
     QPlainTextEdit* matrixBEditor_ = nullptr;
     ResultView* result_ = nullptr;
     QLineEdit* coefficientBox_ = nullptr;  // x
-    QComboBox* precisionBox_ = nullptr;
-    QWidget* precisionAlarm_ = nullptr;  // the red frame around an invalid precision
+    PrecisionBox* precision_ = nullptr;
     QGroupBox* complexFormatGroup_ = nullptr;
     QRadioButton* rectangularButton_ = nullptr;
     QRadioButton* polarButton_ = nullptr;
@@ -174,11 +167,8 @@ private:
     // A, B and x as last started, opened or saved.
     InputTexts savedInputs_;
     bool runSavesInputs_ = false;  // the running command makes its inputs the saved ones
-    QString appliedPrecision_;     // the precision box's text the factor was last set from
-    QString checkedPrecision_;     // the text last checked on leaving the box
-    bool applyingPrecision_ = false;
-    QElapsedTimer cancelledAt_;  // since the last cancel
-    QString lastFolder_;         // where the last file dialog ended
+    QElapsedTimer cancelledAt_;    // since the last cancel
+    QString lastFolder_;           // where the last file dialog ended
 };
 
 }  // namespace quorvix

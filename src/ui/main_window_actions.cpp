@@ -1,6 +1,5 @@
 // The menu and toolbar commands, each handed to the engine's own routine,
 // and the file dialogs they ask for a name with.
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,12 +10,9 @@
 
 #include "commands/auto_run.h"
 #include "commands/editor_tools.h"
-#include "core/cancel.h"
-#include "core/errors.h"
 #include "files/project_file.h"
 #include "files/result_file.h"
 #include "files/text_files.h"
-#include "textio/output_settings.h"
 #include "ui/main_window.h"
 
 namespace quorvix {
@@ -111,55 +107,6 @@ void MainWindow::ApplyComplexFormat() {
     // The new item is already chosen when this runs.
     const ComplexFormat format = polarButton_->isChecked() ? ComplexFormat::Polar : ComplexFormat::Rectangular;
     RunNow([format](CalcState& s) { SetComplexFormat(s, format); }, PrecisionUse::Apply);
-}
-
-namespace {
-
-bool IsPrecision(const QString& text, const OutputSettings& settings) {
-    OutputSettings trial = settings;
-    try {
-        PrecisionChange(text.toStdString(), trial);
-    } catch (const CalcError&) {
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
-
-void MainWindow::ShowPrecisionValidity() {
-    // While a command runs the state is the worker's: the text is checked
-    // against the start settings.
-    const OutputSettings settings = runner_.Running() ? OutputSettings{} : runner_.State().Settings;
-    precisionAlarm_->setVisible(!IsPrecision(precisionBox_->currentText(), settings));
-}
-
-bool MainWindow::ApplyPrecision() {
-    // While the box's text is checked the error box can take the focus from
-    // it, which must not check it once more.
-    if (applyingPrecision_) return false;
-    const QString text = precisionBox_->currentText();
-    checkedPrecision_ = text;
-    if (text == appliedPrecision_) return true;
-    applyingPrecision_ = true;
-    const GuardedOutcome outcome =
-        *runner_.RunNow([t = text.toStdString()](CalcState& s) { PrecisionChange(t, s.Settings); });
-    // The factor stays as it was when the text is not a precision.
-    if (!outcome.Error) appliedPrecision_ = text;
-    Report(outcome);
-    applyingPrecision_ = false;
-    return !outcome.Error;
-}
-
-void MainWindow::PrecisionEntered() {
-    if (!runner_.Running()) ApplyPrecision();
-}
-
-void MainWindow::PrecisionDone() {
-    if (runner_.Running()) return;
-    // Leaving the box or choosing from its list checks it when its text
-    // changed since the last check (Enter makes the box report a choice too).
-    if (precisionBox_->currentText() != checkedPrecision_) ApplyPrecision();
 }
 
 }  // namespace quorvix

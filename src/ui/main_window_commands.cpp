@@ -1,13 +1,11 @@
 // Running the engine's commands from the window: the controls are copied
 // into the state, the command runs (on a worker when it can take long), and
 // what it changed is put back into the controls.
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <utility>
@@ -20,6 +18,7 @@
 #include "ui/editor_text.h"
 #include "ui/main_menu.h"
 #include "ui/main_window.h"
+#include "ui/precision_box.h"
 #include "ui/result_view.h"
 
 namespace quorvix {
@@ -61,7 +60,7 @@ void MainWindow::RunOnWorker(const Job& job, PrecisionUse precision, WorkerRun r
 bool MainWindow::ReadyToRun(PrecisionUse precision) {
     // One command at a time; input that arrives meanwhile is dropped.
     if (runner_.Running()) return false;
-    if (precision == PrecisionUse::Apply && !ApplyPrecision()) {
+    if (precision == PrecisionUse::Apply && !precision_->Apply(runner_)) {
         // Told why; the format choice that asked for this shows the format in use again.
         ShowComplexFormat();
         return false;
@@ -98,7 +97,7 @@ void MainWindow::PullControls() {
     pulledA_ = s.MatrixA;
     pulledB_ = s.MatrixB;
     s.X = coefficientBox_->text().toStdString();
-    s.Precision = precisionBox_->currentText().toStdString();
+    s.Precision = precision_->Text();
     result_->Read(s.Panel);
 }
 
@@ -116,14 +115,8 @@ void MainWindow::PushControls() {
         coefficientBox_->selectAll();
         coefficientBox_->insert(x);
     }
-    const QString precision = QString::fromStdString(s.Precision);
-    if (precisionBox_->currentText() != precision) {
-        // Only opening a project changes it, and sets the factor from it.
-        const QSignalBlocker block(precisionBox_);
-        precisionBox_->setEditText(precision);
-        appliedPrecision_ = checkedPrecision_ = precision;
-        ShowPrecisionValidity();
-    }
+    // Only opening a project changes the precision, and sets the factor from it.
+    precision_->Show(s);
     ShowComplexFormat();
     result_->Show(s.Panel);
 }
@@ -189,7 +182,7 @@ void MainWindow::LockInput(bool locked) {
     for (QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_, static_cast<QPlainTextEdit*>(result_)})
         editor->setReadOnly(locked);
     coefficientBox_->setReadOnly(locked);
-    precisionBox_->lineEdit()->setReadOnly(locked);
+    precision_->SetLocked(locked);
     menu_->SetLocked(locked);
 }
 

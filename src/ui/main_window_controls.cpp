@@ -14,6 +14,7 @@
 #include "ui/main_tool_bar.h"
 #include "ui/main_window.h"
 #include "ui/operation_grid.h"
+#include "ui/precision_box.h"
 #include "ui/result_view.h"
 #include "ui/skin.h"
 #include "ui/skin_widgets.h"
@@ -78,27 +79,9 @@ void MainWindow::CreateInputs() {
     coefficientBox_->setText(QStringLiteral("1"));
     coefficientBox_->setToolTip(QStringLiteral("Coefficient X"));
 
-    precisionBox_ = Named(new QComboBox(panel_), "ComboBox1");
-    precisionBox_->setGeometry(112, 538, 97, 21);
-    precisionBox_->setEditable(true);
-    precisionBox_->setInsertPolicy(QComboBox::NoInsert);
-    precisionBox_->addItems({"1", "2", "3", "4", "5", "6", "7", "8", "e"});
-    precisionBox_->setEditText(QStringLiteral("3"));
-    precisionBox_->setToolTip(QStringLiteral("Precision of result"));
-    // A frame just outside the box, behind it, shows while its text is not a precision.
-    precisionAlarm_ = Named(new AlarmFrame(panel_), "PrecisionAlarm");
-    precisionAlarm_->setGeometry(precisionBox_->geometry().adjusted(-2, -2, 2, 2));
-    precisionAlarm_->stackUnder(precisionBox_);
-    precisionAlarm_->hide();
-    connect(precisionBox_, &QComboBox::editTextChanged, this, &MainWindow::ShowPrecisionValidity);
-    // Checked once the key, the focus change or the list has finished with
-    // the box: an error box opened in the middle of a focus change would
-    // take the focus while it moves.
-    connect(precisionBox_->lineEdit(), &QLineEdit::returnPressed, this, &MainWindow::PrecisionEntered,
-            Qt::QueuedConnection);
-    connect(precisionBox_->lineEdit(), &QLineEdit::editingFinished, this, &MainWindow::PrecisionDone,
-            Qt::QueuedConnection);
-    connect(precisionBox_, &QComboBox::textActivated, this, &MainWindow::PrecisionDone, Qt::QueuedConnection);
+    precision_ = new PrecisionBox(panel_, QRect(112, 538, 97, 21));
+    connect(precision_, &PrecisionBox::ApplyAsked, this, [this] { precision_->Apply(runner_); });
+    connect(precision_, &PrecisionBox::Refused, this, &MainWindow::Report);
 
     complexFormatGroup_ = Named(new QGroupBox(QStringLiteral("Complex Format"), panel_), "RadioGroup1");
     complexFormatGroup_->setGeometry(8, 456, 97, 105);
@@ -119,8 +102,8 @@ void MainWindow::ChainFocus(const std::vector<QWidget*>& operationButtons, const
     // Tab goes through the inputs, then the operation buttons column by
     // column and top to bottom (AuTo last, as it stands), then the result
     // panel and the toolbar.
-    std::vector<QWidget*> chain{matrixAEditor_, matrixBEditor_,     coefficientBox_,
-                                precisionBox_,  rectangularButton_, polarButton_};
+    std::vector<QWidget*> chain{matrixAEditor_,    matrixBEditor_,     coefficientBox_,
+                                precision_->Box(), rectangularButton_, polarButton_};
     chain.insert(chain.end(), operationButtons.begin(), operationButtons.end());
     chain.push_back(result_);
     chain.insert(chain.end(), tools.begin(), tools.end());
