@@ -17,6 +17,7 @@
 #include "ui/busy_strip.h"
 #include "ui/control_look.h"
 #include "ui/help_window.h"
+#include "ui/message_boxes.h"
 #include "ui/result_view.h"
 #include "ui/skin.h"
 #include "ui/title_frame.h"
@@ -123,7 +124,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (InputsChanged() && !AskToQuit()) {
+    if (InputsChanged() && !AskToQuitUnsaved(this)) {
         event->ignore();
         return;
     }
@@ -137,19 +138,6 @@ MainWindow::InputTexts MainWindow::CurrentInputs() const {
 void MainWindow::RememberInputs() { savedInputs_ = CurrentInputs(); }
 
 bool MainWindow::InputsChanged() const { return !(CurrentInputs() == savedInputs_); }
-
-bool MainWindow::AskToQuit() {
-    QMessageBox question(QMessageBox::Question, QString::fromLatin1(kProgramName),
-                         QStringLiteral("Quit Quorvix? The matrices you typed have not been saved."),
-                         QMessageBox::NoButton, this);
-    QPushButton* quit = question.addButton(QStringLiteral("Quit"), QMessageBox::AcceptRole);
-    QPushButton* stay = question.addButton(QMessageBox::Cancel);
-    // Enter and Esc keep the window: only a deliberate Quit loses the matrices.
-    question.setDefaultButton(stay);
-    question.setEscapeButton(stay);
-    question.exec();
-    return question.clickedButton() == quit;
-}
 
 void MainWindow::OpenManual() { HelpWindow::ShowFor(this); }
 

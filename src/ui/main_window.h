@@ -20,6 +20,7 @@
 #include "commands/calc_state.h"
 #include "commands/operation_table.h"
 #include "ui/command_runner.h"
+#include "ui/file_dialogs.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -118,7 +119,6 @@ private:
     InputTexts CurrentInputs() const;
     void RememberInputs();
     bool InputsChanged() const;
-    bool AskToQuit();
 
     // Running commands (main_window_commands.cpp).
     void RunOperation(const Operation& op);
@@ -133,9 +133,6 @@ private:
     void ShowPlace(const ErrorPlace& place);
     void LockInput(bool locked);
     void PressEscape();
-    QString DialogFolder() const;
-    std::optional<std::string> AskFileName(const char* dialogName, bool save, const char* filter,
-                                           const char* defaultExt);
 
     // The frame: title bar, borders, title-bar buttons, and the menu bar on it.
     TitleFrame* frame_ = nullptr;
@@ -161,6 +158,7 @@ private:
     QRadioButton* polarButton_ = nullptr;
 
     CommandRunner runner_;
+    FileDialogs dialogs_;
     // What the controls showed when the command started, to see what it changed.
     EditorLines pulledA_, pulledB_;
     bool closePending_ = false;
@@ -168,7 +166,6 @@ private:
     InputTexts savedInputs_;
     bool runSavesInputs_ = false;  // the running command makes its inputs the saved ones
     QElapsedTimer cancelledAt_;    // since the last cancel
-    QString lastFolder_;           // where the last file dialog ended
 };
 
 }  // namespace quorvix

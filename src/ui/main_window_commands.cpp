@@ -3,7 +3,6 @@
 // what it changed is put back into the controls.
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextBlock>
@@ -11,30 +10,17 @@
 #include <utility>
 
 #include "core/errors.h"
-#include "quorvix_version.h"
 #include "textio/editor_lines.h"
 #include "textio/matrix_reader.h"
 #include "ui/busy_strip.h"
 #include "ui/editor_text.h"
 #include "ui/main_menu.h"
 #include "ui/main_window.h"
+#include "ui/message_boxes.h"
 #include "ui/precision_box.h"
 #include "ui/result_view.h"
 
 namespace quorvix {
-
-namespace {
-
-// Where the text of an error is, as the error box's second line.
-QString PlaceText(const ErrorPlace& place) {
-    if (place.Editor == ErrorEditor::X) return QStringLiteral("the x box");
-    return QStringLiteral("Matrix %1, line %2, element %3")
-        .arg(place.Editor == ErrorEditor::A ? QLatin1Char('A') : QLatin1Char('B'))
-        .arg(place.Line)
-        .arg(place.Element);
-}
-
-}  // namespace
 
 void MainWindow::RunOperation(const Operation& op) {
     RunOnWorker([&op](CalcState& s) { op.Run(s); }, PrecisionUse::Apply, {});
@@ -127,21 +113,12 @@ void MainWindow::ShowComplexFormat() {
 }
 
 void MainWindow::Report(const GuardedOutcome& outcome) {
-    // A cancel is the user's own wish: nothing to tell.
-    if (outcome.Error && !outcome.Cancelled) {
-        QString text = QString::fromStdString(*outcome.Error) + QLatin1Char('.');
-        // An error caused by typed text says where that text is, and selects
-        // it (behind the box) so that it can be put right at once.
-        if (outcome.Place) {
-            text += QLatin1Char('\n') + PlaceText(*outcome.Place);
-            ShowPlace(*outcome.Place);
-        }
-        QMessageBox::critical(this, QString::fromLatin1(kProgramName), text);
-    }
-    std::vector<std::string> notices = std::move(runner_.State().Notices);
+    // The text that caused an error is selected behind its box, so that it
+    // can be put right at once.
+    if (outcome.Error && !outcome.Cancelled && outcome.Place) ShowPlace(*outcome.Place);
+    const std::vector<std::string> notices = std::move(runner_.State().Notices);
     runner_.State().Notices.clear();
-    for (const std::string& notice : notices)
-        QMessageBox::warning(this, QString::fromLatin1(kProgramName), QString::fromStdString(notice));
+    ReportOutcome(this, outcome, notices);
 }
 
 void MainWindow::ShowPlace(const ErrorPlace& place) {
