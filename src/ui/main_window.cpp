@@ -1,34 +1,24 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QResizeEvent>
 #include <QTimer>
-#include <QUrl>
 #include <QWindow>
 
 #include "quorvix_version.h"
 #include "textio/locale_number.h"
-#include "ui/about_box.h"
 #include "ui/busy_strip.h"
 #include "ui/control_look.h"
-#include "ui/help_window.h"
+#include "ui/main_menu.h"
+#include "ui/main_tool_bar.h"
 #include "ui/message_boxes.h"
+#include "ui/operation_grid.h"
+#include "ui/precision_box.h"
 #include "ui/result_view.h"
 #include "ui/skin.h"
 #include "ui/title_frame.h"
 
 namespace quorvix {
-
-namespace {
-
-constexpr qint64 kEscapeQuietMilliseconds = 1000;
-
-}  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
@@ -42,21 +32,36 @@ MainWindow::MainWindow(QWidget* parent)
     setFixedSize(kWindowWidth, kWindowHeight);
     move(252, 72);
 
-    CreateFrame();
+    frame_ = new TitleFrame(this);
+    connect(frame_, &TitleFrame::MoveAsked, this, &MainWindow::StartSystemMove);
+    menu_ = new MainMenu(frame_);
+    connect(menu_, &MainMenu::OpenProjectChosen, this, &MainWindow::AskAndOpenProject);
+    connect(menu_, &MainMenu::SaveProjectChosen, this, &MainWindow::AskAndSaveProject);
+    connect(menu_, &MainMenu::SaveResultChosen, this, &MainWindow::AskAndSaveResult);
+    connect(menu_, &MainMenu::ClearChosen, this, &MainWindow::ClearResult);
+    connect(menu_, &MainMenu::AutoChosen, this, &MainWindow::StartAuto);
+    connect(menu_, &MainMenu::ExitChosen, this, &MainWindow::PressEscape);
+    connect(menu_, &MainMenu::ManualChosen, this, &MainWindow::OpenManual);
+    connect(menu_, &MainMenu::HomePageChosen, this, &MainWindow::OpenHomePage);
+
     CreatePanel();
-    ConnectMenu();
-    CreateEditorMenus();
+    // Centred on the bottom border.
+    busyStrip_ = new BusyStrip(this);
+    const QSize strip = busyStrip_->sizeHint();
+    busyStrip_->setGeometry((kWindowWidth - strip.width()) / 2, kWindowHeight - 27, strip.width(), 24);
+    connect(busyStrip_, &BusyStrip::CancelClicked, this, &MainWindow::CancelCommand);
 
     // Moving, minimizing and closing the window and Cancel work while a
     // command runs; so do the editors' scroll bars.
     InputGate& gate = runner_.Gate();
     gate.KeepUsable(busyStrip_);
     for (QWidget* control : frame_->WindowControls()) gate.KeepUsable(control);
-    for (QWidget* editor : std::initializer_list<QWidget*>{matrixAEditor_, matrixBEditor_, result_})
-        gate.KeepScrollable(editor);
+    for (QWidget* editor : inputs_->Editors()) gate.KeepScrollable(editor);
+    gate.KeepScrollable(result_);
     connect(&gate, &InputGate::EscapePressed, this, &MainWindow::PressEscape);
     connect(&runner_, &CommandRunner::Slow, busyStrip_, &BusyStrip::Reveal);
     connect(&runner_, &CommandRunner::Finished, this, &MainWindow::CommandDone);
+
     frame_->Redraw();
     ShowStartState();
 }
@@ -70,11 +75,52 @@ MainWindow::~MainWindow() {
     }
 }
 
+void MainWindow::CreatePanel() {
+    // Below the frame, holding everything else, on its background picture.
+    auto* panel = Named(new QWidget(this), "Panel1");
+    panel->setGeometry(8, 53, kWindowWidth - 16, kWindowHeight - 83);
+    Picture(panel, "Image5", panel->rect(), QStringLiteral("Image5.jpg"), true);
+
+    auto* tools = new MainToolBar(panel);
+    connect(tools, &MainToolBar::SaveClicked, this, &MainWindow::AskAndSaveResult);
+    connect(tools, &MainToolBar::ClearClicked, this, &MainWindow::ClearResult);
+    connect(tools, &MainToolBar::AutoClicked, this, &MainWindow::StartAuto);
+    connect(tools, &MainToolBar::ManualClicked, this, &MainWindow::OpenManual);
+    connect(tools, &MainToolBar::HomeClicked, this, &MainWindow::OpenHomePage);
+
+    inputs_ = new InputPane(panel);
+    precision_ = inputs_->Precision();
+    connect(inputs_, &InputPane::FormatChosen, this, &MainWindow::ApplyComplexFormat);
+    connect(inputs_, &InputPane::RewriteAsked, this, &MainWindow::RunNow);
+    connect(precision_, &PrecisionBox::ApplyAsked, this, [this] { precision_->Apply(runner_); });
+    connect(precision_, &PrecisionBox::Refused, this, &MainWindow::Report);
+
+    Picture(panel, "Image7", QRect(448, 64, 313, 31), QStringLiteral("Image7.jpg"));
+    result_ = new ResultView(panel);
+    connect(result_, &ResultView::RewriteAsked, this, &MainWindow::RunNow);
+    connect(result_, &ResultView::SaveAsked, this, &MainWindow::AskAndSaveResult);
+
+    const std::vector<QWidget*> operationButtons = AddOperationButtons(
+        panel, [this](const Operation& op) { RunOperation(op); }, [this] { StartAuto(); });
+    ChainFocus(operationButtons, tools->Buttons());
+}
+
+void MainWindow::ChainFocus(const std::vector<QWidget*>& operationButtons, const std::vector<QWidget*>& tools) {
+    // Tab goes through the inputs, then the operation buttons column by
+    // column and top to bottom (AuTo last, as it stands), then the result
+    // panel and the toolbar.
+    std::vector<QWidget*> chain = inputs_->FocusChain();
+    chain.insert(chain.end(), operationButtons.begin(), operationButtons.end());
+    chain.push_back(result_);
+    chain.insert(chain.end(), tools.begin(), tools.end());
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
 void MainWindow::ShowStartState() {
-    PushControls();
+    ShowState();
     // What the editors start with is nothing to lose.
-    for (QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_}) editor->document()->clearUndoRedoStacks();
-    RememberInputs();
+    inputs_->ForgetUndo();
+    savedInputs_ = inputs_->Texts();
 }
 
 bool MainWindow::CanResize(int& width, int& height) const {
@@ -104,18 +150,6 @@ bool MainWindow::StartSystemMove() {
     return window != nullptr && window->startSystemMove();
 }
 
-void MainWindow::PressEscape() {
-    // Esc is the key of Exit. While a command runs it only stops the command,
-    // and in the second after a cancel it does nothing: a user who pressed
-    // Esc twice to stop a slow command must not lose the window with it.
-    if (runner_.Running()) {
-        CancelCommand();
-        return;
-    }
-    if (cancelledAt_.isValid() && cancelledAt_.elapsed() < kEscapeQuietMilliseconds) return;
-    close();
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (runner_.Running()) {
         // Close once the command has stopped.
@@ -131,26 +165,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-MainWindow::InputTexts MainWindow::CurrentInputs() const {
-    return {matrixAEditor_->toPlainText(), matrixBEditor_->toPlainText(), coefficientBox_->text()};
-}
-
-void MainWindow::RememberInputs() { savedInputs_ = CurrentInputs(); }
-
-bool MainWindow::InputsChanged() const { return !(CurrentInputs() == savedInputs_); }
-
-void MainWindow::OpenManual() { HelpWindow::ShowFor(this); }
-
-// QUORVIX_HOMEPAGE_ADDRESS comes from the build's cache variable of that name.
-const char* MainWindow::HomePageAddress() { return QUORVIX_HOMEPAGE_ADDRESS; }
-
-void MainWindow::OpenHomePage() {
-    // There is no real home page unless the build names one.
-    const QString address = QString::fromUtf8(HomePageAddress());
-    if (address.isEmpty())
-        AboutBox::ShowFor(this);
-    else
-        OpenAddress(this, QUrl(address));  // a failure shows an error box
-}
+bool MainWindow::InputsChanged() const { return !(inputs_->Texts() == savedInputs_); }
 
 }  // namespace quorvix

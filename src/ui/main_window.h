@@ -1,31 +1,25 @@
 #pragma once
 // MainWindow: the calculator's one window. A fixed-size, borderless, skinned
-// window with its own title bar, menu bar and toolbar, the editors of Matrix
-// A and Matrix B, the coefficient, precision and complex-format controls,
-// the grid of operation buttons and the result panel.
+// window, assembled from its parts: the frame with its title bar
+// (TitleFrame), the menu bar (MainMenu), the toolbar (MainToolBar), the
+// inputs (InputPane, with the PrecisionBox), the grid of operation buttons
+// and the result panel (ResultView).
 //
-// The window does no calculation: it copies its controls into a CalcState,
-// runs the engine's command on it (the same code quorvix-cli runs) and puts
-// the state's text back into the controls.
+// The window does no calculation: its CommandRunner holds the state, the
+// window copies its controls into it, runs the engine's command on it (the
+// same code quorvix-cli runs) and shows the state's text in the controls.
 //
 // Every control carries the design's name as its object name ("RichEdit1",
 // "SpeedButton13", "Open1"), so that tests and the design can find it.
 #include <QElapsedTimer>
-#include <QString>
 #include <QWidget>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "commands/calc_state.h"
 #include "commands/operation_table.h"
 #include "ui/command_runner.h"
 #include "ui/file_dialogs.h"
-
-class QGroupBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QRadioButton;
+#include "ui/input_pane.h"
 
 namespace quorvix {
 
@@ -33,10 +27,7 @@ class BusyStrip;
 class MainMenu;
 class PrecisionBox;
 class ResultView;
-class SkinImage;
 class TitleFrame;
-
-// The title of the window's message boxes.
 
 inline constexpr int kWindowWidth = 783;
 inline constexpr int kWindowHeight = 651;
@@ -77,19 +68,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private slots:
-    // The title bar's and the help menu's (main_window.cpp).
-    void OpenManual();
-    void OpenHomePage();
-
-    // The menu and toolbar commands (main_window_actions.cpp).
-    void AskAndOpenProject();
-    void AskAndSaveProject();
-    void AskAndSaveResult();
-    void ClearResult();
-    void StartAuto();
-    void ApplyComplexFormat();
-
 private:
     using Job = CommandRunner::Job;
     // A command on the worker: whether the busy cursor shows at once, and
@@ -100,71 +78,49 @@ private:
         bool SavesInputs = false;
     };
 
-    // Building the window (main_window_controls.cpp, main_window_menus.cpp).
-    void CreateFrame();
-    void ConnectMenu();
+    // Building the window (main_window.cpp).
     void CreatePanel();
-    void CreateInputs();
-    void CreateEditorMenus();
     void ChainFocus(const std::vector<QWidget*>& operationButtons, const std::vector<QWidget*>& tools);
-
-    // The start state (main_window.cpp).
     void ShowStartState();
 
-    // Quitting with matrices that were typed but not saved (main_window.cpp).
-    struct InputTexts {
-        QString MatrixA, MatrixB, X;
-        bool operator==(const InputTexts&) const = default;
-    };
-    InputTexts CurrentInputs() const;
-    void RememberInputs();
-    bool InputsChanged() const;
+    // The menu and toolbar commands (main_window_actions.cpp).
+    void AskAndOpenProject();
+    void AskAndSaveProject();
+    void AskAndSaveResult();
+    void ClearResult();
+    void StartAuto();
+    void ApplyComplexFormat(ComplexFormat format);
+    void OpenManual();
+    void OpenHomePage();
+    void PressEscape();
 
     // Running commands (main_window_commands.cpp).
     void RunOperation(const Operation& op);
     void RunNow(const Job& job, PrecisionUse precision);
     void RunOnWorker(const Job& job, PrecisionUse precision, WorkerRun run);
     bool ReadyToRun(PrecisionUse precision);
-    void PullControls();
-    void PushControls();
-    void ShowComplexFormat();
+    void ReadControls();
+    void ShowState();
     void CommandDone();
     void Report(const GuardedOutcome& outcome);
-    void ShowPlace(const ErrorPlace& place);
     void LockInput(bool locked);
-    void PressEscape();
 
-    // The frame: title bar, borders, title-bar buttons, and the menu bar on it.
+    // Whether closing loses matrices that were typed but not saved (main_window.cpp).
+    bool InputsChanged() const;
+
+    CommandRunner runner_;
     TitleFrame* frame_ = nullptr;
     MainMenu* menu_ = nullptr;
     BusyStrip* busyStrip_ = nullptr;  // Cancel and the progress, while a long command runs
-
-    // The panel below the frame, which holds everything else.
-    QWidget* panel_ = nullptr;
-    SkinImage* panelBackground_ = nullptr;
-    // Pictures with the titles of the editors and boxes below them.
-    SkinImage* matrixATitle_ = nullptr;
-    SkinImage* matrixBTitle_ = nullptr;
-    SkinImage* resultTitle_ = nullptr;
-    SkinImage* coefficientTitle_ = nullptr;
-    SkinImage* precisionTitle_ = nullptr;
-    QPlainTextEdit* matrixAEditor_ = nullptr;
-    QPlainTextEdit* matrixBEditor_ = nullptr;
-    ResultView* result_ = nullptr;
-    QLineEdit* coefficientBox_ = nullptr;  // x
+    InputPane* inputs_ = nullptr;
     PrecisionBox* precision_ = nullptr;
-    QGroupBox* complexFormatGroup_ = nullptr;
-    QRadioButton* rectangularButton_ = nullptr;
-    QRadioButton* polarButton_ = nullptr;
-
-    CommandRunner runner_;
+    ResultView* result_ = nullptr;
     FileDialogs dialogs_;
-    // What the controls showed when the command started, to see what it changed.
-    EditorLines pulledA_, pulledB_;
-    bool closePending_ = false;
+
     // A, B and x as last started, opened or saved.
     InputTexts savedInputs_;
     bool runSavesInputs_ = false;  // the running command makes its inputs the saved ones
+    bool closePending_ = false;    // closing waits for the running command to stop
     QElapsedTimer cancelledAt_;    // since the last cancel
 };
 

@@ -1,14 +1,22 @@
 // The menu and toolbar commands, each handed to the engine's own routine.
-#include <QRadioButton>
+#include <QUrl>
 
 #include "commands/auto_run.h"
 #include "commands/editor_tools.h"
 #include "files/project_file.h"
 #include "files/result_file.h"
 #include "files/text_files.h"
+#include "ui/about_box.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
 
 namespace quorvix {
+
+namespace {
+
+constexpr qint64 kEscapeQuietMilliseconds = 1000;
+
+}  // namespace
 
 void MainWindow::AskAndOpenProject() {
     if (CommandRunning()) return;
@@ -44,10 +52,34 @@ void MainWindow::ClearResult() {
 
 void MainWindow::StartAuto() { RunOnWorker(RunAuto, PrecisionUse::Apply, {.BusyAtOnce = true}); }
 
-void MainWindow::ApplyComplexFormat() {
-    // The new item is already chosen when this runs.
-    const ComplexFormat format = polarButton_->isChecked() ? ComplexFormat::Polar : ComplexFormat::Rectangular;
+void MainWindow::ApplyComplexFormat(ComplexFormat format) {
     RunNow([format](CalcState& s) { SetComplexFormat(s, format); }, PrecisionUse::Apply);
+}
+
+void MainWindow::OpenManual() { HelpWindow::ShowFor(this); }
+
+// QUORVIX_HOMEPAGE_ADDRESS comes from the build's cache variable of that name.
+const char* MainWindow::HomePageAddress() { return QUORVIX_HOMEPAGE_ADDRESS; }
+
+void MainWindow::OpenHomePage() {
+    // There is no real home page unless the build names one.
+    const QString address = QString::fromUtf8(HomePageAddress());
+    if (address.isEmpty())
+        AboutBox::ShowFor(this);
+    else
+        OpenAddress(this, QUrl(address));  // a failure shows an error box
+}
+
+void MainWindow::PressEscape() {
+    // Esc is the key of Exit. While a command runs it only stops the command,
+    // and in the second after a cancel it does nothing: a user who pressed
+    // Esc twice to stop a slow command must not lose the window with it.
+    if (runner_.Running()) {
+        CancelCommand();
+        return;
+    }
+    if (cancelledAt_.isValid() && cancelledAt_.elapsed() < kEscapeQuietMilliseconds) return;
+    close();
 }
 
 }  // namespace quorvix
