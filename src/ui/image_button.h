@@ -1,8 +1,8 @@
 #pragma once
-// ImageButton: a picture that behaves as a button (the title bar's minimize,
-// maximize and close). It swaps its displayed picture between a normal, a
-// hover, a pressed and a disabled picture as the mouse enters, leaves,
-// presses and releases, and offers its own four mouse events.
+// ImageButton: a picture that behaves as a button (the title bar's minimize
+// and close). It swaps its displayed picture between a normal, a hover, a
+// pressed and a disabled picture as the mouse enters, leaves, presses and
+// releases, and offers its own four mouse events.
 // It does not stretch or centre its pictures: they are drawn at the top left,
 // as the picture control it stands for draws them.
 #include <QEvent>

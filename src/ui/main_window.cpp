@@ -1,65 +1,68 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QResizeEvent>
 #include <QTimer>
-#include <QUrl>
 #include <QWindow>
 
 #include "quorvix_version.h"
 #include "textio/locale_number.h"
-#include "ui/about_box.h"
-#include "ui/help_window.h"
-#include "ui/image_button.h"
+#include "ui/busy_strip.h"
+#include "ui/control_look.h"
+#include "ui/main_menu.h"
+#include "ui/main_tool_bar.h"
+#include "ui/message_boxes.h"
+#include "ui/operation_grid.h"
+#include "ui/precision_box.h"
+#include "ui/result_view.h"
 #include "ui/skin.h"
-#include "ui/skin_widgets.h"
+#include "ui/title_frame.h"
 
 namespace quorvix {
 
-namespace {
-
-constexpr qint64 kEscapeQuietMilliseconds = 1000;
-constexpr int kMinimizePictureWidth = 27;
-
-// Gives a title-bar button its three cells of the skin's button picture.
-void SetTitleButtonPictures(ImageButton* button, const TitleButtonCells& cells) {
-    button->SetPic(cells.Pic);
-    button->SetPicUp(cells.PicUp);
-    button->SetPicDown(cells.PicDown);
-}
-
-}  // namespace
-
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), runner_(this) {
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      // The identity in both input editors where the locale's decimal mark
+      // is one the editors can read; the start settings.
+      runner_(this, StartStateForLocale(LocaleDecimalMark())) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));  // "Quorvix 5.4": the name and the short version
     setWindowIcon(ApplicationIcon());
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(Font(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(kWindowWidth, kWindowHeight);
     move(252, 72);
 
-    busyTimer_ = new QTimer(this);
-    busyTimer_->setSingleShot(true);
-    busyTimer_->setInterval(250);
-    connect(busyTimer_, &QTimer::timeout, this, &MainWindow::ShowBusy);
+    frame_ = new TitleFrame(this);
+    connect(frame_, &TitleFrame::MoveAsked, this, &MainWindow::StartSystemMove);
+    menu_ = new MainMenu(frame_);
+    connect(menu_, &MainMenu::OpenProjectChosen, this, &MainWindow::AskAndOpenProject);
+    connect(menu_, &MainMenu::SaveProjectChosen, this, &MainWindow::AskAndSaveProject);
+    connect(menu_, &MainMenu::SaveResultChosen, this, &MainWindow::AskAndSaveResult);
+    connect(menu_, &MainMenu::ClearChosen, this, &MainWindow::ClearResult);
+    connect(menu_, &MainMenu::AutoChosen, this, &MainWindow::StartAuto);
+    connect(menu_, &MainMenu::ExitChosen, this, &MainWindow::PressEscape);
+    connect(menu_, &MainMenu::ManualChosen, this, &MainWindow::OpenManual);
+    connect(menu_, &MainMenu::HomePageChosen, this, &MainWindow::OpenHomePage);
+
+    CreatePanel();
+    // Centred on the bottom border.
+    busyStrip_ = new BusyStrip(this);
+    const QSize strip = busyStrip_->sizeHint();
+    busyStrip_->setGeometry((kWindowWidth - strip.width()) / 2, kWindowHeight - 27, strip.width(), 24);
+    connect(busyStrip_, &BusyStrip::CancelClicked, this, &MainWindow::CancelCommand);
+
+    // Moving, minimizing and closing the window and Cancel work while a
+    // command runs; so do the editors' scroll bars.
+    InputGate& gate = runner_.Gate();
+    gate.KeepUsable(busyStrip_);
+    for (QWidget* control : frame_->WindowControls()) gate.KeepUsable(control);
+    for (QWidget* editor : inputs_->Editors()) gate.KeepScrollable(editor);
+    gate.KeepScrollable(result_);
+    connect(&gate, &InputGate::EscapePressed, this, &MainWindow::PressEscape);
+    connect(&runner_, &CommandRunner::Slow, busyStrip_, &BusyStrip::Reveal);
     connect(&runner_, &CommandRunner::Finished, this, &MainWindow::CommandDone);
 
-    CreateFrame();
-    CreatePanel();
-    CreateOperationButtons();
-    CreateMenus();
-    CreateEditorMenus();
-    ChainFocus();
-    ApplySkin();
+    frame_->Redraw();
     ShowStartState();
 }
 
@@ -70,78 +73,54 @@ MainWindow::~MainWindow() {
         runner_.Cancel();
         runner_.Wait();
     }
-    qApp->removeEventFilter(this);
 }
 
-void MainWindow::ApplySkin() {
-    // The menu bar leaves a little more room on the left than the borders do.
-    menuBar_->move(12, menuBar_->y());
-    // Minimize and close get their pictures; maximize, which does nothing,
-    // gets none.
-    SetTitleButtonPictures(minimizeButton_, CutTitleButtonCells(Skin().ImageM, 0, 27, 20));
-    SetTitleButtonPictures(closeButton_, CutTitleButtonCells(Skin().ImageM, 52, 42, 20));
-    RedrawFrame();
+void MainWindow::CreatePanel() {
+    // Below the frame, holding everything else, on its background picture.
+    auto* panel = Named(new QWidget(this), "Panel1");
+    panel->setGeometry(8, 53, kWindowWidth - 16, kWindowHeight - 83);
+    Picture(panel, "Image5", panel->rect(), QStringLiteral("Image5.jpg"), true);
+
+    auto* tools = new MainToolBar(panel);
+    connect(tools, &MainToolBar::SaveClicked, this, &MainWindow::AskAndSaveResult);
+    connect(tools, &MainToolBar::ClearClicked, this, &MainWindow::ClearResult);
+    connect(tools, &MainToolBar::AutoClicked, this, &MainWindow::StartAuto);
+    connect(tools, &MainToolBar::ManualClicked, this, &MainWindow::OpenManual);
+    connect(tools, &MainToolBar::HomeClicked, this, &MainWindow::OpenHomePage);
+
+    inputs_ = new InputPane(panel);
+    precision_ = inputs_->Precision();
+    connect(inputs_, &InputPane::FormatChosen, this, &MainWindow::ApplyComplexFormat);
+    connect(inputs_, &InputPane::RewriteAsked, this, &MainWindow::RunNow);
+    connect(precision_, &PrecisionBox::ApplyAsked, this, [this] { precision_->Apply(runner_); });
+    connect(precision_, &PrecisionBox::Refused, this, &MainWindow::Report);
+
+    Picture(panel, "Image7", QRect(448, 64, 313, 31), QStringLiteral("Image7.jpg"));
+    result_ = new ResultView(panel);
+    connect(result_, &ResultView::RewriteAsked, this, &MainWindow::RunNow);
+    connect(result_, &ResultView::SaveAsked, this, &MainWindow::AskAndSaveResult);
+
+    const std::vector<QWidget*> operationButtons = AddOperationButtons(
+        panel, [this](const Operation& op) { RunOperation(op); }, [this] { StartAuto(); });
+    ChainFocus(operationButtons, tools->Buttons());
+}
+
+void MainWindow::ChainFocus(const std::vector<QWidget*>& operationButtons, const std::vector<QWidget*>& tools) {
+    // Tab goes through the inputs, then the operation buttons column by
+    // column and top to bottom (AuTo last, as it stands), then the result
+    // panel and the toolbar.
+    std::vector<QWidget*> chain = inputs_->FocusChain();
+    chain.insert(chain.end(), operationButtons.begin(), operationButtons.end());
+    chain.push_back(result_);
+    chain.insert(chain.end(), tools.begin(), tools.end());
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MainWindow::ShowStartState() {
-    // Empty editors; the identity in both input editors where the locale's
-    // decimal mark is one the editors can read; the start settings.
-    syncing_ = true;
-    resultPanel_->clear();
-    matrixAEditor_->clear();
-    matrixBEditor_->clear();
-    syncing_ = false;
-    shownPanel_.clear();
-    state_ = StartStateForLocale(LocaleDecimalMark());
-    appliedPrecision_ = checkedPrecision_ = QString::fromStdString(state_.Precision);
-    pulledA_.clear();
-    pulledB_.clear();
-    PushControls();
+    ShowState();
     // What the editors start with is nothing to lose.
-    for (QPlainTextEdit* editor : {matrixAEditor_, matrixBEditor_}) editor->document()->clearUndoRedoStacks();
-    RememberInputs();
-}
-
-void MainWindow::BuildStrips() {
-    titleBar_->SetPicture(ThreeSliceStrip(titleBar_->size(), Skin().ImageTop, 25, 100));
-    bottomBorder_->SetPicture(ThreeSliceStrip(bottomBorder_->size(), Skin().ImageBottom, 69, 100));
-    menuBarBackground_->SetPicture(ThreeSliceStrip(menuBarBackground_->size(), Skin().ImageMenu, 28, 10));
-}
-
-void MainWindow::DrawTitle() {
-    QPainter canvas(&titleBar_->Canvas());
-    canvas.drawPixmap(10, 5, windowIcon().pixmap(16, 16));
-    canvas.setBackgroundMode(Qt::TransparentMode);
-    QFont titleFont = font();
-    titleFont.setBold(true);
-    titleFont.setPointSize(11);
-    canvas.setFont(titleFont);
-    canvas.setPen(Qt::white);
-    canvas.drawText(QRect(QPoint(34, 2), QPoint(533, titleBar_->height() - 1)),
-                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, windowTitle());
-    canvas.end();
-    titleBar_->update();
-}
-
-void MainWindow::PlaceTitleButtons() {
-    // Minimize stands right beside close, as wide as its picture: the window
-    // cannot be maximized, so the maximize button is not shown and leaves no
-    // gap between them.
-    closeButton_->raise();
-    closeButton_->move(width() - 48, 1);
-    minimizeButton_->raise();
-    minimizeButton_->move(closeButton_->x() - kMinimizePictureWidth, 1);
-    maximizeButton_->hide();
-}
-
-void MainWindow::RedrawFrame() {
-    // The rounded outline stands in for the frame the window does not have.
-    // Drawn at creation and again whenever the platform reports a size, so
-    // that the window looks the same.
-    setMask(RoundedWindowRegion(size()));
-    BuildStrips();
-    PlaceTitleButtons();
-    DrawTitle();
+    inputs_->ForgetUndo();
+    savedInputs_ = inputs_->Texts();
 }
 
 bool MainWindow::CanResize(int& width, int& height) const {
@@ -163,33 +142,12 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
         }
     }
     // Sizes reported while the window is still being built find no frame yet.
-    if (titleBar_ != nullptr) RedrawFrame();
+    if (frame_ != nullptr) frame_->Redraw();
 }
 
 bool MainWindow::StartSystemMove() {
     QWindow* window = windowHandle();
     return window != nullptr && window->startSystemMove();
-}
-
-void MainWindow::StartMove(QMouseEvent* event) {
-    if (isMaximized() || event->button() != Qt::LeftButton) return;
-    StartSystemMove();
-}
-
-void MainWindow::Minimize() { showMinimized(); }
-
-void MainWindow::CloseWindow() { close(); }
-
-void MainWindow::PressEscape() {
-    // Esc is the key of Exit. While a command runs it only stops the command,
-    // and in the second after a cancel it does nothing: a user who pressed
-    // Esc twice to stop a slow command must not lose the window with it.
-    if (runner_.Running()) {
-        CancelCommand();
-        return;
-    }
-    if (cancelledAt_.isValid() && cancelledAt_.elapsed() < kEscapeQuietMilliseconds) return;
-    close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -200,46 +158,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (InputsChanged() && !AskToQuit()) {
+    if (InputsChanged() && !AskToQuitUnsaved(this)) {
         event->ignore();
         return;
     }
     QWidget::closeEvent(event);
 }
 
-MainWindow::InputTexts MainWindow::CurrentInputs() const {
-    return {matrixAEditor_->toPlainText(), matrixBEditor_->toPlainText(), coefficientBox_->text()};
-}
-
-void MainWindow::RememberInputs() { savedInputs_ = CurrentInputs(); }
-
-bool MainWindow::InputsChanged() const { return !(CurrentInputs() == savedInputs_); }
-
-bool MainWindow::AskToQuit() {
-    QMessageBox question(QMessageBox::Question, QString::fromLatin1(kProgramName),
-                         QStringLiteral("Quit Quorvix? The matrices you typed have not been saved."),
-                         QMessageBox::NoButton, this);
-    QPushButton* quit = question.addButton(QStringLiteral("Quit"), QMessageBox::AcceptRole);
-    QPushButton* stay = question.addButton(QMessageBox::Cancel);
-    // Enter and Esc keep the window: only a deliberate Quit loses the matrices.
-    question.setDefaultButton(stay);
-    question.setEscapeButton(stay);
-    question.exec();
-    return question.clickedButton() == quit;
-}
-
-void MainWindow::OpenManual() { HelpWindow::ShowFor(this); }
-
-// QUORVIX_HOMEPAGE_ADDRESS comes from the build's cache variable of that name.
-const char* MainWindow::HomePageAddress() { return QUORVIX_HOMEPAGE_ADDRESS; }
-
-void MainWindow::OpenHomePage() {
-    // There is no real home page unless the build names one.
-    const QString address = QString::fromUtf8(HomePageAddress());
-    if (address.isEmpty())
-        AboutBox::ShowFor(this);
-    else
-        OpenAddress(this, QUrl(address));  // a failure shows an error box
-}
+bool MainWindow::InputsChanged() const { return !(inputs_->Texts() == savedInputs_); }
 
 }  // namespace quorvix

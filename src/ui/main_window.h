@@ -1,47 +1,33 @@
 #pragma once
 // MainWindow: the calculator's one window. A fixed-size, borderless, skinned
-// window with its own title bar, menu bar and toolbar, the editors of Matrix
-// A and Matrix B, the coefficient, precision and complex-format controls,
-// the grid of operation buttons and the result panel.
+// window, assembled from its parts: the frame with its title bar
+// (TitleFrame), the menu bar (MainMenu), the toolbar (MainToolBar), the
+// inputs (InputPane, with the PrecisionBox), the grid of operation buttons
+// and the result panel (ResultView).
 //
-// The window does no calculation: it copies its controls into a CalcState,
-// runs the engine's command on it (the same code quorvix-cli runs) and puts
-// the state's text back into the controls.
+// The window does no calculation: its CommandRunner holds the state, the
+// window copies its controls into it, runs the engine's command on it (the
+// same code quorvix-cli runs) and shows the state's text in the controls.
 //
 // Every control carries the design's name as its object name ("RichEdit1",
 // "SpeedButton13", "Open1"), so that tests and the design can find it.
 #include <QElapsedTimer>
-#include <QEvent>
-#include <QString>
 #include <QWidget>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "commands/calc_state.h"
 #include "commands/operation_table.h"
 #include "ui/command_runner.h"
-
-class QAction;
-class QComboBox;
-class QGroupBox;
-class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
-class QRadioButton;
-class QTimer;
-class QToolButton;
+#include "ui/file_dialogs.h"
+#include "ui/input_pane.h"
 
 namespace quorvix {
 
 class BusyStrip;
-class ImageButton;
-class MenuBarButton;
-class OwnerDrawMenuStyle;
-class SkinImage;
-class SkinToolBar;
-
-// The title of the window's message boxes.
+class MainMenu;
+class PrecisionBox;
+class ResultView;
+class TitleFrame;
 
 inline constexpr int kWindowWidth = 783;
 inline constexpr int kWindowHeight = 651;
@@ -81,15 +67,21 @@ protected:
     virtual bool StartSystemMove();
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
-private slots:
-    // The title bar and its buttons (main_window.cpp).
-    void StartMove(QMouseEvent* event);
-    void Minimize();
-    void CloseWindow();
-    void OpenManual();
-    void OpenHomePage();
+private:
+    using Job = CommandRunner::Job;
+    // A command on the worker: whether the busy cursor shows at once, and
+    // whether the command (an open or a save) makes A, B and x as it leaves
+    // them the saved ones.
+    struct WorkerRun {
+        bool BusyAtOnce = false;
+        bool SavesInputs = false;
+    };
+
+    // Building the window (main_window.cpp).
+    void CreatePanel();
+    void ChainFocus(const std::vector<QWidget*>& operationButtons, const std::vector<QWidget*>& tools);
+    void ShowStartState();
 
     // The menu and toolbar commands (main_window_actions.cpp).
     void AskAndOpenProject();
@@ -97,145 +89,39 @@ private slots:
     void AskAndSaveResult();
     void ClearResult();
     void StartAuto();
-    void ApplyComplexFormat();
-    // The precision box: checked as its text changes (a red frame while it
-    // is not a precision), applied when the user is done with it.
-    void ShowPrecisionValidity();
-    void PrecisionEntered();
-    void PrecisionDone();
-
-private:
-    enum class RunMode { Inline, Worker };
-    // Commands that print or rewrite numbers apply the precision box's text
-    // first, and do not run while it is not a precision.
-    enum class PrecisionUse { None, Apply };
-    using Job = CommandRunner::Job;
-
-    // Building the window (main_window_controls.cpp, main_window_menus.cpp).
-    void CreateFrame();
-    void CreatePanel();
-    void CreateToolBar();
-    void CreateInputs();
-    void CreateOperationButtons();
-    void CreateMenus();
-    void CreateEditorMenus();
-    void ChainFocus();
-
-    // The skin and the start state (main_window.cpp).
-    void ApplySkin();
-    void RedrawFrame();
-    void BuildStrips();
-    void PlaceTitleButtons();
-    void DrawTitle();
-    void ShowStartState();
-
-    // Quitting with matrices that were typed but not saved (main_window.cpp).
-    struct InputTexts {
-        QString MatrixA, MatrixB, X;
-        bool operator==(const InputTexts&) const = default;
-    };
-    InputTexts CurrentInputs() const;
-    void RememberInputs();
-    bool InputsChanged() const;
-    bool AskToQuit();
+    void ApplyComplexFormat(ComplexFormat format);
+    void OpenManual();
+    void OpenHomePage();
+    void PressEscape();
 
     // Running commands (main_window_commands.cpp).
-    void Run(const Job& job, RunMode mode, PrecisionUse precision, bool busyAtOnce = false);
     void RunOperation(const Operation& op);
-    void PullControls();
-    void PushControls();
-    void SyncPanel();
-    void ShowComplexFormat();
-    bool ApplyPrecision();
+    void RunNow(const Job& job, PrecisionUse precision);
+    void RunOnWorker(const Job& job, PrecisionUse precision, WorkerRun run);
+    bool ReadyToRun(PrecisionUse precision);
+    void ReadControls();
+    void ShowState();
     void CommandDone();
     void Report(const GuardedOutcome& outcome);
-    void ShowPlace(const ErrorPlace& place);
-    void BeginBusy(bool busyAtOnce);
-    void EndBusy();
-    void ShowBusy();
     void LockInput(bool locked);
-    bool Drops(QObject* watched, QEvent::Type type) const;
-    void PressEscape();
-    QString DialogFolder() const;
-    std::optional<std::string> AskFileName(const char* dialogName, bool save, const char* filter,
-                                           const char* defaultExt);
 
-    // The frame: title bar, borders, title-bar buttons and menu bar.
-    SkinImage* titleBar_ = nullptr;
-    SkinImage* menuBarBackground_ = nullptr;
-    SkinImage* bottomBorder_ = nullptr;
-    SkinImage* leftBorder_ = nullptr;
-    SkinImage* rightBorder_ = nullptr;
-    ImageButton* minimizeButton_ = nullptr;
-    ImageButton* maximizeButton_ = nullptr;
-    ImageButton* closeButton_ = nullptr;
-    SkinToolBar* menuBar_ = nullptr;
-    MenuBarButton* fileMenuButton_ = nullptr;
-    MenuBarButton* helpMenuButton_ = nullptr;
-    BusyStrip* busyStrip_ = nullptr;  // Cancel and the progress, while a long command runs
+    // Whether closing loses matrices that were typed but not saved (main_window.cpp).
+    bool InputsChanged() const;
 
-    // The panel below the frame, which holds everything else.
-    QWidget* panel_ = nullptr;
-    SkinImage* panelBackground_ = nullptr;
-    SkinToolBar* toolBar_ = nullptr;
-    QToolButton* saveButton_ = nullptr;
-    QToolButton* clearButton_ = nullptr;
-    QToolButton* autoButton_ = nullptr;
-    QToolButton* manualButton_ = nullptr;
-    QToolButton* homeButton_ = nullptr;
-    // Pictures with the titles of the editors and boxes below them.
-    SkinImage* matrixATitle_ = nullptr;
-    SkinImage* matrixBTitle_ = nullptr;
-    SkinImage* resultTitle_ = nullptr;
-    SkinImage* coefficientTitle_ = nullptr;
-    SkinImage* precisionTitle_ = nullptr;
-    QPlainTextEdit* matrixAEditor_ = nullptr;
-    QPlainTextEdit* matrixBEditor_ = nullptr;
-    QPlainTextEdit* resultPanel_ = nullptr;
-    QLineEdit* coefficientBox_ = nullptr;  // x
-    QComboBox* precisionBox_ = nullptr;
-    QWidget* precisionAlarm_ = nullptr;  // the red frame around an invalid precision
-    QGroupBox* complexFormatGroup_ = nullptr;
-    QRadioButton* rectangularButton_ = nullptr;
-    QRadioButton* polarButton_ = nullptr;
-    QToolButton* autoCalculateButton_ = nullptr;  // "AuTo", beside the operation buttons
-
-    // The main menu, dropped down from the menu bar.
-    OwnerDrawMenuStyle* menuStyle_ = nullptr;
-    QMenu* fileMenu_ = nullptr;
-    QAction* openProjectAction_ = nullptr;
-    QAction* saveProjectAction_ = nullptr;
-    QAction* saveResultAction_ = nullptr;
-    QAction* clearAction_ = nullptr;
-    QAction* autoAction_ = nullptr;
-    QAction* exitAction_ = nullptr;
-    QMenu* helpMenu_ = nullptr;
-    QAction* manualAction_ = nullptr;
-    QAction* homepageAction_ = nullptr;
-    // The editors' pop-up menus.
-    QMenu* matrixAMenu_ = nullptr;
-    QMenu* matrixBMenu_ = nullptr;
-    QMenu* resultMenu_ = nullptr;
-
-    CalcState state_;
     CommandRunner runner_;
-    // What the controls showed when the command started, to see what it changed.
-    EditorLines pulledA_, pulledB_;
-    std::vector<std::string> shownPanel_;  // the result panel's lines as shown
-    bool panelEdited_ = false;             // the user typed in the result panel
-    bool syncing_ = false;                 // the window itself is changing the controls
-    bool busyCursor_ = false;
-    bool closePending_ = false;
-    // A, B and x as last started, opened or saved; and whether the running
-    // command (an open or a save) makes its result the new saved state.
+    TitleFrame* frame_ = nullptr;
+    MainMenu* menu_ = nullptr;
+    BusyStrip* busyStrip_ = nullptr;  // Cancel and the progress, while a long command runs
+    InputPane* inputs_ = nullptr;
+    PrecisionBox* precision_ = nullptr;
+    ResultView* result_ = nullptr;
+    FileDialogs dialogs_;
+
+    // A, B and x as last started, opened or saved.
     InputTexts savedInputs_;
-    bool remembersInputs_ = false;
-    QString appliedPrecision_;  // the precision box's text the factor was last set from
-    QString checkedPrecision_;  // the text last checked on leaving the box
-    bool applyingPrecision_ = false;
-    QTimer* busyTimer_ = nullptr;
-    QElapsedTimer cancelledAt_;  // since the last cancel
-    QString lastFolder_;         // where the last file dialog ended
+    bool runSavesInputs_ = false;  // the running command makes its inputs the saved ones
+    bool closePending_ = false;    // closing waits for the running command to stop
+    QElapsedTimer cancelledAt_;    // since the last cancel
 };
 
 }  // namespace quorvix

@@ -1,165 +1,85 @@
-// The menu and toolbar commands, each handed to the engine's own routine,
-// and the file dialogs they ask for a name with.
-#include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QStandardPaths>
-#include <QStringList>
+// The menu and toolbar commands, each handed to the engine's own routine.
+#include <QUrl>
 
 #include "commands/auto_run.h"
 #include "commands/editor_tools.h"
-#include "core/cancel.h"
-#include "core/errors.h"
 #include "files/project_file.h"
 #include "files/result_file.h"
 #include "files/text_files.h"
-#include "textio/output_settings.h"
+#include "ui/about_box.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
 
 namespace quorvix {
 
 namespace {
 
-// "Text File(*.txt)|*.txt|All File(*.*)|*.*" as the dialog's name filters:
-// each name is kept as it reads, with its patterns in brackets where the
-// name does not already show them.
-QStringList NameFilters(const char* filter) {
-    const QStringList parts = QString::fromLatin1(filter).split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString& name = parts[i];
-        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        if (name.endsWith(QLatin1Char(')')) && name.contains(QLatin1Char('(')))
-            filters << name;
-        else
-            filters << name + QStringLiteral(" (") + patterns + QLatin1Char(')');
-    }
-    return filters;
-}
-
-// The file dialogs' filters, as "Name|pattern|Name|pattern".
-constexpr const char* kProjectFilter = "Matrix Project File (*.mtx)|*.mtx";
-constexpr const char* kResultFilter = "Text File(*.txt)|*.txt|Rtf File(*.rtf)|*.rtf|All File(*.*)|*.*";
+constexpr qint64 kEscapeQuietMilliseconds = 1000;
 
 }  // namespace
 
-QString MainWindow::DialogFolder() const {
-    // Every dialog starts where the last one ended; the first one in the
-    // user's documents (the program's own folder is no place for projects).
-    if (!lastFolder_.isEmpty() && QDir(lastFolder_).exists()) return lastFolder_;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && QDir(documents).exists()) return documents;
-    return QDir::homePath();
-}
-
-std::optional<std::string> MainWindow::AskFileName(const char* dialogName, bool save, const char* filter,
-                                                   const char* defaultExt) {
-    QFileDialog dialog(this);
-    dialog.setObjectName(QString::fromLatin1(dialogName));
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // A chosen name replaces the file of that name, as saving always does.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setNameFilters(NameFilters(filter));
-    dialog.setDefaultSuffix(QString::fromLatin1(defaultExt));
-    dialog.setDirectory(DialogFolder());
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
-    lastFolder_ = QFileInfo(files.first()).absolutePath();
-    return files.first().toStdString();
-}
-
 void MainWindow::AskAndOpenProject() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = AskFileName("OpenDialog1", false, kProjectFilter, kProjectExtension);
+    const std::optional<std::string> path = dialogs_.ProjectToOpen(this);
     if (!path) return;
     OpenProjectFile(*path);
 }
 
 void MainWindow::OpenProjectFile(const std::string& path) {
     if (CommandRunning()) return;
-    remembersInputs_ = true;
-    Run([file = path](CalcState& s) { OpenProject(s, file); }, RunMode::Worker, PrecisionUse::None);
+    RunOnWorker([file = path](CalcState& s) { OpenProject(s, file); }, PrecisionUse::None, {.SavesInputs = true});
 }
 
 void MainWindow::AskAndSaveProject() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = AskFileName("SaveDialog2", true, kProjectFilter, kProjectExtension);
+    const std::optional<std::string> path = dialogs_.ProjectToSave(this);
     if (!path) return;
-    remembersInputs_ = true;
-    Run([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
-        RunMode::Worker, PrecisionUse::None);
+    RunOnWorker([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
+                PrecisionUse::None, {.SavesInputs = true});
 }
 
 void MainWindow::AskAndSaveResult() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = AskFileName("SaveDialog1", true, kResultFilter, "txt");
+    const std::optional<std::string> path = dialogs_.ResultToSave(this);
     if (!path) return;
-    Run([file = WithDefaultExtension(*path, "txt")](CalcState& s) { SaveResult(s, file); }, RunMode::Worker,
-        PrecisionUse::None);
+    RunOnWorker([file = WithDefaultExtension(*path, "txt")](CalcState& s) { SaveResult(s, file); }, PrecisionUse::None,
+                {});
 }
 
 void MainWindow::ClearResult() {
-    Run([](CalcState& s) { ClearEditor(s, Editor::Result); }, RunMode::Inline, PrecisionUse::None);
+    RunNow([](CalcState& s) { ClearEditor(s, Editor::Result); }, PrecisionUse::None);
 }
 
-void MainWindow::StartAuto() { Run(RunAuto, RunMode::Worker, PrecisionUse::Apply, true); }
+void MainWindow::StartAuto() { RunOnWorker(RunAuto, PrecisionUse::Apply, {.BusyAtOnce = true}); }
 
-void MainWindow::ApplyComplexFormat() {
-    // The new item is already chosen when this runs.
-    const ComplexFormat format = polarButton_->isChecked() ? ComplexFormat::Polar : ComplexFormat::Rectangular;
-    Run([format](CalcState& s) { SetComplexFormat(s, format); }, RunMode::Inline, PrecisionUse::Apply);
+void MainWindow::ApplyComplexFormat(ComplexFormat format) {
+    RunNow([format](CalcState& s) { SetComplexFormat(s, format); }, PrecisionUse::Apply);
 }
 
-namespace {
+void MainWindow::OpenManual() { HelpWindow::ShowFor(this); }
 
-bool IsPrecision(const QString& text, const OutputSettings& settings) {
-    OutputSettings trial = settings;
-    try {
-        PrecisionChange(text.toStdString(), trial);
-    } catch (const CalcError&) {
-        return false;
+// QUORVIX_HOMEPAGE_ADDRESS comes from the build's cache variable of that name.
+const char* MainWindow::HomePageAddress() { return QUORVIX_HOMEPAGE_ADDRESS; }
+
+void MainWindow::OpenHomePage() {
+    // There is no real home page unless the build names one.
+    const QString address = QString::fromUtf8(HomePageAddress());
+    if (address.isEmpty())
+        AboutBox::ShowFor(this);
+    else
+        OpenAddress(this, QUrl(address));  // a failure shows an error box
+}
+
+void MainWindow::PressEscape() {
+    // Esc is the key of Exit. While a command runs it only stops the command,
+    // and in the second after a cancel it does nothing: a user who pressed
+    // Esc twice to stop a slow command must not lose the window with it.
+    if (runner_.Running()) {
+        CancelCommand();
+        return;
     }
-    return true;
-}
-
-}  // namespace
-
-void MainWindow::ShowPrecisionValidity() {
-    precisionAlarm_->setVisible(!IsPrecision(precisionBox_->currentText(), state_.Settings));
-}
-
-bool MainWindow::ApplyPrecision() {
-    // While the box's text is checked the error box can take the focus from
-    // it, which must not check it once more.
-    if (applyingPrecision_) return false;
-    const QString text = precisionBox_->currentText();
-    checkedPrecision_ = text;
-    if (text == appliedPrecision_) return true;
-    applyingPrecision_ = true;
-    ClearCancel();
-    const GuardedOutcome outcome =
-        RunGuarded(state_, [t = text.toStdString()](CalcState& s) { PrecisionChange(t, s.Settings); });
-    // The factor stays as it was when the text is not a precision.
-    if (!outcome.Error) appliedPrecision_ = text;
-    Report(outcome);
-    applyingPrecision_ = false;
-    return !outcome.Error;
-}
-
-void MainWindow::PrecisionEntered() {
-    if (!runner_.Running()) ApplyPrecision();
-}
-
-void MainWindow::PrecisionDone() {
-    if (runner_.Running()) return;
-    // Leaving the box or choosing from its list checks it when its text
-    // changed since the last check (Enter makes the box report a choice too).
-    if (precisionBox_->currentText() != checkedPrecision_) ApplyPrecision();
+    if (cancelledAt_.isValid() && cancelledAt_.elapsed() < kEscapeQuietMilliseconds) return;
+    close();
 }
 
 }  // namespace quorvix

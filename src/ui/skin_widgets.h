@@ -22,7 +22,6 @@ public:
     void SetPicture(const QPixmap& picture);
     // Lets the caller draw on the picture (the title bar's icon and caption).
     QPixmap& Canvas() { return picture_; }
-    bool Stretch() const { return stretch_; }
 
 signals:
     void MouseDown(QMouseEvent* event);

@@ -33,14 +33,14 @@ struct Place {
     QRect Geometry;  // relative to the parent
 };
 
-// Direct children of the window.
+// Places on the window.
 const Place kWindowPlaces[] = {
     {"Image1", QRect(0, 0, 783, 25)},       {"Image3", QRect(0, 25, 783, 28)},    {"Image2", QRect(0, 621, 783, 30)},
     {"Image9", QRect(0, 53, 8, 568)},       {"Image10", QRect(775, 53, 8, 568)},  {"ImgBtnMin", QRect(708, 1, 27, 25)},
     {"ImgBtnClose", QRect(735, 1, 49, 25)}, {"ToolBar1", QRect(12, 25, 761, 28)}, {"Panel1", QRect(8, 53, 767, 568)},
 };
 
-// Children of the panel.
+// Places on the panel.
 const Place kPanelPlaces[] = {
     {"Image5", QRect(0, 0, 767, 568)},       {"ToolBar2", QRect(0, 0, 767, 57)},
     {"Image4", QRect(8, 64, 200, 27)},       {"Image6", QRect(8, 256, 200, 27)},
@@ -81,17 +81,23 @@ TEST_F(WindowLayout, WindowIsFixedFramelessAndCaptioned) {
     EXPECT_EQ(window.font().pixelSize(), 11);
 }
 
+// Where `widget` stands on `area` (the window or the panel), whichever of the
+// window's parts holds it.
+QRect PlaceOn(const QWidget* area, const QWidget* widget) {
+    return QRect(widget->mapTo(area, QPoint(0, 0)), widget->size());
+}
+
 TEST_F(WindowLayout, EveryControlAtItsPlace) {
     for (const Place& place : kWindowPlaces) {
-        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(place.Name), Qt::FindDirectChildrenOnly);
+        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(place.Name));
         ASSERT_NE(widget, nullptr) << place.Name;
-        EXPECT_EQ(widget->geometry(), place.Geometry) << place.Name;
+        EXPECT_EQ(PlaceOn(&window, widget), place.Geometry) << place.Name;
     }
     const QWidget* panel = Child<QWidget>(window, "Panel1");
     for (const Place& place : kPanelPlaces) {
-        auto* widget = panel->findChild<QWidget*>(QString::fromLatin1(place.Name), Qt::FindDirectChildrenOnly);
+        auto* widget = panel->findChild<QWidget*>(QString::fromLatin1(place.Name));
         ASSERT_NE(widget, nullptr) << place.Name;
-        EXPECT_EQ(widget->geometry(), place.Geometry) << place.Name;
+        EXPECT_EQ(PlaceOn(panel, widget), place.Geometry) << place.Name;
     }
 }
 
@@ -296,10 +302,10 @@ TEST_F(WindowLayout, TitleBarShowsIconCaptionAndButtonPictures) {
             if ((title.pixel(x, y) & 0xffffff) == 0xffffff) (x < 34 ? whiteBetween : white)++;
     EXPECT_GT(white, 30);
     EXPECT_EQ(whiteBetween, 0);
-    // The title-bar buttons carry the ImageM cells; the maximize button none.
+    // The title-bar buttons carry the ImageM cells; there are only these two.
     const ImageButton* minimize = Child<ImageButton>(window, "ImgBtnMin");
-    const ImageButton* maximize = Child<ImageButton>(window, "ImgBtnMax");
     const ImageButton* close = Child<ImageButton>(window, "ImgBtnClose");
+    EXPECT_EQ(window.findChildren<ImageButton*>().size(), 2);
     const QImage& cells = Skin().ImageM;
     EXPECT_EQ(minimize->Pic().size(), QSize(27, 20));
     EXPECT_EQ(minimize->Pic().toImage(), cells.copy(0, 0, 27, 20).convertToFormat(minimize->Pic().toImage().format()));
@@ -307,9 +313,7 @@ TEST_F(WindowLayout, TitleBarShowsIconCaptionAndButtonPictures) {
     EXPECT_EQ(minimize->PicDown().toImage().pixel(5, 5), cells.pixel(5, 47));
     EXPECT_EQ(close->Pic().size(), QSize(42, 20));
     EXPECT_EQ(close->PicDown().toImage().pixel(0, 0), cells.pixel(52, 42));
-    EXPECT_TRUE(maximize->Pic().isNull());
     EXPECT_TRUE(minimize->Supported());
-    EXPECT_TRUE(maximize->Supported());
     EXPECT_TRUE(close->Supported());
     // The strips: the title bar's middle is ImageTop's column 100.
     EXPECT_EQ(title.pixel(600, 24), Skin().ImageTop.pixel(100, 24));
@@ -345,7 +349,6 @@ protected:
 TEST_F(Drawing, TitleButtonsStandSideBySideOnTheTitleBarItself) {
     const ImageButton* minimize = Child<ImageButton>(window, "ImgBtnMin");
     const ImageButton* close = Child<ImageButton>(window, "ImgBtnClose");
-    EXPECT_TRUE(Child<ImageButton>(window, "ImgBtnMax")->isHidden());
     EXPECT_EQ(minimize->geometry().right() + 1, close->x());
     // Away from its symbol, the minimize button shows the title bar behind it.
     const QImage shown = window.grab().toImage();
