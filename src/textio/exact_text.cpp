@@ -1,0 +1,262 @@
+// Full-precision editor text. What it does not do: it never trusts the
+// shortest decimal of a double (std::to_chars) alone. The editors convert a
+// decimal to an extended number first and store that as a double, and the
+// two roundings do not always agree with one correct rounding to a double:
+//
+//   - a decimal within half an extended unit of the midpoint between two
+//     doubles becomes that midpoint, and the store rounds it to the even
+//     double: the shortest decimal of an odd double can come back as its
+//     even neighbour (then a longer decimal is needed), and a decimal a
+//     little beyond the interval of an even double can come back as that
+//     double (then a shorter one may do).
+//
+// So every candidate is read back with the reader itself (ComplexElement,
+// whose direct path makes this cheap) and kept only when it gives the same
+// bits. A decimal of 21 significant digits always does: it lies within half
+// an extended unit of the double, which the extended number then is exactly.
+#include "textio/exact_text.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "core/cancel.h"
+#include "core/errors.h"
+#include "core/kernel/fpu.h"
+#include "core/kernel/parallel.h"
+#include "textio/element_reader.h"
+#include "textio/output_settings.h"
+
+namespace quorvix {
+
+namespace {
+
+// A decimal d.ddd x 10^Exponent: Digits without leading zeros.
+struct Decimal {
+    std::string Digits;
+    int Exponent = 0;
+    bool Negative = false;
+};
+
+constexpr int kFixedLowest = -4;   // 0.0001
+constexpr int kFixedHighest = 14;  // below 1E15
+// Significant digits that always read back exactly (see the head of the file).
+constexpr int kAlwaysExactDigits = 21;
+
+char MarkOf(char decimalMark) { return decimalMark == ',' ? ',' : '.'; }
+
+// The digits and exponent of to_chars' scientific text ("-1.25e-07").
+Decimal FromScientific(const char* begin, const char* end) {
+    Decimal d;
+    const char* p = begin;
+    if (*p == '-') {
+        d.Negative = true;
+        ++p;
+    }
+    for (; p < end && *p != 'e'; ++p)
+        if (*p != '.') d.Digits += *p;
+    if (p < end) {
+        int exponent = 0;
+        const char* q = p + 1;
+        if (*q == '+') ++q;
+        std::from_chars(q, end, exponent);
+        d.Exponent = exponent;
+    }
+    return d;
+}
+
+// The shortest decimal of the double (correct rounding), or the nearest one
+// of `digits` significant digits.
+Decimal ToDecimal(double v, int digits = 0) {
+    char buf[64];
+    const std::to_chars_result r =
+        digits > 0 ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, digits - 1)
+                   : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+    return FromScientific(buf, r.ptr);
+}
+
+void DropTrailingZeros(Decimal& d) {
+    while (d.Digits.size() > 1 && d.Digits.back() == '0') d.Digits.pop_back();
+}
+
+// The decimal one unit of its last digit up or down (a carry or a borrow
+// moves the exponent); false when nothing is left ("1" down).
+bool StepLastDigit(Decimal& d, bool up) {
+    std::string& s = d.Digits;
+    std::size_t k = s.size();
+    if (up) {
+        while (k > 0 && s[k - 1] == '9') s[--k] = '0';
+        if (k == 0) {
+            s.insert(s.begin(), '1');
+            s.pop_back();  // same number of digits: 999 + 1 = 1.00 x 10^(e+1)
+            ++d.Exponent;
+        } else {
+            ++s[k - 1];
+        }
+        return true;
+    }
+    while (k > 0 && s[k - 1] == '0') s[--k] = '9';
+    if (k == 0) return false;
+    --s[k - 1];
+    if (s[0] == '0') {
+        if (s.size() == 1) return false;
+        s.erase(s.begin());
+        s.push_back('9');  // 100 - 1 = 9.99 x 10^(e-1), still as many digits
+        --d.Exponent;
+    }
+    return true;
+}
+
+std::string Format(const Decimal& d, char mark) {
+    std::string out;
+    if (d.Negative) out += '-';
+    const std::string& s = d.Digits;
+    const int e = d.Exponent;
+    if (e >= kFixedLowest && e <= kFixedHighest) {
+        if (e < 0) {
+            out += '0';
+            out += mark;
+            out.append(static_cast<std::size_t>(-e - 1), '0');
+            out += s;
+        } else {
+            const auto whole = static_cast<std::size_t>(e) + 1;
+            if (s.size() <= whole) {
+                out += s;
+                out.append(whole - s.size(), '0');
+            } else {
+                out.append(s, 0, whole);
+                out += mark;
+                out.append(s, whole, std::string::npos);
+            }
+        }
+        return out;
+    }
+    out += s[0];
+    if (s.size() > 1) {
+        out += mark;
+        out.append(s, 1, std::string::npos);
+    }
+    out += 'E';
+    if (e < 0) out += '-';
+    out += std::to_string(std::abs(e));
+    return out;
+}
+
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+// Whether the editors read `text` as exactly `v`.
+bool ReadsBackAs(const std::string& text, double v) {
+    static const OutputSettings kPlain;
+    try {
+        return SameBits(RealPart(ComplexElement(text, kPlain)), v);
+    } catch (const CalcError&) {
+        return false;  // a longer candidate beyond the largest double
+    }
+}
+
+// The text of `d` when it reads back as `v`.
+bool Accept(Decimal d, double v, char mark, std::string& out) {
+    DropTrailingZeros(d);
+    std::string text = Format(d, mark);
+    if (!ReadsBackAs(text, v)) return false;
+    out = std::move(text);
+    return true;
+}
+
+// A decimal with one digit less than `shortest` that only the reading's
+// double rounding takes to `v` (an even double, next to a midpoint). The
+// digits below and above `v` at that length are the shortest ones cut, and
+// that plus one unit: no decimal of that length lies between them, or
+// to_chars would have found it.
+bool ShorterOne(const Decimal& shortest, double v, char mark, std::string& out) {
+    if (shortest.Digits.size() < 2) return false;
+    if ((std::bit_cast<std::uint64_t>(v) & 1u) != 0) return false;  // an odd double has no wider reading
+    Decimal below = shortest;
+    below.Digits.pop_back();
+    Decimal above = below;
+    StepLastDigit(above, true);
+    return Accept(below, v, mark, out) || Accept(above, v, mark, out);
+}
+
+// The nearest decimals of growing length, and their neighbours on either
+// side, until one reads back.
+std::string LongerOne(const Decimal& shortest, double v, char mark) {
+    std::string out;
+    for (int digits = static_cast<int>(shortest.Digits.size()); digits <= kAlwaysExactDigits; ++digits) {
+        const Decimal nearest = ToDecimal(v, digits);
+        if (Accept(nearest, v, mark, out)) return out;
+        Decimal up = nearest;
+        if (StepLastDigit(up, true) && Accept(up, v, mark, out)) return out;
+        Decimal down = nearest;
+        if (StepLastDigit(down, false) && Accept(down, v, mark, out)) return out;
+    }
+    // Not reached: 21 digits always read back. Keep the value whole anyway.
+    return Format(ToDecimal(v, 40), mark);
+}
+
+}  // namespace
+
+std::string ExactNumberText(double v, char decimalMark) {
+    if (std::isnan(v)) RaiseInvalidOp();
+    if (std::isinf(v)) RaiseOverflow();
+    if (FlushToZero(v) == 0.0) return "0";
+    const char mark = MarkOf(decimalMark);
+    const Decimal shortest = ToDecimal(v);
+    std::string out;
+    if (Accept(shortest, v, mark, out)) {
+        std::string shorter;
+        if (ShorterOne(shortest, v, mark, shorter)) return shorter;
+        return out;
+    }
+    return LongerOne(shortest, v, mark);
+}
+
+std::string ExactElementText(const Scalar& v, char decimalMark) {
+    const double re = FlushToZero(RealPart(v));
+    const double im = FlushToZero(ImagPart(v));
+    if (im == 0.0) return ExactNumberText(re, decimalMark);
+    if (re == 0.0) {
+        if (im == 1.0) return "i";
+        if (im == -1.0) return "-i";
+        std::string imText = ExactNumberText(im, decimalMark);
+        // "2E-5i" would read as the real 2E-5 and then fail at its sign.
+        if (imText.find("E-") != std::string::npos) return (im > 0 ? "0+" : "0") + imText + "i";
+        return imText + "i";
+    }
+    std::string text = ExactNumberText(re, decimalMark);
+    if (im == 1.0) return text + "+i";
+    if (im == -1.0) return text + "-i";
+    if (im > 0) text += '+';
+    text += ExactNumberText(im, decimalMark);
+    text += 'i';
+    return text;
+}
+
+EditorLines ExactMatrixLines(const RCOMat& m, char decimalMark) {
+    EditorLines lines(m.size());
+    std::size_t cols = 0;
+    for (const RCOVec& row : m) cols = std::max(cols, row.size());
+    // About 150 units of work per element: to_chars, the read-back, the text.
+    constexpr std::int64_t kWorkPerElement = 150;
+    const auto total = static_cast<std::int64_t>(m.size());
+    parallel::ParallelFor(total, static_cast<std::int64_t>(std::max<std::size_t>(cols, 1)) * kWorkPerElement,
+                          [&](std::int64_t begin, std::int64_t end) {
+                              for (std::int64_t i = begin; i < end; ++i) {
+                                  CheckCancelled(i, total);
+                                  const RCOVec& row = m[static_cast<std::size_t>(i)];
+                                  std::string& line = lines[static_cast<std::size_t>(i)];
+                                  line.reserve(row.size() * 20);
+                                  for (std::size_t j = 0; j < row.size(); ++j) {
+                                      if (j > 0) line += ' ';
+                                      line += ExactElementText(row[j], decimalMark);
+                                  }
+                              }
+                          });
+    return lines;
+}
+
+}  // namespace quorvix
