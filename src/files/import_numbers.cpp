@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -86,16 +87,25 @@ std::string_view AfterSign(std::string_view text) {
 }  // namespace
 
 std::vector<TextLine> SplitTextLines(std::string_view text) {
+    // Line feeds are found with memchr; a carriage return, rare in files of
+    // this system, is looked for within each line so found.
     std::vector<TextLine> lines;
     std::size_t start = 0;
     std::int32_t number = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\n' && text[i] != '\r') continue;
-        lines.push_back({++number, text.substr(start, i - start)});
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
+    const char* data = text.data();
+    while (start < text.size()) {
+        const auto* feed = static_cast<const char*>(std::memchr(data + start, '\n', text.size() - start));
+        const std::size_t lineFeed = feed == nullptr ? text.size() : static_cast<std::size_t>(feed - data);
+        const auto* ret = static_cast<const char*>(std::memchr(data + start, '\r', lineFeed - start));
+        std::size_t end = lineFeed;
+        std::size_t next = lineFeed + 1;
+        if (ret != nullptr) {
+            end = static_cast<std::size_t>(ret - data);
+            next = end + 1 < text.size() && text[end + 1] == '\n' ? end + 2 : end + 1;
+        }
+        lines.push_back({++number, text.substr(start, end - start)});
+        start = next;
     }
-    if (start < text.size()) lines.push_back({++number, text.substr(start)});
     return lines;
 }
 

@@ -22,6 +22,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "core/cancel.h"
@@ -35,9 +36,12 @@ namespace quorvix {
 
 namespace {
 
-// A decimal d.ddd x 10^Exponent: Digits without leading zeros.
+// A decimal d.ddd x 10^Exponent: Count digits without leading zeros, held
+// inline so that writing a number allocates nothing.
 struct Decimal {
-    std::string Digits;
+    static constexpr int kRoom = 48;
+    char Digits[kRoom] = {};
+    int Count = 0;
     int Exponent = 0;
     bool Negative = false;
 };
@@ -46,6 +50,9 @@ constexpr int kFixedLowest = -4;   // 0.0001
 constexpr int kFixedHighest = 14;  // below 1E15
 // Significant digits that always read back exactly (see the head of the file).
 constexpr int kAlwaysExactDigits = 21;
+// The digits of the last resort, more than any double needs to be exact in
+// an extended number.
+constexpr int kLastResortDigits = 40;
 
 char MarkOf(char decimalMark) { return decimalMark == ',' ? ',' : '.'; }
 
@@ -58,7 +65,7 @@ Decimal FromScientific(const char* begin, const char* end) {
         ++p;
     }
     for (; p < end && *p != 'e'; ++p)
-        if (*p != '.') d.Digits += *p;
+        if (*p != '.' && d.Count < Decimal::kRoom) d.Digits[d.Count++] = *p;
     if (p < end) {
         int exponent = 0;
         const char* q = p + 1;
@@ -72,7 +79,7 @@ Decimal FromScientific(const char* begin, const char* end) {
 // The shortest decimal of the double (correct rounding), or the nearest one
 // of `digits` significant digits.
 Decimal ToDecimal(double v, int digits = 0) {
-    char buf[64];
+    char buf[96];
     const std::to_chars_result r =
         digits > 0 ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, digits - 1)
                    : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
@@ -80,19 +87,19 @@ Decimal ToDecimal(double v, int digits = 0) {
 }
 
 void DropTrailingZeros(Decimal& d) {
-    while (d.Digits.size() > 1 && d.Digits.back() == '0') d.Digits.pop_back();
+    while (d.Count > 1 && d.Digits[d.Count - 1] == '0') --d.Count;
 }
 
 // The decimal one unit of its last digit up or down (a carry or a borrow
 // moves the exponent); false when nothing is left ("1" down).
 bool StepLastDigit(Decimal& d, bool up) {
-    std::string& s = d.Digits;
-    std::size_t k = s.size();
+    char* s = d.Digits;
+    int k = d.Count;
     if (up) {
         while (k > 0 && s[k - 1] == '9') s[--k] = '0';
         if (k == 0) {
-            s.insert(s.begin(), '1');
-            s.pop_back();  // same number of digits: 999 + 1 = 1.00 x 10^(e+1)
+            // 999 + 1 = 1.00 x 10^(e+1): as many digits, the first a 1.
+            s[0] = '1';
             ++d.Exponent;
         } else {
             ++s[k - 1];
@@ -103,18 +110,18 @@ bool StepLastDigit(Decimal& d, bool up) {
     if (k == 0) return false;
     --s[k - 1];
     if (s[0] == '0') {
-        if (s.size() == 1) return false;
-        s.erase(s.begin());
-        s.push_back('9');  // 100 - 1 = 9.99 x 10^(e-1), still as many digits
+        if (d.Count == 1) return false;
+        // 100 - 1 = 9.99 x 10^(e-1), still as many digits.
+        for (int j = 1; j < d.Count; ++j) s[j - 1] = s[j];
+        s[d.Count - 1] = '9';
         --d.Exponent;
     }
     return true;
 }
 
-std::string Format(const Decimal& d, char mark) {
-    std::string out;
+void AppendFormatted(std::string& out, const Decimal& d, char mark) {
     if (d.Negative) out += '-';
-    const std::string& s = d.Digits;
+    const std::string_view s(d.Digits, static_cast<std::size_t>(d.Count));
     const int e = d.Exponent;
     if (e >= kFixedLowest && e <= kFixedHighest) {
         if (e < 0) {
@@ -128,28 +135,29 @@ std::string Format(const Decimal& d, char mark) {
                 out += s;
                 out.append(whole - s.size(), '0');
             } else {
-                out.append(s, 0, whole);
+                out += s.substr(0, whole);
                 out += mark;
-                out.append(s, whole, std::string::npos);
+                out += s.substr(whole);
             }
         }
-        return out;
+        return;
     }
     out += s[0];
     if (s.size() > 1) {
         out += mark;
-        out.append(s, 1, std::string::npos);
+        out += s.substr(1);
     }
     out += 'E';
     if (e < 0) out += '-';
-    out += std::to_string(std::abs(e));
-    return out;
+    char exponent[8];
+    const std::to_chars_result r = std::to_chars(exponent, exponent + sizeof exponent, e < 0 ? -e : e);
+    out.append(exponent, r.ptr);
 }
 
 bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
 // Whether the editors read `text` as exactly `v`.
-bool ReadsBackAs(const std::string& text, double v) {
+bool ReadsBackAs(std::string_view text, double v) {
     static const OutputSettings kPlain;
     try {
         return SameBits(RealPart(ComplexElement(text, kPlain)), v);
@@ -158,13 +166,14 @@ bool ReadsBackAs(const std::string& text, double v) {
     }
 }
 
-// The text of `d` when it reads back as `v`.
+// Appends the text of `d` to `out` when it reads back as `v`.
 bool Accept(Decimal d, double v, char mark, std::string& out) {
     DropTrailingZeros(d);
-    std::string text = Format(d, mark);
-    if (!ReadsBackAs(text, v)) return false;
-    out = std::move(text);
-    return true;
+    const std::size_t start = out.size();
+    AppendFormatted(out, d, mark);
+    if (ReadsBackAs(std::string_view(out).substr(start), v)) return true;
+    out.resize(start);
+    return false;
 }
 
 // A decimal with one digit less than `shortest` that only the reading's
@@ -173,10 +182,10 @@ bool Accept(Decimal d, double v, char mark, std::string& out) {
 // that plus one unit: no decimal of that length lies between them, or
 // to_chars would have found it.
 bool ShorterOne(const Decimal& shortest, double v, char mark, std::string& out) {
-    if (shortest.Digits.size() < 2) return false;
+    if (shortest.Count < 2) return false;
     if ((std::bit_cast<std::uint64_t>(v) & 1u) != 0) return false;  // an odd double has no wider reading
     Decimal below = shortest;
-    below.Digits.pop_back();
+    --below.Count;
     Decimal above = below;
     StepLastDigit(above, true);
     return Accept(below, v, mark, out) || Accept(above, v, mark, out);
@@ -184,56 +193,83 @@ bool ShorterOne(const Decimal& shortest, double v, char mark, std::string& out) 
 
 // The nearest decimals of growing length, and their neighbours on either
 // side, until one reads back.
-std::string LongerOne(const Decimal& shortest, double v, char mark) {
-    std::string out;
-    for (int digits = static_cast<int>(shortest.Digits.size()); digits <= kAlwaysExactDigits; ++digits) {
+void AppendLongerOne(std::string& out, const Decimal& shortest, double v, char mark) {
+    for (int digits = shortest.Count; digits <= kAlwaysExactDigits; ++digits) {
         const Decimal nearest = ToDecimal(v, digits);
-        if (Accept(nearest, v, mark, out)) return out;
+        if (Accept(nearest, v, mark, out)) return;
         Decimal up = nearest;
-        if (StepLastDigit(up, true) && Accept(up, v, mark, out)) return out;
+        if (StepLastDigit(up, true) && Accept(up, v, mark, out)) return;
         Decimal down = nearest;
-        if (StepLastDigit(down, false) && Accept(down, v, mark, out)) return out;
+        if (StepLastDigit(down, false) && Accept(down, v, mark, out)) return;
     }
     // Not reached: 21 digits always read back. Keep the value whole anyway.
-    return Format(ToDecimal(v, 40), mark);
+    AppendFormatted(out, ToDecimal(v, kLastResortDigits), mark);
+}
+
+// Appends ExactNumberText(v).
+void AppendNumber(std::string& out, double v, char decimalMark) {
+    if (std::isnan(v)) RaiseInvalidOp();
+    if (std::isinf(v)) RaiseOverflow();
+    if (FlushToZero(v) == 0.0) {
+        out += '0';
+        return;
+    }
+    const char mark = MarkOf(decimalMark);
+    const Decimal shortest = ToDecimal(v);
+    const std::size_t start = out.size();
+    if (Accept(shortest, v, mark, out)) {
+        // A shorter one, tried after it, replaces it where there is one.
+        const std::size_t end = out.size();
+        if (ShorterOne(shortest, v, mark, out)) out.erase(start, end - start);
+        return;
+    }
+    AppendLongerOne(out, shortest, v, mark);
+}
+
+bool HasNegativeExponent(std::string_view text) { return text.find("E-") != std::string_view::npos; }
+
+// Appends ExactElementText(v).
+void AppendElement(std::string& out, const Scalar& v, char decimalMark) {
+    const double re = FlushToZero(RealPart(v));
+    const double im = FlushToZero(ImagPart(v));
+    if (im == 0.0) {
+        AppendNumber(out, re, decimalMark);
+        return;
+    }
+    if (re == 0.0) {
+        if (im == 1.0 || im == -1.0) {
+            out += im > 0 ? "i" : "-i";
+            return;
+        }
+        const std::size_t start = out.size();
+        AppendNumber(out, im, decimalMark);
+        // "2E-5i" would read as the real 2E-5 and then fail at its sign.
+        if (HasNegativeExponent(std::string_view(out).substr(start))) out.insert(start, im > 0 ? "0+" : "0");
+        out += 'i';
+        return;
+    }
+    AppendNumber(out, re, decimalMark);
+    if (im == 1.0 || im == -1.0) {
+        out += im > 0 ? "+i" : "-i";
+        return;
+    }
+    if (im > 0) out += '+';
+    AppendNumber(out, im, decimalMark);
+    out += 'i';
 }
 
 }  // namespace
 
 std::string ExactNumberText(double v, char decimalMark) {
-    if (std::isnan(v)) RaiseInvalidOp();
-    if (std::isinf(v)) RaiseOverflow();
-    if (FlushToZero(v) == 0.0) return "0";
-    const char mark = MarkOf(decimalMark);
-    const Decimal shortest = ToDecimal(v);
     std::string out;
-    if (Accept(shortest, v, mark, out)) {
-        std::string shorter;
-        if (ShorterOne(shortest, v, mark, shorter)) return shorter;
-        return out;
-    }
-    return LongerOne(shortest, v, mark);
+    AppendNumber(out, v, decimalMark);
+    return out;
 }
 
 std::string ExactElementText(const Scalar& v, char decimalMark) {
-    const double re = FlushToZero(RealPart(v));
-    const double im = FlushToZero(ImagPart(v));
-    if (im == 0.0) return ExactNumberText(re, decimalMark);
-    if (re == 0.0) {
-        if (im == 1.0) return "i";
-        if (im == -1.0) return "-i";
-        std::string imText = ExactNumberText(im, decimalMark);
-        // "2E-5i" would read as the real 2E-5 and then fail at its sign.
-        if (imText.find("E-") != std::string::npos) return (im > 0 ? "0+" : "0") + imText + "i";
-        return imText + "i";
-    }
-    std::string text = ExactNumberText(re, decimalMark);
-    if (im == 1.0) return text + "+i";
-    if (im == -1.0) return text + "-i";
-    if (im > 0) text += '+';
-    text += ExactNumberText(im, decimalMark);
-    text += 'i';
-    return text;
+    std::string out;
+    AppendElement(out, v, decimalMark);
+    return out;
 }
 
 EditorLines ExactMatrixLines(const RCOMat& m, char decimalMark) {
@@ -252,7 +288,7 @@ EditorLines ExactMatrixLines(const RCOMat& m, char decimalMark) {
                                   line.reserve(row.size() * 20);
                                   for (std::size_t j = 0; j < row.size(); ++j) {
                                       if (j > 0) line += ' ';
-                                      line += ExactElementText(row[j], decimalMark);
+                                      AppendElement(line, row[j], decimalMark);
                                   }
                               }
                           });
