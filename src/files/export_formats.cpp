@@ -7,7 +7,9 @@
 // the negation of 2i, whose real part is -0.
 #include "files/export_formats.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <sstream>
 #include <utility>
@@ -71,7 +73,9 @@ std::string Listed(const Items& items, Text text) {
 // rather than "2", which would make an array of integers) with `python`.
 void AppendNumber(std::string& out, double v, char mark, bool python = false) {
     const std::size_t start = out.size();
-    out += ShortestNumber(v);
+    char buf[32];
+    const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, v);
+    out.append(buf, r.ptr);
     if (mark != '.')
         for (std::size_t k = start; k < out.size(); ++k)
             if (out[k] == '.') out[k] = mark;
@@ -159,6 +163,10 @@ void AppendLatex(std::string& out, const ResultMatrix& m, const OutputSettings& 
     out += " \\end{bmatrix}\n";
 }
 
+// Columns written together: their rows are read one after the other, so
+// that the column-by-column order does not jump from row to row.
+constexpr std::int32_t kColumnsTogether = 64;
+
 // The array format: a header, the size, then the elements column by column.
 void AppendMatrixMarket(std::string& out, const RCOMat& m) {
     const bool complex = AnyComplex(m);
@@ -166,15 +174,25 @@ void AppendMatrixMarket(std::string& out, const RCOMat& m) {
     out += complex ? "complex" : "real";
     out += " general\n";
     out += std::to_string(Rows(m)) + ' ' + std::to_string(Cols(m)) + '\n';
-    for (std::int32_t j = 0; j < Cols(m); ++j) {
+    std::vector<std::string> columns(static_cast<std::size_t>(kColumnsTogether));
+    for (std::int32_t first = 0; first < Cols(m); first += kColumnsTogether) {
+        const std::int32_t last = std::min(first + kColumnsTogether, Cols(m));
         for (std::int32_t i = 0; i < Rows(m); ++i) {
-            const Scalar& v = ElementOrEmpty(m, i, j);
-            AppendNumber(out, RealPart(v), '.');
-            if (complex) {
-                out += ' ';
-                AppendNumber(out, ImagPart(v), '.');
+            for (std::int32_t j = first; j < last; ++j) {
+                std::string& column = columns[static_cast<std::size_t>(j - first)];
+                const Scalar& v = ElementOrEmpty(m, i, j);
+                AppendNumber(column, RealPart(v), '.');
+                if (complex) {
+                    column += ' ';
+                    AppendNumber(column, ImagPart(v), '.');
+                }
+                column += '\n';
             }
-            out += '\n';
+        }
+        for (std::int32_t j = first; j < last; ++j) {
+            std::string& column = columns[static_cast<std::size_t>(j - first)];
+            out += column;
+            column.clear();
         }
     }
 }

@@ -10,9 +10,9 @@
 //     little beyond the interval of an even double can come back as that
 //     double (then a shorter one may do).
 //
-// So every candidate is read back with the reader itself (ComplexElement,
-// whose direct path makes this cheap) and kept only when it gives the same
-// bits. A decimal of 21 significant digits always does: it lies within half
+// So every candidate is read back as the reader reads it (its digits to
+// the correctly rounded extended number, then to a double; see ReadsBackAs)
+// and kept only when it gives the same bits. A decimal of 21 significant digits always does: it lies within half
 // an extended unit of the double, which the extended number then is exactly.
 #include "textio/exact_text.h"
 
@@ -29,7 +29,7 @@
 #include "core/errors.h"
 #include "core/kernel/fpu.h"
 #include "core/kernel/parallel.h"
-#include "textio/element_reader.h"
+#include "textio/decimal_text.h"
 #include "textio/output_settings.h"
 
 namespace quorvix {
@@ -156,24 +156,33 @@ void AppendFormatted(std::string& out, const Decimal& d, char mark) {
 
 bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
-// Whether the editors read `text` as exactly `v`.
-bool ReadsBackAs(std::string_view text, double v) {
-    static const OutputSettings kPlain;
-    try {
-        return SameBits(RealPart(ComplexElement(text, kPlain)), v);
-    } catch (const CalcError&) {
-        return false;  // a longer candidate beyond the largest double
+// Whether the editors read the text of `d` as exactly `v`. Their reading
+// (ComplexElement) converts the digits to the correctly rounded extended
+// number, by the direct path where the digits allow it and by the general
+// conversion otherwise, both giving that same number, and stores it as a
+// double. So the candidate is read here from its digits the same way,
+// without making and parsing its text for every candidate.
+bool ReadsBackAs(const Decimal& d, double v) {
+    const std::string_view digits(d.Digits, static_cast<std::size_t>(d.Count));
+    const std::int64_t power = static_cast<std::int64_t>(d.Exponent) - (d.Count - 1);
+    long double x = 0.0L;
+    if (!ExactDecimalToExtended(digits, {}, power, x)) {
+        std::string canonical(digits);
+        canonical += 'e';
+        canonical += std::to_string(power);
+        x = DecimalToExtended(canonical);
     }
+    if (d.Negative) x = -x;
+    const double stored = static_cast<double>(x);
+    return std::isfinite(stored) && SameBits(stored, v);  // beyond the largest double: an overflow, no value
 }
 
 // Appends the text of `d` to `out` when it reads back as `v`.
 bool Accept(Decimal d, double v, char mark, std::string& out) {
     DropTrailingZeros(d);
-    const std::size_t start = out.size();
+    if (!ReadsBackAs(d, v)) return false;
     AppendFormatted(out, d, mark);
-    if (ReadsBackAs(std::string_view(out).substr(start), v)) return true;
-    out.resize(start);
-    return false;
+    return true;
 }
 
 // A decimal with one digit less than `shortest` that only the reading's
