@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/export_option.h"
 #include "cli/progress_line.h"
 #include "cli/run_report.h"
 #include "cli/steps.h"
@@ -40,7 +41,12 @@ Options (before the steps):
   --decimal-mark C    the decimal mark taken as the locale's (one character)
   --json              print the final state as one JSON object: a, b, x,
                       precision, format, results, error, error_at, notices,
-                      refusals, value (the last step's result as numbers)
+                      refusals, value (the last step's result as numbers),
+                      kept (the kept results' labels and factor names)
+  --export FORMAT[:NAME]
+                      print the last kept result (or its factor NAME) in
+                      FORMAT instead of the panel: tsv, csv, octave, numpy,
+                      latex, mm or json (not with --json)
   -h, --help          show this help
   --version           show the version
 
@@ -66,7 +72,21 @@ Other steps:
   clear  clear-a  clear-b  open=FILE  save=FILE  save-result=FILE
 
 open=FILE of a file that does not exist or cannot be read is an error; a
-FILE without an extension that does not exist opens FILE.mtx.
+FILE without an extension that does not exist opens FILE.mtx. save=FILE.qvx
+writes a text project that keeps everything (complex and polar elements,
+the panel, the kept results); other names a .mtx project of real numbers.
+
+Result steps (every printed result is kept, numbered from 1, until clear):
+  use-a  use-b  use-a=NAME  use-b=NAME  use-a=N  use-b=N
+  use-a=N:NAME  use-b=N:NAME  import-a=FILE  import-b=FILE
+  export=FILE  export=FILE:NAME
+
+use-a and use-b make the last kept result (or result N, or its factor NAME:
+L, U, P, Q, R, D, S, V, X, values, vectors) the editor's text at full
+precision. import-a=FILE reads Matrix Market, an Octave or numpy literal,
+CSV, tab-separated or editor text (- = standard input). export=FILE writes
+the last kept result in the format of FILE's extension: .tsv or .txt, .csv,
+.m, .py, .tex, .mtx or .json.
 
 Exit status:
   0  every step ran, and none was refused
@@ -76,7 +96,9 @@ Exit status:
      first; Ctrl+C cancels a running command (or the next step), which
      writes a notice, and a second Ctrl+C ends the program at once
   2  usage error, nothing was run (no arguments at all, an unknown or
-     ambiguous step, standard input named twice)
+     ambiguous step, standard input named twice, --export with --json);
+     also --export of a tsv, csv or mm text for a result of several
+     factors without NAME
   3  a step other than Auto refused its input (wrote a message line such as
      " Error: inv(A) has no result!" instead of its result)
 
@@ -133,7 +155,7 @@ int main(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
-    std::optional<std::string> fileA, fileB, x, precision, mark;
+    std::optional<std::string> fileA, fileB, x, precision, mark, exportFormat;
     bool polar = false, json = false;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
@@ -163,12 +185,20 @@ int main(int argc, char** argv) {
             polar = true;
         } else if (a == "--json") {
             json = true;
+        } else if (a == "--export") {
+            if (!value(exportFormat)) return UsageError(ExportUsage());
         } else {
             break;
         }
     }
     if (fileA == "-" && fileB == "-")
         return UsageError("standard input can be read only once: name it for -a or for -b, not both");
+    std::optional<ExportChoice> exportChoice;
+    if (exportFormat) {
+        exportChoice = ParseExportChoice(*exportFormat);
+        if (!exportChoice) return UsageError(ExportUsage());
+        if (json) return UsageError("--export and --json cannot be combined: each replaces the panel's text");
+    }
 
     std::vector<Step> steps;
     std::vector<std::string> stepWords;
@@ -219,15 +249,26 @@ int main(int argc, char** argv) {
     if (json) {
         const bool printed = state.Log.Printed != printedBefore && !state.Kept.empty();
         WriteStateJson(std::cout, state, error, printed ? &state.Kept.back().Value : nullptr);
+        if (error) return 1;
+        return refused ? 3 : 0;
+    }
+    std::optional<std::string> exportError;
+    if (exportChoice) {
+        const ExportOutcome exported = ExportLastResult(state, *exportChoice);
+        if (exported.UsageError) return UsageError(*exported.UsageError);
+        std::cout << exported.Text;
+        exportError = exported.Error;
     } else {
         for (const std::string& line : state.Panel.Lines()) std::cout << line << '\n';
-        std::cout.flush();
-        for (const std::string& notice : state.Notices) std::cerr << notice << '\n';
-        if (error) {
-            std::cerr << error->Message << ".\n";
-            if (error->Place) std::cerr << PlaceLine(*error->Place) << '\n';
-        }
     }
-    if (error) return 1;
+    std::cout.flush();
+    for (const std::string& notice : state.Notices) std::cerr << notice << '\n';
+    for (const std::string& hint : state.Hints) std::cerr << hint << '\n';
+    if (error) {
+        std::cerr << error->Message << ".\n";
+        if (error->Place) std::cerr << PlaceLine(*error->Place) << '\n';
+    }
+    if (exportError) std::cerr << *exportError << ".\n";
+    if (error || exportError) return 1;
     return refused ? 3 : 0;
 }

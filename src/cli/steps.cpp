@@ -8,7 +8,11 @@
 #include "commands/auto_run.h"
 #include "commands/editor_tools.h"
 #include "commands/set_precision.h"
+#include "commands/use_result.h"
+#include "files/export_file.h"
+#include "files/import_file.h"
 #include "files/project_file.h"
+#include "files/qvx_project.h"
 #include "files/result_file.h"
 #include "files/text_files.h"
 
@@ -18,7 +22,7 @@ namespace {
 
 constexpr std::string_view kFormatPrefix = "format=";
 
-constexpr std::array<std::pair<std::string_view, StepKind>, 15> kPlainSteps{{
+constexpr std::array<std::pair<std::string_view, StepKind>, 17> kPlainSteps{{
     {"Auto", StepKind::Auto},
     {"polar-to-rect-a", StepKind::PolarToRectA},
     {"rect-to-polar-a", StepKind::RectToPolarA},
@@ -34,9 +38,11 @@ constexpr std::array<std::pair<std::string_view, StepKind>, 15> kPlainSteps{{
     {"clear-b", StepKind::ClearB},
     {"format=rect", StepKind::SetFormat},
     {"format=polar", StepKind::SetFormat},
+    {"use-a", StepKind::UseA},
+    {"use-b", StepKind::UseB},
 }};
 
-constexpr std::array<std::pair<std::string_view, StepKind>, 7> kValueSteps{{
+constexpr std::array<std::pair<std::string_view, StepKind>, 12> kValueSteps{{
     {"x=", StepKind::SetX},
     {"precision=", StepKind::SetPrecision},
     {"a=", StepKind::SetA},
@@ -44,7 +50,67 @@ constexpr std::array<std::pair<std::string_view, StepKind>, 7> kValueSteps{{
     {"open=", StepKind::Open},
     {"save=", StepKind::Save},
     {"save-result=", StepKind::SaveResult},
+    {"use-a=", StepKind::UseA},
+    {"use-b=", StepKind::UseB},
+    {"import-a=", StepKind::ImportA},
+    {"import-b=", StepKind::ImportB},
+    {"export=", StepKind::Export},
 }};
+
+bool TakesFile(StepKind kind) {
+    return kind == StepKind::Open || kind == StepKind::Save || kind == StepKind::SaveResult ||
+           kind == StepKind::ImportA || kind == StepKind::ImportB || kind == StepKind::Export;
+}
+
+// The value's word in the usage and the nearest-step list.
+const char* ValueWord(StepKind kind) {
+    if (TakesFile(kind)) return "FILE";
+    if (kind == StepKind::UseA || kind == StepKind::UseB) return "NAME";
+    return "TEXT";
+}
+
+bool AllDigits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A factor's name: letters and digits ("L", "values").
+bool IsFactorName(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}
+
+// use-a=N, use-a=NAME, use-a=N:NAME; false for anything else.
+bool ParseUseArgument(std::string_view argument, Step& step) {
+    std::string_view number = argument;
+    std::string_view name;
+    if (const std::size_t colon = argument.find(':'); colon != std::string_view::npos) {
+        number = argument.substr(0, colon);
+        name = argument.substr(colon + 1);
+        if (!AllDigits(number) || !IsFactorName(name)) return false;
+    } else if (!AllDigits(argument)) {
+        number = {};
+        name = argument;
+        if (!IsFactorName(name)) return false;
+    }
+    if (!number.empty()) {
+        if (number.size() > 9) return false;
+        step.Number = static_cast<std::size_t>(std::stoul(std::string(number)));
+    }
+    step.Name = std::string(name);
+    return true;
+}
+
+// export=FILE:NAME: NAME after the last ":" when it is a factor's name, so
+// that a file name with a colon of its own stays whole.
+void SplitExportArgument(Step& step) {
+    const std::size_t colon = step.Argument.find_last_of(':');
+    if (colon == std::string::npos || colon == 0) return;
+    const std::string name = step.Argument.substr(colon + 1);
+    if (!IsFactorName(name)) return;
+    step.Name = name;
+    step.Argument.resize(colon);
+}
 
 // The names of Auto besides its step word: the caption and hint of its
 // button, and the toolbar button's text and hint.
@@ -142,10 +208,7 @@ std::vector<KnownWord> KnownWords() {
     for (const Operation& op : Operations()) add(op.Caption, op.Caption);
     for (const Operation& op : Operations()) add(SingleBlanks(op.Hint), op.Hint);
     for (std::string_view name : kAutoNames) add(std::string(name), name);
-    for (const auto& [prefix, kind] : kValueSteps) {
-        const bool file = kind == StepKind::Open || kind == StepKind::Save || kind == StepKind::SaveResult;
-        add(std::string(prefix) + (file ? "FILE" : "TEXT"), prefix);
-    }
+    for (const auto& [prefix, kind] : kValueSteps) add(std::string(prefix) + ValueWord(kind), prefix);
     return words;
 }
 
@@ -197,9 +260,15 @@ std::optional<Step> ParseStep(std::string_view word) {
             step.Kind = kind;
             step.Argument = std::string(word.substr(prefix.size()));
             // A file step needs a file name.
-            if (step.Argument.empty() &&
-                (kind == StepKind::Open || kind == StepKind::Save || kind == StepKind::SaveResult))
-                return std::nullopt;
+            if (step.Argument.empty() && TakesFile(kind)) return std::nullopt;
+            if (kind == StepKind::UseA || kind == StepKind::UseB) {
+                if (!ParseUseArgument(step.Argument, step)) return std::nullopt;
+                step.Argument.clear();
+            }
+            if (kind == StepKind::Export) {
+                SplitExportArgument(step);
+                if (step.Argument.empty()) return std::nullopt;
+            }
             return step;
         }
     }
@@ -238,8 +307,18 @@ void RunStep(CalcState& s, const Step& step) {
         case StepKind::ClearA: ClearEditor(s, Editor::MatrixA); return;
         case StepKind::ClearB: ClearEditor(s, Editor::MatrixB); return;
         case StepKind::Open: OpenProject(s, ProjectPathToOpen(step.Argument)); return;
-        case StepKind::Save: SaveProject(s, WithDefaultExtension(step.Argument, kProjectExtension)); return;
+        case StepKind::Save:
+            if (IsTextProjectPath(step.Argument))
+                SaveTextProject(s, step.Argument);
+            else
+                SaveProject(s, WithDefaultExtension(step.Argument, kProjectExtension));
+            return;
         case StepKind::SaveResult: SaveResult(s, step.Argument); return;
+        case StepKind::UseA: UseResult(s, Operand::A, step.Number, step.Name); return;
+        case StepKind::UseB: UseResult(s, Operand::B, step.Number, step.Name); return;
+        case StepKind::ImportA: ImportFileIntoEditor(s, Operand::A, step.Argument); return;
+        case StepKind::ImportB: ImportFileIntoEditor(s, Operand::B, step.Argument); return;
+        case StepKind::Export: ExportResultFile(s, step.Argument, step.Name); return;
     }
 }
 

@@ -32,14 +32,23 @@ enum class StepKind {
     ClearA,
     ClearB,
     Open,        // open=FILE
-    Save,        // save=FILE
+    Save,        // save=FILE (a .qvx name: a text project)
     SaveResult,  // save-result=FILE
+    UseA,        // use-a, use-a=NAME, use-a=N, use-a=N:NAME
+    UseB,        // use-b and the same
+    ImportA,     // import-a=FILE
+    ImportB,     // import-b=FILE
+    Export,      // export=FILE, export=FILE:NAME
 };
 
 struct Step {
     StepKind Kind = StepKind::Operation;
     const Operation* Op = nullptr;  // for StepKind::Operation
-    std::string Argument;           // the text after "=", or the format
+    std::string Argument;           // the text after "=", or the format; the file of export=
+    // use-a=N:NAME: the kept result's number (none: the newest); NAME, also
+    // of export=FILE:NAME ("" for none).
+    std::optional<std::size_t> Number;
+    std::string Name;
 };
 
 // The step a command-line word names, or nothing for an unknown or an

@@ -5,6 +5,7 @@
 // quorvix-cli drives it without a window. A command's scratch numbers live
 // in the command; only its printed result is kept.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,13 @@ struct KeptResult {
     CommandResult Value;
 };
 
+// The editor texts a hint was last given for, each as a digest (0: none),
+// so that one text is hinted at once, and again only after it changed.
+struct HintedTexts {
+    std::uint64_t A = 0;
+    std::uint64_t B = 0;
+};
+
 struct CalcState {
     EditorLines MatrixA;          // the Matrix A editor
     EditorLines MatrixB;          // the Matrix B editor
@@ -47,6 +55,11 @@ struct CalcState {
 
     // Message boxes that are not errors ("Successed!"), newest last.
     std::vector<std::string> Notices;
+    // Hints that need no answer and stop nothing (an editor that looks like
+    // comma-separated values), newest last: the window shows them without a
+    // modal box, quorvix-cli as it shows the notices.
+    std::vector<std::string> Hints;
+    HintedTexts Hinted;
 
     CommandLog Log;
 };

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "commands/comma_hint.h"
 #include "textio/element_parser.h"
 #include "textio/element_reader.h"
 #include "textio/result_writer.h"
@@ -23,6 +24,7 @@ EditorSize MeasureEditor(CalcState& state, Operand which) {
     const ColumnCount columns = CountColumns(editor);
     if (columns.Incomplete) state.Panel.AddLine(kIncompleteWarning);
     size.Cols = columns.Columns;
+    HintAtCommaSeparatedLines(state, which);
     return size;
 }
 

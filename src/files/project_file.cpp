@@ -10,12 +10,15 @@
 #include "commands/set_precision.h"
 #include "core/errors.h"
 #include "core/kernel/fpu.h"
+#include "files/file_kind.h"
 #include "files/project_codec.h"
+#include "files/qvx_project.h"
 #include "files/replacing_file.h"
 #include "files/text_files.h"
 #include "files/x87_extended.h"
 #include "textio/general_number.h"
 #include "textio/locale_number.h"
+#include "textio/polar_text.h"
 
 namespace quorvix {
 
@@ -32,6 +35,18 @@ void WriteInt32(ReplacingFile& out, std::int32_t v) {
 void WriteExtended(ReplacingFile& out, long double v) {
     const auto bytes = EncodeExtended(v);
     out.Write(bytes.data(), bytes.size());
+}
+
+// A token of the complex notations: an "i" (2i, 1+2i, -i) or a polar
+// "radius(angle)".
+bool LooksComplex(std::string_view token) {
+    return token.find('i') != std::string_view::npos || SplitPolarToken(token).has_value();
+}
+
+std::string RealOnlyMessage(Operand which, std::int32_t line, std::int32_t element, std::string_view token) {
+    return std::string("Projects in .mtx keep real numbers only (Matrix ") + OperandName(which) + ", line " +
+           std::to_string(line) + ", element " + std::to_string(element) + ": '" + std::string(token) +
+           "'); save as .qvx to keep everything";
 }
 
 // One matrix block. The counts are written first; a non-empty editor is then
@@ -61,8 +76,16 @@ void WriteBlock(CalcState& s, Operand which, ReplacingFile& out) {
         const std::vector<std::string> tokens = SplitTokens(line);
         const std::size_t n = std::min(tokens.size(), row.size());
         for (std::size_t j = 0; j < n; ++j)
-            row[j] = ConvertElementAt(lineNumber, static_cast<std::int32_t>(j) + 1,
-                                      [&] { return LocaleToExtended(tokens[j], s.Settings.DecimalMark); });
+            row[j] = ConvertElementAt(lineNumber, static_cast<std::int32_t>(j) + 1, [&] {
+                try {
+                    return LocaleToExtended(tokens[j], s.Settings.DecimalMark);
+                } catch (const ConversionError&) {
+                    // A complex or polar element is typed well; it only
+                    // cannot be kept here.
+                    if (!LooksComplex(tokens[j])) throw;
+                    throw FileError(RealOnlyMessage(which, lineNumber, static_cast<std::int32_t>(j) + 1, tokens[j]));
+                }
+            });
         bytes.clear();
         for (long double v : row) AppendExtended(bytes, v);
         out.Write(bytes.data(), bytes.size());
@@ -107,7 +130,15 @@ void SaveProject(CalcState& s, const std::string& path) {
 }
 
 void OpenProjectBytes(CalcState& s, std::span<const std::uint8_t> bytes, const std::string& path) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const FileKind kind = FileKindOf(text.substr(0, kFileKindBytes));
+    if (kind == FileKind::TextProject) {
+        OpenTextProjectBytes(s, text, path);
+        return;
+    }
     std::optional<ProjectData> data = ParseProject(bytes);
+    if (!data && kind == FileKind::MatrixMarket)
+        throw FileError("\"" + path + "\" is a Matrix Market file, not a project: import it into Matrix A or B");
     if (!data) throw FileError(CannotOpenMessage(path, kDamagedProjectReason));
 
     // Everything that can fail is done on copies first: the coefficient as a

@@ -14,16 +14,22 @@ inline constexpr const char* kDamagedProjectReason = "The file is damaged or is 
 
 // "Save project": x and the precision are converted before the file is
 // created; then each editor is measured, and a non-empty one measured again
-// and written element by element as locale numbers. A failure leaves any earlier file of that name as it was.
-// Raises ConversionError for x, the precision ("'e' is not a valid integer
-// value") or an element, FileError "Cannot create file ...".
+// and written element by element as locale numbers. A failure leaves any
+// earlier file of that name as it was. Raises ConversionError for x, the
+// precision ("'e' is not a valid integer value") or an element, FileError
+// "Projects in .mtx keep real numbers only (Matrix A, line 1, element 1:
+// '10+5i'); save as .qvx to keep everything" for an element of the complex
+// notations, FileError "Cannot create file ...".
 void SaveProject(CalcState& s, const std::string& path);
 
 // "Open project": the whole file is read and checked before anything
 // changes; then x, the precision (and its rounding factor) and each editor
-// whose stored matrix is not empty are replaced. Raises FileError "Cannot
-// open file ..." for a file that does not exist, cannot be read or is not a
-// well-formed project file; nothing changes then.
+// whose stored matrix is not empty are replaced. A file that begins as a
+// text project does (qvx_project.h) is opened as one, whatever its name.
+// Raises FileError "Cannot open file ..." for a file that does not exist,
+// cannot be read or is not a well-formed project file, and `"NAME" is a
+// Matrix Market file, not a project: import it into Matrix A or B` for a
+// Matrix Market file; nothing changes then.
 void OpenProject(CalcState& s, const std::string& path);
 
 // The file to open for a typed name: the name itself, or, when it has no

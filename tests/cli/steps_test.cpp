@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,43 @@ TEST(StepWords, UnknownWordsGetTheNearestKnownOnes) {
     EXPECT_EQ(NearestStepWords("formt=polar"), (Words{"format=polar"}));
     EXPECT_EQ(NearestStepWords("eig c"), (Words{"eig A", "eig B"}));
     EXPECT_FALSE(ParseStep("Dte(A)").has_value());
+}
+
+struct ResultStepRow {
+    const char* word;
+    StepKind kind;
+    std::optional<std::size_t> number;
+    const char* name;
+    const char* file;
+};
+
+class ResultSteps : public ::testing::TestWithParam<ResultStepRow> {};
+
+TEST_P(ResultSteps, TakeTheResultsNumberFactorAndFile) {
+    const ResultStepRow& row = GetParam();
+    const std::optional<Step> step = ParseStep(row.word);
+    ASSERT_TRUE(step) << row.word;
+    EXPECT_EQ(step->Kind, row.kind);
+    EXPECT_EQ(step->Number, row.number);
+    EXPECT_EQ(step->Name, row.name);
+    EXPECT_EQ(step->Argument, row.file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, ResultSteps,
+    ::testing::Values(ResultStepRow{"use-a", StepKind::UseA, std::nullopt, "", ""},
+                      ResultStepRow{"use-b=L", StepKind::UseB, std::nullopt, "L", ""},
+                      ResultStepRow{"use-a=12", StepKind::UseA, 12, "", ""},
+                      ResultStepRow{"use-b=2:values", StepKind::UseB, 2, "values", ""},
+                      ResultStepRow{"import-a=-", StepKind::ImportA, std::nullopt, "", "-"},
+                      ResultStepRow{"export=lu.csv:U", StepKind::Export, std::nullopt, "U", "lu.csv"},
+                      ResultStepRow{"export=a:b/m.csv", StepKind::Export, std::nullopt, "", "a:b/m.csv"},
+                      ResultStepRow{"save=w.qvx", StepKind::Save, std::nullopt, "", "w.qvx"}));
+
+TEST(StepWords, MalformedResultStepsAreUnknown) {
+    for (const char* word : {"use-a=", "use-a=1:", "use-a=:L", "use-a=L:2", "use-b=a b", "import-b=", "export="})
+        EXPECT_FALSE(ParseStep(word).has_value()) << word;
+    EXPECT_EQ(NearestStepWords("use-c=L"), (Words{"use-a=NAME", "use-b=NAME"}));
 }
 
 }  // namespace

@@ -241,7 +241,7 @@ const FailedSave kFailedSaves[] = {
      "3",
      {"1 1+2i"},
      {"1"},
-     "'1+2i' is not a valid floating point value",
+     "Projects in .mtx keep real numbers only (Matrix A, line 1, element 2: '1+2i'); save as .qvx to keep everything",
      0,
      ErrorPlace{ErrorEditor::A, 1, 2}},
     {"CommaWhereThePointIsTheMark",
@@ -257,7 +257,8 @@ const FailedSave kFailedSaves[] = {
      "3",
      {"1"},
      {"", "5(30)"},
-     "'5(30)' is not a valid floating point value",
+     "Projects in .mtx keep real numbers only (Matrix B, line 2, element 1: '5(30)'); save as .qvx to keep "
+     "everything",
      0,
      ErrorPlace{ErrorEditor::B, 2, 1}},
     // Both measurements of A warn before the bad element stops the save.
@@ -287,7 +288,7 @@ TEST_P(FailedSaveTest, RaisesAndLeavesTheOldFile) {
     try {
         SaveProject(s, path);
         FAIL() << "the save should have been refused";
-    } catch (const ConversionError& e) {
+    } catch (const CalcError& e) {
         EXPECT_STREQ(e.what(), row.Message.c_str());
         EXPECT_EQ(e.Place(), row.Place);
     }
@@ -305,7 +306,7 @@ TEST_P(FailedSaveTest, CreatesNoFile) {
     s.Precision = row.Precision;
     s.MatrixA = row.A;
     s.MatrixB = row.B;
-    EXPECT_THROW(SaveProject(s, PathOf("new.mtx")), ConversionError);
+    EXPECT_THROW(SaveProject(s, PathOf("new.mtx")), CalcError);
     EXPECT_TRUE(Names().empty());
 }
 

@@ -560,6 +560,14 @@ bool RunAndCheck(CalcState& s, const std::string& word) {
             Check(before.SameInputs(s) && s.Panel.Lines() == before.Panel, "saving the result changed the state");
             if (!raised) Check(ReadFile(step->Argument) == s.Panel.Text("\r\n"), "the result file is not the panel");
             break;
+        case StepKind::UseA:
+        case StepKind::UseB:
+        case StepKind::ImportA:
+        case StepKind::ImportB:
+        case StepKind::Export:
+            // Not among this target's words: the import reader's and the
+            // text project reader's targets drive these.
+            break;
     }
     return true;
 }
