@@ -37,7 +37,6 @@ void PutScalar(std::string& out, const Scalar& v) {
     switch (v.Kind()) {
         case ScalarKind::Empty: out += 'E'; return;
         case ScalarKind::Integer: out += 'I' + std::to_string(v.IntegerValue()); return;
-        case ScalarKind::Fixed: out += 'F' + std::to_string(v.Ticks()); return;
         case ScalarKind::Real:
             out += 'R';
             PutDouble(out, v.RealValue());
@@ -208,7 +207,6 @@ Scalar ReadScalar(Reader& in, std::string_view w) {
             if (!rest.empty()) throw Damaged{};
             return Scalar();
         case 'I': return Scalar::Integer(integer(std::int32_t{}));
-        case 'F': return Scalar::FixedTicks(integer(std::int64_t{}));
         case 'R': return Scalar::Real(in.Double(rest));
         case 'C': {
             const std::size_t comma = rest.find(',');

@@ -11,13 +11,13 @@
 
 #include "command_test_util.h"
 #include "commands/comma_hint.h"
-#include "commands/handlers.h"
 #include "commands/result_choice.h"
 #include "core/errors.h"
 
 namespace quorvix {
 namespace {
 
+using testing_util::RunOf;
 using testing_util::StateWith;
 
 RCOMat Rows(std::initializer_list<std::initializer_list<Scalar>> rows) {
@@ -50,11 +50,11 @@ void ExpectSameValues(const RCOMat& got, const RCOMat& want) {
 // would leave errors of 1e-3.
 TEST(UseResult, TheNextCommandComputesWithTheResultsDoubles) {
     CalcState s = StateWith("4 7 2\n3 6 1\n2 5 3");
-    InvertMatrix(s, Operand::A);
+    RunOf("inv(A)")(s);
     const RCOMat inverse = std::get<MatrixResult>(s.Kept.back().Value).Matrix;
     UseResult(s, Operand::B, std::nullopt, "");
     ExpectSameValues(ReadBack(s, Operand::B), inverse);
-    MultiplyMatrices(s);
+    RunOf("A*B")(s);
     const RCOMat product = std::get<MatrixResult>(s.Kept.back().Value).Matrix;
     for (std::size_t i = 0; i < 3; ++i)
         for (std::size_t j = 0; j < 3; ++j)
@@ -166,18 +166,18 @@ TEST(UseResult, NamesOfEveryKind) {
 
 TEST(CommaHint, OnceForEachTextOfAnEditor) {
     CalcState s = StateWith("1,2\n3,4", "1 2");
-    ShowMatrix(s, Operand::A);
+    RunOf("A")(s);
     ASSERT_EQ(s.Hints.size(), 1u);
     EXPECT_NE(s.Hints[0].find("Matrix A, line 1"), std::string::npos) << s.Hints[0];
     EXPECT_NE(s.Hints[0].find("'1,2'"), std::string::npos) << s.Hints[0];
-    ShowMatrix(s, Operand::A);
-    AddMatrices(s);
+    RunOf("A")(s);
+    RunOf("A+B")(s);
     EXPECT_EQ(s.Hints.size(), 1u) << "the same text is hinted at once";
     // The reading stays the design's: 1,2 is the number 1.2.
     EXPECT_EQ(RealPart(std::get<MatrixResult>(s.Kept.front().Value).Matrix[0][0]), 1.2);
 
     s.MatrixA = SplitEditorText("5\n1,2,3");
-    EXPECT_THROW(ShowMatrix(s, Operand::A), CalcError);
+    EXPECT_THROW(RunOf("A")(s), CalcError);
     ASSERT_EQ(s.Hints.size(), 2u) << "a changed text is hinted at again, also when its reading fails";
     EXPECT_NE(s.Hints[1].find("line 2"), std::string::npos) << s.Hints[1];
 }

@@ -12,7 +12,7 @@
 #include <limits>
 #include <string>
 
-#include "commands/handlers.h"
+#include "commands/operation_table.h"
 #include "core/errors.h"
 #include "files/file_kind.h"
 #include "files/files_test_util.h"
@@ -37,11 +37,11 @@ std::vector<KeptResult> EveryKind() {
     const double third = 1.0 / 3.0;
     const Scalar kinds[] = {Scalar(),
                             Scalar::Integer(-7),
-                            Scalar::FixedTicks(-15001),
                             Scalar::Real(-0.0),
                             Scalar::Real(4.9e-324),
                             Scalar::Complex(0.1, -third),
-                            Scalar::Real(std::numeric_limits<double>::max())};
+                            Scalar::Real(std::numeric_limits<double>::max()),
+                            Scalar::Real(0.1)};
     RCOMat ragged = Rows({{kinds[0], kinds[1], kinds[2]}, {kinds[3]}, {}, {kinds[4], kinds[5], kinds[6]}});
     return {
         {"A", MatrixResult{ragged}},
@@ -80,7 +80,6 @@ bool SameScalar(const Scalar& a, const Scalar& b) {
     switch (a.Kind()) {
         case ScalarKind::Empty: return true;
         case ScalarKind::Integer: return a.IntegerValue() == b.IntegerValue();
-        case ScalarKind::Fixed: return a.Ticks() == b.Ticks();
         case ScalarKind::Real:
             return std::bit_cast<std::uint64_t>(a.RealValue()) == std::bit_cast<std::uint64_t>(b.RealValue());
         case ScalarKind::Complex:
@@ -244,7 +243,7 @@ TEST_F(TextProject, ANewerVersionSaysSo) {
 TEST_F(TextProject, TheResultsOpenedCanBeUsed) {
     CalcState s = StartState('.');
     s.MatrixA = {"4 3", "6 3"};
-    FactorLU(s, Operand::A);
+    FindOperationByStep("LU(A)")->Run(s, *FindOperationByStep("LU(A)"));
     SaveTextProject(s, PathOf("lu.qvx"));
     CalcState opened = StartState('.');
     OpenProject(opened, PathOf("lu.qvx"));

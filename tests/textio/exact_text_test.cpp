@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormRow{"RealZeroComplex", Scalar::Complex(0, 0), '.', "0"},
                       FormRow{"TinyRealIsZero", Scalar::Real(1e-13), '.', "0"},
                       FormRow{"NegativeZeroIsZero", Scalar::Real(-0.0), '.', "0"}, FormRow{"Empty", Scalar(), '.', "0"},
-                      FormRow{"Fixed", Scalar::FixedTicks(15000), '.', "1.5"}),
+                      FormRow{"Integer", Scalar::Integer(-3), '.', "-3"}),
     [](const ::testing::TestParamInfo<FormRow>& info) { return std::string(info.param.name); });
 
 TEST(ExactText, NonFiniteValuesAreFloatingPointErrors) {

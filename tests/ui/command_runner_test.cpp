@@ -76,7 +76,10 @@ TEST_F(Runner, TheBusyCursorShowsAtOnceWhenAskedAndGoesWithTheCommand) {
     for (const bool atOnce : {true, false}) {
         runner.Start(
             [](CalcState&) {
-                while (!CancelRequested()) std::this_thread::yield();
+                for (;;) {
+                    CheckCancelled();  // ends the job with the cancel
+                    std::this_thread::yield();
+                }
             },
             atOnce);
         EXPECT_EQ(QApplication::overrideCursor() != nullptr, atOnce) << atOnce;

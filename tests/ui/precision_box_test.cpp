@@ -56,7 +56,10 @@ TEST_F(Precision, AnOpenedProjectsPrecisionIsTakenAsApplied) {
 TEST_F(Precision, NothingIsAppliedWhileACommandRuns) {
     runner.Start(
         [](CalcState&) {
-            while (!CancelRequested()) std::this_thread::yield();
+            for (;;) {
+                CheckCancelled();  // ends the job with the cancel
+                std::this_thread::yield();
+            }
         },
         false);
     Type("7");
