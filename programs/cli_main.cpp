@@ -133,6 +133,15 @@ int StepError(const std::string& word) {
                       "'; the nearest known steps: " + QuotedList(NearestStepWords(word), " or "));
 }
 
+// A word that is one of the options, which must come before the steps.
+bool IsOptionWord(const std::string& word) {
+    static const char* const kOptions[] = {"-a",     "-b",       "-x",         "-p", "--polar", "--decimal-mark",
+                                           "--json", "--export", "--no-check", "-h", "--help",  "--version"};
+    for (const char* option : kOptions)
+        if (word == option) return true;
+    return false;
+}
+
 // An operand file's text; "-" is standard input.
 std::string OperandText(const std::string& name) {
     return name == "-" ? ReadWholeStream(stdin, name) : ReadWholeFile(name);
@@ -204,6 +213,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> stepWords;
     for (; i < args.size(); ++i) {
         std::optional<Step> step = ParseStep(args[i]);
+        if (!step && IsOptionWord(args[i])) return UsageError("options come before the steps: '" + args[i] + "'");
         if (!step) return StepError(args[i]);
         steps.push_back(std::move(*step));
         stepWords.push_back(args[i]);
