@@ -61,6 +61,10 @@ struct CalcState {
     std::vector<std::string> Hints;
     HintedTexts Hinted;
 
+    // Whether the answers of the design's operations are checked against a
+    // double-precision computation (on unless the user turns it off).
+    bool CheckResults = true;
+
     CommandLog Log;
 };
 

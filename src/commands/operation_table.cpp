@@ -75,8 +75,12 @@ constexpr std::array<Operation, 43> kOperations{{
 
 std::span<const Operation> Operations() { return kOperations; }
 
+std::span<const Operation> MoreOperations() { return {}; }
+
 const Operation* FindOperationByStep(std::string_view step) {
     for (const Operation& op : kOperations)
+        if (step == op.Step) return &op;
+    for (const Operation& op : MoreOperations())
         if (step == op.Step) return &op;
     return nullptr;
 }

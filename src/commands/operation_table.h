@@ -37,7 +37,11 @@ struct Operation {
 
 // All 43 operations, in the order Auto runs them.
 std::span<const Operation> Operations();
-// The operation with this step word, or nullptr.
+// The operations beyond the 43, in double precision on LAPACK, in the order
+// of their menu: Column says whether an item acts on A, on B or on both,
+// Row is its place in the menu, Caption its menu text. Auto runs none.
+std::span<const Operation> MoreOperations();
+// The operation with this step word, among both tables, or nullptr.
 const Operation* FindOperationByStep(std::string_view step);
 
 }  // namespace quorvix
