@@ -316,6 +316,10 @@ bool KnownMessage(std::string_view m, bool cancelled, bool quotesNul) {
     if ((m.starts_with("Cannot create file \"") || m.starts_with("Cannot open file \"")) &&
         m.find("\". ") != std::string_view::npos)
         return true;
+    // A binary project refuses a complex element, quoting it.
+    if (m.starts_with("Projects in .mtx keep real numbers only (Matrix ") &&
+        (m.ends_with("'); save as .qvx to keep everything") || quotesNul))
+        return true;
     return false;
 }
 
