@@ -1,0 +1,147 @@
+#include "commands/checks/check_support.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+#include "linalg/norms.h"
+#include "textio/matrix_reader.h"
+
+namespace quorvix::checks {
+
+namespace {
+
+// "2E-12" as "2E-012": the exponent in three digits, as the panel's
+// exponent form writes it.
+std::string ThreeDigitExponent(std::string text) {
+    const std::size_t e = text.find('E');
+    if (e == std::string::npos || e + 2 > text.size()) return text;
+    std::string digits = text.substr(e + 2);
+    while (digits.size() < 3) digits.insert(0, "0");
+    return text.substr(0, e + 2) + digits;
+}
+
+std::int32_t EditorRows(const CalcState& s, Operand which) { return CountRows(EditorOf(s, which)); }
+std::int32_t EditorCols(const CalcState& s, Operand which) { return CountColumns(EditorOf(s, which)).Columns; }
+
+}  // namespace
+
+Operand OperandOf(const Operation& op) {
+    const std::string_view step = op.Step;
+    return step.find("(B)") != std::string_view::npos || step.rfind("B^", 0) == 0 ? Operand::B : Operand::A;
+}
+
+Operand2 ReadChecked(const CalcState& s, Operand which) {
+    const std::int32_t rows = EditorRows(s, which), cols = EditorCols(s, which);
+    RCOMat m;
+    SizeMatrix(m, rows, cols);
+    ReadMatrix(EditorOf(s, which), rows, cols, m, s.Settings);
+    bool complex = false;
+    for (const RCOVec& row : m)
+        for (const Scalar& v : row)
+            if (ImagPart(v) != 0.0) complex = true;
+    if (complex) return FromResult<Complex>(m, rows, cols);
+    return FromResult<double>(m, rows, cols);
+}
+
+RealMatrix ReadCheckedReal(const CalcState& s, Operand which) {
+    const std::int32_t rows = EditorRows(s, which), cols = EditorCols(s, which);
+    RCOMat m;
+    SizeMatrix(m, rows, cols);
+    ReadRealMatrix(EditorOf(s, which), rows, cols, m, s.Settings.DecimalMark);
+    return FromResult<double>(m, rows, cols);
+}
+
+template <typename T>
+Matrix<T> FromResult(const RCOMat& m, std::int32_t rows, std::int32_t cols) {
+    Matrix<T> out(rows, cols);
+    for (std::int32_t i = 0; i < rows; ++i)
+        for (std::int32_t j = 0; j < cols; ++j) {
+            const Scalar& v = ElementOrEmpty(m, i, j);
+            if constexpr (std::is_same_v<T, Complex>)
+                out(i, j) = Complex(RealPart(v), ImagPart(v));
+            else
+                out(i, j) = RealPart(v);
+        }
+    return out;
+}
+template RealMatrix FromResult(const RCOMat&, std::int32_t, std::int32_t);
+template ComplexMatrix FromResult(const RCOMat&, std::int32_t, std::int32_t);
+
+template <typename T>
+Matrix<T> Transposed(const Matrix<T>& a) {
+    Matrix<T> t(a.Cols(), a.Rows());
+    for (std::int32_t j = 0; j < a.Cols(); ++j)
+        for (std::int32_t i = 0; i < a.Rows(); ++i) t(j, i) = a(i, j);
+    return t;
+}
+template RealMatrix Transposed(const RealMatrix&);
+template ComplexMatrix Transposed(const ComplexMatrix&);
+
+Complex ScalarValue(const Scalar& v) { return {RealPart(v), ImagPart(v)}; }
+
+template <typename T>
+long double DifferenceNorm(const Matrix<T>& a, const Matrix<T>& b) {
+    long double sum = 0;
+    for (std::size_t k = 0; k < a.Size(); ++k) {
+        const long double d = linalg::ModulusExtended(a.Data()[k] - b.Data()[k]);
+        sum += d * d;
+    }
+    return std::sqrt(sum);
+}
+template long double DifferenceNorm(const RealMatrix&, const RealMatrix&);
+template long double DifferenceNorm(const ComplexMatrix&, const ComplexMatrix&);
+
+template <typename T>
+Place LargestDifference(const Matrix<T>& a, const Matrix<T>& b) {
+    Place at;
+    long double largest = -1;
+    for (std::int32_t j = 0; j < a.Cols(); ++j)
+        for (std::int32_t i = 0; i < a.Rows(); ++i) {
+            const long double d = linalg::ModulusExtended(a(i, j) - b(i, j));
+            if (d > largest) {
+                largest = d;
+                at = {i, j};
+            }
+        }
+    return at;
+}
+template Place LargestDifference(const RealMatrix&, const RealMatrix&);
+template Place LargestDifference(const ComplexMatrix&, const ComplexMatrix&);
+
+std::string CheckNumber(double v) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.8G", v == 0.0 ? 0.0 : v);
+    return ThreeDigitExponent(text);
+}
+
+std::string CheckNumber(Complex z) {
+    if (z.imag() == 0.0) return CheckNumber(z.real());
+    std::string im = CheckNumber(std::fabs(z.imag())) + "i";
+    if (z.real() == 0.0) return (z.imag() < 0 ? "-" : "") + im;
+    return CheckNumber(z.real()) + (z.imag() < 0 ? "-" : "+") + im;
+}
+
+std::string CheckCondition(double cond) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.1E", cond);
+    return ThreeDigitExponent(text);
+}
+
+std::string ElementPlace(Place p) { return "(" + std::to_string(p.Row + 1) + "," + std::to_string(p.Col + 1) + ")"; }
+
+std::string CheckLine(const std::string& what, std::optional<double> condition, const char* rule,
+                      const std::string& advice) {
+    std::string line = " Check: a double-precision computation gives " + what;
+    if (condition && std::isfinite(*condition)) line += " (condition " + CheckCondition(*condition) + ")";
+    return line + "; " + rule + "; " + advice + ".";
+}
+
+std::string WithOperand(const char* text, Operand which) {
+    std::string out = text;
+    const std::size_t at = out.find("(A)");
+    if (at != std::string::npos && which == Operand::B) out[at + 1] = 'B';
+    return out;
+}
+
+}  // namespace quorvix::checks
