@@ -92,9 +92,12 @@ TEST(MatSVD, NegativeScalarSignGoesIntoV) {
     EXPECT_EQ(r.v, (Dense{{-1}}));
 }
 
-TEST(MatSVD, TallColumnLeavesTheExtraColumnsOfUZero) {
+// The iteration makes U's first column; the other two complete it: first
+// e3, which lies wholly outside it, then e1 less its part along it,
+// (1, 0, 0) - 0.6 (0.6, 0.8, 0) = (0.64, -0.48, 0), of length 0.8.
+TEST(MatSVD, TallColumnCompletesUOrthonormally) {
     const SvdRun r = Svd({{3}, {4}, {0}});
-    EXPECT_TRUE(Near(r.u, {{-0.6, 0, 0}, {-0.8, 0, 0}, {0, 0, 0}}, 1e-15));
+    EXPECT_TRUE(Near(r.u, {{-0.6, 0, 0.8}, {-0.8, 0, -0.6}, {0, 1, 0}}, 1e-15));
     EXPECT_TRUE(Near(r.s, {{5}, {0}, {0}}, 1e-15));
     EXPECT_EQ(r.v, (Dense{{-1}}));
 }

@@ -1,8 +1,10 @@
 #include "commands/checks/check_support.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
+#include <system_error>
 
 #include "linalg/norms.h"
 #include "textio/matrix_reader.h"
@@ -21,8 +23,56 @@ std::string ThreeDigitExponent(std::string text) {
     return text.substr(0, e + 2) + digits;
 }
 
+bool IsSeparatorByte(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 1 && u <= 32;
+}
+
 std::int32_t EditorRows(const CalcState& s, Operand which) { return CountRows(EditorOf(s, which)); }
 std::int32_t EditorCols(const CalcState& s, Operand which) { return CountColumns(EditorOf(s, which)).Columns; }
+
+// The editor's text when every token is a plain decimal number ("-1.25",
+// "3e-7", with the locale's mark): read to the nearest double with
+// from_chars, a part of magnitude at most 1e-12 stored as 0 as the editors'
+// reading stores it. Nothing when a token is anything else (complex, polar,
+// quoted, a name): the general reader then reads it as the command did. The
+// value may differ from the command's reading in its last bit (that goes
+// through the 64-bit significand), far inside what the checks allow.
+std::optional<RealMatrix> ReadPlainNumbers(const EditorLines& editor, std::int32_t rows, std::int32_t cols, char mark) {
+    RealMatrix m(rows, cols);
+    std::int32_t i = 0;
+    std::string token;
+    for (const std::string& line : editor) {
+        if (i >= rows) break;
+        if (IsBlankLine(line)) continue;
+        std::int32_t j = 0;
+        std::size_t at = 0;
+        while (at < line.size() && j < cols) {
+            while (at < line.size() && IsSeparatorByte(line[at])) ++at;
+            if (at >= line.size()) break;
+            const std::size_t begin = at;
+            while (at < line.size() && !IsSeparatorByte(line[at])) ++at;
+            token.assign(line, begin, at - begin);
+            for (char& c : token) {
+                if (c == mark) {
+                    c = '.';
+                } else if (c == '.' && mark != '.') {
+                    return std::nullopt;
+                } else if (!((c >= '0' && c <= '9') || c == 'e' || c == 'E' || c == '-' || c == '+')) {
+                    return std::nullopt;
+                }
+            }
+            const char* first = token.data();
+            if (*first == '+') ++first;
+            double v = 0;
+            const auto [end, ec] = std::from_chars(first, token.data() + token.size(), v);
+            if (ec != std::errc() || end != token.data() + token.size() || !std::isfinite(v)) return std::nullopt;
+            m(i, j++) = FlushToZero(v);
+        }
+        ++i;
+    }
+    return m;
+}
 
 }  // namespace
 
@@ -33,6 +83,8 @@ Operand OperandOf(const Operation& op) {
 
 Operand2 ReadChecked(const CalcState& s, Operand which) {
     const std::int32_t rows = EditorRows(s, which), cols = EditorCols(s, which);
+    if (std::optional<RealMatrix> plain = ReadPlainNumbers(EditorOf(s, which), rows, cols, s.Settings.DecimalMark))
+        return std::move(*plain);
     RCOMat m;
     SizeMatrix(m, rows, cols);
     ReadMatrix(EditorOf(s, which), rows, cols, m, s.Settings);
@@ -46,6 +98,8 @@ Operand2 ReadChecked(const CalcState& s, Operand which) {
 
 RealMatrix ReadCheckedReal(const CalcState& s, Operand which) {
     const std::int32_t rows = EditorRows(s, which), cols = EditorCols(s, which);
+    if (std::optional<RealMatrix> plain = ReadPlainNumbers(EditorOf(s, which), rows, cols, s.Settings.DecimalMark))
+        return std::move(*plain);
     RCOMat m;
     SizeMatrix(m, rows, cols);
     ReadRealMatrix(EditorOf(s, which), rows, cols, m, s.Settings.DecimalMark);
