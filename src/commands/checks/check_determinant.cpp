@@ -71,7 +71,7 @@ std::optional<std::string> DeterminantCheck(const Matrix<T>& a, Complex shown, O
     // A 0 of a nonsingular matrix comes from the block threshold unless the
     // determinant itself is small enough for the rounding to take it.
     const char* rule = shown == Complex(0) && std::abs(exact) > 1e-12 ? kBlockRule : kRoundingRule;
-    return CheckLine(CheckNumber(exact) + " for this determinant",
+    return CheckLine(CheckNumberBeside(exact, shown) + " for this determinant",
                      rcond > 0 ? std::optional<double>(condition) : std::nullopt, rule,
                      WithOperand("scale the matrix or use PLU(A)", which));
 }

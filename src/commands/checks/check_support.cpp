@@ -163,17 +163,32 @@ Place LargestDifference(const Matrix<T>& a, const Matrix<T>& b) {
 template Place LargestDifference(const RealMatrix&, const RealMatrix&);
 template Place LargestDifference(const ComplexMatrix&, const ComplexMatrix&);
 
-std::string CheckNumber(double v) {
+namespace {
+
+std::string NumberWithDigits(double v, int digits) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.8G", v == 0.0 ? 0.0 : v);
+    std::snprintf(text, sizeof text, "%.*G", digits, v == 0.0 ? 0.0 : v);
     return ThreeDigitExponent(text);
 }
 
-std::string CheckNumber(Complex z) {
-    if (z.imag() == 0.0) return CheckNumber(z.real());
-    std::string im = CheckNumber(std::fabs(z.imag())) + "i";
+std::string ComplexWithDigits(Complex z, int digits) {
+    if (z.imag() == 0.0) return NumberWithDigits(z.real(), digits);
+    std::string im = NumberWithDigits(std::fabs(z.imag()), digits) + "i";
     if (z.real() == 0.0) return (z.imag() < 0 ? "-" : "") + im;
-    return CheckNumber(z.real()) + (z.imag() < 0 ? "-" : "+") + im;
+    return NumberWithDigits(z.real(), digits) + (z.imag() < 0 ? "-" : "+") + im;
+}
+
+}  // namespace
+
+std::string CheckNumber(double v) { return NumberWithDigits(v, 8); }
+
+std::string CheckNumber(Complex z) { return ComplexWithDigits(z, 8); }
+
+std::string CheckNumberBeside(Complex exact, Complex shown) {
+    for (int digits = 8; digits < 17; ++digits)
+        if (ComplexWithDigits(exact, digits) != ComplexWithDigits(shown, digits))
+            return ComplexWithDigits(exact, digits);
+    return ComplexWithDigits(exact, 17);
 }
 
 std::string CheckCondition(double cond) {

@@ -78,6 +78,8 @@ Place LargestDifference(const Matrix<T>& a, const Matrix<T>& b);
 std::string CheckNumber(double v);
 std::string CheckNumber(Complex z);
 std::string CheckCondition(double cond);
+// `exact` with as many digits (8 to 17) as it takes to tell it from `shown`.
+std::string CheckNumberBeside(Complex exact, Complex shown);
 // " (1,2)": the element's place as the user counts, from 1.
 std::string ElementPlace(Place p);
 

@@ -26,7 +26,7 @@ inline CalcState CheckedState(const std::string& a, const std::string& b = "1", 
 }
 
 // Runs the operation with this step word; the error it raises, or "".
-inline std::string Run(CalcState& s, const char* step) {
+inline std::string RunChecked(CalcState& s, const char* step) {
     try {
         RunOperation(s, *FindOperationByStep(step));
     } catch (const CalcError& e) {
