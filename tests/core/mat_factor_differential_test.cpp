@@ -74,7 +74,7 @@ TEST_P(Differential, MatSVD) {
         // The reference leaves U's last m - n columns zero; MatSVD completes
         // them: the columns the iteration makes are the same bit for bit,
         // and U is orthogonal.
-        if (m > n && result == 1 && resultRef == 1) {
+        if (m > n && n > 0 && result == 1 && resultRef == 1) {
             EXPECT_TRUE(SameBits(LeadingColumns(u, n), LeadingColumns(uRef, n)));
             EXPECT_LT(OrthogonalityError(u), 1e-13 * m);
         } else {

@@ -55,17 +55,15 @@ std::optional<std::string> DeterminantCheck(const Matrix<T>& a, Complex shown, O
     if (exact == Complex(0) || !std::isfinite(std::abs(exact))) return std::nullopt;
     const double condition = 1.0 / rcond;
     const double conditionBound = 32.0 * n * kEps * condition;
-    long double product = 1.0L;
-    const Matrix<T> scaled = RowsScaled(a, product);
-    const Complex other = DeterminantValue(scaled, nullptr, product);
-    const double agreement = std::abs(other - exact) / std::abs(exact);
-    double bound = 0;
-    if (conditionBound < kUndecided)
-        bound = conditionBound;
-    else if (agreement < (shown == Complex(0) ? kNonZeroAgreement : kAgreement))
+    double bound = conditionBound;
+    if (!(conditionBound < kUndecided)) {
+        long double product = 1.0L;
+        const Matrix<T> scaled = RowsScaled(a, product);
+        const Complex other = DeterminantValue(scaled, nullptr, product);
+        const double agreement = std::abs(other - exact) / std::abs(exact);
+        if (!(agreement < (shown == Complex(0) ? kNonZeroAgreement : kAgreement))) return std::nullopt;
         bound = 100.0 * agreement;
-    else
-        return std::nullopt;
+    }
     bound = std::fmax(bound, kSmallestReported);
     if (!(std::abs(shown - exact) > bound * std::abs(exact))) return std::nullopt;
     // A 0 of a nonsingular matrix comes from the block threshold unless the

@@ -1,5 +1,6 @@
 #include "commands/checks/check_support.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -106,17 +107,37 @@ RealMatrix ReadCheckedReal(const CalcState& s, Operand which) {
     return FromResult<double>(m, rows, cols);
 }
 
+namespace {
+
+// A Scalar's parts by its kind, inline: the conversions of whole results
+// are a large part of a check's cost.
+double RealOf(const Scalar& v) {
+    switch (v.Kind()) {
+        case ScalarKind::Integer: return v.IntegerValue();
+        case ScalarKind::Real: return v.RealValue();
+        case ScalarKind::Complex: return v.ComplexValue().Real();
+        case ScalarKind::Empty: break;
+    }
+    return 0.0;
+}
+double ImagOf(const Scalar& v) { return v.Kind() == ScalarKind::Complex ? v.ComplexValue().Imaginary() : 0.0; }
+
+}  // namespace
+
 template <typename T>
 Matrix<T> FromResult(const RCOMat& m, std::int32_t rows, std::int32_t cols) {
     Matrix<T> out(rows, cols);
-    for (std::int32_t i = 0; i < rows; ++i)
-        for (std::int32_t j = 0; j < cols; ++j) {
-            const Scalar& v = ElementOrEmpty(m, i, j);
+    for (std::int32_t i = 0; i < rows; ++i) {
+        const RCOVec* row = static_cast<std::size_t>(i) < m.size() ? &m[static_cast<std::size_t>(i)] : nullptr;
+        const std::int32_t have = row == nullptr ? 0 : std::min(cols, static_cast<std::int32_t>(row->size()));
+        for (std::int32_t j = 0; j < have; ++j) {
+            const Scalar& v = (*row)[static_cast<std::size_t>(j)];
             if constexpr (std::is_same_v<T, Complex>)
-                out(i, j) = Complex(RealPart(v), ImagPart(v));
+                out(i, j) = Complex(RealOf(v), ImagOf(v));
             else
-                out(i, j) = RealPart(v);
+                out(i, j) = RealOf(v);
         }
+    }
     return out;
 }
 template RealMatrix FromResult(const RCOMat&, std::int32_t, std::int32_t);
