@@ -41,12 +41,15 @@ Options (before the steps):
   --decimal-mark C    the decimal mark taken as the locale's (one character)
   --json              print the final state as one JSON object: a, b, x,
                       precision, format, results, error, error_at, notices,
-                      refusals, value (the last step's result as numbers),
-                      kept (the kept results' labels and factor names)
+                      refusals, checks, value (the last step's result as
+                      numbers), kept (the kept results' labels and factor
+                      names)
   --export FORMAT[:NAME]
                       print the last kept result (or its factor NAME) in
                       FORMAT instead of the panel: tsv, csv, octave, numpy,
                       latex, mm or json (not with --json)
+  --no-check          write no " Check:" lines (the double-precision
+                      checks of the answers)
   -h, --help          show this help
   --version           show the version
 
@@ -165,7 +168,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::optional<std::string> fileA, fileB, x, precision, mark, exportFormat;
-    bool polar = false, json = false;
+    bool polar = false, json = false, noCheck = false;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -194,6 +197,8 @@ int main(int argc, char** argv) {
             polar = true;
         } else if (a == "--json") {
             json = true;
+        } else if (a == "--no-check") {
+            noCheck = true;
         } else if (a == "--export") {
             if (!value(exportFormat)) return UsageError(ExportUsage());
         } else {
@@ -222,6 +227,7 @@ int main(int argc, char** argv) {
     CalcState state = mark ? StartState((*mark)[0]) : StartStateForLocale(LocaleDecimalMark());
     if (polar) state.Settings.Format = ComplexFormat::Polar;
     state.Log.KeepRefusals = true;
+    if (noCheck) state.CheckResults = false;
 
     // A Ctrl+C at any time from here on cancels the run: the step that runs,
     // or the next one, stops with the cancel notice.

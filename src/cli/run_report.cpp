@@ -70,6 +70,8 @@ void WriteStateJson(std::ostream& out, const CalcState& s, const std::optional<R
     WriteLines(out, notices);
     out << ", \"refusals\": ";
     WriteLines(out, s.Log.Refusals);
+    out << ", \"checks\": ";
+    WriteLines(out, s.Log.Checks);
     out << ", \"value\": ";
     WriteResultValue(out, value);
     out << ", \"kept\": [";

@@ -7,6 +7,7 @@
 
 #include "commands/auto_run.h"
 #include "commands/editor_tools.h"
+#include "commands/run_operation.h"
 #include "commands/set_precision.h"
 #include "commands/use_result.h"
 #include "files/export_file.h"
@@ -285,7 +286,7 @@ std::optional<Step> ParseStep(std::string_view word) {
 
 void RunStep(CalcState& s, const Step& step) {
     switch (step.Kind) {
-        case StepKind::Operation: step.Op->Run(s, *step.Op); return;
+        case StepKind::Operation: RunOperation(s, *step.Op); return;
         case StepKind::Auto: RunAuto(s); return;
         case StepKind::SetX: s.X = step.Argument; return;
         case StepKind::SetPrecision: SetPrecision(s, step.Argument); return;

@@ -1,5 +1,6 @@
 #include "commands/auto_run.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -7,6 +8,7 @@
 #include "commands/command_frame.h"
 #include "commands/editor_tools.h"
 #include "commands/operation_table.h"
+#include "commands/run_operation.h"
 #include "core/cancel.h"
 #include "core/errors.h"
 
@@ -32,14 +34,17 @@ void RunAuto(CalcState& s) {
     for (const Operation& op : operations) {
         SetProgressStage(done++, stages, op.Step);
         CheckCancelled();
+        const std::size_t linesBefore = s.Panel.LineCount();
         try {
-            op.Run(s, op);
+            RunOperation(s, op);
         } catch (const CancelledError&) {
             throw;
         } catch (const CalcError& e) {
             // Auto exists to evaluate every operation: one overflowing
             // determinant must not hide the rank, the eigenvalues and the rest.
-            Refuse(s, std::string(" Error: ") + e.what() + ".");
+            // RunOperation closed a label with the error line; a command
+            // stopped before its label gets the line here.
+            if (s.Panel.LineCount() == linesBefore) Refuse(s, std::string(" Error: ") + e.what() + ".");
             if (!first) first = std::current_exception();
         }
     }

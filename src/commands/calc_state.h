@@ -22,6 +22,8 @@ struct CommandLog {
     bool KeepRefusals = false;
     // Every message line a command wrote instead of its result, in order.
     std::vector<std::string> Refusals;
+    // Every " Check: " line, in order (they are not refusals).
+    std::vector<std::string> Checks;
     // How many results have been printed, so that a front end can tell
     // whether a step printed one (the kept results shrink when cleared).
     std::size_t Printed = 0;

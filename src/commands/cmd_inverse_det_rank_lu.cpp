@@ -8,51 +8,39 @@
 
 #include "commands/command_frame.h"
 #include "commands/handlers.h"
-#include "core/cancel.h"
 
 namespace quorvix {
 
-// inv: the Gauss-Jordan inverse of a square operand; a non-square operand
-// gets the element-wise reciprocal, without a message.
+// inv: the Gauss-Jordan inverse of a square operand. A matrix that is not
+// square has no inverse and is refused: element-wise reciprocals under the
+// label "inv(A)=" would pass for one.
 void InvertMatrix(CalcState& s, const Operation& op, Operand which) {
     const char* label = op.Label;
     const EditorSize size = BeginCommand(s, which, label);
-
-    MatrixResult result;
-    if (size.Rows == size.Cols) {
-        // The split reader: real and imaginary parts as doubles, row-major,
-        // read straight into the two arrays (an element the text does not
-        // supply is 0 in both).
-        const std::int32_t order = size.Rows;
-        const std::size_t count = static_cast<std::size_t>(order) * static_cast<std::size_t>(order);
-        RCoVecD re(count), im(count);
-        ReadingEditor(which, [&] {
-            ReadElements(
-                EditorOf(s, which), order, order, s.Settings, [&](std::int32_t i, std::int32_t j, const Scalar& v) {
-                    const std::size_t at =
-                        static_cast<std::size_t>(i) * static_cast<std::size_t>(order) + static_cast<std::size_t>(j);
-                    re[at] = RealPart(v);
-                    im[at] = ImagPart(v);
-                });
-        });
-        if (MatInverse(order, re, im, result.Matrix)) {
-            Refuse(s, std::string(" Error: ") + label + " has no result!");
-            return;
-        }
-        PrintResult(s, std::move(result));
+    if (size.Rows != size.Cols) {
+        Refuse(s, std::string(" Error: To Calculate ") + label + ", the Matrix must be square!");
         return;
     }
 
-    const RCOMat m = ReadOperand(s, which, size);
-    SizeMatrix(result.Matrix, size.Rows, size.Cols);
-    const Scalar zero = Scalar::Integer(0);
-    const Scalar one = Scalar::Integer(1);
-    for (std::int32_t i = 0; i < size.Rows; ++i) {
-        CheckCancelled();
-        for (std::int32_t j = 0; j < size.Cols; ++j) {
-            const Scalar& a = m[i][j];
-            result.Matrix[i][j] = a == zero ? zero : one / a;
-        }
+    MatrixResult result;
+    // The split reader: real and imaginary parts as doubles, row-major, read
+    // straight into the two arrays (an element the text does not supply is
+    // 0 in both).
+    const std::int32_t order = size.Rows;
+    const std::size_t count = static_cast<std::size_t>(order) * static_cast<std::size_t>(order);
+    RCoVecD re(count), im(count);
+    ReadingEditor(which, [&] {
+        ReadElements(
+            EditorOf(s, which), order, order, s.Settings, [&](std::int32_t i, std::int32_t j, const Scalar& v) {
+                const std::size_t at =
+                    static_cast<std::size_t>(i) * static_cast<std::size_t>(order) + static_cast<std::size_t>(j);
+                re[at] = RealPart(v);
+                im[at] = ImagPart(v);
+            });
+    });
+    if (MatInverse(order, re, im, result.Matrix)) {
+        Refuse(s, std::string(" Error: ") + label + " has no result!");
+        return;
     }
     PrintResult(s, std::move(result));
 }

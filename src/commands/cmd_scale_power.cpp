@@ -27,7 +27,9 @@ std::int64_t ToExponent(long double whole) {
 // rounds its real part, ties to even; B^x reads a plain locale number and
 // truncates it toward zero. So "2+3i" is 2 for A^x and an error for B^x.
 // An x too large for the exponent is an error of x's text, like a bad one.
-std::int64_t ExponentFor(const CalcState& s, Operand which) {
+}  // namespace
+
+std::int64_t PowerExponent(const CalcState& s, Operand which) {
     if (which == Operand::A) {
         const Scalar x = ReadCoefficient(s);
         return ReadingX([&] { return ToExponent(std::nearbyint(static_cast<long double>(RealPart(x)))); });
@@ -37,6 +39,8 @@ std::int64_t ExponentFor(const CalcState& s, Operand which) {
         return ToExponent(std::trunc(static_cast<long double>(x)));
     });
 }
+
+namespace {
 
 // operand^count by count-1 products, each multiplying the running power on
 // the left of the operand.
@@ -67,7 +71,7 @@ void ScaleMatrix(CalcState& s, const Operation& op, Operand which) {
 
 void PowerOfMatrix(CalcState& s, const Operation& op, Operand which) {
     // The exponent is found first: a bad x stops the command before anything is written.
-    const std::int64_t n = ExponentFor(s, which);
+    const std::int64_t n = PowerExponent(s, which);
     // The row's label is the prefix "A^(" or "B^(" of the label with the exponent.
     const EditorSize size = BeginCommand(s, which, op.Label + std::to_string(n) + ")");
     const char* name = OperandName(which);

@@ -4,6 +4,8 @@
 // them to their buttons, labels and step words, and hands each its row: the
 // result label is the row's Label. A command on one operand also gets from
 // the table which operand it is; the commands on both read A, then B.
+#include <cstdint>
+
 #include "commands/calc_state.h"
 #include "commands/command_frame.h"
 #include "commands/operation_table.h"
@@ -33,6 +35,8 @@ void LargestComponent(CalcState& s, const Operation& op, Operand which);   // Ma
 void SmallestComponent(CalcState& s, const Operation& op, Operand which);  // Min(A), Min(B)
 void NormOfMatrix(CalcState& s, const Operation& op, Operand which);       // Norm(A), Norm(B)
 void DimensionOfMatrix(CalcState& s, const Operation& op, Operand which);  // Dim(A), Dim(B)
+// The exponent A^x or B^x takes from the x box (each reads x its own way).
+std::int64_t PowerExponent(const CalcState& s, Operand which);
 
 // Inverse, determinant, rank and LU.
 void InvertMatrix(CalcState& s, const Operation& op, Operand which);         // inv(A), inv(B)

@@ -1,9 +1,12 @@
 // MatLDL: A = L*D*L' without square roots, by rows.
 //
-// What it does not do: no pivoting, no test of symmetry (the lower triangle
-// of the input is never read) and none of definiteness (negative pivots are
-// taken, so symmetric indefinite matrices factor too), and no conjugation:
-// complex input gets the complex-symmetric factorization. A zero pivot is
+// What it does not do: no pivoting, no test of symmetry (a matrix that is
+// not Hermitian is factored from its diagonal and upper triangle alone) and
+// none of definiteness (negative pivots are taken, so symmetric indefinite
+// matrices factor too). A Hermitian matrix with an element that is not real
+// gets A = L*D*L^H with D real, worked in Scalar arithmetic row by row; any
+// other complex input gets the complex-symmetric factorization, exactly as
+// before the Hermitian case was told apart. A zero pivot is
 // accepted when the element it would divide is zero as well; the multiplier
 // is then 1. Zero tests are Scalar equality with 0.
 //
@@ -35,8 +38,10 @@ using kernel::Ext;
 using kernel::Mode;
 
 // Row i in Scalar arithmetic, as written; false at a zero pivot that meets a
-// non-zero element.
-bool ScalarRow(RCOMat& a, std::size_t i, RCOVec& pivots, RCOVec& w) {
+// non-zero element. With `conjugate` (a Hermitian A) the multipliers are
+// conjugated, l[i][j] = conj(w[j] / d[j]), and the pivot keeps its real part:
+// the same recurrence for w then gives A = L*D*L^H.
+bool ScalarRow(RCOMat& a, std::size_t i, RCOVec& pivots, RCOVec& w, bool conjugate = false) {
     const Scalar zero = Scalar::Integer(0);
     const Scalar one = Scalar::Integer(1);
     Scalar s = a[i][i];
@@ -47,11 +52,11 @@ bool ScalarRow(RCOMat& a, std::size_t i, RCOVec& pivots, RCOVec& w) {
             if (w[j] != zero) return false;
             a[i][j] = one;
         } else {
-            a[i][j] = w[j] / pivots[j];
+            a[i][j] = conjugate ? ComplexConjugate(w[j] / pivots[j]) : w[j] / pivots[j];
         }
         s = s - w[j] * a[i][j];
     }
-    pivots[i] = s;
+    pivots[i] = conjugate ? Scalar::Real(RealPart(s)) : s;
     return true;
 }
 
@@ -174,6 +179,20 @@ private:
     std::vector<Scalar> pivots_;
 };
 
+// Whether the square `a` equals its conjugate transpose and holds an element
+// that is not real (a real symmetric matrix is no Hermitian case here).
+bool IsComplexHermitian(const RCOMat& a) {
+    const std::size_t n = a.size();
+    bool complex = false;
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = i; j < n; ++j) {
+            const double re = RealPart(a[i][j]), im = ImagPart(a[i][j]);
+            if (re != RealPart(a[j][i]) || im != -ImagPart(a[j][i])) return false;
+            if (im != 0.0) complex = true;
+        }
+    return complex;
+}
+
 }  // namespace
 
 bool MatLDL(RCOMat& a, RCOMat& l, RCOMat& d) {
@@ -184,9 +203,10 @@ bool MatLDL(RCOMat& a, RCOMat& l, RCOMat& d) {
     RCOVec w(n);       // row products of the current row
 
     Mode mode = Mode::Complex;
+    const bool hermitian = IsComplexHermitian(a);
     // Small matrices cost less in Scalars than their typed copy. The
     // factorization reads only the diagonal and the upper triangle.
-    if (n >= static_cast<std::size_t>(kernel::kTypedLDLFromOrder) &&
+    if (!hermitian && n >= static_cast<std::size_t>(kernel::kTypedLDLFromOrder) &&
         kernel::ChooseMode(a, static_cast<std::int32_t>(n), static_cast<std::int32_t>(n), mode, true)) {
         DenseLDL dense(a, n, mode);
         for (std::size_t i = 0; i < n; ++i) {
@@ -203,7 +223,7 @@ bool MatLDL(RCOMat& a, RCOMat& l, RCOMat& d) {
     } else {
         for (std::size_t i = 0; i < n; ++i) {
             CheckCancelled(static_cast<std::int64_t>(i), static_cast<std::int64_t>(n));
-            if (!ScalarRow(a, i, pivots, w)) return false;
+            if (!ScalarRow(a, i, pivots, w, hermitian)) return false;
         }
     }
 

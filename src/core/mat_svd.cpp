@@ -5,9 +5,11 @@
 // arrangement of the classic LINPACK routine).
 //
 // What it does not do: no complex input (a complex element enters with its
-// real part only), no scaling of the Householder norms against overflow, and
-// no columns of U beyond min(m, n): when m > n the last m - n columns of U stay
-// zero. V is returned transposed, so that the plain product U*S*V gives A
+// real part only) and no scaling of the Householder norms against overflow.
+// When m > n the iteration makes only n columns of U; the last m - n are
+// completed with an orthonormal basis of the rest (Gram-Schmidt, twice, on
+// the unit vectors least in the span so far), so that U is orthogonal: the
+// first n columns, S and V are not touched by that. V is returned transposed, so that the plain product U*S*V gives A
 // back. The iteration gives up after 60 QR steps on one singular value; S is
 // then upper bidiagonal and U*S*V still equals A to rounding.
 //
@@ -247,6 +249,49 @@ void ApplyReflection(ColumnMatrix& x, const double* v, std::int32_t from, std::i
                     kernel::AddScaled(x.Column(j0 + c) + from, -sums[c], v + from, count);
             }
         });
+}
+
+}  // namespace
+
+namespace {
+
+// Columns `from`..m-1 of the m x m matrix x, whose first `from` columns are
+// orthonormal, become an orthonormal basis of the rest of the space: each
+// new column starts from the unit vector e_k whose part outside the columns
+// so far is largest, and is orthogonalized against them twice.
+void CompleteColumns(ColumnMatrix& x, std::int32_t m, std::int32_t from) {
+    if (from >= m) return;
+    // inside[k]: the squared length of e_k's part inside the columns so far.
+    std::vector<Ext> inside(static_cast<std::size_t>(m), 0.0L);
+    for (std::int32_t c = 0; c < from; ++c)
+        for (std::int32_t k = 0; k < m; ++k) inside[static_cast<std::size_t>(k)] += static_cast<Ext>(x(k, c)) * x(k, c);
+    std::vector<double> w(static_cast<std::size_t>(m));
+    for (std::int32_t j = from; j < m; ++j) {
+        CheckCancelled(j, m);
+        const std::int32_t k =
+            static_cast<std::int32_t>(std::min_element(inside.begin(), inside.end()) - inside.begin());
+        std::fill(w.begin(), w.end(), 0.0);
+        w[static_cast<std::size_t>(k)] = 1.0;
+        for (int pass = 0; pass < 2; ++pass) {
+            for (std::int32_t c = 0; c < j; ++c) {
+                const double* xc = x.Column(c);
+                Ext dot = 0.0L;
+                for (std::int32_t i = 0; i < m; ++i) dot += static_cast<Ext>(xc[i]) * w[static_cast<std::size_t>(i)];
+                for (std::int32_t i = 0; i < m; ++i)
+                    w[static_cast<std::size_t>(i)] = static_cast<double>(w[static_cast<std::size_t>(i)] - dot * xc[i]);
+            }
+        }
+        Ext norm = 0.0L;
+        for (double wi : w) norm += static_cast<Ext>(wi) * wi;
+        norm = std::sqrt(norm);
+        double* xj = x.Column(j);
+        for (std::int32_t i = 0; i < m; ++i) {
+            xj[i] = static_cast<double>(w[static_cast<std::size_t>(i)] / norm);
+            inside[static_cast<std::size_t>(i)] += static_cast<Ext>(xj[i]) * xj[i];
+        }
+        // A unit vector taken is inside from now on.
+        inside[static_cast<std::size_t>(k)] = 2.0L;
+    }
 }
 
 }  // namespace
@@ -530,6 +575,7 @@ std::int32_t MatSVD(RCOMat& a, RCOMat& u, RCOMat& v, long double tol, std::int32
     }
     ops.Apply();
     faults.Check();
+    CompleteColumns(U, m, nu);
 
     // S into A; every other element zero.
     a.assign(M, RCOVec(N, Scalar::Real(0.0)));

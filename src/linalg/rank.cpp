@@ -16,11 +16,11 @@
 namespace quorvix::linalg {
 
 template <typename T>
-std::int32_t NumericRank(const Matrix<T>& a) {
+std::vector<double> PivotedQRDiagonal(const Matrix<T>& a) {
     CallSteps steps(1);
     CheckFinite(a);
     const std::int32_t m = a.Rows(), n = a.Cols(), r = std::min(m, n);
-    if (r == 0) return 0;
+    if (r == 0) return {};
     // The rank does not change with A's scale: geqp3 sees A·2^-e, whose
     // column norms cannot overflow.
     Matrix<T> work = ScaledByPowerOfTwo(a, -LargestExponent(a));
@@ -29,10 +29,21 @@ std::int32_t NumericRank(const Matrix<T>& a) {
     lapack::Geqp3(m, n, work.Data(), lapack::Ld(work), jpvt.data(), tau.data());
     steps.Done();
     CheckFinite(work);
-    const long double tolerance = std::max(m, n) * std::numeric_limits<double>::epsilon() * ModulusExtended(work(0, 0));
-    std::int32_t rank = 0;
+    std::vector<double> diagonal(static_cast<std::size_t>(r));
     for (std::int32_t i = 0; i < r; ++i)
-        if (ModulusExtended(work(i, i)) > tolerance) ++rank;
+        diagonal[static_cast<std::size_t>(i)] = static_cast<double>(ModulusExtended(work(i, i)));
+    return diagonal;
+}
+
+template <typename T>
+std::int32_t NumericRank(const Matrix<T>& a) {
+    const std::vector<double> d = PivotedQRDiagonal(a);
+    if (d.empty()) return 0;
+    const long double tolerance =
+        std::max(a.Rows(), a.Cols()) * std::numeric_limits<double>::epsilon() * static_cast<long double>(d.front());
+    std::int32_t rank = 0;
+    for (double v : d)
+        if (v > tolerance) ++rank;
     return rank;
 }
 
@@ -44,6 +55,8 @@ std::int32_t SvdRank(const Matrix<T>& a) {
     return CountAboveTolerance(s, PinvTolerance(a.Rows(), a.Cols(), s.front()));
 }
 
+template std::vector<double> PivotedQRDiagonal(const RealMatrix&);
+template std::vector<double> PivotedQRDiagonal(const ComplexMatrix&);
 template std::int32_t NumericRank(const RealMatrix&);
 template std::int32_t NumericRank(const ComplexMatrix&);
 template std::int32_t SvdRank(const RealMatrix&);

@@ -3,6 +3,7 @@
 // QR with column pivoting (geqp3) and from the singular values. Neither is
 // an incremental condition estimate (no RRQR refinement).
 #include <cstdint>
+#include <vector>
 
 #include "linalg/matrix.h"
 
@@ -12,6 +13,13 @@ namespace quorvix::linalg {
 // exceeds max(m, n)·eps·|R(0, 0)|; 0 for an empty or zero A.
 template <typename T>
 std::int32_t NumericRank(const Matrix<T>& a);
+
+// The moduli of the diagonal of R in A·P = Q·R (geqp3), in order, all
+// times one power of two (A is scaled near 1 first): what NumericRank
+// counts, for a caller that also wants to see the gap at the rank. Empty for
+// an empty A.
+template <typename T>
+std::vector<double> PivotedQRDiagonal(const Matrix<T>& a);
 
 // The number of singular values above Pinv's tolerance max(m, n)·eps·s1.
 // No convergence raises ConvergenceError.

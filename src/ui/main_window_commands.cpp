@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <utility>
 
+#include "commands/run_operation.h"
 #include "ui/busy_strip.h"
 #include "ui/main_menu.h"
 #include "ui/main_window.h"
@@ -14,7 +15,7 @@
 namespace quorvix {
 
 void MainWindow::RunOperation(const Operation& op) {
-    RunOnWorker([&op](CalcState& s) { op.Run(s, op); }, PrecisionUse::Apply, {});
+    RunOnWorker([&op](CalcState& s) { quorvix::RunOperation(s, op); }, PrecisionUse::Apply, {});
 }
 
 void MainWindow::RunNow(const Job& job, PrecisionUse precision) {

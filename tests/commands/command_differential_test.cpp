@@ -68,25 +68,20 @@ void ReferenceTranspose(CalcState& s) {
     ReferencePrint(s, result);
 }
 
+// A matrix that is not square is refused before it is read.
 void ReferenceInverse(CalcState& s) {
     const EditorSize size = BeginCommand(s, Operand::A, "inv(A)");
+    if (size.Rows != size.Cols) return Refuse(s, " Error: To Calculate inv(A), the Matrix must be square!");
     const RCOMat m = ReferenceOperand(s, Operand::A, size);
     MatrixResult result;
-    if (size.Rows == size.Cols) {
-        const std::int32_t n = size.Rows;
-        RCoVecD re(static_cast<std::size_t>(n) * n), im(static_cast<std::size_t>(n) * n);
-        for (std::int32_t i = 0; i < n; ++i)
-            for (std::int32_t j = 0; j < n; ++j) {
-                re[static_cast<std::size_t>(i) * n + j] = RealPart(m[i][j]);
-                im[static_cast<std::size_t>(i) * n + j] = ImagPart(m[i][j]);
-            }
-        if (MatInverse(n, re, im, result.Matrix)) return Refuse(s, " Error: inv(A) has no result!");
-        return ReferencePrint(s, result);
-    }
-    SizeMatrix(result.Matrix, size.Rows, size.Cols);
-    for (std::int32_t i = 0; i < size.Rows; ++i)
-        for (std::int32_t j = 0; j < size.Cols; ++j)
-            result.Matrix[i][j] = m[i][j] == Scalar::Integer(0) ? Scalar::Integer(0) : Scalar::Integer(1) / m[i][j];
+    const std::int32_t n = size.Rows;
+    RCoVecD re(static_cast<std::size_t>(n) * n), im(static_cast<std::size_t>(n) * n);
+    for (std::int32_t i = 0; i < n; ++i)
+        for (std::int32_t j = 0; j < n; ++j) {
+            re[static_cast<std::size_t>(i) * n + j] = RealPart(m[i][j]);
+            im[static_cast<std::size_t>(i) * n + j] = ImagPart(m[i][j]);
+        }
+    if (MatInverse(n, re, im, result.Matrix)) return Refuse(s, " Error: inv(A) has no result!");
     ReferencePrint(s, result);
 }
 

@@ -332,33 +332,12 @@ TEST(SvdCommand, TallAndWideShapes) {
     CalcState s = StateWith({"3", "4", "0"}, {"3 4"});
     RunOf("Svd(A)")(s);
     RunOf("Svd(B)")(s);
-    EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=",
-                                      "",
-                                      "   U:",
-                                      Row({"-0.6", "0", "0"}),
-                                      Row({"-0.8", "0", "0"}),
-                                      Row({"0", "0", "0"}),
-                                      "",
-                                      "   S:",
-                                      Row({"5"}),
-                                      Row({"0"}),
-                                      Row({"0"}),
-                                      "",
-                                      "   V:",
-                                      Row({"-1"}),
-                                      "",
-                                      "Svd(B)=",
-                                      "",
-                                      "   U:",
-                                      Row({"1"}),
-                                      "",
-                                      "   S:",
-                                      Row({"5", "0"}),
-                                      "",
-                                      "   V:",
-                                      Row({"0.6", "0.8"}),
-                                      Row({"-0.8", "0.6"}),
-                                      ""}));
+    EXPECT_EQ(s.Panel.Lines(), (Lines{"Svd(A)=", "", "   U:",
+                                      // U's last two columns complete it orthonormally.
+                                      Row({"-0.6", "0", "0.8"}), Row({"-0.8", "0", "-0.6"}), Row({"0", "1", "0"}), "",
+                                      "   S:", Row({"5"}), Row({"0"}), Row({"0"}), "", "   V:", Row({"-1"}), "",
+                                      "Svd(B)=", "", "   U:", Row({"1"}), "", "   S:", Row({"5", "0"}), "",
+                                      "   V:", Row({"0.6", "0.8"}), Row({"-0.8", "0.6"}), ""}));
 }
 
 TEST(SvdCommand, ZeroMatrix) {

@@ -32,6 +32,25 @@ TEST_P(Differential, MatQR) {
     }
 }
 
+RCOMat LeadingColumns(const RCOMat& m, int cols) {
+    RCOMat out;
+    for (const RCOVec& row : m) out.emplace_back(row.begin(), row.begin() + cols);
+    return out;
+}
+
+// max |(U'U - I)(i, j)|.
+double OrthogonalityError(const RCOMat& u) {
+    const std::size_t m = u.size();
+    double worst = 0;
+    for (std::size_t i = 0; i < m; ++i)
+        for (std::size_t j = 0; j < m; ++j) {
+            long double dot = 0;
+            for (std::size_t k = 0; k < m; ++k) dot += static_cast<long double>(RealPart(u[k][i])) * RealPart(u[k][j]);
+            worst = std::max(worst, static_cast<double>(std::fabs(dot - (i == j ? 1.0L : 0.0L))));
+        }
+    return worst;
+}
+
 TEST_P(Differential, MatSVD) {
     std::mt19937_64 rng(Seed(10));
     for (int c = 0; c < 600; ++c) {
@@ -52,7 +71,15 @@ TEST_P(Differential, MatSVD) {
                   Raised([&] { resultRef = reference::MatSVD(aRef, uRef, wRef, tol, m, n); }));
         EXPECT_EQ(result, resultRef);
         EXPECT_TRUE(SameBits(a, aRef));
-        EXPECT_TRUE(SameBits(u, uRef));
+        // The reference leaves U's last m - n columns zero; MatSVD completes
+        // them: the columns the iteration makes are the same bit for bit,
+        // and U is orthogonal.
+        if (m > n && n > 0 && result == 1 && resultRef == 1) {
+            EXPECT_TRUE(SameBits(LeadingColumns(u, n), LeadingColumns(uRef, n)));
+            EXPECT_LT(OrthogonalityError(u), 1e-13 * m);
+        } else {
+            EXPECT_TRUE(SameBits(u, uRef));
+        }
         EXPECT_TRUE(SameBits(w, wRef));
     }
 }

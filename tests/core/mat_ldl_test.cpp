@@ -9,6 +9,7 @@
 #include "core/factor_test_support.h"
 #include "core/mat_ldl.h"
 #include "core/mat_test_util.h"
+#include "core/reference/matrice2_reference.h"
 
 #if QUORVIX_HAVE_EIGEN
 #include <Eigen/Dense>
@@ -75,6 +76,75 @@ TEST(MatLDL, ComplexSymmetricWithoutConjugation) {
     // l10 = 1 / 2i = -0.5i; d1 = 1 - 1 * (-0.5i) = 1 + 0.5i.
     EXPECT_TRUE(MatrixNear(l, Rows{{1, 0}, {0, 1}}, 0.0, Rows{{0, 0}, {-0.5, 0}}));
     EXPECT_TRUE(MatrixNear(d, Rows{{0, 0}, {0, 1}}, 0.0, Rows{{2, 0}, {0, 0.5}}));
+}
+
+// A Hermitian matrix is factored with the conjugate: l10 = conj((1+i) / 2)
+// = 0.5-0.5i, d1 = 3 - |1+i|^2 / 2 = 2, so that L*D*L^H = A with D real.
+TEST(MatLDL, HermitianWithConjugation) {
+    RCOMat a = mattest::ScalarRows({{C(2), C(1, 1)}, {C(1, -1), C(3)}}), l, d;
+    ASSERT_TRUE(MatLDL(a, l, d));
+    EXPECT_TRUE(MatrixNear(l, Rows{{1, 0}, {0.5, 1}}, 0.0, Rows{{0, 0}, {-0.5, 0}}));
+    EXPECT_TRUE(MatrixNear(d, Rows{{2, 0}, {0, 2}}, 0.0, Rows{{0, 0}, {0, 0}}));
+}
+
+// Real and complex symmetric input is factored exactly as the routine
+// without the Hermitian case does, bit for bit; so is complex input that
+// is neither symmetric nor Hermitian.
+TEST(MatLDL, NonHermitianInputIsUnchanged) {
+    const RCOMat cases[] = {
+        mattest::ScalarRows({{C(4), C(2), C(1)}, {C(2), C(5), C(3)}, {C(1), C(3), C(6)}}),
+        mattest::ScalarRows({{C(0, 2), C(1, 1)}, {C(1, 1), C(1)}}),
+        mattest::ScalarRows({{C(2), C(1, 1)}, {C(1, 1), C(3)}}),
+        mattest::ScalarRows({{C(2, 1), C(1, 1)}, {C(1, -1), C(3)}}),
+    };
+    for (const RCOMat& m : cases) {
+        RCOMat a = m, aRef = m, l, d, lRef, dRef;
+        ASSERT_EQ(MatLDL(a, l, d), reference::MatLDL(aRef, lRef, dRef));
+        EXPECT_TRUE(mattest::SameBits(l, lRef));
+        EXPECT_TRUE(mattest::SameBits(d, dRef));
+    }
+}
+
+// L*D*L^H = A on Hermitian positive definite matrices B*B^H + n*I.
+TEST(MatLDLProperty, ReconstructsHermitianInput) {
+    factortest::RandomMatrices gen(0x4E2);
+    for (std::size_t n : {2U, 3U, 5U, 10U, 50U}) {
+        const Dense re = gen.Make(factortest::Kind::Random, n, n), im = gen.Make(factortest::Kind::Random, n, n);
+        RCOMat a(n, RCOVec(n));
+        for (std::size_t i = 0; i < n; ++i)
+            for (std::size_t j = 0; j < n; ++j) {
+                long double sr = i == j ? static_cast<long double>(n) : 0.0L, si = 0.0L;
+                for (std::size_t k = 0; k < n; ++k) {  // (B B^H)(i, j) = sum b(i,k) conj(b(j,k))
+                    sr += static_cast<long double>(re[i][k]) * re[j][k] + static_cast<long double>(im[i][k]) * im[j][k];
+                    si += static_cast<long double>(im[i][k]) * re[j][k] - static_cast<long double>(re[i][k]) * im[j][k];
+                }
+                a[i][j] = C(static_cast<double>(sr), i == j ? 0.0 : static_cast<double>(si));
+            }
+        for (std::size_t i = 0; i < n; ++i)
+            for (std::size_t j = 0; j < i; ++j) a[i][j] = ComplexConjugate(a[j][i]);
+        SCOPED_TRACE(n);
+        RCOMat work = a, l, d;
+        ASSERT_TRUE(MatLDL(work, l, d));
+        long double worst = 0, norm = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            EXPECT_EQ(ImagPart(d[i][i]), 0.0);
+            for (std::size_t j = 0; j < n; ++j) {
+                long double br = 0, bi = 0;  // (L D L^H)(i, j)
+                for (std::size_t k = 0; k < n; ++k) {
+                    const long double dk = RealPart(d[k][k]);
+                    const long double lr = RealPart(l[i][k]), li = ImagPart(l[i][k]);
+                    const long double mr = RealPart(l[j][k]), mi = -ImagPart(l[j][k]);
+                    br += dk * (lr * mr - li * mi);
+                    bi += dk * (lr * mi + li * mr);
+                }
+                const long double er = br - RealPart(a[i][j]), ei = bi - ImagPart(a[i][j]);
+                worst = std::max(worst, std::sqrt(er * er + ei * ei));
+                norm = std::max(norm, std::sqrt(static_cast<long double>(RealPart(a[i][j])) * RealPart(a[i][j]) +
+                                                static_cast<long double>(ImagPart(a[i][j])) * ImagPart(a[i][j])));
+            }
+        }
+        EXPECT_LT(static_cast<double>(worst / (static_cast<long double>(n) * norm * kEps)), 30.0);
+    }
 }
 
 TEST(MatLDL, TinyPivotIsAScalarDivisionError) {

@@ -1,0 +1,57 @@
+// The check of LU (Doolittle, no pivoting). A result is judged by L*U = A
+// against n·eps·‖L‖·‖U‖, the bound of an elimination without pivoting; a
+// refusal ("Calculate LU failed!", "Division by zero") by the same
+// elimination in double: where it meets no pivot below 1000·n·eps·‖A‖ the
+// factors exist and the line says so.
+#include <cmath>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "commands/checks/check_factors.h"
+#include "commands/checks/check_families.h"
+#include "commands/checks/check_support.h"
+#include "linalg/lu_factor.h"
+#include "linalg/multiply.h"
+#include "linalg/norms.h"
+
+namespace quorvix::checks {
+
+namespace {
+
+template <typename T>
+std::optional<std::string> LUCheck(const Matrix<T>& a, const CheckedOutcome& outcome, Operand which) {
+    const std::int32_t n = a.Rows();
+    if (n == 0 || n != a.Cols()) return std::nullopt;
+    const std::string advice = WithOperand("scale the matrix or use PLU(A)", which);
+    const long double norm = linalg::FrobeniusNormExtended(a);
+    if (outcome.Result != nullptr) {
+        const auto* f = std::get_if<FactorPairResult>(outcome.Result);
+        if (f == nullptr) return std::nullopt;
+        const Matrix<T> l = FromResult<T>(f->First, n, n), u = FromResult<T>(f->Second, n, n);
+        const long double residual = DifferenceNorm(linalg::Multiply(l, u), a);
+        const long double bound =
+            32.0L * n * kEps * linalg::FrobeniusNormExtended(l) * linalg::FrobeniusNormExtended(u);
+        return ResidualLine(residual, bound, norm, "L*U - A", advice);
+    }
+    const char* rule = nullptr;
+    if (outcome.Error == kComplexDivisionMessage)
+        rule = kDivisionRule;
+    else if (outcome.Error.empty() && outcome.Refusal.find("LU failed") != std::string::npos)
+        rule = kRoundingStop;
+    if (rule == nullptr) return std::nullopt;
+    const double pivot = SmallestPivot(a);
+    if (!(pivot > 1000.0L * n * kEps * norm) || !std::isfinite(pivot)) return std::nullopt;
+    const double rcond = linalg::RCond1(a);
+    return CheckLine("L and U for this matrix, its smallest pivot " + CheckNumber(pivot),
+                     rcond > 0 ? std::optional<double>(1.0 / rcond) : std::nullopt, rule, advice);
+}
+
+}  // namespace
+
+std::optional<std::string> CheckLU(const CalcState& s, const Operation& op, const CheckedOutcome& outcome) {
+    const Operand which = OperandOf(op);
+    return std::visit([&](const auto& m) { return LUCheck(m, outcome, which); }, ReadChecked(s, which));
+}
+
+}  // namespace quorvix::checks
