@@ -175,8 +175,8 @@ def image_menu():
 
 def image_m():
     # 94 x 62: three cells (normal, hover, pressed) of 20 rows, one pixel
-    # apart, for minimize (x 0, 27 wide), maximize (x 27, 25 wide, unused)
-    # and close (x 52, 42 wide).  They sit on the title bar at row 1.  The
+    # apart, for minimize (x 0, 27 wide), maximize (x 27, 25 wide) and close
+    # (x 52, 42 wide).  They sit on the title bar at row 1.  The
     # normal cells are clear but for their symbols, so that the title bar
     # shows through them wherever its gradient puts the buttons.
     img = Image.new("RGBA", (94, 62), (0, 0, 0, 0))
@@ -189,7 +189,7 @@ def image_m():
     close_styles = [None, ((214, 84, 70), (176, 48, 38)), ((128, 28, 22), (150, 36, 28))]
     for k in range(3):
         top = k * 21
-        for (x, w, st) in ((0, 27, styles[k]), (52, 42, close_styles[k])):
+        for (x, w, st) in ((0, 27, styles[k]), (27, 25, styles[k]), (52, 42, close_styles[k])):
             if st:
                 for y in range(1, 19):
                     d.line([(x + 1, top + y), (x + w - 2, top + y)], fill=mix(st[0], st[1], (y - 1) / 17))
@@ -197,6 +197,9 @@ def image_m():
         shift = 1 if k == 2 else 0
         # Minimize: a bar.
         d.rectangle([8 + shift, top + 12 + shift, 18 + shift, top + 13 + shift], fill=WHITE)
+        # Maximize: a window with a thicker top edge.
+        d.rectangle([27 + 7 + shift, top + 5 + shift, 27 + 17 + shift, top + 14 + shift], outline=WHITE)
+        d.line([(27 + 7 + shift, top + 6 + shift), (27 + 17 + shift, top + 6 + shift)], fill=WHITE)
         # Close: a cross.
         cx, cy = 52 + 21 + shift, top + 10 + shift
         d.line([(cx - 5, cy - 5), (cx + 5, cy + 5)], fill=WHITE, width=2)
@@ -273,7 +276,7 @@ GLYPH_SIZE = (57, 19)
 
 # Each operation button's glyph: its control, its text and its column's colour.
 GLYPHS = [
-    ("SpeedButton11", "A", BLACK), ("SpeedButton12", "B", GREEN), ("SpeedButton13", "A+B", NAVY),
+    ("SpeedButton11", "A", MAROON), ("SpeedButton12", "B", GREEN), ("SpeedButton13", "A+B", NAVY),
     ("SpeedButton14", "A'", MAROON), ("SpeedButton15", "B'", GREEN), ("SpeedButton9", "A-B", NAVY),
     ("SpeedButton18", "inv A", MAROON), ("SpeedButton38", "inv B", GREEN), ("SpeedButton39", "A*B", NAVY),
     ("SpeedButton40", "max A", MAROON), ("SpeedButton45", "max B", GREEN), ("SpeedButton46", "A.*B", NAVY),

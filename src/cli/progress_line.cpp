@@ -8,8 +8,9 @@ namespace quorvix {
 
 std::string ProgressLineText(const Progress& progress, std::string_view step, std::chrono::milliseconds elapsed) {
     std::string text = progress.Stages > 0 ? "Auto " + StageText(progress) : std::string(step);
-    if (progress.Fraction >= 0.0) text += " " + std::to_string(WholePercent(progress.Fraction)) + " %";
-    text += ", " + ElapsedText(elapsed) + " (Ctrl+C cancels)";
+    const double fraction = CommandFraction(progress);
+    if (fraction >= 0.0) text += " " + std::to_string(WholePercent(fraction)) + " %";
+    text += ", " + TimeText(fraction, elapsed) + " (Ctrl+C cancels)";
     return text;
 }
 

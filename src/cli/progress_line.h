@@ -17,8 +17,9 @@
 namespace quorvix {
 
 // The line's text: the step (or Auto's stage, "12 of 43: Det(A)"), the
-// running routine's fraction when it is known, the elapsed time (m:ss) and
-// how to stop it.
+// whole command's fraction when it is known (for Auto, of all its commands),
+// the elapsed time (m:ss), the time left where it can be told, and how to
+// stop it.
 std::string ProgressLineText(const Progress& progress, std::string_view step, std::chrono::milliseconds elapsed);
 
 class ProgressLine {

@@ -48,8 +48,11 @@ RCOMat RepeatedProduct(const RCOMat& operand, std::uint64_t count) {
     RCOMat power = operand;
     RCOMat product;
     SizeMatrix(product, static_cast<std::int32_t>(operand.size()), static_cast<std::int32_t>(operand.size()));
+    // The power's progress is that of its products: those done, and the
+    // running one's own fraction within its part.
     for (std::uint64_t k = 1; k < count; ++k) {
-        CheckCancelled(static_cast<std::int64_t>(k), static_cast<std::int64_t>(count));
+        SetProgressPart(static_cast<std::int64_t>(k - 1), static_cast<std::int64_t>(count - 1));
+        CheckCancelled();
         MatMultiply(power, operand, product);
         std::swap(power, product);
     }

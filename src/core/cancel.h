@@ -18,19 +18,23 @@ void ClearCancel();    // before each command
 // ClearCancel, so every thread of a split loop sees the same cancel.
 void CheckCancelled();
 // The same, and records that `done` of `total` steps of the running routine
-// are done.
+// (of its running part) are done.
 void CheckCancelled(std::int64_t done, std::int64_t total);
+// The running routine is made of `parts` like parts, and `part` of them are
+// done (0 <= part < parts): from now on its steps' fractions count within
+// part number `part`. Records part / parts as done.
+void SetProgressPart(std::int64_t part, std::int64_t parts);
 
 // Progress as last recorded.
 struct Progress {
-    double Fraction = -1.0;       // of the running routine, 0..1; -1 when unknown
+    double Fraction = -1.0;       // of the running command (Auto: of its running command), 0..1; -1 when unknown
     std::int32_t Stage = 0;       // Auto: commands done so far
     std::int32_t Stages = 0;      // Auto: 43; 0 outside Auto
     const char* Label = nullptr;  // Auto: the running command's label
 };
 Progress CurrentProgress();
-// A new command (or Auto's next command) starts: the routine's fraction is
-// unknown again.
+// A new command (or Auto's next command) starts: its fraction is unknown
+// again, and it has no parts.
 void ResetProgress();
 // Auto's outer progress: `stage` of `stages` commands done, `label` running.
 // The label must outlive the run (a string literal of the operation table).

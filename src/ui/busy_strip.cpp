@@ -5,7 +5,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -15,29 +14,21 @@ namespace quorvix {
 
 namespace {
 
-// Auto's bar counts each command in this many steps, so that the running
-// command's own fraction moves it between two whole commands.
-constexpr int kStepsPerStage = 100;
 constexpr int kFractionSteps = 1000;
 constexpr int kPollMilliseconds = 100;
 
 }  // namespace
 
 ProgressView ViewOf(const Progress& progress) {
+    // The whole command's fraction: for Auto, its commands done and the
+    // running one's part.
     ProgressView view;
-    const double fraction = progress.Fraction < 0.0 ? -1.0 : std::min(progress.Fraction, 1.0);
-    if (progress.Stages > 0) {
-        view.Maximum = progress.Stages * kStepsPerStage;
-        view.Value = progress.Stage * kStepsPerStage;
-        if (fraction > 0.0) view.Value += static_cast<int>(std::floor(fraction * (kStepsPerStage - 1)));
-        view.Text = QString::fromStdString(StageText(progress));
-        return view;
-    }
-    if (fraction >= 0.0) {
-        view.Maximum = kFractionSteps;
-        view.Value = static_cast<int>(std::floor(fraction * kFractionSteps));
-        view.Text = QStringLiteral("%1 %").arg(WholePercent(fraction));
-    }
+    const double fraction = CommandFraction(progress);
+    if (fraction < 0.0) return view;
+    view.Maximum = kFractionSteps;
+    view.Value = static_cast<int>(std::floor(fraction * kFractionSteps));
+    view.Text = progress.Stages > 0 ? QString::fromStdString(StageText(progress))
+                                    : QStringLiteral("%1 %").arg(WholePercent(fraction));
     return view;
 }
 
@@ -55,7 +46,7 @@ BusyStrip::BusyStrip(QWidget* parent) : QWidget(parent) {
     progressBar_->setAlignment(Qt::AlignCenter);
     elapsed_ = new QLabel(this);
     elapsed_->setObjectName(QStringLiteral("ElapsedTime"));
-    elapsed_->setFixedSize(48, 24);
+    elapsed_->setFixedSize(140, 24);
     QPalette palette = elapsed_->palette();
     palette.setColor(QPalette::WindowText, Qt::white);  // on the dark bottom border
     elapsed_->setPalette(palette);
@@ -87,13 +78,14 @@ void BusyStrip::Stop() {
 }
 
 void BusyStrip::Poll() {
-    const ProgressView view = ViewOf(CurrentProgress());
+    const Progress progress = CurrentProgress();
+    const ProgressView view = ViewOf(progress);
     progressBar_->setRange(0, view.Maximum);
     progressBar_->setValue(view.Value);
     progressBar_->setFormat(view.Text);
-    elapsed_->setText(clock_.isValid()
-                          ? QString::fromStdString(ElapsedText(std::chrono::milliseconds(clock_.elapsed())))
-                          : QString());
+    elapsed_->setText(clock_.isValid() ? QString::fromStdString(TimeText(CommandFraction(progress),
+                                                                         std::chrono::milliseconds(clock_.elapsed())))
+                                       : QString());
 }
 
 }  // namespace quorvix

@@ -1,9 +1,11 @@
 #pragma once
 // The strip on the bottom border that shows while a long command runs: the
-// Cancel button, a progress bar and the time the command has taken. The bar
-// is filled from the engine's own progress record, read a few times a second;
-// it shows the fraction of the running routine where the routine knows it,
-// and for Auto how many of its commands are done and which one runs.
+// Cancel button, a progress bar, the time the command has taken and an
+// estimate of the time left. The bar is filled from the engine's own progress
+// record, read a few times a second: the whole command's fraction where it is
+// known (for a power, its products done and the running one's part; for
+// Auto, its commands done), which never goes back; for Auto it also says
+// which command runs.
 #include <QElapsedTimer>
 #include <QString>
 #include <QWidget>

@@ -4,10 +4,13 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <QTimer>
+
+#include "ui/focus_widgets.h"
 
 namespace quorvix {
 
-QMenu* AddEditorMenu(QPlainTextEdit* editor, const EditorMenuNames& names, const std::vector<EditorMenuItem>& tools,
+QMenu* AddEditorMenu(TabTypingEditor* editor, const EditorMenuNames& names, const std::vector<EditorMenuItem>& tools,
                      const std::function<void()>& clear, const std::function<void()>& align) {
     auto* menu = new QMenu(editor);
     menu->setObjectName(QString::fromLatin1(names.Menu));
@@ -37,6 +40,13 @@ QMenu* AddEditorMenu(QPlainTextEdit* editor, const EditorMenuNames& names, const
     menu->addSeparator();
     add(names.Clear, "Clear", clear);
     add(names.Align, "Align", align);
+    if (names.NextField != nullptr) {
+        menu->addSeparator();
+        // Tab types a tab here: the item shows the key that moves on. It
+        // moves once the menu has given the focus back.
+        add(names.NextField, "Next field\tCtrl+Tab",
+            [editor] { QTimer::singleShot(0, editor, [editor] { editor->MoveFocus(true); }); });
+    }
     return menu;
 }
 

@@ -8,9 +8,10 @@
 #include <vector>
 
 class QMenu;
-class QPlainTextEdit;
 
 namespace quorvix {
+
+class TabTypingEditor;
 
 // One of the editor's own tools; one without a name is a separator.
 struct EditorMenuItem {
@@ -27,12 +28,15 @@ struct EditorMenuNames {
     const char* Paste;
     const char* Clear;
     const char* Align;
+    // "Next field": moves on as Ctrl+Tab does, for editors in which Tab
+    // types a tab; none when null.
+    const char* NextField = nullptr;
 };
 
 // Builds the menu of `editor`, owned by the editor. Undo takes back typing
 // and the window's rewrites alike; Paste does nothing while the editor is
 // read-only (a command runs).
-QMenu* AddEditorMenu(QPlainTextEdit* editor, const EditorMenuNames& names, const std::vector<EditorMenuItem>& tools,
+QMenu* AddEditorMenu(TabTypingEditor* editor, const EditorMenuNames& names, const std::vector<EditorMenuItem>& tools,
                      const std::function<void()>& clear, const std::function<void()>& align);
 
 }  // namespace quorvix

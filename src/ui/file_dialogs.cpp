@@ -13,7 +13,8 @@ namespace quorvix {
 namespace {
 
 // The dialogs' filters, as "Name|pattern|Name|pattern".
-constexpr const char* kProjectFilter = "Matrix Project File (*.mtx)|*.mtx";
+// A project is saved as a text project (results and all) when its name ends in ".qvx".
+constexpr const char* kProjectFilter = "Matrix Project File (*.mtx)|*.mtx|Text Project File (*.qvx)|*.qvx";
 constexpr const char* kResultFilter = "Text File(*.txt)|*.txt|Rtf File(*.rtf)|*.rtf|All File(*.*)|*.*";
 
 // "Text File(*.txt)|*.txt|All File(*.*)|*.*" as the dialog's name filters:

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
+#include <utility>
 
 #include "ui/skin_draw.h"
 
@@ -54,14 +55,26 @@ bool TabTypingEditor::event(QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
         if (tab && (key->modifiers() & Qt::ControlModifier)) {
-            const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
-            // The plain widget's move: the editor's own refuses while it
-            // takes Tab as text.
-            QWidget::focusNextPrevChild(!back);
+            MoveFocus(!(key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier)));
             return true;
         }
+        if (key->key() == Qt::Key_Tab && !tabChangesFocus() && !isReadOnly() && !std::exchange(tabTyped_, true))
+            emit FirstTabTyped();
     }
     return QPlainTextEdit::event(event);
+}
+
+void TabTypingEditor::MoveFocus(bool next) {
+    // The plain widget's move: the editor's own refuses while it takes Tab
+    // as text.
+    QWidget::focusNextPrevChild(next);
+}
+
+void TabTypingEditor::focusInEvent(QFocusEvent* event) {
+    // Back from a menu, a dialog or another window the user is still where
+    // they were; from another control it is a new visit.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) tabTyped_ = false;
+    QPlainTextEdit::focusInEvent(event);
 }
 
 }  // namespace quorvix

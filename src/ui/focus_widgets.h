@@ -2,7 +2,8 @@
 // The controls a keyboard user moves between: buttons that take the focus
 // with Tab, show it with a frame in the skin's colours and are pressed with
 // Space or Enter; and editors in which Tab types a tab (it separates
-// elements) while Ctrl+Tab and Ctrl+Shift+Tab move on.
+// elements) while Ctrl+Tab and Ctrl+Shift+Tab move on, or in which Tab
+// moves on as well (the result panel, whose text is no element input).
 #include <QPlainTextEdit>
 #include <QToolButton>
 
@@ -24,9 +25,20 @@ class TabTypingEditor : public QPlainTextEdit {
 
 public:
     explicit TabTypingEditor(QWidget* parent = nullptr);
+    // Moves the focus on (Ctrl+Tab) or back (Ctrl+Shift+Tab).
+    void MoveFocus(bool next);
+
+signals:
+    // The first Tab typed as text since the editor got the focus from
+    // another control: the user may be looking for the way out.
+    void FirstTabTyped();
 
 protected:
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    bool tabTyped_ = false;
 };
 
 // The frame drawn around the focused button: the skin's frame colour of a

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSplitter>
@@ -44,6 +45,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // Esc in the box closes the bar, not the window: the box takes the
+        // key before the window's shortcut does.
+        if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            event->accept();
+            return true;
+        }
         if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -80,14 +87,16 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 
 QUrl HelpWindow::FirstPage() { return QUrl(QString::fromLatin1(kManualRoot) + QStringLiteral("index.html")); }
 
-HelpWindow* HelpWindow::ShowFor(QWidget* owner) {
+HelpWindow* HelpWindow::ShowFor(QWidget* owner, const QUrl& page) {
     HelpWindow* help =
         owner != nullptr ? owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
     if (help == nullptr) help = new HelpWindow(owner);
-    help->ShowPage(FirstPage());
+    help->ShowPage(page);
     help->show();
     help->raise();
     help->activateWindow();
+    // The keys typed next (Ctrl+F, the arrows, Esc) are the manual's.
+    help->page_->setFocus(Qt::ActiveWindowFocusReason);
     return help;
 }
 
@@ -117,6 +126,13 @@ void HelpWindow::CreateControls() {
                                           QKeySequence(Qt::ALT | Qt::Key_Home), [this] { ShowPage(FirstPage()); });
     QToolButton* findButton = command("find", QStringLiteral("Find"), QStyle::SP_FileDialogContentsView,
                                       QKeySequence::Find, [this] { ShowFindBar(); });
+    // Esc and Ctrl+W close the manual (Esc in the find box closes the bar first).
+    auto* closeWindow = new QAction(QStringLiteral("Close"), this);
+    closeWindow->setObjectName(QStringLiteral("closeManual"));
+    closeWindow->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    closeWindow->setShortcutContext(Qt::WindowShortcut);
+    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
+    addAction(closeWindow);
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(4, 2, 4, 2);
     for (QToolButton* button : {backButton, forwardButton, contentsButton, findButton}) buttons->addWidget(button);
@@ -143,8 +159,24 @@ void HelpWindow::CreateControls() {
     connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item != nullptr) ShowPage(item->data(0, kPageRole).toUrl());
     });
+    // Under the contents, the pages that hold the find bar's text.
+    pagesList_ = new QListWidget(this);
+    pagesList_->setObjectName(QStringLiteral("pagesFound"));
+    pagesList_->hide();
+    connect(pagesList_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const int row = pagesList_->row(item);
+        if (row < 0 || row >= static_cast<int>(pagesFound_.size())) return;
+        ShowPage(pagesFound_[static_cast<std::size_t>(row)].Page);
+        page_->setTextCursor(QTextCursor(page_->document()));
+        FindNext();
+    });
+    auto* left = new QSplitter(Qt::Vertical, this);
+    left->addWidget(contents_);
+    left->addWidget(pagesList_);
+    left->setStretchFactor(0, 2);
+    left->setStretchFactor(1, 1);
     auto* splitter = new QSplitter(this);
-    splitter->addWidget(contents_);
+    splitter->addWidget(left);
     splitter->addWidget(page_);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({290, 690});
@@ -153,7 +185,7 @@ void HelpWindow::CreateControls() {
     findBar_->setObjectName(QStringLiteral("findBar"));
     findBox_ = new QLineEdit(findBar_);
     findBox_->setObjectName(QStringLiteral("findBox"));
-    findBox_->setPlaceholderText(QStringLiteral("Find in this page"));
+    findBox_->setPlaceholderText(QStringLiteral("Find in all pages"));
     findBox_->setClearButtonEnabled(true);
     findBox_->installEventFilter(new FindKeys(this, [this] { HideFindBar(); }));
     connect(findBox_, &QLineEdit::textEdited, this, &HelpWindow::FindAsTyped);
@@ -287,8 +319,24 @@ bool HelpWindow::FindNext() { return Find(false, false); }
 bool HelpWindow::FindPrevious() { return Find(true, false); }
 
 void HelpWindow::FindAsTyped() {
+    SearchAllPages();
     // While typing, the place found grows with the text rather than moving on.
     Find(false, true);
+}
+
+std::vector<QUrl> HelpWindow::ContentsPages() const {
+    std::vector<QUrl> pages;
+    for (QTreeWidgetItemIterator it(contents_); *it != nullptr; ++it)
+        pages.push_back((*it)->data(0, kPageRole).toUrl());
+    return pages;
+}
+
+void HelpWindow::SearchAllPages() {
+    pagesFound_ = SearchPages(ContentsPages(), findBox_->text());
+    pagesList_->clear();
+    for (const PageHits& hits : pagesFound_)
+        pagesList_->addItem(QStringLiteral("%1 (%2)").arg(hits.Title).arg(hits.Hits));
+    pagesList_->setVisible(!findBox_->text().isEmpty());
 }
 
 bool HelpWindow::Find(bool backward, bool fromSelectionStart) {
@@ -305,21 +353,62 @@ bool HelpWindow::Find(bool backward, bool fromSelectionStart) {
         start.setPosition(before.selectionStart());
         page_->setTextCursor(start);
     }
-    const QTextDocument::FindFlags flags = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
-    bool found = page_->find(text, flags);
+    const bool found = FindInPage(text, backward) || FindInOtherPage(text, backward);
     if (!found) {
-        QTextCursor wrap(page_->document());
-        wrap.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
-        page_->setTextCursor(wrap);
-        found = page_->find(text, flags);
-        if (!found) {
-            // Nothing is marked, and the next search starts where this one did.
-            before.setPosition(before.selectionStart());
-            page_->setTextCursor(before);
-        }
+        // Nothing is marked, and the next search starts where this one did.
+        before.setPosition(before.selectionStart());
+        page_->setTextCursor(before);
     }
     ShowFound(found);
     return found;
+}
+
+bool HelpWindow::FindInPage(const QString& text, bool backward) {
+    return page_->find(text, backward ? QTextDocument::FindBackward : QTextDocument::FindFlags());
+}
+
+bool HelpWindow::FindInOtherPage(const QString& text, bool backward) {
+    // The pages with hits after (before) this one, round the manual and
+    // back to this page's own first (last) hit.
+    if (pagesFound_.empty()) return false;
+    const QUrl here = page_->source().adjusted(QUrl::RemoveFragment);
+    const std::vector<QUrl> order = ContentsPages();
+    std::size_t at = 0;
+    while (at < order.size() && order[at].adjusted(QUrl::RemoveFragment) != here) ++at;
+    // The contents' place of each page found, to start from the next one.
+    auto place = [&](const QUrl& page) {
+        std::size_t i = 0;
+        while (i < order.size() && order[i].adjusted(QUrl::RemoveFragment) != page) ++i;
+        return i;
+    };
+    const std::size_t n = pagesFound_.size();
+    std::size_t first = 0;
+    if (backward) {
+        first = n - 1;
+        for (std::size_t i = n; i-- > 0;)
+            if (place(pagesFound_[i].Page) < at) {
+                first = i;
+                break;
+            }
+    } else {
+        for (std::size_t i = 0; i < n; ++i)
+            if (place(pagesFound_[i].Page) > at) {
+                first = i;
+                break;
+            }
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::size_t i = backward ? (first + n - k) % n : (first + k) % n;
+        ShowPage(pagesFound_[i].Page);
+        QTextCursor start(page_->document());
+        start.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
+        page_->setTextCursor(start);
+        if (FindInPage(text, backward)) {
+            pagesList_->setCurrentRow(static_cast<int>(i));
+            return true;
+        }
+    }
+    return false;
 }
 
 void HelpWindow::ShowFound(bool found) {

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -25,10 +26,11 @@ namespace {
 
 // The pane's top left on the panel; the places below are the panel's.
 constexpr QPoint kOrigin(8, 64);
+constexpr int kDesignHeight = 497;
 
 QRect OnPanel(int left, int top, int width, int height) { return QRect(left, top, width, height).translated(-kOrigin); }
 
-QPlainTextEdit* MatrixEditor(QWidget* parent, const char* name, QRect geometry) {
+TabTypingEditor* MatrixEditor(QWidget* parent, const char* name, QRect geometry) {
     auto* editor = Named(new TabTypingEditor(parent), name);
     SetUpTextEditor(editor, geometry);
     return editor;
@@ -38,13 +40,15 @@ QPlainTextEdit* MatrixEditor(QWidget* parent, const char* name, QRect geometry) 
 
 InputPane::InputPane(QWidget* panel) : QWidget(panel) {
     setObjectName(QStringLiteral("InputPane"));
-    setGeometry(QRect(kOrigin, QSize(204, 497)));
+    setGeometry(QRect(kOrigin, QSize(204, kDesignHeight)));
     Picture(this, "Image4", OnPanel(8, 64, 200, 27), QStringLiteral("Image4.jpg"));
     Picture(this, "Image6", OnPanel(8, 256, 200, 27), QStringLiteral("Image6.jpg"));
     Picture(this, "Image8", OnPanel(112, 456, 100, 27), QStringLiteral("Image8.jpg"));
     Picture(this, "Image11", OnPanel(110, 512, 100, 27), QStringLiteral("Image11.jpg"));
     matrixA_ = MatrixEditor(this, "RichEdit1", OnPanel(8, 88, 201, 161));
     matrixB_ = MatrixEditor(this, "RichEdit2", OnPanel(8, 280, 201, 169));
+    for (TabTypingEditor* editor : {matrixA_, matrixB_})
+        connect(editor, &TabTypingEditor::FirstTabTyped, this, &InputPane::FirstTabTyped);
 
     x_ = Named(new QLineEdit(this), "Edit1");
     x_->setGeometry(OnPanel(112, 480, 98, 24));
@@ -68,6 +72,30 @@ InputPane::InputPane(QWidget* panel) : QWidget(panel) {
         emit FormatChosen(polar_->isChecked() ? ComplexFormat::Polar : ComplexFormat::Rectangular);
     });
     AddMenus();
+    for (QObject* child : children())
+        if (auto* control = qobject_cast<QWidget*>(child)) places_.emplace_back(control, control->geometry());
+}
+
+void InputPane::Stretch(int extra) {
+    extra = std::max(extra, 0);
+    const int toA = extra / 2;
+    const int bottomOfA = OnPanel(8, 88, 201, 161).bottom();
+    const int bottomOfB = OnPanel(8, 280, 201, 169).bottom();
+    for (const auto& [control, place] : places_) {
+        QRect at = place;
+        if (control == matrixA_) {
+            at.setHeight(place.height() + toA);
+        } else if (control == matrixB_) {
+            at.translate(0, toA);
+            at.setHeight(place.height() + extra - toA);
+        } else if (place.top() > bottomOfB) {
+            at.translate(0, extra);
+        } else if (place.top() > bottomOfA) {
+            at.translate(0, toA);
+        }
+        control->setGeometry(at);
+    }
+    resize(width(), kDesignHeight + extra);
 }
 
 void InputPane::AddMenus() {
@@ -76,7 +104,7 @@ void InputPane::AddMenus() {
     };
     // Each editor rewrites its matrix between the two notations; the
     // rewrites of numbers take the precision first, Clear does not need it.
-    auto add = [&](QPlainTextEdit* editor, Operand matrix, Editor which, const EditorMenuNames& names,
+    auto add = [&](TabTypingEditor* editor, Operand matrix, Editor which, const EditorMenuNames& names,
                    const char* toRectName, const char* toPolarName) {
         AddEditorMenu(editor, names,
                       {{toRectName, "Polar To Rect",
@@ -86,11 +114,14 @@ void InputPane::AddMenus() {
                       rewrite([which](CalcState& s) { ClearEditor(s, which); }, PrecisionUse::None),
                       rewrite([which](CalcState& s) { AlignEditor(s, which); }, PrecisionUse::Apply));
     };
-    add(matrixA_, Operand::A, Editor::MatrixA, {"PopupMenu1", "Undo1", "Copy1", "Paste1", "Clear3", "Align1"},
-        "PolarToRect1", "RecttoPolar1");
-    add(matrixB_, Operand::B, Editor::MatrixB, {"PopupMenu2", "Undo2", "MenuItem1", "MenuItem2", "MenuItem4", "Align2"},
-        "PolarToRect2", "RecttoPolar2");
+    add(matrixA_, Operand::A, Editor::MatrixA,
+        {"PopupMenu1", "Undo1", "Copy1", "Paste1", "Clear3", "Align1", "NextField1"}, "PolarToRect1", "RecttoPolar1");
+    add(matrixB_, Operand::B, Editor::MatrixB,
+        {"PopupMenu2", "Undo2", "MenuItem1", "MenuItem2", "MenuItem4", "Align2", "NextField2"}, "PolarToRect2",
+        "RecttoPolar2");
 }
+
+std::vector<QPlainTextEdit*> InputPane::Editors() const { return {matrixA_, matrixB_}; }
 
 InputTexts InputPane::Texts() const { return {matrixA_->toPlainText(), matrixB_->toPlainText(), x_->text()}; }
 

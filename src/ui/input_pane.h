@@ -5,6 +5,7 @@
 // box and the "Complex Format" group ("RadioGroup1").
 #include <QString>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 #include "commands/calc_state.h"
@@ -18,6 +19,7 @@ class QRadioButton;
 namespace quorvix {
 
 class PrecisionBox;
+class TabTypingEditor;
 
 // The texts of A, B and x: what is lost when the window closes unsaved.
 struct InputTexts {
@@ -51,12 +53,19 @@ public:
     // scrolled and copied from.
     void SetLocked(bool locked);
 
+    // The window has grown `extra` pixels taller than its smallest size:
+    // the two editors share the extra height, the controls below them
+    // move down with the panel's bottom, nothing gets wider.
+    void Stretch(int extra);
+
     // A, B, x, the precision box and the two formats, in the order Tab
     // reaches them.
     std::vector<QWidget*> FocusChain() const;
-    std::vector<QPlainTextEdit*> Editors() const { return {matrixA_, matrixB_}; }
+    std::vector<QPlainTextEdit*> Editors() const;
 
 signals:
+    // The first Tab typed in an editor since it got the focus.
+    void FirstTabTyped();
     // The user chose an item of "Complex Format" (it is already checked).
     void FormatChosen(ComplexFormat format);
     // A tool of an editor's pop-up menu asks the window to rewrite the state.
@@ -65,12 +74,14 @@ signals:
 private:
     void AddMenus();
 
-    QPlainTextEdit* matrixA_;
-    QPlainTextEdit* matrixB_;
+    TabTypingEditor* matrixA_;
+    TabTypingEditor* matrixB_;
     QLineEdit* x_;
     PrecisionBox* precision_;
     QRadioButton* rectangular_;
     QRadioButton* polar_;
+    // Each control's place at the smallest size.
+    std::vector<std::pair<QWidget*, QRect>> places_;
     // A and B as last read or shown, to see what a command changed.
     EditorLines shownA_, shownB_;
 };

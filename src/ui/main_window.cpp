@@ -2,13 +2,14 @@
 
 #include <QCloseEvent>
 #include <QResizeEvent>
-#include <QTimer>
 #include <QWindow>
+#include <algorithm>
 
 #include "quorvix_version.h"
 #include "textio/locale_number.h"
 #include "ui/busy_strip.h"
 #include "ui/control_look.h"
+#include "ui/hint_strip.h"
 #include "ui/main_menu.h"
 #include "ui/main_tool_bar.h"
 #include "ui/message_boxes.h"
@@ -29,11 +30,14 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(QString::fromLatin1(kProgramTitle));  // "Quorvix 5.4": the name and the short version
     setWindowIcon(ApplicationIcon());
     setFont(Font(QStringLiteral("MS Sans Serif"), 11));
-    setFixedSize(kWindowWidth, kWindowHeight);
+    // The design's size is the one it opens with and the smallest it takes.
+    setMinimumSize(kWindowWidth, kWindowHeight);
+    resize(kWindowWidth, kWindowHeight);
     move(252, 72);
 
     frame_ = new TitleFrame(this);
     connect(frame_, &TitleFrame::MoveAsked, this, &MainWindow::StartSystemMove);
+    connect(frame_, &TitleFrame::ResizeAsked, this, &MainWindow::StartSystemResize);
     menu_ = new MainMenu(frame_);
     connect(menu_, &MainMenu::OpenProjectChosen, this, &MainWindow::AskAndOpenProject);
     connect(menu_, &MainMenu::SaveProjectChosen, this, &MainWindow::AskAndSaveProject);
@@ -43,12 +47,14 @@ MainWindow::MainWindow(QWidget* parent)
     connect(menu_, &MainMenu::ExitChosen, this, &MainWindow::PressEscape);
     connect(menu_, &MainMenu::ManualChosen, this, &MainWindow::OpenManual);
     connect(menu_, &MainMenu::HomePageChosen, this, &MainWindow::OpenHomePage);
+    WatchManualKey();
 
     CreatePanel();
     // Centred on the bottom border.
     busyStrip_ = new BusyStrip(this);
-    const QSize strip = busyStrip_->sizeHint();
-    busyStrip_->setGeometry((kWindowWidth - strip.width()) / 2, kWindowHeight - 27, strip.width(), 24);
+    hintStrip_ = new HintStrip(this);
+    connect(inputs_, &InputPane::FirstTabTyped, hintStrip_,
+            [this] { hintStrip_->ShowHint(QStringLiteral("Ctrl+Tab moves to the next field")); });
     connect(busyStrip_, &BusyStrip::CancelClicked, this, &MainWindow::CancelCommand);
 
     // Moving, minimizing and closing the window and Cancel work while a
@@ -60,10 +66,13 @@ MainWindow::MainWindow(QWidget* parent)
     gate.KeepScrollable(result_);
     connect(&gate, &InputGate::EscapePressed, this, &MainWindow::PressEscape);
     connect(&runner_, &CommandRunner::Slow, busyStrip_, &BusyStrip::Reveal);
+    connect(&runner_, &CommandRunner::Slow, hintStrip_, &HintStrip::hide);
     connect(&runner_, &CommandRunner::Finished, this, &MainWindow::CommandDone);
 
-    frame_->Redraw();
+    LayOut();
     ShowStartState();
+    // The keyboard starts in Matrix A, so that the first digits typed go there.
+    inputs_->Editors().front()->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() {
@@ -77,11 +86,12 @@ MainWindow::~MainWindow() {
 
 void MainWindow::CreatePanel() {
     // Below the frame, holding everything else, on its background picture.
-    auto* panel = Named(new QWidget(this), "Panel1");
+    auto* panel = panel_ = Named(new QWidget(this), "Panel1");
     panel->setGeometry(8, 53, kWindowWidth - 16, kWindowHeight - 83);
-    Picture(panel, "Image5", panel->rect(), QStringLiteral("Image5.jpg"), true);
+    panelBackground_ = Picture(panel, "Image5", panel->rect(), QStringLiteral("Image5.jpg"), true);
 
     auto* tools = new MainToolBar(panel);
+    toolBar_ = tools;
     connect(tools, &MainToolBar::SaveClicked, this, &MainWindow::AskAndSaveResult);
     connect(tools, &MainToolBar::ClearClicked, this, &MainWindow::ClearResult);
     connect(tools, &MainToolBar::AutoClicked, this, &MainWindow::StartAuto);
@@ -123,31 +133,39 @@ void MainWindow::ShowStartState() {
     savedInputs_ = inputs_->Texts();
 }
 
-bool MainWindow::CanResize(int& width, int& height) const {
-    width = this->width();
-    height = this->height();
-    return false;
+void MainWindow::LayOut() {
+    // The frame's strips stretch; the panel, its background and the toolbar
+    // are as wide as the window; the editors share the extra height and the
+    // result panel takes the extra width and height; the button grid and
+    // the picture titles stay where they are.
+    const int extraWidth = std::max(width() - kWindowWidth, 0);
+    const int extraHeight = std::max(height() - kWindowHeight, 0);
+    panel_->setGeometry(8, 53, kWindowWidth - 16 + extraWidth, kWindowHeight - 83 + extraHeight);
+    panelBackground_->setGeometry(panel_->rect());
+    toolBar_->resize(panel_->width(), toolBar_->height());
+    inputs_->Stretch(extraHeight);
+    result_->setGeometry(QRect(448, 88, 315 + extraWidth, 473 + extraHeight));
+    const QSize strip = busyStrip_->sizeHint();
+    busyStrip_->setGeometry((width() - strip.width()) / 2, height() - 27, strip.width(), 24);
+    hintStrip_->setGeometry(14, height() - 27, 300, 24);
+    frame_->Redraw();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const QSize design(kWindowWidth, kWindowHeight);
-    if (event->size() != design) {
-        // The fixed size already keeps the window from growing or shrinking;
-        // a platform that ignores it is put back.
-        int w = event->size().width(), h = event->size().height();
-        if (!CanResize(w, h)) {
-            QTimer::singleShot(0, this, [this] { resize(kWindowWidth, kWindowHeight); });
-            return;
-        }
-    }
-    // Sizes reported while the window is still being built find no frame yet.
-    if (frame_ != nullptr) frame_->Redraw();
+    // Sizes reported while the window is still being built find its parts
+    // not made yet.
+    if (busyStrip_ != nullptr) LayOut();
 }
 
 bool MainWindow::StartSystemMove() {
     QWindow* window = windowHandle();
     return window != nullptr && window->startSystemMove();
+}
+
+bool MainWindow::StartSystemResize(Qt::Edges edges) {
+    QWindow* window = windowHandle();
+    return window != nullptr && window->startSystemResize(edges);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -158,7 +176,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (InputsChanged() && !AskToQuitUnsaved(this)) {
+    const UnsavedWork unsaved{.Inputs = InputsChanged(), .Results = ResultsUnsaved()};
+    if ((unsaved.Inputs || unsaved.Results) && !AskToQuitUnsaved(this, unsaved)) {
         event->ignore();
         return;
     }
@@ -166,5 +185,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::InputsChanged() const { return !(inputs_->Texts() == savedInputs_); }
+
+bool MainWindow::ResultsUnsaved() {
+    // What the user typed into the panel counts as its lines.
+    ResultPanel& panel = runner_.State().Panel;
+    result_->Read(panel);
+    return !panel.Lines().empty() && panel.Lines() != savedResults_;
+}
 
 }  // namespace quorvix

@@ -1,6 +1,6 @@
 #pragma once
-// MainWindow: the calculator's one window. A fixed-size, borderless, skinned
-// window, assembled from its parts: the frame with its title bar
+// MainWindow: the calculator's one window. A borderless, skinned window that
+// opens at its smallest size and may be resized and maximized, assembled from its parts: the frame with its title bar
 // (TitleFrame), the menu bar (MainMenu), the toolbar (MainToolBar), the
 // inputs (InputPane, with the PrecisionBox), the grid of operation buttons
 // and the result panel (ResultView).
@@ -24,6 +24,7 @@
 namespace quorvix {
 
 class BusyStrip;
+class HintStrip;
 class MainMenu;
 class PrecisionBox;
 class ResultView;
@@ -43,9 +44,6 @@ public:
     bool CommandRunning() const { return runner_.Running(); }
     // Processes events until no command runs.
     void WaitForCommand();
-    // Refuses every size change: puts the window's own size into the size
-    // asked for and returns false, so the window keeps its design size.
-    bool CanResize(int& width, int& height) const;
     // The address "Homepage" and "Home" open, set when the program is built;
     // empty when there is none, and they show the About box instead.
     static const char* HomePageAddress();
@@ -65,6 +63,9 @@ signals:
 protected:
     // Starts moving the window with the mouse; false where the platform cannot.
     virtual bool StartSystemMove();
+    // Starts resizing the window by `edges` with the mouse; false where the
+    // platform cannot.
+    virtual bool StartSystemResize(Qt::Edges edges);
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -76,12 +77,15 @@ private:
     struct WorkerRun {
         bool BusyAtOnce = false;
         bool SavesInputs = false;
+        bool SavesResults = false;  // the result panel's lines are saved with it (a result file, a .qvx project)
     };
 
     // Building the window (main_window.cpp).
     void CreatePanel();
     void ChainFocus(const std::vector<QWidget*>& operationButtons, const std::vector<QWidget*>& tools);
     void ShowStartState();
+    // Places the parts that grow with the window for its size.
+    void LayOut();
 
     // The menu and toolbar commands (main_window_actions.cpp).
     void AskAndOpenProject();
@@ -91,6 +95,7 @@ private:
     void StartAuto();
     void ApplyComplexFormat(ComplexFormat format);
     void OpenManual();
+    void WatchManualKey();
     void OpenHomePage();
     void PressEscape();
 
@@ -105,13 +110,19 @@ private:
     void Report(const GuardedOutcome& outcome);
     void LockInput(bool locked);
 
-    // Whether closing loses matrices that were typed but not saved (main_window.cpp).
+    // Whether closing loses matrices that were typed or results that were
+    // shown but not saved (main_window.cpp).
     bool InputsChanged() const;
+    bool ResultsUnsaved();
 
     CommandRunner runner_;
     TitleFrame* frame_ = nullptr;
     MainMenu* menu_ = nullptr;
     BusyStrip* busyStrip_ = nullptr;  // Cancel and the progress, while a long command runs
+    HintStrip* hintStrip_ = nullptr;  // a key the user may be looking for
+    QWidget* panel_ = nullptr;
+    QWidget* panelBackground_ = nullptr;
+    QWidget* toolBar_ = nullptr;
     InputPane* inputs_ = nullptr;
     PrecisionBox* precision_ = nullptr;
     ResultView* result_ = nullptr;
@@ -120,8 +131,12 @@ private:
     // A, B and x as last started, opened or saved.
     InputTexts savedInputs_;
     bool runSavesInputs_ = false;  // the running command makes its inputs the saved ones
-    bool closePending_ = false;    // closing waits for the running command to stop
-    QElapsedTimer cancelledAt_;    // since the last cancel
+    // The result panel's lines as last saved or opened (empty: none).
+    std::vector<std::string> savedResults_;
+    bool runSavesResults_ = false;  // the running command makes the panel's lines the saved ones
+    bool closePending_ = false;     // closing waits for the running command to stop
+    bool manualByKey_ = false;      // "Manual" was chosen with its key (F1), not from a menu or the toolbar
+    QElapsedTimer cancelledAt_;     // since the last cancel
 };
 
 }  // namespace quorvix

@@ -1,12 +1,17 @@
 // The menu and toolbar commands, each handed to the engine's own routine.
+#include <QAction>
+#include <QEvent>
 #include <QUrl>
+#include <utility>
 
 #include "commands/auto_run.h"
 #include "commands/editor_tools.h"
 #include "files/project_file.h"
+#include "files/qvx_project.h"
 #include "files/result_file.h"
 #include "files/text_files.h"
 #include "ui/about_box.h"
+#include "ui/help_pages.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 
@@ -15,6 +20,22 @@ namespace quorvix {
 namespace {
 
 constexpr qint64 kEscapeQuietMilliseconds = 1000;
+
+// Notes when an action is triggered by its key: the key's event comes to
+// the action before it triggers.
+class ShortcutWatch : public QObject {
+public:
+    ShortcutWatch(QObject* parent, bool& byKey) : QObject(parent), byKey_(byKey) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Shortcut) byKey_ = true;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool& byKey_;
+};
 
 }  // namespace
 
@@ -27,13 +48,21 @@ void MainWindow::AskAndOpenProject() {
 
 void MainWindow::OpenProjectFile(const std::string& path) {
     if (CommandRunning()) return;
-    RunOnWorker([file = path](CalcState& s) { OpenProject(s, file); }, PrecisionUse::None, {.SavesInputs = true});
+    // A text project brings the panel's lines as they were saved.
+    RunOnWorker([file = path](CalcState& s) { OpenProject(s, file); }, PrecisionUse::None,
+                {.SavesInputs = true, .SavesResults = IsTextProjectPath(path)});
 }
 
 void MainWindow::AskAndSaveProject() {
     if (CommandRunning()) return;
     const std::optional<std::string> path = dialogs_.ProjectToSave(this);
     if (!path) return;
+    // A text project (".qvx") keeps the result panel too.
+    if (IsTextProjectPath(*path)) {
+        RunOnWorker([file = *path](CalcState& s) { SaveTextProject(s, file); }, PrecisionUse::None,
+                    {.SavesInputs = true, .SavesResults = true});
+        return;
+    }
     RunOnWorker([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
                 PrecisionUse::None, {.SavesInputs = true});
 }
@@ -43,7 +72,7 @@ void MainWindow::AskAndSaveResult() {
     const std::optional<std::string> path = dialogs_.ResultToSave(this);
     if (!path) return;
     RunOnWorker([file = WithDefaultExtension(*path, "txt")](CalcState& s) { SaveResult(s, file); }, PrecisionUse::None,
-                {});
+                {.SavesResults = true});
 }
 
 void MainWindow::ClearResult() {
@@ -56,7 +85,17 @@ void MainWindow::ApplyComplexFormat(ComplexFormat format) {
     RunNow([format](CalcState& s) { SetComplexFormat(s, format); }, PrecisionUse::Apply);
 }
 
-void MainWindow::OpenManual() { HelpWindow::ShowFor(this); }
+void MainWindow::WatchManualKey() {
+    if (auto* manual = findChild<QAction*>(QStringLiteral("Manual1")))
+        manual->installEventFilter(new ShortcutWatch(this, manualByKey_));
+}
+
+void MainWindow::OpenManual() {
+    // F1 opens the page of the control the keyboard is in; the menu item
+    // and the toolbar button the first page.
+    const QUrl page = std::exchange(manualByKey_, false) ? ManualPageFor(focusWidget()) : HelpWindow::FirstPage();
+    HelpWindow::ShowFor(this, page);
+}
 
 // QUORVIX_HOMEPAGE_ADDRESS comes from the build's cache variable of that name.
 const char* MainWindow::HomePageAddress() { return QUORVIX_HOMEPAGE_ADDRESS; }

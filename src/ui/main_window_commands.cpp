@@ -29,6 +29,7 @@ void MainWindow::RunOnWorker(const Job& job, PrecisionUse precision, WorkerRun r
     if (!ReadyToRun(precision)) return;
     runner_.Start(job, run.BusyAtOnce);
     runSavesInputs_ = run.SavesInputs;
+    runSavesResults_ = run.SavesResults;
     LockInput(true);
     // A command that is still running after a moment shows the busy cursor,
     // the Cancel button and its progress.
@@ -63,6 +64,8 @@ void MainWindow::CommandDone() {
     LockInput(false);
     ShowState();
     if (std::exchange(runSavesInputs_, false) && !runner_.Outcome().Error) savedInputs_ = inputs_->Texts();
+    if (std::exchange(runSavesResults_, false) && !runner_.Outcome().Error)
+        savedResults_ = runner_.State().Panel.Lines();
     Report(runner_.Outcome());
     emit CommandFinished();
     if (std::exchange(closePending_, false)) close();

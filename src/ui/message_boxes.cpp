@@ -30,9 +30,12 @@ void ReportOutcome(QWidget* window, const GuardedOutcome& outcome, const std::ve
     for (const std::string& notice : notices) QMessageBox::warning(window, title, QString::fromStdString(notice));
 }
 
-bool AskToQuitUnsaved(QWidget* window) {
+bool AskToQuitUnsaved(QWidget* window, UnsavedWork unsaved) {
+    const QString lost = unsaved.Inputs && unsaved.Results ? QStringLiteral("The matrices you typed and the results")
+                         : unsaved.Results                 ? QStringLiteral("The results")
+                                                           : QStringLiteral("The matrices you typed");
     QMessageBox question(QMessageBox::Question, QString::fromLatin1(kProgramName),
-                         QStringLiteral("Quit Quorvix? The matrices you typed have not been saved."),
+                         QStringLiteral("Quit Quorvix? ") + lost + QStringLiteral(" have not been saved."),
                          QMessageBox::NoButton, window);
     QPushButton* quit = question.addButton(QStringLiteral("Quit"), QMessageBox::AcceptRole);
     QPushButton* stay = question.addButton(QMessageBox::Cancel);

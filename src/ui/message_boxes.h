@@ -15,8 +15,15 @@ namespace quorvix {
 // of its own. A cancel is the user's own wish: nothing to tell.
 void ReportOutcome(QWidget* window, const GuardedOutcome& outcome, const std::vector<std::string>& notices);
 
-// Whether the user quits although the matrices typed have not been saved.
-// Enter and Esc keep the window: only a deliberate "Quit" loses them.
-bool AskToQuitUnsaved(QWidget* window);
+// What closing the window would lose.
+struct UnsavedWork {
+    bool Inputs = false;   // A, B or x as typed
+    bool Results = false;  // the result panel's lines
+};
+
+// Whether the user quits although the matrices typed, the results or both
+// have not been saved. Enter and Esc keep the window: only a deliberate
+// "Quit" loses them.
+bool AskToQuitUnsaved(QWidget* window, UnsavedWork unsaved);
 
 }  // namespace quorvix

@@ -32,9 +32,8 @@ QRect OperationButtonGeometry(const Operation& op) {
 
 ButtonFont OperationButtonFont(const Operation& op) {
     switch (op.Column) {
-        case GridColumn::A:
-            if (op.Row == 0) return {ColumnFont("Arial"), QColor(Qt::black)};
-            return {ColumnFont("MS Sans Serif"), QColor(128, 0, 0)};
+        // "A" as well: its caption is of the column's maroon.
+        case GridColumn::A: return {ColumnFont("MS Sans Serif"), QColor(128, 0, 0)};
         case GridColumn::B: return {ColumnFont("Arial"), QColor(0, 128, 0)};
         case GridColumn::Both: break;
     }

@@ -15,6 +15,8 @@ namespace quorvix {
 ResultView::ResultView(QWidget* panel) : TabTypingEditor(panel) {
     setObjectName(QStringLiteral("RichEdit3"));
     SetUpTextEditor(this, QRect(448, 88, 315, 473));
+    // Its text is no element input: Tab and Shift+Tab move on.
+    setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!writing_) edited_ = true;
     });

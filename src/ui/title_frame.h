@@ -5,8 +5,8 @@
 // buttons and the window's rounded outline. It is as large as the window and
 // lies under the window's other controls.
 //
-// The window keeps its design size: a double-click on the title bar does
-// nothing, and there is no maximize button.
+// The maximize button and a double click on the title bar maximize the
+// window and restore it; the side and bottom borders resize it.
 #include <QWidget>
 #include <vector>
 
@@ -29,16 +29,24 @@ public:
     // whatever lies on the frame (the menu bar).
     void Redraw();
 
-    // The controls that move, minimize and close the window: they stay
-    // usable while a command runs.
+    // The controls that move, resize, maximize, minimize and close the
+    // window: they stay usable while a command runs.
     std::vector<QWidget*> WindowControls() const;
 
 signals:
     // The left button went down on the title bar of a window that is not
     // maximized: the window is to follow the mouse.
     void MoveAsked();
+    // The left button went down on a border of a window that is not
+    // maximized: that edge (or corner) is to follow the mouse.
+    void ResizeAsked(Qt::Edges edges);
+
+public:
+    // Maximizes the window, or restores the size it had before.
+    void ToggleMaximized();
 
 private:
+    void WatchBorder(SkinImage* border, Qt::Edges edges);
     void BuildStrips();
     void PlaceTitleButtons();
     void DrawTitle();
@@ -46,6 +54,8 @@ private:
     SkinImage* titleBar_;
     SkinImage* menuBarStrip_;
     SkinImage* bottomBorder_;
+    SkinImage* leftBorder_;
+    SkinImage* rightBorder_;
     // The title-bar buttons, right to left from close.
     std::vector<ImageButton*> titleButtons_;
 };

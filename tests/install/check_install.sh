@@ -82,8 +82,8 @@ if $window; then
     cat "$work/desktop.txt" >&2
     fail "desktop-file-validate refuses $desktop"
   }
-  if grep -E ': (error|warning): ' "$work/desktop.txt" >&2; then
-    fail "desktop-file-validate warns about $desktop"
+  if grep -E ': (error|warning|hint): ' "$work/desktop.txt" >&2; then
+    fail "desktop-file-validate warns or hints about $desktop"
   fi
   sed 's/^/  /' "$work/desktop.txt"
   appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >"$work/metainfo.txt" 2>&1 &&

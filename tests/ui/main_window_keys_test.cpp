@@ -93,7 +93,7 @@ TEST_F(Keyboard, F2SavesAndCtrlFOpensAProject) {
     // Typed without extension: the file gets ".mtx".
     watchdog.ExpectFileDialog(QStringLiteral("SaveDialog2"), File("work"));
     Key(Qt::Key_F2);
-    EXPECT_EQ(savedFilters, QStringLiteral("Matrix Project File (*.mtx)"));
+    EXPECT_EQ(savedFilters, QStringLiteral("Matrix Project File (*.mtx)|Text Project File (*.qvx)"));
     EXPECT_EQ(savedSuffix, QStringLiteral("mtx"));
     // Two 3 x 3 integer matrices, x and p: 10 + 4 + (8 + 90) * 2 bytes.
     EXPECT_EQ(FileBytes(File("work.mtx")).size(), 210);
@@ -104,7 +104,7 @@ TEST_F(Keyboard, F2SavesAndCtrlFOpensAProject) {
     ui.Precision->setEditText(QStringLiteral("2"));
     watchdog.ExpectFileDialog(QStringLiteral("OpenDialog1"), File("work.mtx"));
     Key(Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(openFilters, QStringLiteral("Matrix Project File (*.mtx)"));
+    EXPECT_EQ(openFilters, QStringLiteral("Matrix Project File (*.mtx)|Text Project File (*.qvx)"));
     // Open starts where the save ended.
     EXPECT_EQ(QDir(openFolder), QDir(dir.path()));
     const Inputs changed{QStringLiteral("9"), QStringLiteral("8"), QStringLiteral("5"), QStringLiteral("2")};
@@ -256,7 +256,8 @@ TEST_F(Keyboard, F1OpensTheManualAndEscExits) {
     auto* help = window.findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(help->CurrentPage(), HelpWindow::FirstPage());
+    // At the page of the control the keyboard was in: Matrix A's.
+    EXPECT_EQ(help->CurrentPage(), QUrl(QStringLiteral("qrc:/manual/matrices.html")));
     EXPECT_TRUE(window.isVisible());
     Key(Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());

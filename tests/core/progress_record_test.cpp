@@ -1,0 +1,99 @@
+// The progress record: a fraction that only goes forward within a command,
+// counted within the running part of a routine made of parts.
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+#include "core/cancel.h"
+
+namespace quorvix {
+namespace {
+
+class ProgressRecord : public ::testing::Test {
+protected:
+    void SetUp() override { ResetProgress(); }
+    void TearDown() override { ResetProgress(); }
+};
+
+TEST_F(ProgressRecord, UnknownUntilAStepIsReported) {
+    EXPECT_LT(CurrentProgress().Fraction, 0.0);
+    CheckCancelled();
+    EXPECT_LT(CurrentProgress().Fraction, 0.0);
+    CheckCancelled(0, 8);
+    EXPECT_EQ(CurrentProgress().Fraction, 0.0);
+    CheckCancelled(2, 8);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 0.25);
+}
+
+TEST_F(ProgressRecord, AReportBehindTheRecordLeavesIt) {
+    // Two threads of a split loop: the second starts half way, the first
+    // then reports its own earlier rows.
+    CheckCancelled(50, 100);
+    CheckCancelled(10, 100);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 0.5);
+    // A second routine of the same command starts again from nothing.
+    CheckCancelled(0, 7);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 0.5);
+    CheckCancelled(6, 8);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 0.75);
+    // More than the whole counts as the whole.
+    CheckCancelled(12, 8);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 1.0);
+}
+
+TEST_F(ProgressRecord, StepsCountWithinTheRunningPart) {
+    SetProgressPart(0, 4);
+    EXPECT_EQ(CurrentProgress().Fraction, 0.0);
+    CheckCancelled(1, 2);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 0.125);
+    SetProgressPart(1, 4);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 0.25);
+    // The next part's steps start from its own beginning, not from 0.
+    CheckCancelled(0, 2);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 0.25);
+    CheckCancelled(2, 2);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 0.5);
+    SetProgressPart(3, 4);
+    CheckCancelled(1, 4);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 0.8125);
+    // No parts at all is no part.
+    SetProgressPart(0, 0);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 0.8125);
+}
+
+TEST_F(ProgressRecord, ResetForgetsTheFractionAndTheParts) {
+    SetProgressPart(2, 3);
+    CheckCancelled(1, 2);
+    ResetProgress();
+    EXPECT_LT(CurrentProgress().Fraction, 0.0);
+    CheckCancelled(1, 2);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 0.5);
+    // A new stage of Auto starts its command afresh too.
+    SetProgressStage(3, 43, "Det(A)");
+    EXPECT_LT(CurrentProgress().Fraction, 0.0);
+    SetProgressStage(0, 0, nullptr);
+}
+
+TEST_F(ProgressRecord, ThreadsReportingAtOnceNeverPullItBack) {
+    // Each thread walks its own rows; a reader sees the record only grow.
+    constexpr int kRows = 20000;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([t] {
+            for (int i = t * kRows / 4; i < (t + 1) * kRows / 4; ++i) CheckCancelled(i + 1, kRows);
+        });
+    double last = -1.0;
+    bool forward = true;
+    for (int i = 0; i < 20000; ++i) {
+        const double now = CurrentProgress().Fraction;
+        forward = forward && now >= last;
+        last = now;
+    }
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_TRUE(forward);
+    EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 1.0);
+}
+
+}  // namespace
+}  // namespace quorvix
