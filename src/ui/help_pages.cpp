@@ -12,6 +12,9 @@ namespace quorvix {
 
 namespace {
 
+// The page that names the button with exactly this caption, or empty.
+QUrl PageNaming(const QString& caption);
+
 // The pages of the operations, in the manual's order.
 constexpr const char* kOperationPages[] = {"op_arithmetic.html", "op_logic.html",   "op_powers.html",
                                            "op_numbers.html",    "op_factors.html", "op_eigen.html"};
@@ -48,6 +51,16 @@ QUrl PageForName(const QString& name) {
 }  // namespace
 
 QUrl ManualPageForButton(const QString& caption) {
+    // A button on B is told of with its twin on A where the pages name
+    // only that one ("max A" for "max B").
+    const QUrl page = PageNaming(caption);
+    if (!page.isEmpty() || !caption.contains(QLatin1Char('B'))) return page;
+    return PageNaming(QString(caption).replace(QLatin1Char('B'), QLatin1Char('A')));
+}
+
+namespace {
+
+QUrl PageNaming(const QString& caption) {
     const QString bold = QStringLiteral("<b>") + caption.toHtmlEscaped() + QStringLiteral("</b>");
     // A section heading: <h2><a name="inverse"></a>inv A: inverse</h2>.
     static const QRegularExpression heading(QStringLiteral(R"re(<h2><a name="([^"]+)"></a>([^<]*)</h2>)re"));
@@ -80,6 +93,8 @@ QUrl ManualPageForButton(const QString& caption) {
     }
     return {};
 }
+
+}  // namespace
 
 QUrl ManualPageFor(const QWidget* control) {
     // A part without a page of its own (a box's line edit, a viewport) is

@@ -11,8 +11,9 @@ namespace quorvix {
 
 // The page and section that tells of the button with this caption ("A^x",
 // "det A"): the first of the operations' pages that names the button in
-// bold, at the section whose heading names it, if one does. Empty when no
-// page names it.
+// bold, at the section whose heading names it (or of its first mention); a
+// button on B that no page names, at its twin's on A. Empty when no page
+// names it.
 QUrl ManualPageForButton(const QString& caption);
 
 // The page for `control` (or the control it belongs to, for a part of a

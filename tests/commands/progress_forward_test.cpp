@@ -51,6 +51,9 @@ std::vector<double> FractionsWhile(const std::function<void()>& work) {
     }
     worker.join();
     ResetProgress();
+    // Once Auto has ended its stages are gone and nothing is known: that is
+    // no command's progress any more.
+    while (!seen.empty() && seen.back() < 0.0) seen.pop_back();
     return seen;
 }
 

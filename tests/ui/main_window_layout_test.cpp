@@ -255,7 +255,9 @@ TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
                                                     {"RecttoPolar1", "Rect to Polar", {}},
                                                     {nullptr, nullptr, {}},
                                                     {"Clear3", "Clear", {}},
-                                                    {"Align1", "Align", {}}});
+                                                    {"Align1", "Align", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"NextField1", "Next field\tCtrl+Tab", {}}});
     ExpectMenu(Child<QMenu>(window, "PopupMenu2"), {{"Undo2", "Undo", {}},
                                                     {nullptr, nullptr, {}},
                                                     {"MenuItem1", "Copy", {}},
@@ -265,7 +267,9 @@ TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
                                                     {"RecttoPolar2", "Rect to Polar", {}},
                                                     {nullptr, nullptr, {}},
                                                     {"MenuItem4", "Clear", {}},
-                                                    {"Align2", "Align", {}}});
+                                                    {"Align2", "Align", {}},
+                                                    {nullptr, nullptr, {}},
+                                                    {"NextField2", "Next field\tCtrl+Tab", {}}});
     ExpectMenu(Child<QMenu>(window, "PopupMenu3"), {{"Undo3", "Undo", {}},
                                                     {nullptr, nullptr, {}},
                                                     {"Copy2", "Copy", {}},

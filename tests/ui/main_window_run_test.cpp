@@ -108,9 +108,10 @@ TEST_F(LongCommand, InputMadeMeanwhileIsDropped) {
 }
 
 TEST_F(LongCommand, ClosingStopsTheCommandFirst) {
-    // x was typed: the window asks once the command has stopped.
+    // x was typed, and the panel holds the cancelled command's lines: the
+    // window asks once the command has stopped.
     watchdog.ExpectMessage(QMessageBox::Question,
-                           QStringLiteral("Quit Quorvix? The matrices you typed have not been saved."),
+                           QStringLiteral("Quit Quorvix? The matrices you typed and the results have not been saved."),
                            QStringLiteral("Quit"));
     window.close();
     EXPECT_TRUE(window.isVisible());

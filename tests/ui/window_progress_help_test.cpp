@@ -205,7 +205,9 @@ protected:
 TEST_F(ManualFromTheWindow, ItGetsTheKeyboardWhenItOpens) {
     HelpWindow* help = F1From(ui.MatrixA);
     ASSERT_NE(help, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    // (A window whose owner is active counts as active itself: wait for the
+    // application's own active window.)
+    ASSERT_TRUE(QTest::qWaitFor([help] { return QApplication::activeWindow() == help; }));
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->window(), help);
     // Ctrl+F is the manual's find, not "Open project" (no dialog comes).
@@ -237,7 +239,10 @@ TEST(ManualPages, EveryOperationButtonHasAPageThatNamesIt) {
         QFile file(QLatin1Char(':') + page.path());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << op.Caption;
         const QString html = QString::fromUtf8(file.readAll());
-        EXPECT_TRUE(html.contains(QStringLiteral("<b>") + caption.toHtmlEscaped() + QStringLiteral("</b>")))
+        // It, or its twin on A.
+        const QString twin = QString(caption).replace(QLatin1Char('B'), QLatin1Char('A'));
+        EXPECT_TRUE(html.contains(QStringLiteral("<b>") + caption.toHtmlEscaped() + QStringLiteral("</b>")) ||
+                    html.contains(QStringLiteral("<b>") + twin.toHtmlEscaped() + QStringLiteral("</b>")))
             << op.Caption;
         // A section named is one the page has.
         if (page.hasFragment()) {
