@@ -9,6 +9,7 @@
 #include "textio/locale_number.h"
 #include "ui/busy_strip.h"
 #include "ui/control_look.h"
+#include "ui/hint_line.h"
 #include "ui/main_menu.h"
 #include "ui/main_tool_bar.h"
 #include "ui/message_boxes.h"
@@ -45,6 +46,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(menu_, &MainMenu::HomePageChosen, this, &MainWindow::OpenHomePage);
 
     CreatePanel();
+    hints_ = new HintLine(this);
+    CreateResultMenus();
     // Centred on the bottom border.
     busyStrip_ = new BusyStrip(this);
     const QSize strip = busyStrip_->sizeHint();

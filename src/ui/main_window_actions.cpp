@@ -4,6 +4,7 @@
 #include "commands/auto_run.h"
 #include "commands/editor_tools.h"
 #include "files/project_file.h"
+#include "files/qvx_project.h"
 #include "files/result_file.h"
 #include "files/text_files.h"
 #include "ui/about_box.h"
@@ -27,15 +28,26 @@ void MainWindow::AskAndOpenProject() {
 
 void MainWindow::OpenProjectFile(const std::string& path) {
     if (CommandRunning()) return;
+    // A Matrix Market file is a matrix to import, not a damaged project.
+    if (OfferImport(path)) return;
     RunOnWorker([file = path](CalcState& s) { OpenProject(s, file); }, PrecisionUse::None, {.SavesInputs = true});
 }
 
 void MainWindow::AskAndSaveProject() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = dialogs_.ProjectToSave(this);
+    // Complex and polar elements only a text project keeps.
+    const bool textProject = TextProjectNeeded();
+    const std::optional<std::string> path = dialogs_.ProjectToSave(this, textProject);
     if (!path) return;
-    RunOnWorker([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
-                PrecisionUse::None, {.SavesInputs = true});
+    const std::string file = WithDefaultExtension(*path, textProject ? kTextProjectExtension : kProjectExtension);
+    RunOnWorker(
+        [file](CalcState& s) {
+            if (IsTextProjectPath(file))
+                SaveTextProject(s, file);
+            else
+                SaveProject(s, file);
+        },
+        PrecisionUse::None, {.SavesInputs = true});
 }
 
 void MainWindow::AskAndSaveResult() {
