@@ -17,7 +17,7 @@ public:
     // The name chosen, or nothing when the dialog was cancelled. A chosen
     // name replaces the file of that name, as saving always does.
     std::optional<std::string> ProjectToOpen(QWidget* parent);
-    // A text project (".qvx") is offered beside the design's ".mtx"; with
+    // A text project (".qvx") is offered beside the binary ".mtx"; with
     // `textProject` it is the one chosen at first, and the extension a name
     // without one gets.
     std::optional<std::string> ProjectToSave(QWidget* parent, bool textProject = false);

@@ -97,7 +97,7 @@ void MainMenu::AddMenu(QMenu* menu, const char* buttonName) {
     button->setText(menu->title());
     button->setFont(font());
     SetTextColour(button, Qt::white);
-    // As wide as the design's buttons, or as the caption needs.
+    // As wide as File and Help, or as the caption needs.
     const int width = std::max(65, button->fontMetrics().horizontalAdvance(menu->title()) + 24);
     button->setGeometry(helpButton_->x(), 0, width, 28);
     helpButton_->move(helpButton_->x() + width, 0);

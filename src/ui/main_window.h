@@ -98,7 +98,7 @@ private:
     void OpenHomePage();
     void PressEscape();
 
-    // Results that carry on, imports and the menus beyond the design's
+    // Results that carry on, imports and the menus beyond the grid's
     // (main_window_results.cpp).
     void CreateResultMenus();
     const CalcState* IdleState();

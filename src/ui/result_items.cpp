@@ -72,7 +72,7 @@ QMenu* FactorMenu(QWidget* parent, const KeptResult& kept, const std::function<v
 
 void AddResultItems(QMenu* menu, const KeptResult& kept, std::size_t number, const ResultRequests& requests,
                     const ResultKeys& keys) {
-    // A plain result or the design's eigenvalues are one matrix; a
+    // A plain result or the eigenvalues of Eig are one matrix; a
     // factorization is chosen factor by factor.
     const bool factors = !FactorNames(kept.Value).empty();
     auto use = [&](Operand which, const char* caption, const QString& key, const QString& name) {

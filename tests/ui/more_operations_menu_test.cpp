@@ -60,7 +60,7 @@ TEST(AccessKeys, EachCaptionGetsAKeyNoOtherHas) {
     EXPECT_EQ(keys.Keyed(QStringLiteral("&&")), QStringLiteral("&2 &&"));
 }
 
-// Rows of the table of the design's operations stand in for rows of any
+// Rows of the table of the grid's operations stand in for rows of any
 // table: the menu is made from whatever rows it is given.
 TEST(OperationItems, RowsGoToTheirColumnsSubmenuInTheirOrder) {
     std::vector<Operation> rows;
@@ -155,8 +155,8 @@ TEST_F(OperationsMenu, AnItemsHintShowsWhileItIsHighlighted) {
 }
 
 TEST_F(OperationsMenu, CheckResultsTurnsTheCheckOffForTheSession) {
-    // Det of diag(1, 1e-5, 1e-5) is 1e-10, which the design's rounding
-    // makes 0: the check says so, and without it the panel is the bare text.
+    // Det of diag(1, 1e-5, 1e-5) is 1e-10, which Det's rounding makes 0: the
+    // check says so, and without it the panel is the bare text.
     inputs.A = QStringLiteral("1 0 0\n0 0.00001 0\n0 0 0.00001");
     test::SetInputs(window, inputs);
     QAction* check = test::Item(Child<QMenu>(window, "MoreOperationsMenu"), "CheckResults");
