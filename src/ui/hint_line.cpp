@@ -38,7 +38,7 @@ HintLine::HintLine(QWidget* window) : QWidget(window) {
     text_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     paste_ = SmallButton(this, "HintPasteAsMatrix", QStringLiteral("Paste as matrix"),
                          QStringLiteral("Read the clipboard's text value by value into the matrix"));
-    import_ = SmallButton(this, "HintImport", QStringLiteral("Import..."),
+    import_ = SmallButton(this, "HintImport", QStringLiteral("Import…"),
                           QStringLiteral("Read a file value by value into the matrix"));
     close_ = SmallButton(this, "HintClose", QStringLiteral("x"), QStringLiteral("Hide the hint"));
     close_->setFixedWidth(kHeight - 4);

@@ -45,7 +45,7 @@ MainMenu::MainMenu(QWidget* parent) : SkinToolBar(parent, DrawMenuBarBackground)
     QWidget* window = this->window();
     auto item = [this, window](QMenu* menu, const char* name, const char* caption, QKeySequence key, int image,
                                void (MainMenu::*chosen)()) {
-        auto* action = new QAction(QString::fromLatin1(caption), menu);
+        auto* action = new QAction(QString::fromUtf8(caption), menu);
         action->setObjectName(QString::fromLatin1(name));
         if (!key.isEmpty()) {
             action->setShortcut(key);
@@ -66,9 +66,9 @@ MainMenu::MainMenu(QWidget* parent) : SkinToolBar(parent, DrawMenuBarBackground)
     auto* fileMenu = Named(new QMenu(QStringLiteral("&File"), this), "File1");
     item(fileMenu, "Open1", "&Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13, &MainMenu::OpenProjectChosen);
     item(fileMenu, "Save3", "&Save project", QKeySequence(Qt::Key_F2), 18, &MainMenu::SaveProjectChosen);
-    item(fileMenu, "ImportA", "&Import matrix into A...", QKeySequence(Qt::CTRL | Qt::Key_I), -1,
+    item(fileMenu, "ImportA", "&Import matrix into A…", QKeySequence(Qt::CTRL | Qt::Key_I), -1,
          &MainMenu::ImportAChosen);
-    item(fileMenu, "ImportB", "Import matrix into &B...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), -1,
+    item(fileMenu, "ImportB", "Import matrix into &B…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), -1,
          &MainMenu::ImportBChosen);
     separator(fileMenu, "N4");
     item(fileMenu, "Save1", "Save &result", QKeySequence(Qt::Key_F3), 24, &MainMenu::SaveResultChosen);

@@ -105,12 +105,12 @@ void AddResultItems(QMenu* menu, const KeptResult& kept, std::size_t number, con
         QMenu* exports = AddFactorSubmenu(menu, QStringLiteral("&Export result"), QStringLiteral("ExportResult"), kept,
                                           exportRequest);
         // All factors at once, for the formats that hold several matrices.
-        QAction* all = new QAction(WithKey("All &factors...", keys.Export), exports);
+        QAction* all = new QAction(WithKey("All &factors…", keys.Export), exports);
         all->setObjectName(QStringLiteral("ExportResult.all"));
         QObject::connect(all, &QAction::triggered, exports, [exportRequest] { exportRequest(""); });
         exports->insertAction(exports->actions().value(0), all);
     } else {
-        AddItem(menu, WithKey("&Export result...", keys.Export), QStringLiteral("ExportResult"),
+        AddItem(menu, WithKey("&Export result…", keys.Export), QStringLiteral("ExportResult"),
                 [exportRequest] { exportRequest(""); });
     }
 }
@@ -120,7 +120,7 @@ void AddDisabledResultItems(QMenu* menu, const ResultKeys& keys) {
         {WithKey("Use as Matrix &A", keys.UseA), QStringLiteral("UseAsA")},
         {WithKey("Use as Matrix &B", keys.UseB), QStringLiteral("UseAsB")},
         {QStringLiteral("&Copy as"), QStringLiteral("CopyAs")},
-        {WithKey("&Export result...", keys.Export), QStringLiteral("ExportResult")}};
+        {WithKey("&Export result…", keys.Export), QStringLiteral("ExportResult")}};
     for (const auto& [caption, name] : items) AddItem(menu, caption, name, {})->setEnabled(false);
 }
 

@@ -2,7 +2,7 @@
 // The items that take one kept result further, for the result panel's pop-up
 // menu (the result under the mouse) and the menu bar's "Result" menu (the
 // newest): "Use as Matrix A", "Use as Matrix B", "Copy as" in the formats of
-// other programs and "Export result...". A result of several factors gets a
+// other programs and "Export result…". A result of several factors gets a
 // submenu of its factors wherever one matrix must be chosen.
 #include <QString>
 #include <cstddef>

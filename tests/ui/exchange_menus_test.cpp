@@ -1,5 +1,5 @@
 // Matrices from other programs and projects that keep everything, in the
-// window: "Import matrix into A/B..." of a Matrix Market and a CSV file,
+// window: "Import matrix into A/B…" of a Matrix Market and a CSV file,
 // "Paste as matrix", the comma hint on the bottom border, a Matrix Market
 // file given to "Open project", a .qvx round trip with complex and polar
 // input, and the refusal of complex elements in a .mtx project.

@@ -234,8 +234,8 @@ TEST_F(WindowLayout, MenusWithTheirItemsKeysAndPictures) {
     QMenu* helpMenu = Child<QMenu>(window, "Help1");
     ExpectMenu(fileMenu, {{"Open1", "&Open project", QKeySequence(Qt::CTRL | Qt::Key_F)},
                           {"Save3", "&Save project", QKeySequence(Qt::Key_F2)},
-                          {"ImportA", "&Import matrix into A...", QKeySequence(Qt::CTRL | Qt::Key_I)},
-                          {"ImportB", "Import matrix into &B...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)},
+                          {"ImportA", "&Import matrix into A…", QKeySequence(Qt::CTRL | Qt::Key_I)},
+                          {"ImportB", "Import matrix into &B…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)},
                           {"N4", nullptr, {}},
                           {"Save1", "Save &result", QKeySequence(Qt::Key_F3)},
                           {"Clear1", "&Clear", QKeySequence(Qt::Key_F8)},

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <set>
 #include <vector>
 
@@ -152,6 +153,22 @@ TEST_F(OperationsMenu, AnItemsHintShowsWhileItIsHighlighted) {
     EXPECT_TRUE(Child<QWidget>(window, "HintLine")->isVisible());
     emit Child<QMenu>(window, "MoreOperationsMenu")->aboutToHide();
     EXPECT_FALSE(Child<QWidget>(window, "HintLine")->isVisible());
+}
+
+TEST_F(OperationsMenu, AltOAndKTurnTheCheckOffWithoutTheMouse) {
+    QMenu* menu = Child<QMenu>(window, "MoreOperationsMenu");
+    QAction* check = test::Item(menu, "CheckResults");
+    ASSERT_NE(check, nullptr);
+    ASSERT_TRUE(check->isChecked());
+    bool shown = false;
+    QTimer::singleShot(50, menu, [menu, &shown] {
+        shown = menu->isVisible();
+        QTest::keyClick(menu, Qt::Key_K);
+    });
+    QTest::keyClick(ui.MatrixA, Qt::Key_O, Qt::AltModifier);
+    QTest::qWait(100);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(check->isChecked());
 }
 
 TEST_F(OperationsMenu, CheckResultsTurnsTheCheckOffForTheSession) {

@@ -1,7 +1,7 @@
 // Results that carry on in the window: "Use as Matrix A/B" from the panel's
 // pop-up menu (the result under the mouse, the newest with the keyboard) and
 // from the "Result" menu and its keys, a factor of a factorization, one undo
-// step; "Copy as" into the clipboard and "Export result..." into a file, each
+// step; "Copy as" into the clipboard and "Export result…" into a file, each
 // the same text as quorvix-cli's.
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "menu_driver.h"
 #include "modal_watchdog.h"
@@ -202,6 +203,23 @@ TEST_F(ResultMenus, ExportAFactorOfTheResultUnderTheMouse) {
         RunCli(inputs, {QStringLiteral("LU(A)"), QStringLiteral("export=") + cliPath + QStringLiteral(":U")}).Code, 0);
     EXPECT_EQ(FileText(path), FileText(cliPath));
     EXPECT_TRUE(FileText(path).startsWith(QStringLiteral("%%MatrixMarket")));
+}
+
+TEST_F(ResultMenus, AltRAndAnAccessKeyUseTheResultWithoutTheMouse) {
+    RunStep(window, "inv(A)");
+    QMenu* bar = Child<QMenu>(window, "ResultMenu");
+    bool shown = false;
+    // The menu runs its own loop: press the item's key from inside it.
+    QTimer::singleShot(50, bar, [bar, &shown] {
+        shown = bar->isVisible();
+        QTest::keyClick(bar, Qt::Key_A);
+    });
+    QTest::keyClick(ui.MatrixA, Qt::Key_R, Qt::AltModifier);
+    QTest::qWait(100);
+    window.WaitForCommand();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(test::Lines(ui.MatrixA->toPlainText()),
+              CliEditor({QStringLiteral("inv(A)"), QStringLiteral("use-a")}, "a"));
 }
 
 TEST_F(ResultMenus, TheResultMenuHasAccessKeysAndShowsItsKeys) {
