@@ -9,8 +9,9 @@
 
 namespace quorvix {
 
-void ExportResultFile(const CalcState& s, const std::string& path, std::string_view name) {
-    const KeptResult& kept = ChooseKeptResult(s, std::nullopt);
+void ExportResultFile(const CalcState& s, const std::string& path, std::string_view name,
+                      std::optional<std::size_t> number) {
+    const KeptResult& kept = ChooseKeptResult(s, number);
     const std::optional<ExportFormat> format = ExportFormatOfPath(path);
     if (!format)
         throw FileError("Cannot export to \"" + path + "\": its name must end in " + ExportExtensions() +

@@ -105,9 +105,11 @@ void InputPane::AddMenus() {
     // Each editor rewrites its matrix between the two notations; the
     // rewrites of numbers take the precision first, Clear does not need it.
     auto add = [&](TabTypingEditor* editor, Operand matrix, Editor which, const EditorMenuNames& names,
-                   const char* toRectName, const char* toPolarName) {
+                   const char* toRectName, const char* toPolarName, const char* pasteName) {
         AddEditorMenu(editor, names,
-                      {{toRectName, "Polar To Rect",
+                      {{pasteName, "Paste as &matrix", [this, matrix] { emit PasteAsMatrixAsked(matrix); }},
+                       {},
+                       {toRectName, "Polar To Rect",
                         rewrite([matrix](CalcState& s) { PolarToRect(s, matrix); }, PrecisionUse::Apply)},
                        {toPolarName, "Rect to Polar",
                         rewrite([matrix](CalcState& s) { RectToPolar(s, matrix); }, PrecisionUse::Apply)}},
@@ -115,10 +117,11 @@ void InputPane::AddMenus() {
                       rewrite([which](CalcState& s) { AlignEditor(s, which); }, PrecisionUse::Apply));
     };
     add(matrixA_, Operand::A, Editor::MatrixA,
-        {"PopupMenu1", "Undo1", "Copy1", "Paste1", "Clear3", "Align1", "NextField1"}, "PolarToRect1", "RecttoPolar1");
+        {"PopupMenu1", "Undo1", "Copy1", "Paste1", "Clear3", "Align1", "NextField1"}, "PolarToRect1", "RecttoPolar1",
+        "PasteAsMatrix1");
     add(matrixB_, Operand::B, Editor::MatrixB,
         {"PopupMenu2", "Undo2", "MenuItem1", "MenuItem2", "MenuItem4", "Align2", "NextField2"}, "PolarToRect2",
-        "RecttoPolar2");
+        "RecttoPolar2", "PasteAsMatrix2");
 }
 
 std::vector<QPlainTextEdit*> InputPane::Editors() const { return {matrixA_, matrixB_}; }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "commands/calc_state.h"
+#include "commands/command_frame.h"
 #include "core/errors.h"
 #include "ui/command_runner.h"
 
@@ -70,6 +71,8 @@ signals:
     void FormatChosen(ComplexFormat format);
     // A tool of an editor's pop-up menu asks the window to rewrite the state.
     void RewriteAsked(const CommandRunner::Job& job, PrecisionUse precision);
+    // An editor's "Paste as matrix": the clipboard's text read as a matrix.
+    void PasteAsMatrixAsked(Operand which);
 
 private:
     void AddMenus();

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
+#include <algorithm>
 
 #include "ui/control_look.h"
 #include "ui/skin.h"
@@ -39,10 +40,12 @@ MainMenu::MainMenu(QWidget* parent) : SkinToolBar(parent, DrawMenuBarBackground)
 
     auto* style = new OwnerDrawMenuStyle();
     style->setParent(this);
+    style_ = style;
+    helpButton_ = helpButton;
     QWidget* window = this->window();
     auto item = [this, window](QMenu* menu, const char* name, const char* caption, QKeySequence key, int image,
                                void (MainMenu::*chosen)()) {
-        auto* action = new QAction(QString::fromLatin1(caption), menu);
+        auto* action = new QAction(QString::fromUtf8(caption), menu);
         action->setObjectName(QString::fromLatin1(name));
         if (!key.isEmpty()) {
             action->setShortcut(key);
@@ -63,6 +66,10 @@ MainMenu::MainMenu(QWidget* parent) : SkinToolBar(parent, DrawMenuBarBackground)
     auto* fileMenu = Named(new QMenu(QStringLiteral("&File"), this), "File1");
     item(fileMenu, "Open1", "&Open project", QKeySequence(Qt::CTRL | Qt::Key_F), 13, &MainMenu::OpenProjectChosen);
     item(fileMenu, "Save3", "&Save project", QKeySequence(Qt::Key_F2), 18, &MainMenu::SaveProjectChosen);
+    item(fileMenu, "ImportA", "&Import matrix into A…", QKeySequence(Qt::CTRL | Qt::Key_I), -1,
+         &MainMenu::ImportAChosen);
+    item(fileMenu, "ImportB", "Import matrix into &B…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), -1,
+         &MainMenu::ImportBChosen);
     separator(fileMenu, "N4");
     item(fileMenu, "Save1", "Save &result", QKeySequence(Qt::Key_F3), 24, &MainMenu::SaveResultChosen);
     item(fileMenu, "Clear1", "&Clear", QKeySequence(Qt::Key_F8), 3, &MainMenu::ClearChosen);
@@ -82,6 +89,23 @@ MainMenu::MainMenu(QWidget* parent) : SkinToolBar(parent, DrawMenuBarBackground)
 void MainMenu::SetLocked(bool locked) {
     for (QAction* item : items_)
         if (item != exitItem_) item->setEnabled(!locked);
+    for (QMenu* menu : added_) menu->setEnabled(!locked);
+}
+
+void MainMenu::AddMenu(QMenu* menu, const char* buttonName) {
+    auto* button = Named(new MenuBarButton(this), buttonName);
+    button->setText(menu->title());
+    button->setFont(font());
+    SetTextColour(button, Qt::white);
+    // As wide as File and Help, or as the caption needs.
+    const int width = std::max(65, button->fontMetrics().horizontalAdvance(menu->title()) + 24);
+    button->setGeometry(helpButton_->x(), 0, width, 28);
+    helpButton_->move(helpButton_->x() + width, 0);
+    menu->setParent(this, menu->windowFlags());
+    menu->setStyle(style_);
+    for (QMenu* submenu : menu->findChildren<QMenu*>()) submenu->setStyle(style_);
+    button->SetDropDownMenu(menu);
+    added_.push_back(menu);
 }
 
 }  // namespace quorvix

@@ -8,6 +8,8 @@
 #include "ui/skin_widgets.h"
 
 class QAction;
+class QMenu;
+class QStyle;
 
 namespace quorvix {
 
@@ -22,10 +24,17 @@ public:
     // then stops the command).
     void SetLocked(bool locked);
 
+    // Adds `menu` to the bar before "Help", dropped down by a button of the
+    // menu's title (with its access key) named `buttonName`, drawn as the
+    // others are; it is locked with them.
+    void AddMenu(QMenu* menu, const char* buttonName);
+
 signals:
     void OpenProjectChosen();
     void SaveProjectChosen();
     void SaveResultChosen();
+    void ImportAChosen();
+    void ImportBChosen();
     void ClearChosen();
     void AutoChosen();
     void ExitChosen();
@@ -35,6 +44,9 @@ signals:
 private:
     std::vector<QAction*> items_;
     QAction* exitItem_ = nullptr;
+    std::vector<QMenu*> added_;
+    QWidget* helpButton_ = nullptr;
+    QStyle* style_ = nullptr;
 };
 
 }  // namespace quorvix

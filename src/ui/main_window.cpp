@@ -9,7 +9,7 @@
 #include "textio/locale_number.h"
 #include "ui/busy_strip.h"
 #include "ui/control_look.h"
-#include "ui/hint_strip.h"
+#include "ui/hint_line.h"
 #include "ui/main_menu.h"
 #include "ui/main_tool_bar.h"
 #include "ui/message_boxes.h"
@@ -50,11 +50,12 @@ MainWindow::MainWindow(QWidget* parent)
     WatchManualKey();
 
     CreatePanel();
+    hints_ = new HintLine(this);
+    CreateResultMenus();
     // Centred on the bottom border.
     busyStrip_ = new BusyStrip(this);
-    hintStrip_ = new HintStrip(this);
-    connect(inputs_, &InputPane::FirstTabTyped, hintStrip_,
-            [this] { hintStrip_->ShowHint(QStringLiteral("Ctrl+Tab moves to the next field")); });
+    connect(inputs_, &InputPane::FirstTabTyped, hints_,
+            [this] { hints_->ShowKeyHint(QStringLiteral("Ctrl+Tab moves to the next field")); });
     connect(busyStrip_, &BusyStrip::CancelClicked, this, &MainWindow::CancelCommand);
 
     // Moving, minimizing and closing the window and Cancel work while a
@@ -66,7 +67,7 @@ MainWindow::MainWindow(QWidget* parent)
     gate.KeepScrollable(result_);
     connect(&gate, &InputGate::EscapePressed, this, &MainWindow::PressEscape);
     connect(&runner_, &CommandRunner::Slow, busyStrip_, &BusyStrip::Reveal);
-    connect(&runner_, &CommandRunner::Slow, hintStrip_, &HintStrip::hide);
+    connect(&runner_, &CommandRunner::Slow, hints_, &HintLine::hide);
     connect(&runner_, &CommandRunner::Finished, this, &MainWindow::CommandDone);
 
     LayOut();
@@ -147,7 +148,6 @@ void MainWindow::LayOut() {
     result_->setGeometry(QRect(448, 88, 315 + extraWidth, 473 + extraHeight));
     const QSize strip = busyStrip_->sizeHint();
     busyStrip_->setGeometry((width() - strip.width()) / 2, height() - 27, strip.width(), 24);
-    hintStrip_->setGeometry(14, height() - 27, 300, 24);
     frame_->Redraw();
 }
 

@@ -13,10 +13,13 @@
 // "SpeedButton13", "Open1"), so that tests and the design can find it.
 #include <QElapsedTimer>
 #include <QWidget>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "commands/operation_table.h"
+#include "files/export_formats.h"
 #include "ui/command_runner.h"
 #include "ui/file_dialogs.h"
 #include "ui/input_pane.h"
@@ -24,7 +27,7 @@
 namespace quorvix {
 
 class BusyStrip;
-class HintStrip;
+class HintLine;
 class MainMenu;
 class PrecisionBox;
 class ResultView;
@@ -99,6 +102,21 @@ private:
     void OpenHomePage();
     void PressEscape();
 
+    // Results that carry on, imports and the menus beyond the grid's
+    // (main_window_results.cpp).
+    void CreateResultMenus();
+    const CalcState* IdleState();
+    void UseAs(Operand which, std::optional<std::size_t> number, const std::string& name);
+    void UseNewestAs(Operand which);
+    void CopyAs(std::optional<std::size_t> number, const std::string& name, ExportFormat format);
+    void CopyNewestAsTabs();
+    void AskAndExport(std::optional<std::size_t> number, const std::string& name);
+    void AskAndImport(Operand which);
+    void PasteAsMatrix(Operand which);
+    bool OfferImport(const std::string& path);
+    void ShowHints();
+    bool TextProjectNeeded();
+
     // Running commands (main_window_commands.cpp).
     void RunOperation(const Operation& op);
     void RunNow(const Job& job, PrecisionUse precision);
@@ -119,10 +137,10 @@ private:
     TitleFrame* frame_ = nullptr;
     MainMenu* menu_ = nullptr;
     BusyStrip* busyStrip_ = nullptr;  // Cancel and the progress, while a long command runs
-    HintStrip* hintStrip_ = nullptr;  // a key the user may be looking for
     QWidget* panel_ = nullptr;
     QWidget* panelBackground_ = nullptr;
     QWidget* toolBar_ = nullptr;
+    HintLine* hints_ = nullptr;       // hints that need no answer, on the bottom border
     InputPane* inputs_ = nullptr;
     PrecisionBox* precision_ = nullptr;
     ResultView* result_ = nullptr;

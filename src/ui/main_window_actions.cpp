@@ -48,6 +48,8 @@ void MainWindow::AskAndOpenProject() {
 
 void MainWindow::OpenProjectFile(const std::string& path) {
     if (CommandRunning()) return;
+    // A Matrix Market file is a matrix to import, not a damaged project.
+    if (OfferImport(path)) return;
     // A text project brings the panel's lines as they were saved.
     RunOnWorker([file = path](CalcState& s) { OpenProject(s, file); }, PrecisionUse::None,
                 {.SavesInputs = true, .SavesResults = IsTextProjectPath(path)});
@@ -55,16 +57,21 @@ void MainWindow::OpenProjectFile(const std::string& path) {
 
 void MainWindow::AskAndSaveProject() {
     if (CommandRunning()) return;
-    const std::optional<std::string> path = dialogs_.ProjectToSave(this);
+    // Complex and polar elements only a text project keeps.
+    const bool textProject = TextProjectNeeded();
+    const std::optional<std::string> path = dialogs_.ProjectToSave(this, textProject);
     if (!path) return;
+    const std::string file = WithDefaultExtension(*path, textProject ? kTextProjectExtension : kProjectExtension);
     // A text project (".qvx") keeps the result panel too.
-    if (IsTextProjectPath(*path)) {
-        RunOnWorker([file = *path](CalcState& s) { SaveTextProject(s, file); }, PrecisionUse::None,
-                    {.SavesInputs = true, .SavesResults = true});
-        return;
-    }
-    RunOnWorker([file = WithDefaultExtension(*path, kProjectExtension)](CalcState& s) { SaveProject(s, file); },
-                PrecisionUse::None, {.SavesInputs = true});
+    const bool keepsResults = IsTextProjectPath(file);
+    RunOnWorker(
+        [file, keepsResults](CalcState& s) {
+            if (keepsResults)
+                SaveTextProject(s, file);
+            else
+                SaveProject(s, file);
+        },
+        PrecisionUse::None, {.SavesInputs = true, .SavesResults = keepsResults});
 }
 
 void MainWindow::AskAndSaveResult() {

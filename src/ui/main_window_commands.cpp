@@ -92,6 +92,7 @@ void MainWindow::Report(const GuardedOutcome& outcome) {
     // The text that caused an error is selected behind its box, so that it
     // can be put right at once.
     if (outcome.Error && !outcome.Cancelled && outcome.Place) inputs_->ShowPlace(*outcome.Place);
+    ShowHints();
     const std::vector<std::string> notices = std::move(runner_.State().Notices);
     runner_.State().Notices.clear();
     ReportOutcome(this, outcome, notices);

@@ -28,13 +28,13 @@ void ResultView::AddMenu() {
         return [this, job = std::move(job), precision] { emit RewriteAsked(job, precision); };
     };
     // The mark swaps and Clear do not need the precision; Align rewrites numbers.
-    AddEditorMenu(this, {"PopupMenu3", "Undo3", "Copy2", "Paste2", "Clear4", "Align3"},
-                  {{"commatodot1", "comma to dot", rewrite(PanelCommaToDot, PrecisionUse::None)},
-                   {"dottocomma1", "dot to comma", rewrite(PanelDotToComma, PrecisionUse::None)},
-                   {},
-                   {"Save2", "Save", [this] { emit SaveAsked(); }}},
-                  rewrite([](CalcState& s) { ClearEditor(s, Editor::Result); }, PrecisionUse::None),
-                  rewrite([](CalcState& s) { AlignEditor(s, Editor::Result); }, PrecisionUse::Apply));
+    menu_ = AddEditorMenu(this, {"PopupMenu3", "Undo3", "Copy2", "Paste2", "Clear4", "Align3"},
+                          {{"commatodot1", "comma to dot", rewrite(PanelCommaToDot, PrecisionUse::None)},
+                           {"dottocomma1", "dot to comma", rewrite(PanelDotToComma, PrecisionUse::None)},
+                           {},
+                           {"Save2", "Save", [this] { emit SaveAsked(); }}},
+                          rewrite([](CalcState& s) { ClearEditor(s, Editor::Result); }, PrecisionUse::None),
+                          rewrite([](CalcState& s) { AlignEditor(s, Editor::Result); }, PrecisionUse::Apply));
 }
 
 void ResultView::Read(ResultPanel& panel) {

@@ -10,6 +10,8 @@
 #include "ui/command_runner.h"
 #include "ui/focus_widgets.h"
 
+class QMenu;
+
 namespace quorvix {
 
 class ResultView : public TabTypingEditor {
@@ -24,6 +26,8 @@ public:
     void Read(ResultPanel& panel);
     // Shows `panel`'s lines and scrolls to the end.
     void Show(const ResultPanel& panel);
+    // The pop-up menu, to which the window adds the result items.
+    QMenu* Menu() const { return menu_; }
 
 signals:
     // A tool of the pop-up menu asks the window to rewrite the state.
@@ -34,6 +38,7 @@ signals:
 private:
     void AddMenu();
 
+    QMenu* menu_ = nullptr;
     std::vector<std::string> shown_;  // the panel's lines as shown
     bool edited_ = false;             // the user changed the text since it was shown or read
     bool writing_ = false;            // the view itself is changing its text

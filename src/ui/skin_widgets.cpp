@@ -131,6 +131,13 @@ void OwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption*
         DrawMenuItem(*painter, item->rect, info, item->palette.color(QPalette::Dark));
     } catch (...) {}
     painter->restore();
+    // A submenu's arrow stands where a shortcut would.
+    if (item->menuItemType == QStyleOptionMenuItem::SubMenu) {
+        QStyleOption arrow(*item);
+        arrow.rect = QRect(item->rect.right() - 16, item->rect.top(), 10, item->rect.height());
+        arrow.palette.setColor(QPalette::ButtonText, info.Grayed ? item->palette.color(QPalette::Dark) : Qt::black);
+        proxy()->drawPrimitive(PE_IndicatorArrowRight, &arrow, painter, widget);
+    }
 }
 
 QSize OwnerDrawMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,

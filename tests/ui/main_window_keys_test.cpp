@@ -93,7 +93,7 @@ TEST_F(Keyboard, F2SavesAndCtrlFOpensAProject) {
     // Typed without extension: the file gets ".mtx".
     watchdog.ExpectFileDialog(QStringLiteral("SaveDialog2"), File("work"));
     Key(Qt::Key_F2);
-    EXPECT_EQ(savedFilters, QStringLiteral("Matrix Project File (*.mtx)|Text Project File (*.qvx)"));
+    EXPECT_EQ(savedFilters, QStringLiteral("Matrix Project File (*.mtx)|Quorvix Project, keeps everything (*.qvx)"));
     EXPECT_EQ(savedSuffix, QStringLiteral("mtx"));
     // Two 3 x 3 integer matrices, x and p: 10 + 4 + (8 + 90) * 2 bytes.
     EXPECT_EQ(FileBytes(File("work.mtx")).size(), 210);
@@ -104,7 +104,7 @@ TEST_F(Keyboard, F2SavesAndCtrlFOpensAProject) {
     ui.Precision->setEditText(QStringLiteral("2"));
     watchdog.ExpectFileDialog(QStringLiteral("OpenDialog1"), File("work.mtx"));
     Key(Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(openFilters, QStringLiteral("Matrix Project File (*.mtx)|Text Project File (*.qvx)"));
+    EXPECT_EQ(openFilters, QStringLiteral("Projects (*.mtx *.qvx)|All File(*.*)"));
     // Open starts where the save ended.
     EXPECT_EQ(QDir(openFolder), QDir(dir.path()));
     const Inputs changed{QStringLiteral("9"), QStringLiteral("8"), QStringLiteral("5"), QStringLiteral("2")};

@@ -4,10 +4,12 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QStyleOptionMenuItem>
 #include <set>
 
 #include "ui/skin.h"
 #include "ui/skin_draw.h"
+#include "ui/skin_widgets.h"
 
 namespace quorvix {
 namespace {
@@ -180,6 +182,29 @@ QImage MenuBarButtonPicture(bool hot, bool selected) {
     QPainter painter(&image);
     DrawMenuBarButton(painter, QRect(0, 0, 65, 28), QString(), hot, selected, QFont(), Qt::white);
     return image;
+}
+
+// An item that opens a submenu shows an arrow at its right end, where a
+// plain item of the same caption shows only its background.
+TEST(MenuItemDrawing, SubmenuItemShowsItsArrow) {
+    OwnerDrawMenuStyle style;
+    auto draw = [&style](QStyleOptionMenuItem::MenuItemType type) {
+        QStyleOptionMenuItem option;
+        option.rect = QRect(0, 0, kW, kH);
+        option.text = QStringLiteral("Copy as");
+        option.menuItemType = type;
+        option.state = QStyle::State_Enabled;
+        QImage image(kW, kH, QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        QPainter painter(&image);
+        style.drawControl(QStyle::CE_MenuItem, &option, &painter);
+        painter.end();
+        return image;
+    };
+    const QRect arrowPlace(kW - 17, 0, 12, kH);
+    EXPECT_EQ(ColoursIn(draw(QStyleOptionMenuItem::Normal), arrowPlace.adjusted(0, 2, 0, -2)),
+              std::set<QRgb>{Rgb(kItemBack)});
+    EXPECT_GT(ColoursIn(draw(QStyleOptionMenuItem::SubMenu), arrowPlace.adjusted(0, 2, 0, -2)).size(), 1u);
 }
 
 TEST(MenuBarButton, CellPerStateWithHotBeforeSelected) {

@@ -58,7 +58,8 @@ protected:
         test::Click(window, Child<QToolButton>(window, "SpeedButton32"));
         ASSERT_TRUE(ui.Result->toPlainText().contains(QStringLiteral("Det(A)")));
     }
-    QLabel* Hint() { return Child<QLabel>(window, "HintStrip"); }
+    QWidget* Hint() { return Child<QWidget>(window, "HintLine"); }
+    QString HintText() { return Child<QLabel>(window, "HintText")->text(); }
 
     QTemporaryDir dir;
     ModalWatchdog watchdog;
@@ -94,7 +95,7 @@ TEST_F(DayKeys, TheFirstTabTypedInAnEditorShowsTheWayOut) {
     EXPECT_TRUE(ui.MatrixA->toPlainText().endsWith(QLatin1Char('\t')));
     EXPECT_EQ(Focused(), QStringLiteral("RichEdit1"));
     EXPECT_TRUE(Hint()->isVisible());
-    EXPECT_EQ(Hint()->text(), kHint);
+    EXPECT_EQ(HintText(), kHint);
     // It sits on the bottom border.
     EXPECT_GE(Hint()->y(), window.height() - 30);
     // Only the first one of a visit.
