@@ -138,13 +138,15 @@ std::optional<std::string> CheckSVD(const CalcState& s, const Operation& op, con
     for (std::int32_t j = 0; j < n; ++j)
         for (std::int32_t k = std::max(j - 1, 0); k <= j && k < m; ++k)
             for (std::int32_t i = 0; i < m; ++i) us(i, j) += u(i, k) * sigma(k, j);
-    const RealMatrix product = linalg::Multiply(us, v);
-    if (auto line = ResidualLine(DifferenceNorm(product, a), bound * norm, norm, "U*S*V - A", advice)) return line;
-    const long double um = std::sqrt(static_cast<long double>(m)), vn = std::sqrt(static_cast<long double>(n));
-    if (auto line = ResidualLine(DifferenceNorm(linalg::Multiply(Transposed(u), u), RealMatrix::Identity(m)),
-                                 bound * um, um, "U'*U - I", advice, "I"))
+    const RealMatrix x = Probes<double>(m), y = Probes<double>(n);
+    if (auto line = ResidualLine(ProbedNorm(linalg::Multiply(us, linalg::Multiply(v, y)), linalg::Multiply(a, y)),
+                                 bound * norm, norm, "U*S*V - A", advice))
         return line;
-    return ResidualLine(DifferenceNorm(linalg::Multiply(v, Transposed(v)), RealMatrix::Identity(n)), bound * vn, vn,
+    const long double um = std::sqrt(static_cast<long double>(m)), vn = std::sqrt(static_cast<long double>(n));
+    if (auto line = ResidualLine(ProbedNorm(linalg::Multiply(Transposed(u), linalg::Multiply(u, x)), x), bound * um, um,
+                                 "U'*U - I", advice, "I"))
+        return line;
+    return ResidualLine(ProbedNorm(linalg::Multiply(v, linalg::Multiply(Transposed(v), y)), y), bound * vn, vn,
                         "V*V' - I", advice, "I");
 }
 

@@ -1,8 +1,34 @@
 #include "commands/checks/check_factors.h"
 
 #include <cmath>
+#include <random>
 
 namespace quorvix::checks {
+
+template <typename T>
+Matrix<T> Probes(std::int32_t rows) {
+    std::mt19937_64 rng(0x51C0FFEE);
+    std::normal_distribution<double> normal;
+    Matrix<T> x(rows, static_cast<std::int32_t>(kProbeCount));
+    for (std::size_t k = 0; k < x.Size(); ++k) {
+        if constexpr (std::is_same_v<T, Complex>) {
+            const double re = normal(rng), im = normal(rng);
+            x.Data()[k] = Complex(re, im) / std::sqrt(2.0);
+        } else {
+            x.Data()[k] = normal(rng);
+        }
+    }
+    return x;
+}
+template RealMatrix Probes(std::int32_t);
+template ComplexMatrix Probes(std::int32_t);
+
+template <typename T>
+long double ProbedNorm(const Matrix<T>& p, const Matrix<T>& q) {
+    return DifferenceNorm(p, q) / std::sqrt(kProbeCount);
+}
+template long double ProbedNorm(const RealMatrix&, const RealMatrix&);
+template long double ProbedNorm(const ComplexMatrix&, const ComplexMatrix&);
 
 std::optional<std::string> ResidualLine(long double residual, long double bound, long double norm, const char* identity,
                                         const std::string& advice, const char* normName) {

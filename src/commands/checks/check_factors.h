@@ -14,6 +14,18 @@ namespace quorvix::checks {
 // `residual` (Frobenius norm), where the double computation's rounding
 // explains `bound`: a line when it is more, naming the difference
 // `identity` ("L*U - A"); |A| is `norm`.
+// Four fixed pseudo-random Gaussian columns of `rows` elements. For any
+// matrix M, ‖M·X‖_F / 2 estimates ‖M‖_F (its square's mean is ‖M‖_F²): a
+// residual of factors is formed on these probes in O(n²) instead of O(n³),
+// and a fault in the factors shows in it all but surely (a product with
+// far less than a tenth of ‖M‖ has a chance below 1e-3).
+template <typename T>
+Matrix<T> Probes(std::int32_t rows);
+inline constexpr long double kProbeCount = 4.0L;
+// ‖P‖_F / sqrt(probe count): the estimate of ‖M‖_F from P = M·X.
+template <typename T>
+long double ProbedNorm(const Matrix<T>& p, const Matrix<T>& q);
+
 // `normName` names what `norm` measures ("A", "I").
 std::optional<std::string> ResidualLine(long double residual, long double bound, long double norm, const char* identity,
                                         const std::string& advice, const char* normName = "A");

@@ -29,7 +29,8 @@ std::optional<std::string> LUCheck(const Matrix<T>& a, const CheckedOutcome& out
         const auto* f = std::get_if<FactorPairResult>(outcome.Result);
         if (f == nullptr) return std::nullopt;
         const Matrix<T> l = FromResult<T>(f->First, n, n), u = FromResult<T>(f->Second, n, n);
-        const long double residual = DifferenceNorm(linalg::Multiply(l, u), a);
+        const Matrix<T> x = Probes<T>(n);
+        const long double residual = ProbedNorm(linalg::Multiply(l, linalg::Multiply(u, x)), linalg::Multiply(a, x));
         const long double bound =
             32.0L * n * kEps * linalg::FrobeniusNormExtended(l) * linalg::FrobeniusNormExtended(u);
         return ResidualLine(residual, bound, norm, "L*U - A", advice);

@@ -55,7 +55,8 @@ std::optional<std::string> CholeskyCheck(const Matrix<T>& operand, const Checked
         for (std::int32_t j = 0; j < n; ++j)
             for (std::int32_t i = 0; i < n; ++i) ld(i, j) *= d(j, j);
         const Matrix<T> lt = hermitian ? linalg::ConjugateTranspose(l) : Transposed(l);
-        const long double residual = DifferenceNorm(linalg::Multiply(ld, lt), a);
+        const Matrix<T> x = Probes<T>(n);
+        const long double residual = ProbedNorm(linalg::Multiply(ld, linalg::Multiply(lt, x)), linalg::Multiply(a, x));
         const long double bound =
             32.0L * n * kEps * linalg::FrobeniusNormExtended(ld) * linalg::FrobeniusNormExtended(l);
         return ResidualLine(residual, bound, norm, hermitian ? "L*D*L^H - A" : "L*D*L' - A", advice);
@@ -87,12 +88,13 @@ std::optional<std::string> CheckQR(const CalcState& s, const Operation& op, cons
     const std::string advice = WithOperand("scale the matrix", which);
     const long double bound = 32.0L * m * kEps;
     const long double identity = std::sqrt(static_cast<long double>(m));
-    if (auto line = ResidualLine(DifferenceNorm(linalg::Multiply(q, Transposed(q)), RealMatrix::Identity(m)),
-                                 bound * identity, identity, "Q*Q' - I", advice, "I"))
+    const RealMatrix x = Probes<double>(m), y = Probes<double>(n);
+    if (auto line = ResidualLine(ProbedNorm(linalg::Multiply(Transposed(q), linalg::Multiply(q, x)), x),
+                                 bound * identity, identity, "Q'*Q - I", advice, "I"))
         return line;
     const long double norm = linalg::FrobeniusNormExtended(a);
-    return ResidualLine(DifferenceNorm(linalg::Multiply(q, a), r), bound * linalg::FrobeniusNormExtended(q) * norm,
-                        norm, "Q*A - R", advice);
+    return ResidualLine(ProbedNorm(linalg::Multiply(q, linalg::Multiply(a, y)), linalg::Multiply(r, y)),
+                        bound * linalg::FrobeniusNormExtended(q) * norm, norm, "Q*A - R", advice);
 }
 
 std::optional<std::string> CheckCholesky(const CalcState& s, const Operation& op, const CheckedOutcome& outcome) {
