@@ -3,11 +3,13 @@
 // columns of V have unit 2-norm and their component of largest modulus real
 // and positive). Each result is followed by its relative residual. Neither
 // says how well conditioned the factors or the eigenvalues are.
+#include <algorithm>
 #include <string>
 #include <utility>
 
 #include "commands/more_handlers.h"
 #include "commands/more_operand.h"
+#include "linalg/blas_threads.h"
 #include "linalg/eigvec.h"
 #include "linalg/plu.h"
 #include "linalg/residuals.h"
@@ -21,6 +23,7 @@ void FactorPLU(CalcState& s, const Operation& op, Operand which) {
         RefuseEmptyOperand(s, label);
         return;
     }
+    const linalg::BlasThreadScope threads(std::max(size.Rows, size.Cols));
     const LinalgMatrix a = ReadLinalgOperand(s, which, size);
     std::visit(
         [&s](const auto& m) {
@@ -44,6 +47,7 @@ void EigenvectorsOfMatrix(CalcState& s, const Operation& op, Operand which) {
         RefuseEmptyOperand(s, label);
         return;
     }
+    const linalg::BlasThreadScope threads(size.Rows);
     const LinalgMatrix a = ReadLinalgOperand(s, which, size);
     std::visit(
         [&s](const auto& m) {

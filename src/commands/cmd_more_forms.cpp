@@ -2,11 +2,13 @@
 // reduced row echelon form, which decides no rank), Expm (the exponential,
 // by scaling and squaring with Padé approximants, no condition estimate)
 // and ^H (the conjugate transpose, for a real matrix its transpose).
+#include <algorithm>
 #include <string>
 #include <utility>
 
 #include "commands/more_handlers.h"
 #include "commands/more_operand.h"
+#include "linalg/blas_threads.h"
 #include "linalg/conjugate_transpose.h"
 #include "linalg/expm.h"
 #include "linalg/rref.h"
@@ -30,6 +32,7 @@ void PrintMatrixOf(CalcState& s, const Operation& op, Operand which, bool square
         RefuseEmptyOperand(s, label);
         return;
     }
+    const linalg::BlasThreadScope threads(std::max(size.Rows, size.Cols));
     const LinalgMatrix a = ReadLinalgOperand(s, which, size);
     std::visit([&](const auto& m) { PrintResult(s, MatrixResult{ToResultMatrix(compute(m))}); }, a);
 }

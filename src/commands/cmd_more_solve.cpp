@@ -3,11 +3,13 @@
 // (linalg::Solve). Not A·inv(B) nor inv(A)·B: no inverse is formed. Both
 // operands are read as the calculator reads them, A first; when either has a
 // complex element, both are solved as complex.
+#include <algorithm>
 #include <string>
 #include <utility>
 
 #include "commands/more_handlers.h"
 #include "commands/more_operand.h"
+#include "linalg/blas_threads.h"
 #include "linalg/residuals.h"
 #include "linalg/solve.h"
 
@@ -37,6 +39,7 @@ void SolveLinearSystem(CalcState& s, const Operation& op) {
         RefuseEmptyOperand(s, label);
         return;
     }
+    const linalg::BlasThreadScope threads(std::max({size.A.Rows, size.A.Cols, size.B.Cols}));
     const LinalgMatrix a = ReadLinalgOperand(s, Operand::A, size.A);
     const LinalgMatrix b = ReadLinalgOperand(s, Operand::B, size.B);
     if (IsComplexOperand(a) || IsComplexOperand(b)) {

@@ -3,12 +3,14 @@
 // orthonormal basis of the null space). Pinv and Null take a singular value
 // at most max(m, n)·eps·s1 as 0; none of them lets the user choose another
 // tolerance.
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <variant>
 
 #include "commands/more_handlers.h"
 #include "commands/more_operand.h"
+#include "linalg/blas_threads.h"
 #include "linalg/cond.h"
 #include "linalg/null_space.h"
 #include "linalg/pinv.h"
@@ -30,17 +32,23 @@ std::optional<LinalgMatrix> BeginOnOperand(CalcState& s, Operand which, const st
     return ReadLinalgOperand(s, which, size);
 }
 
+std::int32_t LargestDimension(const LinalgMatrix& a) {
+    return std::visit([](const auto& m) { return std::max(m.Rows(), m.Cols()); }, a);
+}
+
 }  // namespace
 
 void SingularValuesOfMatrix(CalcState& s, const Operation& op, Operand which) {
     const std::optional<LinalgMatrix> a = BeginOnOperand(s, which, op.Label);
     if (!a) return;
+    const linalg::BlasThreadScope threads(LargestDimension(*a));
     std::visit([&s](const auto& m) { PrintResult(s, MatrixResult{ToResultColumn(linalg::SingularValues(m))}); }, *a);
 }
 
 void PseudoInverse(CalcState& s, const Operation& op, Operand which) {
     const std::optional<LinalgMatrix> a = BeginOnOperand(s, which, op.Label);
     if (!a) return;
+    const linalg::BlasThreadScope threads(LargestDimension(*a));
     std::visit(
         [&](const auto& m) {
             const auto p = linalg::Pinv(m);
@@ -56,6 +64,7 @@ void ConditionNumber(CalcState& s, const Operation& op, Operand which) {
     const std::string label = op.Label;
     const std::optional<LinalgMatrix> a = BeginOnOperand(s, which, label);
     if (!a) return;
+    const linalg::BlasThreadScope threads(LargestDimension(*a));
     const linalg::CondResult c = std::visit([](const auto& m) { return linalg::Cond(m); }, *a);
     if (c.Singular) {
         Refuse(s, " Error: To Calculate " + label + ", the Matrix is singular!");
@@ -69,6 +78,7 @@ void NullSpaceBasis(CalcState& s, const Operation& op, Operand which) {
     const std::string label = op.Label;
     const std::optional<LinalgMatrix> a = BeginOnOperand(s, which, label);
     if (!a) return;
+    const linalg::BlasThreadScope threads(LargestDimension(*a));
     std::visit(
         [&](const auto& m) {
             const auto basis = linalg::NullSpace(m);
