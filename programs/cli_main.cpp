@@ -10,6 +10,7 @@
 #include "cli/progress_line.h"
 #include "cli/run_report.h"
 #include "cli/steps.h"
+#include "cli/usage_list.h"
 #include "commands/calc_state.h"
 #include "commands/guarded_run.h"
 #include "commands/set_precision.h"
@@ -23,7 +24,7 @@ namespace {
 
 using namespace quorvix;
 
-constexpr const char* kUsage = R"usage(Usage: quorvix-cli [OPTION ...] [STEP ...]
+constexpr const char* kUsageHead = R"usage(Usage: quorvix-cli [OPTION ...] [STEP ...]
 
 Runs the calculator's commands on the window's state: Matrix A, Matrix B, the
 coefficient x, the precision, the complex format and the result panel. The
@@ -59,7 +60,10 @@ Operation steps (the result labels):
   Norm(A) Norm(B) Dim(A) Dim(B) Trace(A) Trace(B) Det(A) Det(B)
   Rank(A) Rank(B) LU(A) LU(B) QR(A) QR(B) Chol(A) Chol(B)
   Eig(A) Eig(B) Svd(A) Svd(B) Auto
+)usage";
 
+// After the list of the 43, the operations beyond them, from their table.
+constexpr const char* kUsageTail = R"usage(
 An operation may also be named by its button's caption or hint, and any
 name is taken without regard to case or to runs of blanks: "det A", "inv b",
 "A xor B", "AuTo", "Matrix multiply", "det(a)". A hint that two buttons
@@ -111,6 +115,12 @@ standard error, erased when it ends; pipes and files never get it.
 Example:
   quorvix-cli -x 2 a=$'1 2\n3 4' 'A*x' 'Det(A)'
 )usage";
+
+std::string UsageText() {
+    return std::string(kUsageHead) +
+           "\nMore operations, in double precision on LAPACK (results kept; not part of Auto):\n" +
+           MoreOperationStepList() + kUsageTail;
+}
 
 int UsageError(const std::string& message) {
     std::cerr << "quorvix-cli: " << message << "\nTry 'quorvix-cli --help'.\n";
@@ -164,7 +174,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         // Nothing to run: say how, rather than print an empty panel.
-        std::cerr << kUsage;
+        std::cerr << UsageText();
         return 2;
     }
     std::optional<std::string> fileA, fileB, x, precision, mark, exportFormat;
@@ -178,7 +188,7 @@ int main(int argc, char** argv) {
             return true;
         };
         if (a == "-h" || a == "--help") {
-            std::cout << kUsage;
+            std::cout << UsageText();
             return 0;
         } else if (a == "--version") {
             std::cout << "quorvix-cli " << kVersion << '\n';

@@ -148,11 +148,25 @@ struct OperationName {
     const Operation* Op;
 };
 
+// A menu item's caption as it reads, without its access key's "&" ("&&"
+// stands for one "&").
+std::string WithoutAccessKey(std::string_view caption) {
+    std::string out;
+    for (std::size_t k = 0; k < caption.size(); ++k) {
+        if (caption[k] == '&' && k + 1 < caption.size()) ++k;
+        out += caption[k];
+    }
+    return out;
+}
+
 const std::vector<OperationName>& OperationNames() {
     static const std::vector<OperationName> names = [] {
         std::vector<OperationName> all;
         for (const Operation& op : Operations())
             for (const char* name : {op.Step, op.Caption, op.Hint}) all.push_back({FoldName(name), &op});
+        for (const Operation& op : MoreOperations())
+            for (const std::string& name : {std::string(op.Step), WithoutAccessKey(op.Caption), std::string(op.Hint)})
+                all.push_back({FoldName(name), &op});
         all.push_back({FoldName("Auto"), nullptr});
         for (std::string_view name : kAutoNames) all.push_back({FoldName(name), nullptr});
         return all;
@@ -205,9 +219,12 @@ std::vector<KnownWord> KnownWords() {
         words.push_back({std::move(shown), std::move(folded)});
     };
     for (const Operation& op : Operations()) add(op.Step, op.Step);
+    for (const Operation& op : MoreOperations()) add(op.Step, op.Step);
     for (const auto& [name, kind] : kPlainSteps) add(std::string(name), name);
     for (const Operation& op : Operations()) add(op.Caption, op.Caption);
+    for (const Operation& op : MoreOperations()) add(WithoutAccessKey(op.Caption), WithoutAccessKey(op.Caption));
     for (const Operation& op : Operations()) add(SingleBlanks(op.Hint), op.Hint);
+    for (const Operation& op : MoreOperations()) add(SingleBlanks(op.Hint), op.Hint);
     for (std::string_view name : kAutoNames) add(std::string(name), name);
     for (const auto& [prefix, kind] : kValueSteps) add(std::string(prefix) + ValueWord(kind), prefix);
     return words;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "commands/handlers.h"
+#include "commands/more_handlers.h"
 
 namespace quorvix {
 
@@ -71,11 +72,55 @@ constexpr std::array<Operation, 43> kOperations{{
     {"SpeedButton42", kB, 14, "svd B", "Singular value decomposition; B=USV", "Svd(B)", "Svd(B)", OnB<FactorSVD>},
 }};
 
+// The menu of the operations beyond the 43, in its order; Row is the item's
+// place. Control is the menu item's object name. Each caption has its own
+// access key.
+constexpr std::array<Operation, 19> kMoreOperations{{
+    {"solveAction", kBoth, 0, "&Solve A*X = B",
+     "Solve A*X = B: LU with partial pivoting, or least squares of minimum norm", "A\\B", "A\\B", SolveLinearSystem},
+    {"pluAAction", kA, 1, "&PLU of A", "LU factorization with row exchanges; P*A=L*U", "PLU(A)", "PLU(A)",
+     OnA<FactorPLU>},
+    {"pluBAction", kB, 2, "PL&U of B", "LU factorization with row exchanges; P*B=L*U", "PLU(B)", "PLU(B)",
+     OnB<FactorPLU>},
+    {"eigvecAAction", kA, 3, "&Eigenvectors of A", "Eigenvalues and eigenvectors of Matrix A; A*V=V*D", "Eigvec(A)",
+     "Eigvec(A)", OnA<EigenvectorsOfMatrix>},
+    {"eigvecBAction", kB, 4, "Ei&genvectors of B", "Eigenvalues and eigenvectors of Matrix B; B*V=V*D", "Eigvec(B)",
+     "Eigvec(B)", OnB<EigenvectorsOfMatrix>},
+    {"svAAction", kA, 5, "Singular &values of A", "Singular values of Matrix A, descending", "Sv(A)", "Sv(A)",
+     OnA<SingularValuesOfMatrix>},
+    {"svBAction", kB, 6, "Si&ngular values of B", "Singular values of Matrix B, descending", "Sv(B)", "Sv(B)",
+     OnB<SingularValuesOfMatrix>},
+    {"pinvAAction", kA, 7, "Pseudo-&inverse of A", "Moore-Penrose pseudo-inverse of Matrix A", "Pinv(A)", "Pinv(A)",
+     OnA<PseudoInverse>},
+    {"pinvBAction", kB, 8, "Pseu&do-inverse of B", "Moore-Penrose pseudo-inverse of Matrix B", "Pinv(B)", "Pinv(B)",
+     OnB<PseudoInverse>},
+    {"condAAction", kA, 9, "&Condition number of A", "2-norm condition number of Matrix A", "Cond(A)", "Cond(A)",
+     OnA<ConditionNumber>},
+    {"condBAction", kB, 10, "C&ondition number of B", "2-norm condition number of Matrix B", "Cond(B)", "Cond(B)",
+     OnB<ConditionNumber>},
+    {"nullAAction", kA, 11, "Nu&ll space of A", "Orthonormal basis of the null space of Matrix A", "Null(A)", "Null(A)",
+     OnA<NullSpaceBasis>},
+    {"nullBAction", kB, 12, "Null sp&ace of B", "Orthonormal basis of the null space of Matrix B", "Null(B)", "Null(B)",
+     OnB<NullSpaceBasis>},
+    {"rrefAAction", kA, 13, "&Row echelon form of A", "Reduced row echelon form of Matrix A", "Rref(A)", "Rref(A)",
+     OnA<RowEchelonForm>},
+    {"rrefBAction", kB, 14, "Row ec&helon form of B", "Reduced row echelon form of Matrix B", "Rref(B)", "Rref(B)",
+     OnB<RowEchelonForm>},
+    {"expmAAction", kA, 15, "E&xponential of A", "Matrix exponential of Matrix A", "Expm(A)", "Expm(A)",
+     OnA<MatrixExponential>},
+    {"expmBAction", kB, 16, "Exponen&tial of B", "Matrix exponential of Matrix B", "Expm(B)", "Expm(B)",
+     OnB<MatrixExponential>},
+    {"conjugateTransposeAAction", kA, 17, "Con&jugate transpose of A", "Conjugate transpose of Matrix A", "A^H", "A^H",
+     OnA<ConjugateTransposeOf>},
+    {"conjugateTransposeBAction", kB, 18, "Conjugate transpose of &B", "Conjugate transpose of Matrix B", "B^H", "B^H",
+     OnB<ConjugateTransposeOf>},
+}};
+
 }  // namespace
 
 std::span<const Operation> Operations() { return kOperations; }
 
-std::span<const Operation> MoreOperations() { return {}; }
+std::span<const Operation> MoreOperations() { return kMoreOperations; }
 
 const Operation* FindOperationByStep(std::string_view step) {
     for (const Operation& op : kOperations)

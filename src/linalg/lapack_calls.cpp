@@ -56,6 +56,11 @@ CBLAS_TRANSPOSE Trans(Op op) {
 Int Min(Int a, Int b) { return a < b ? a : b; }
 Int Max(Int a, Int b) { return a > b ? a : b; }
 
+// A workspace of `size` elements with zeros after them, room for the
+// over-reads of OpenBLAS 0.3.21's gemv kernels on the panels LAPACK keeps
+// there (leading dimension `ld`), as linalg::Matrix keeps for its elements.
+std::size_t Padded(Int size, Int ld) { return static_cast<std::size_t>(size) + 4 * static_cast<std::size_t>(ld) + 64; }
+
 }  // namespace
 
 Int Getrf(Int m, Int n, double* a, Int lda, Int* ipiv) {
@@ -86,13 +91,13 @@ Int Gecon(Int n, const Complex* a, Int lda, double anorm, double* rcond) {
 Int Getri(Int n, double* a, Int lda, const Int* ipiv) {
     double query = 0;
     Checked(LAPACKE_dgetri_work(kLayout, n, a, lda, ipiv, &query, -1), "dgetri");
-    std::vector<double> work(static_cast<std::size_t>(Size(query)));
+    std::vector<double> work(Padded(Size(query), Max(lda, n)));
     return Checked(LAPACKE_dgetri_work(kLayout, n, a, lda, ipiv, work.data(), Size(query)), "dgetri");
 }
 Int Getri(Int n, Complex* a, Int lda, const Int* ipiv) {
     Complex query = 0;
     Checked(LAPACKE_zgetri_work(kLayout, n, a, lda, ipiv, &query, -1), "zgetri");
-    std::vector<Complex> work(static_cast<std::size_t>(Size(query)));
+    std::vector<Complex> work(Padded(Size(query), Max(lda, n)));
     return Checked(LAPACKE_zgetri_work(kLayout, n, a, lda, ipiv, work.data(), Size(query)), "zgetri");
 }
 
@@ -100,7 +105,7 @@ Int Gelsd(Int m, Int n, Int nrhs, double* a, Int lda, double* b, Int ldb, double
     double query = 0;
     Int iquery = 0;
     Checked(LAPACKE_dgelsd_work(kLayout, m, n, nrhs, a, lda, b, ldb, s, rcond, rank, &query, -1, &iquery), "dgelsd");
-    std::vector<double> work(static_cast<std::size_t>(Size(query)));
+    std::vector<double> work(Padded(Size(query), Max(lda, n)));
     std::vector<Int> iwork(static_cast<std::size_t>(Size(iquery)));
     return Checked(LAPACKE_dgelsd_work(kLayout, m, n, nrhs, a, lda, b, ldb, s, rcond, rank, work.data(), Size(query),
                                        iwork.data()),
@@ -112,7 +117,7 @@ Int Gelsd(Int m, Int n, Int nrhs, Complex* a, Int lda, Complex* b, Int ldb, doub
     Int iquery = 0;
     Checked(LAPACKE_zgelsd_work(kLayout, m, n, nrhs, a, lda, b, ldb, s, rcond, rank, &query, -1, &rquery, &iquery),
             "zgelsd");
-    std::vector<Complex> work(static_cast<std::size_t>(Size(query)));
+    std::vector<Complex> work(Padded(Size(query), Max(lda, n)));
     std::vector<double> rwork(static_cast<std::size_t>(Size(rquery)));
     std::vector<Int> iwork(static_cast<std::size_t>(Size(iquery)));
     return Checked(LAPACKE_zgelsd_work(kLayout, m, n, nrhs, a, lda, b, ldb, s, rcond, rank, work.data(), Size(query),
@@ -124,7 +129,7 @@ Int Gesdd(char jobz, Int m, Int n, double* a, Int lda, double* s, double* u, Int
     std::vector<Int> iwork(8 * static_cast<std::size_t>(Min(m, n)));
     double query = 0;
     Checked(LAPACKE_dgesdd_work(kLayout, jobz, m, n, a, lda, s, u, ldu, vt, ldvt, &query, -1, iwork.data()), "dgesdd");
-    std::vector<double> work(static_cast<std::size_t>(Size(query)));
+    std::vector<double> work(Padded(Size(query), Max(lda, n)));
     return Checked(
         LAPACKE_dgesdd_work(kLayout, jobz, m, n, a, lda, s, u, ldu, vt, ldvt, work.data(), Size(query), iwork.data()),
         "dgesdd");
@@ -139,7 +144,7 @@ Int Gesdd(char jobz, Int m, Int n, Complex* a, Int lda, double* s, Complex* u, I
     Checked(
         LAPACKE_zgesdd_work(kLayout, jobz, m, n, a, lda, s, u, ldu, vt, ldvt, &query, -1, rwork.data(), iwork.data()),
         "zgesdd");
-    std::vector<Complex> work(static_cast<std::size_t>(Size(query)));
+    std::vector<Complex> work(Padded(Size(query), Max(lda, n)));
     return Checked(LAPACKE_zgesdd_work(kLayout, jobz, m, n, a, lda, s, u, ldu, vt, ldvt, work.data(), Size(query),
                                        rwork.data(), iwork.data()),
                    "zgesdd");
@@ -148,14 +153,14 @@ Int Gesdd(char jobz, Int m, Int n, Complex* a, Int lda, double* s, Complex* u, I
 Int Geqp3(Int m, Int n, double* a, Int lda, Int* jpvt, double* tau) {
     double query = 0;
     Checked(LAPACKE_dgeqp3_work(kLayout, m, n, a, lda, jpvt, tau, &query, -1), "dgeqp3");
-    std::vector<double> work(static_cast<std::size_t>(Size(query)));
+    std::vector<double> work(Padded(Size(query), Max(lda, n)));
     return Checked(LAPACKE_dgeqp3_work(kLayout, m, n, a, lda, jpvt, tau, work.data(), Size(query)), "dgeqp3");
 }
 Int Geqp3(Int m, Int n, Complex* a, Int lda, Int* jpvt, Complex* tau) {
     std::vector<double> rwork(2 * static_cast<std::size_t>(n));
     Complex query = 0;
     Checked(LAPACKE_zgeqp3_work(kLayout, m, n, a, lda, jpvt, tau, &query, -1, rwork.data()), "zgeqp3");
-    std::vector<Complex> work(static_cast<std::size_t>(Size(query)));
+    std::vector<Complex> work(Padded(Size(query), Max(lda, n)));
     return Checked(LAPACKE_zgeqp3_work(kLayout, m, n, a, lda, jpvt, tau, work.data(), Size(query), rwork.data()),
                    "zgeqp3");
 }
@@ -164,7 +169,7 @@ Int HermitianEigen(char jobz, Int n, double* a, Int lda, double* w) {
     double query = 0;
     Int iquery = 0;
     Checked(LAPACKE_dsyevd_work(kLayout, jobz, 'U', n, a, lda, w, &query, -1, &iquery, -1), "dsyevd");
-    std::vector<double> work(static_cast<std::size_t>(Size(query)));
+    std::vector<double> work(Padded(Size(query), Max(lda, n)));
     std::vector<Int> iwork(static_cast<std::size_t>(Size(iquery)));
     return Checked(
         LAPACKE_dsyevd_work(kLayout, jobz, 'U', n, a, lda, w, work.data(), Size(query), iwork.data(), Size(iquery)),
@@ -175,7 +180,7 @@ Int HermitianEigen(char jobz, Int n, Complex* a, Int lda, double* w) {
     double rquery = 0;
     Int iquery = 0;
     Checked(LAPACKE_zheevd_work(kLayout, jobz, 'U', n, a, lda, w, &query, -1, &rquery, -1, &iquery, -1), "zheevd");
-    std::vector<Complex> work(static_cast<std::size_t>(Size(query)));
+    std::vector<Complex> work(Padded(Size(query), Max(lda, n)));
     std::vector<double> rwork(static_cast<std::size_t>(Size(rquery)));
     std::vector<Int> iwork(static_cast<std::size_t>(Size(iquery)));
     return Checked(LAPACKE_zheevd_work(kLayout, jobz, 'U', n, a, lda, w, work.data(), Size(query), rwork.data(),
@@ -187,7 +192,7 @@ Int Geev(char jobvr, Int n, double* a, Int lda, double* wr, double* wi, double* 
     double vl = 0;
     double query = 0;
     Checked(LAPACKE_dgeev_work(kLayout, 'N', jobvr, n, a, lda, wr, wi, &vl, 1, vr, ldvr, &query, -1), "dgeev");
-    std::vector<double> work(static_cast<std::size_t>(Size(query)));
+    std::vector<double> work(Padded(Size(query), Max(lda, n)));
     return Checked(
         LAPACKE_dgeev_work(kLayout, 'N', jobvr, n, a, lda, wr, wi, &vl, 1, vr, ldvr, work.data(), Size(query)),
         "dgeev");
@@ -197,7 +202,7 @@ Int Geev(char jobvr, Int n, Complex* a, Int lda, Complex* w, Complex* vr, Int ld
     std::vector<double> rwork(2 * static_cast<std::size_t>(n));
     Complex query = 0;
     Checked(LAPACKE_zgeev_work(kLayout, 'N', jobvr, n, a, lda, w, &vl, 1, vr, ldvr, &query, -1, rwork.data()), "zgeev");
-    std::vector<Complex> work(static_cast<std::size_t>(Size(query)));
+    std::vector<Complex> work(Padded(Size(query), Max(lda, n)));
     return Checked(
         LAPACKE_zgeev_work(kLayout, 'N', jobvr, n, a, lda, w, &vl, 1, vr, ldvr, work.data(), Size(query), rwork.data()),
         "zgeev");

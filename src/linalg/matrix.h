@@ -20,8 +20,17 @@ public:
     // rows x cols zeros; a negative size is a caller's fault.
     Matrix(std::int32_t rows, std::int32_t cols) : rows_(rows), cols_(cols) {
         if (rows < 0 || cols < 0) throw std::invalid_argument("linalg::Matrix: negative size");
-        data_.assign(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols), T{});
+        size_ = static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols);
+        data_.assign(size_ + Slack(rows), T{});
     }
+
+    // Zeros kept after the last element: the gemv kernels of OpenBLAS 0.3.21
+    // (Debian 12's) read past the end of the matrix they are given for some
+    // sizes, a few columns at most; without room there, a matrix whose
+    // storage ends at the end of a mapped page faults (complex Sv of
+    // 280 x 280 to 301 x 301 did). The slack is never written or read by
+    // this library.
+    static std::size_t Slack(std::int32_t rows) { return 4 * static_cast<std::size_t>(rows) + 64; }
 
     static Matrix Identity(std::int32_t n) {
         Matrix m(n, n);
@@ -32,7 +41,7 @@ public:
     std::int32_t Rows() const { return rows_; }
     std::int32_t Cols() const { return cols_; }
     bool Empty() const { return rows_ == 0 || cols_ == 0; }
-    std::size_t Size() const { return data_.size(); }
+    std::size_t Size() const { return size_; }
 
     T& operator()(std::int32_t i, std::int32_t j) { return data_[Index(i, j)]; }
     const T& operator()(std::int32_t i, std::int32_t j) const { return data_[Index(i, j)]; }
@@ -53,6 +62,7 @@ private:
 
     std::int32_t rows_ = 0;
     std::int32_t cols_ = 0;
+    std::size_t size_ = 0;
     std::vector<T> data_;
 };
 

@@ -39,6 +39,7 @@ OPERATIONS = [
     "A", "A+B", "A-B", "A&B", "A|B", "A#B", "A*B", "A.*B", "A./B", "A/B", "A'",
     "inv(A)", "A*x", "A^x", "B^x", "Max(A)", "Min(A)", "Norm(A)", "Dim(A)", "Trace(A)",
     "Det(A)", "Rank(A)", "LU(A)", "QR(A)", "Chol(A)", "Eig(A)", "Svd(A)", "Auto",
+    "A\\B", "PLU(A)", "Eigvec(A)", "Sv(A)", "Pinv(A)", "Cond(A)", "Null(A)", "Rref(A)", "Expm(A)", "A^H",
 ]
 
 EXAMPLE_DIV = re.compile(r'<div class="example">(.*?)</div>', re.S)
