@@ -7,6 +7,8 @@
 #include <string>
 
 #include "commands/checks/check_support.h"
+#include "commands/checks/result_checks.h"
+#include "linalg/lu_factor.h"
 
 namespace quorvix::checks {
 
@@ -51,6 +53,26 @@ double SmallestPivot(Matrix<T> a) {
         }
     }
     return smallest;
+}
+
+// After a refusal of LU or Chol whose message holds `refusal`, or their
+// "Division by zero": a line when the elimination in double meets no pivot
+// below 1000·n·eps·‖A‖ (`norm`), so that the factors (`factors`, "L and U")
+// exist; nothing otherwise.
+template <typename T>
+std::optional<std::string> RefusedFactorsLine(const Matrix<T>& a, long double norm, const CheckedOutcome& outcome,
+                                              const char* refusal, const char* factors, const std::string& advice) {
+    const char* rule = nullptr;
+    if (outcome.Error == kComplexDivisionMessage)
+        rule = kDivisionRule;
+    else if (outcome.Error.empty() && outcome.Refusal.find(refusal) != std::string::npos)
+        rule = kRoundingStop;
+    if (rule == nullptr) return std::nullopt;
+    const double pivot = SmallestPivot(a);
+    if (!(pivot > 1000.0L * a.Rows() * kEps * norm) || !std::isfinite(pivot)) return std::nullopt;
+    const double rcond = linalg::RCond1(a);
+    return CheckLine(std::string(factors) + " for this matrix, its smallest pivot " + CheckNumber(pivot),
+                     rcond > 0 ? std::optional<double>(1.0 / rcond) : std::nullopt, rule, advice);
 }
 
 }  // namespace quorvix::checks

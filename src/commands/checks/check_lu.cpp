@@ -35,17 +35,7 @@ std::optional<std::string> LUCheck(const Matrix<T>& a, const CheckedOutcome& out
             32.0L * n * kEps * linalg::FrobeniusNormExtended(l) * linalg::FrobeniusNormExtended(u);
         return ResidualLine(residual, bound, norm, "L*U - A", advice);
     }
-    const char* rule = nullptr;
-    if (outcome.Error == kComplexDivisionMessage)
-        rule = kDivisionRule;
-    else if (outcome.Error.empty() && outcome.Refusal.find("LU failed") != std::string::npos)
-        rule = kRoundingStop;
-    if (rule == nullptr) return std::nullopt;
-    const double pivot = SmallestPivot(a);
-    if (!(pivot > 1000.0L * n * kEps * norm) || !std::isfinite(pivot)) return std::nullopt;
-    const double rcond = linalg::RCond1(a);
-    return CheckLine("L and U for this matrix, its smallest pivot " + CheckNumber(pivot),
-                     rcond > 0 ? std::optional<double>(1.0 / rcond) : std::nullopt, rule, advice);
+    return RefusedFactorsLine(a, norm, outcome, "LU failed", "L and U", advice);
 }
 
 }  // namespace

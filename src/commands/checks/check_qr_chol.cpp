@@ -61,17 +61,7 @@ std::optional<std::string> CholeskyCheck(const Matrix<T>& operand, const Checked
             32.0L * n * kEps * linalg::FrobeniusNormExtended(ld) * linalg::FrobeniusNormExtended(l);
         return ResidualLine(residual, bound, norm, hermitian ? "L*D*L^H - A" : "L*D*L' - A", advice);
     }
-    const char* rule = nullptr;
-    if (outcome.Error == kComplexDivisionMessage)
-        rule = kDivisionRule;
-    else if (outcome.Error.empty() && outcome.Refusal.find("No Cholesky") != std::string::npos)
-        rule = kRoundingStop;
-    if (rule == nullptr) return std::nullopt;
-    const double pivot = SmallestPivot(a);
-    if (!(pivot > 1000.0L * n * kEps * norm) || !std::isfinite(pivot)) return std::nullopt;
-    const double rcond = linalg::RCond1(a);
-    return CheckLine("L and D for this matrix, its smallest pivot " + CheckNumber(pivot),
-                     rcond > 0 ? std::optional<double>(1.0 / rcond) : std::nullopt, rule, advice);
+    return RefusedFactorsLine(a, norm, outcome, "No Cholesky", "L and D", advice);
 }
 
 }  // namespace
