@@ -140,7 +140,7 @@ private:
     QWidget* panel_ = nullptr;
     QWidget* panelBackground_ = nullptr;
     QWidget* toolBar_ = nullptr;
-    HintLine* hints_ = nullptr;       // hints that need no answer, on the bottom border
+    HintLine* hints_ = nullptr;  // hints that need no answer, on the bottom border
     InputPane* inputs_ = nullptr;
     PrecisionBox* precision_ = nullptr;
     ResultView* result_ = nullptr;
