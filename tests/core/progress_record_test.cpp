@@ -2,6 +2,8 @@
 // counted within the running part of a routine made of parts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -93,6 +95,56 @@ TEST_F(ProgressRecord, ThreadsReportingAtOnceNeverPullItBack) {
     for (std::thread& thread : threads) thread.join();
     EXPECT_TRUE(forward);
     EXPECT_DOUBLE_EQ(CurrentProgress().Fraction, 1.0);
+}
+
+// Auto's place as a reader sees it while another thread runs Auto's
+// `stages` commands of `steps` steps each, the reader reading at least twice
+// between two commands: one per command done plus the running command's
+// fraction. Whether it ever went back, and the last place read.
+struct PlacesRead {
+    bool Forward = true;
+    double Last = 0.0;
+};
+PlacesRead ReadWhileAutoRuns(int stages, int steps) {
+    std::atomic<long> reads{0};
+    std::atomic<bool> done{false};
+    std::thread autoRun([&] {
+        for (int stage = 0; stage < stages; ++stage) {
+            SetProgressStage(stage, stages, "Det(A)");
+            for (int step = 1; step <= steps; ++step) CheckCancelled(step, steps);
+            const long before = reads.load();
+            while (reads.load() < before + 2) std::this_thread::yield();
+        }
+        done = true;
+    });
+    PlacesRead read;
+    while (!done) {
+        const Progress p = CurrentProgress();
+        if (p.Stages == stages) {
+            const double place = p.Stage + std::max(p.Fraction, 0.0);
+            read.Forward = read.Forward && place >= read.Last;
+            read.Last = place;
+        }
+        reads.fetch_add(1);
+    }
+    autoRun.join();
+    SetProgressStage(0, 0, nullptr);
+    return read;
+}
+
+TEST_F(ProgressRecord, AutoReadWhileItMovesOnIsNeverBehind) {
+    // The fraction and the stage are read together: a reader never pairs the
+    // last command's end with the next command's stage (a step ahead, then
+    // back). The moment is short, so Auto runs many times.
+    for (int run = 0; run < 10; ++run) {
+        const PlacesRead read = ReadWhileAutoRuns(1000, 50);
+        ASSERT_TRUE(read.Forward) << "run " << run;
+        EXPECT_EQ(read.Last, 1000.0);
+    }
+    const Progress after = CurrentProgress();
+    EXPECT_EQ(after.Stages, 0);
+    EXPECT_EQ(after.Label, nullptr);
+    EXPECT_LT(after.Fraction, 0.0);
 }
 
 }  // namespace
