@@ -77,8 +77,7 @@ std::optional<std::string> DeterminantCheck(const Matrix<T>& a, Complex shown, O
 }  // namespace
 
 std::optional<std::string> CheckDeterminant(const CalcState& s, const Operation& op, const CheckedOutcome& outcome) {
-    if (outcome.Result == nullptr) return std::nullopt;
-    const auto* value = std::get_if<ScalarResult>(outcome.Result);
+    const auto* value = outcome.ResultAs<ScalarResult>();
     if (value == nullptr) return std::nullopt;
     const Operand which = OperandOf(op);
     const Complex shown = ScalarValue(value->Value);

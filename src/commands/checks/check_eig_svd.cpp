@@ -85,11 +85,9 @@ std::optional<std::string> InvariantsCheck(const RealMatrix& a, const EigenResul
 }  // namespace
 
 std::optional<std::string> CheckEigenvalues(const CalcState& s, const Operation& op, const CheckedOutcome& outcome) {
-    if (outcome.Result == nullptr) return std::nullopt;
-    const auto* eigen = std::get_if<EigenResult>(outcome.Result);
+    const auto* eigen = outcome.ResultAs<EigenResult>();
     if (eigen == nullptr || eigen->Unreached != 0) return std::nullopt;
-    const Operand which = OperandOf(op);
-    const RealMatrix a = ReadCheckedReal(s, which);
+    const auto [which, a] = ReadCheckedReal(s, op);
     const std::int32_t n = a.Rows();
     if (n == 0 || n != a.Cols() || eigen->Order != n) return std::nullopt;
     const double slack = linalg::IsHermitian(a) ? 32.0 * n * kEps : kNonSymmetricSlack;
@@ -120,11 +118,9 @@ std::optional<std::string> CheckEigenvalues(const CalcState& s, const Operation&
 }
 
 std::optional<std::string> CheckSVD(const CalcState& s, const Operation& op, const CheckedOutcome& outcome) {
-    if (outcome.Result == nullptr) return std::nullopt;
-    const auto* svd = std::get_if<SvdResult>(outcome.Result);
+    const auto* svd = outcome.ResultAs<SvdResult>();
     if (svd == nullptr) return std::nullopt;
-    const Operand which = OperandOf(op);
-    const RealMatrix a = ReadCheckedReal(s, which);
+    const auto [which, a] = ReadCheckedReal(s, op);
     const std::int32_t m = a.Rows(), n = a.Cols();
     if (a.Empty() || svd->Rows != m || svd->Cols != n) return std::nullopt;
     const RealMatrix u = FromResult<double>(svd->U, m, m), sigma = FromResult<double>(svd->S, m, n),

@@ -9,6 +9,7 @@
 #include "commands/checks/check_support.h"
 #include "commands/checks/result_checks.h"
 #include "linalg/lu_factor.h"
+#include "linalg/multiply.h"
 
 namespace quorvix::checks {
 
@@ -31,6 +32,20 @@ long double ProbedNorm(const Matrix<T>& p, const Matrix<T>& q);
 // `normName` names what `norm` measures ("A", "I").
 std::optional<std::string> ResidualLine(long double residual, long double bound, long double norm, const char* identity,
                                         const std::string& advice, const char* normName = "A");
+
+// The residual of left·right against the n x n matrix `a` on the probes,
+// where the rounding of the double factorization explains 32·n·eps times
+// `factorNorms` (the product of the factors' norms): the line of
+// ResidualLine, or nothing.
+template <typename T>
+std::optional<std::string> TwoFactorLine(const Matrix<T>& a, const Matrix<T>& left, const Matrix<T>& right,
+                                         long double factorNorms, long double norm, const char* identity,
+                                         const std::string& advice) {
+    const std::int32_t n = a.Rows();
+    const Matrix<T> x = Probes<T>(n);
+    const long double residual = ProbedNorm(linalg::Multiply(left, linalg::Multiply(right, x)), linalg::Multiply(a, x));
+    return ResidualLine(residual, 32.0L * n * kEps * factorNorms, norm, identity, advice);
+}
 
 // The smallest pivot modulus of Gaussian elimination without pivoting, in
 // double (for a symmetric or Hermitian A these are the pivots of L*D*L' as
@@ -73,6 +88,21 @@ std::optional<std::string> RefusedFactorsLine(const Matrix<T>& a, long double no
     const double rcond = linalg::RCond1(a);
     return CheckLine(std::string(factors) + " for this matrix, its smallest pivot " + CheckNumber(pivot),
                      rcond > 0 ? std::optional<double>(1.0 / rcond) : std::nullopt, rule, advice);
+}
+
+// The check of a factorization of the n x n matrix `a` (‖a‖ = `norm`) into
+// two factors: `line(F, G)` on the factors as doubles when the command
+// printed them; after a refusal, RefusedFactorsLine with `refusal` and
+// `factors`; nothing after another kind of result.
+template <typename T, typename Line>
+std::optional<std::string> FactorPairCheck(const Matrix<T>& a, const CheckedOutcome& outcome, long double norm,
+                                           const char* refusal, const char* factors, const std::string& advice,
+                                           Line line) {
+    if (outcome.Result == nullptr) return RefusedFactorsLine(a, norm, outcome, refusal, factors, advice);
+    const auto* f = outcome.ResultAs<FactorPairResult>();
+    if (f == nullptr) return std::nullopt;
+    const std::int32_t n = a.Rows();
+    return line(FromResult<T>(f->First, n, n), FromResult<T>(f->Second, n, n));
 }
 
 }  // namespace quorvix::checks

@@ -25,17 +25,11 @@ std::optional<std::string> LUCheck(const Matrix<T>& a, const CheckedOutcome& out
     if (n == 0 || n != a.Cols()) return std::nullopt;
     const std::string advice = WithOperand("scale the matrix or use PLU(A)", which);
     const long double norm = linalg::FrobeniusNormExtended(a);
-    if (outcome.Result != nullptr) {
-        const auto* f = std::get_if<FactorPairResult>(outcome.Result);
-        if (f == nullptr) return std::nullopt;
-        const Matrix<T> l = FromResult<T>(f->First, n, n), u = FromResult<T>(f->Second, n, n);
-        const Matrix<T> x = Probes<T>(n);
-        const long double residual = ProbedNorm(linalg::Multiply(l, linalg::Multiply(u, x)), linalg::Multiply(a, x));
-        const long double bound =
-            32.0L * n * kEps * linalg::FrobeniusNormExtended(l) * linalg::FrobeniusNormExtended(u);
-        return ResidualLine(residual, bound, norm, "L*U - A", advice);
-    }
-    return RefusedFactorsLine(a, norm, outcome, "LU failed", "L and U", advice);
+    return FactorPairCheck(
+        a, outcome, norm, "LU failed", "L and U", advice, [&](const Matrix<T>& l, const Matrix<T>& u) {
+            return TwoFactorLine(a, l, u, linalg::FrobeniusNormExtended(l) * linalg::FrobeniusNormExtended(u), norm,
+                                 "L*U - A", advice);
+        });
 }
 
 }  // namespace

@@ -35,8 +35,7 @@ bool EitherComplex(const Operand2& a, const Operand2& b) {
 }
 
 const RCOMat* MatrixOf(const CheckedOutcome& outcome) {
-    if (outcome.Result == nullptr) return nullptr;
-    const auto* m = std::get_if<MatrixResult>(outcome.Result);
+    const auto* m = outcome.ResultAs<MatrixResult>();
     return m == nullptr ? nullptr : &m->Matrix;
 }
 

@@ -47,31 +47,23 @@ std::optional<std::string> CholeskyCheck(const Matrix<T>& operand, const Checked
     const Matrix<T> a = FactoredMatrix(operand, hermitian);
     const std::string advice = WithOperand("scale the matrix", which);
     const long double norm = linalg::FrobeniusNormExtended(a);
-    if (outcome.Result != nullptr) {
-        const auto* f = std::get_if<FactorPairResult>(outcome.Result);
-        if (f == nullptr) return std::nullopt;
-        const Matrix<T> l = FromResult<T>(f->First, n, n), d = FromResult<T>(f->Second, n, n);
-        Matrix<T> ld = l;
-        for (std::int32_t j = 0; j < n; ++j)
-            for (std::int32_t i = 0; i < n; ++i) ld(i, j) *= d(j, j);
-        const Matrix<T> lt = hermitian ? linalg::ConjugateTranspose(l) : Transposed(l);
-        const Matrix<T> x = Probes<T>(n);
-        const long double residual = ProbedNorm(linalg::Multiply(ld, linalg::Multiply(lt, x)), linalg::Multiply(a, x));
-        const long double bound =
-            32.0L * n * kEps * linalg::FrobeniusNormExtended(ld) * linalg::FrobeniusNormExtended(l);
-        return ResidualLine(residual, bound, norm, hermitian ? "L*D*L^H - A" : "L*D*L' - A", advice);
-    }
-    return RefusedFactorsLine(a, norm, outcome, "No Cholesky", "L and D", advice);
+    return FactorPairCheck(
+        a, outcome, norm, "No Cholesky", "L and D", advice, [&](const Matrix<T>& l, const Matrix<T>& d) {
+            Matrix<T> ld = l;
+            for (std::int32_t j = 0; j < n; ++j)
+                for (std::int32_t i = 0; i < n; ++i) ld(i, j) *= d(j, j);
+            const Matrix<T> lt = hermitian ? linalg::ConjugateTranspose(l) : Transposed(l);
+            return TwoFactorLine(a, ld, lt, linalg::FrobeniusNormExtended(ld) * linalg::FrobeniusNormExtended(l), norm,
+                                 hermitian ? "L*D*L^H - A" : "L*D*L' - A", advice);
+        });
 }
 
 }  // namespace
 
 std::optional<std::string> CheckQR(const CalcState& s, const Operation& op, const CheckedOutcome& outcome) {
-    if (outcome.Result == nullptr) return std::nullopt;
-    const auto* f = std::get_if<FactorPairResult>(outcome.Result);
+    const auto* f = outcome.ResultAs<FactorPairResult>();
     if (f == nullptr) return std::nullopt;
-    const Operand which = OperandOf(op);
-    const RealMatrix a = ReadCheckedReal(s, which);
+    const auto [which, a] = ReadCheckedReal(s, op);
     const std::int32_t m = a.Rows(), n = a.Cols();
     if (a.Empty() || m < n) return std::nullopt;
     const RealMatrix q = FromResult<double>(f->First, m, m), r = FromResult<double>(f->Second, m, n);

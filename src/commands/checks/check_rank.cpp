@@ -69,7 +69,7 @@ std::optional<std::string> RankCheck(const Matrix<T>& a, std::optional<double> s
 std::optional<std::string> CheckRank(const CalcState& s, const Operation& op, const CheckedOutcome& outcome) {
     std::optional<double> shown;
     if (outcome.Result != nullptr) {
-        const auto* value = std::get_if<ScalarResult>(outcome.Result);
+        const auto* value = outcome.ResultAs<ScalarResult>();
         if (value == nullptr) return std::nullopt;
         shown = RealPart(value->Value);
     }

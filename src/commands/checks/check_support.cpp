@@ -82,29 +82,44 @@ Operand OperandOf(const Operation& op) {
     return step.find("(B)") != std::string_view::npos || step.rfind("B^", 0) == 0 ? Operand::B : Operand::A;
 }
 
-Operand2 ReadChecked(const CalcState& s, Operand which) {
+namespace {
+
+// The operand at the editor's measure: plain numbers straight from their
+// digits, anything else by `read` (the general or the real-only reader) as
+// the command read it.
+template <typename Read>
+Operand2 ReadOperand(const CalcState& s, Operand which, Read read) {
     const std::int32_t rows = EditorRows(s, which), cols = EditorCols(s, which);
     if (std::optional<RealMatrix> plain = ReadPlainNumbers(EditorOf(s, which), rows, cols, s.Settings.DecimalMark))
         return std::move(*plain);
     RCOMat m;
     SizeMatrix(m, rows, cols);
-    ReadMatrix(EditorOf(s, which), rows, cols, m, s.Settings);
-    bool complex = false;
+    read(EditorOf(s, which), rows, cols, m);
     for (const RCOVec& row : m)
         for (const Scalar& v : row)
-            if (ImagPart(v) != 0.0) complex = true;
-    if (complex) return FromResult<Complex>(m, rows, cols);
+            if (ImagPart(v) != 0.0) return FromResult<Complex>(m, rows, cols);
     return FromResult<double>(m, rows, cols);
 }
 
+}  // namespace
+
+Operand2 ReadChecked(const CalcState& s, Operand which) {
+    return ReadOperand(s, which, [&s](const EditorLines& text, std::int32_t rows, std::int32_t cols, RCOMat& m) {
+        ReadMatrix(text, rows, cols, m, s.Settings);
+    });
+}
+
 RealMatrix ReadCheckedReal(const CalcState& s, Operand which) {
-    const std::int32_t rows = EditorRows(s, which), cols = EditorCols(s, which);
-    if (std::optional<RealMatrix> plain = ReadPlainNumbers(EditorOf(s, which), rows, cols, s.Settings.DecimalMark))
-        return std::move(*plain);
-    RCOMat m;
-    SizeMatrix(m, rows, cols);
-    ReadRealMatrix(EditorOf(s, which), rows, cols, m, s.Settings.DecimalMark);
-    return FromResult<double>(m, rows, cols);
+    // The real-only reader gives no imaginary part.
+    return std::get<RealMatrix>(
+        ReadOperand(s, which, [&s](const EditorLines& text, std::int32_t rows, std::int32_t cols, RCOMat& m) {
+            ReadRealMatrix(text, rows, cols, m, s.Settings.DecimalMark);
+        }));
+}
+
+RealOperand ReadCheckedReal(const CalcState& s, const Operation& op) {
+    const Operand which = OperandOf(op);
+    return {which, ReadCheckedReal(s, which)};
 }
 
 namespace {

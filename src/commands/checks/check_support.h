@@ -49,6 +49,12 @@ Operand OperandOf(const Operation& op);
 Operand2 ReadChecked(const CalcState& s, Operand which);
 // The same with the real-only reader of Eig, QR and Svd.
 RealMatrix ReadCheckedReal(const CalcState& s, Operand which);
+// The operand of a command on one matrix, with the real-only reader.
+struct RealOperand {
+    Operand Which;
+    RealMatrix Values;
+};
+RealOperand ReadCheckedReal(const CalcState& s, const Operation& op);
 
 // A result matrix as doubles (T real: real parts only).
 template <typename T>

@@ -8,6 +8,7 @@
 // near 1/eps) it says nothing. The checks never change an answer.
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "commands/calc_state.h"
 #include "commands/operation_table.h"
@@ -21,6 +22,13 @@ struct CheckedOutcome {
     const CommandResult* Result = nullptr;
     std::string Refusal;
     std::string Error;
+
+    // The printed result as an R, or nullptr when there is none or it is of
+    // another kind.
+    template <typename R>
+    const R* ResultAs() const {
+        return Result == nullptr ? nullptr : std::get_if<R>(Result);
+    }
 };
 
 using ResultCheck = std::optional<std::string> (*)(const CalcState&, const Operation&, const CheckedOutcome&);
