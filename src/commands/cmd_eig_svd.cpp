@@ -28,10 +28,7 @@ constexpr long double kSvdTolerance = 1e-15L;
 void EigenvaluesOfMatrix(CalcState& s, const Operation& op, Operand which) {
     const std::string label = op.Label;
     const EditorSize size = BeginCommand(s, which, label);
-    if (size.Rows != size.Cols) {
-        Refuse(s, " Error: To Calculate " + label + ", Row=Col!");
-        return;
-    }
+    if (RefuseUnlessSquare(s, size, label, "Row=Col!")) return;
     const std::int32_t n = size.Rows;
     if (n == 0) {
         Refuse(s, " Error: To Calculate " + label + ", the Matrix is empty!");

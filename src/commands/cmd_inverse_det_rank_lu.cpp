@@ -17,10 +17,7 @@ namespace quorvix {
 void InvertMatrix(CalcState& s, const Operation& op, Operand which) {
     const char* label = op.Label;
     const EditorSize size = BeginCommand(s, which, label);
-    if (size.Rows != size.Cols) {
-        Refuse(s, std::string(" Error: To Calculate ") + label + ", the Matrix must be square!");
-        return;
-    }
+    if (RefuseUnlessSquare(s, size, label, "the Matrix must be square!")) return;
 
     MatrixResult result;
     // The split reader: real and imaginary parts as doubles, row-major, read
@@ -48,10 +45,7 @@ void InvertMatrix(CalcState& s, const Operation& op, Operand which) {
 void DeterminantOfMatrix(CalcState& s, const Operation& op, Operand which) {
     const char* label = op.Label;
     const EditorSize size = BeginCommand(s, which, label);
-    if (size.Rows != size.Cols) {
-        Refuse(s, std::string(" Error: To Calculate ") + label + ", the Matrix must be square!");
-        return;
-    }
+    if (RefuseUnlessSquare(s, size, label, "the Matrix must be square!")) return;
     // An empty editor passes the squareness check but has no determinant.
     if (size.Rows == 0) {
         Refuse(s, std::string(" Error: To Calculate ") + label + ", the Matrix is empty!");

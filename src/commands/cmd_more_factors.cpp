@@ -3,13 +3,8 @@
 // columns of V have unit 2-norm and their component of largest modulus real
 // and positive). Each result is followed by its relative residual. Neither
 // says how well conditioned the factors or the eigenvalues are.
-#include <algorithm>
-#include <string>
-#include <utility>
-
 #include "commands/more_handlers.h"
 #include "commands/more_operand.h"
-#include "linalg/blas_threads.h"
 #include "linalg/eigvec.h"
 #include "linalg/plu.h"
 #include "linalg/residuals.h"
@@ -17,46 +12,22 @@
 namespace quorvix {
 
 void FactorPLU(CalcState& s, const Operation& op, Operand which) {
-    const std::string label = op.Label;
-    const EditorSize size = BeginCommand(s, which, label);
-    if (size.Rows == 0) {
-        RefuseEmptyOperand(s, label);
-        return;
-    }
-    const linalg::BlasThreadScope threads(std::max(size.Rows, size.Cols));
-    const LinalgMatrix a = ReadLinalgOperand(s, which, size);
-    std::visit(
-        [&s](const auto& m) {
-            const auto f = linalg::PLU(m);
-            const double residual = linalg::PLUResidual(m, f.P, f.L, f.U);
-            PrintResult(s, FactorListResult{
-                               {{"L", ToResultMatrix(f.L)}, {"U", ToResultMatrix(f.U)}, {"P", ToResultMatrix(f.P)}}});
-            AppendCheckLine(s, residual);
-        },
-        a);
+    RunOnOperand(s, op, which, OperandShape::Any, [&s](const auto& m) {
+        const auto f = linalg::PLU(m);
+        const double residual = linalg::PLUResidual(m, f.P, f.L, f.U);
+        PrintResult(
+            s, FactorListResult{{{"L", ToResultMatrix(f.L)}, {"U", ToResultMatrix(f.U)}, {"P", ToResultMatrix(f.P)}}});
+        AppendCheckLine(s, residual);
+    });
 }
 
 void EigenvectorsOfMatrix(CalcState& s, const Operation& op, Operand which) {
-    const std::string label = op.Label;
-    const EditorSize size = BeginCommand(s, which, label);
-    if (size.Rows != size.Cols) {
-        Refuse(s, " Error: To Calculate " + label + ", Row=Col!");
-        return;
-    }
-    if (size.Rows == 0) {
-        RefuseEmptyOperand(s, label);
-        return;
-    }
-    const linalg::BlasThreadScope threads(size.Rows);
-    const LinalgMatrix a = ReadLinalgOperand(s, which, size);
-    std::visit(
-        [&s](const auto& m) {
-            const linalg::EigvecResult e = linalg::Eigvec(m);
-            const double residual = linalg::EigvecResidual(m, e.D, e.V);
-            PrintResult(s, FactorListResult{{{"D", ToResultMatrix(e.D)}, {"V", ToResultMatrix(e.V)}}});
-            AppendCheckLine(s, residual);
-        },
-        a);
+    RunOnOperand(s, op, which, OperandShape::Square, [&s](const auto& m) {
+        const linalg::EigvecResult e = linalg::Eigvec(m);
+        const double residual = linalg::EigvecResidual(m, e.D, e.V);
+        PrintResult(s, FactorListResult{{{"D", ToResultMatrix(e.D)}, {"V", ToResultMatrix(e.V)}}});
+        AppendCheckLine(s, residual);
+    });
 }
 
 }  // namespace quorvix

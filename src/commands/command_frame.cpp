@@ -48,6 +48,12 @@ void Refuse(CalcState& state, std::string_view message, std::string_view closing
     if (state.Log.KeepRefusals) state.Log.Refusals.emplace_back(message);
 }
 
+bool RefuseUnlessSquare(CalcState& state, EditorSize size, std::string_view label, std::string_view demand) {
+    if (size.Rows == size.Cols) return false;
+    Refuse(state, " Error: To Calculate " + std::string(label) + ", " + std::string(demand));
+    return true;
+}
+
 void AppendNotice(CalcState& state, std::string_view notice) {
     state.Panel.AddLine(std::string(notice));
     state.Panel.AddLine("");

@@ -69,6 +69,9 @@ PairSize BeginPairCommand(CalcState& state, std::string_view label);
 // the closing line (one empty line, for A.*B a line holding one blank). The
 // message is logged as a refusal when the state keeps them.
 void Refuse(CalcState& state, std::string_view message, std::string_view closingLine = "");
+// When the operand is not square: the refusal " Error: To Calculate LABEL, "
+// + demand ("Row=Col!"), and true.
+bool RefuseUnlessSquare(CalcState& state, EditorSize size, std::string_view label, std::string_view demand);
 // A notice after a printed result, in the same shape.
 void AppendNotice(CalcState& state, std::string_view notice);
 

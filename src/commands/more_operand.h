@@ -6,13 +6,17 @@
 // panel keeps. Nothing here computes: the numbers pass through unchanged,
 // except that a complex Scalar cannot hold a part of magnitude at most
 // 1e-12 (it stores such a part as 0), while a real one holds any double.
+#include <algorithm>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
 #include "commands/calc_state.h"
 #include "commands/command_frame.h"
+#include "commands/operation_table.h"
 #include "core/matrice2.h"
+#include "linalg/blas_threads.h"
 #include "linalg/matrix.h"
 
 namespace quorvix {
@@ -37,6 +41,27 @@ RCOMat ToResultColumn(const std::vector<double>& values);
 
 // The refusal of an empty editor: " Error: To Calculate LABEL, the Matrix is empty!".
 void RefuseEmptyOperand(CalcState& state, std::string_view label);
+// Whether a command on one operand takes only a square one.
+enum class OperandShape { Any, Square };
+
+// A command on one operand: its label, then the refusal of an operand that
+// is not square when `shape` asks for one (" Error: To Calculate LABEL,
+// Row=Col!", as the 43 refuse before they read) or of an empty editor; then
+// `run` with the operand as a real or a complex matrix, the BLAS on as many
+// threads as its size is worth.
+template <typename Run>
+void RunOnOperand(CalcState& state, const Operation& op, Operand which, OperandShape shape, Run run) {
+    const std::string label = op.Label;
+    const EditorSize size = BeginCommand(state, which, label);
+    if (shape == OperandShape::Square && RefuseUnlessSquare(state, size, label, "Row=Col!")) return;
+    if (size.Rows == 0) {
+        RefuseEmptyOperand(state, label);
+        return;
+    }
+    const linalg::BlasThreadScope threads(std::max(size.Rows, size.Cols));
+    std::visit(run, ReadLinalgOperand(state, which, size));
+}
+
 // "   check: 1.234E-016" (the exponent form whatever the precision) and an
 // empty line, after a result.
 void AppendCheckLine(CalcState& state, double residual);
