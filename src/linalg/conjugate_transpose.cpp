@@ -2,17 +2,10 @@
 // never the long part of an operation here.
 #include "linalg/conjugate_transpose.h"
 
-#include <complex>
-
 #include "core/cancel.h"
 #include "linalg/checks.h"
 
 namespace quorvix::linalg {
-namespace {
-double Conjugate(double x) { return x; }
-Complex Conjugate(Complex z) { return std::conj(z); }
-}  // namespace
-
 template <typename T>
 Matrix<T> ConjugateTranspose(const Matrix<T>& a) {
     CheckFinite(a);

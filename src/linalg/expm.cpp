@@ -180,22 +180,14 @@ Matrix<T> Expm(const Matrix<T>& a) {
     const std::int32_t n = a.Rows();
     if (n == 0) return a;
     const long double norm = OneNormExtended(a);
-    if (norm <= kTheta3) {
-        Exponential<T> e(n, LowDegreeSteps(kPade3.size()));
-        return LowDegree(e, a, kPade3);
-    }
-    if (norm <= kTheta5) {
-        Exponential<T> e(n, LowDegreeSteps(kPade5.size()));
-        return LowDegree(e, a, kPade5);
-    }
-    if (norm <= kTheta7) {
-        Exponential<T> e(n, LowDegreeSteps(kPade7.size()));
-        return LowDegree(e, a, kPade7);
-    }
-    if (norm <= kTheta9) {
-        Exponential<T> e(n, LowDegreeSteps(kPade9.size()));
-        return LowDegree(e, a, kPade9);
-    }
+    const auto lowDegree = [&](const auto& pade) {
+        Exponential<T> e(n, LowDegreeSteps(pade.size()));
+        return LowDegree(e, a, pade);
+    };
+    if (norm <= kTheta3) return lowDegree(kPade3);
+    if (norm <= kTheta5) return lowDegree(kPade5);
+    if (norm <= kTheta7) return lowDegree(kPade7);
+    if (norm <= kTheta9) return lowDegree(kPade9);
     // s = max(0, ceil(log2(‖A‖₁ / θ13))); 2^-s·A is exact (a power of two)
     // unless entries fall below the double's normal range.
     const int s = std::max(0, static_cast<int>(std::ceil(std::log2(norm / kTheta13))));

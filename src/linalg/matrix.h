@@ -70,6 +70,10 @@ using Complex = std::complex<double>;
 using RealMatrix = Matrix<double>;
 using ComplexMatrix = Matrix<Complex>;
 
+// The complex conjugate, for either element type.
+inline double Conjugate(double x) { return x; }
+inline Complex Conjugate(Complex z) { return std::conj(z); }
+
 // The real matrix as a complex one (imaginary parts 0).
 inline ComplexMatrix ToComplex(const RealMatrix& a) {
     ComplexMatrix c(a.Rows(), a.Cols());

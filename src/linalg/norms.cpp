@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/cancel.h"
-#include "core/kernel/fpu.h"
 
 namespace quorvix::linalg {
 
@@ -27,69 +26,55 @@ long double SquaredModulus(Complex z) {
     const long double re = z.real(), im = z.imag();
     return re * re + im * im;
 }
+
+// `add(column)` for each of a's columns in turn, the cancel flag checked
+// before each.
+template <typename T, typename Add>
+void ForEachColumn(const Matrix<T>& a, Add add) {
+    for (std::int32_t j = 0; j < a.Cols(); ++j) {
+        CheckCancelled();
+        add(a.Column(j));
+    }
+}
+
 }  // namespace
 
 template <typename T>
 long double FrobeniusNormExtended(const Matrix<T>& a) {
     long double sum = 0;
-    for (std::int32_t j = 0; j < a.Cols(); ++j) {
-        CheckCancelled();
-        const T* column = a.Column(j);
+    ForEachColumn(a, [&](const T* column) {
         for (std::int32_t i = 0; i < a.Rows(); ++i) sum += SquaredModulus(column[i]);
-    }
+    });
     return std::sqrt(sum);
 }
 
 template <typename T>
 long double OneNormExtended(const Matrix<T>& a) {
     long double best = 0;
-    for (std::int32_t j = 0; j < a.Cols(); ++j) {
-        CheckCancelled();
-        const T* column = a.Column(j);
+    ForEachColumn(a, [&](const T* column) {
         long double sum = 0;
         for (std::int32_t i = 0; i < a.Rows(); ++i) sum += ModulusExtended(column[i]);
         best = std::max(best, sum);
-    }
+    });
     return best;
 }
 
 template <typename T>
 long double InfNormExtended(const Matrix<T>& a) {
     std::vector<long double> rows(static_cast<std::size_t>(a.Rows()), 0.0L);
-    for (std::int32_t j = 0; j < a.Cols(); ++j) {
-        CheckCancelled();
-        const T* column = a.Column(j);
+    ForEachColumn(a, [&](const T* column) {
         for (std::int32_t i = 0; i < a.Rows(); ++i) rows[static_cast<std::size_t>(i)] += ModulusExtended(column[i]);
-    }
+    });
     long double best = 0;
     for (long double r : rows) best = std::max(best, r);
     return best;
 }
 
-template <typename T>
-double FrobeniusNorm(const Matrix<T>& a) {
-    return StoreDouble(FrobeniusNormExtended(a));
-}
-template <typename T>
-double OneNorm(const Matrix<T>& a) {
-    return StoreDouble(OneNormExtended(a));
-}
-template <typename T>
-double InfNorm(const Matrix<T>& a) {
-    return StoreDouble(InfNormExtended(a));
-}
-
 template long double FrobeniusNormExtended(const Matrix<double>&);
 template long double OneNormExtended(const Matrix<double>&);
 template long double InfNormExtended(const Matrix<double>&);
-template double FrobeniusNorm(const Matrix<double>&);
-template double OneNorm(const Matrix<double>&);
-template double InfNorm(const Matrix<double>&);
 template long double FrobeniusNormExtended(const Matrix<Complex>&);
 template long double OneNormExtended(const Matrix<Complex>&);
 template long double InfNormExtended(const Matrix<Complex>&);
-template double FrobeniusNorm(const Matrix<Complex>&);
-template double OneNorm(const Matrix<Complex>&);
-template double InfNorm(const Matrix<Complex>&);
 
 }  // namespace quorvix::linalg

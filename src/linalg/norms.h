@@ -4,6 +4,7 @@
 // moduli of doubles can overflow; the double versions raise "Floating point
 // overflow" for a norm beyond the double's range instead of returning an
 // infinity. No scaling and no compensated summation.
+#include "core/kernel/fpu.h"
 #include "linalg/matrix.h"
 
 namespace quorvix::linalg {
@@ -16,11 +17,17 @@ template <typename T>
 long double InfNormExtended(const Matrix<T>& a);
 
 template <typename T>
-double FrobeniusNorm(const Matrix<T>& a);
+double FrobeniusNorm(const Matrix<T>& a) {
+    return StoreDouble(FrobeniusNormExtended(a));
+}
 template <typename T>
-double OneNorm(const Matrix<T>& a);
+double OneNorm(const Matrix<T>& a) {
+    return StoreDouble(OneNormExtended(a));
+}
 template <typename T>
-double InfNorm(const Matrix<T>& a);
+double InfNorm(const Matrix<T>& a) {
+    return StoreDouble(InfNormExtended(a));
+}
 
 // |z| in long double, without overflow.
 long double ModulusExtended(double x);

@@ -16,11 +16,6 @@
 #include "linalg/singular_values.h"
 
 namespace quorvix::linalg {
-namespace {
-double Conjugate(double x) { return x; }
-Complex Conjugate(Complex z) { return std::conj(z); }
-}  // namespace
-
 template <typename T>
 Matrix<T> NullSpace(const Matrix<T>& a) {
     CallSteps steps(2);
