@@ -173,6 +173,24 @@ private:
 
 constexpr std::uint64_t kEntriesPerCancelCheck = 4096;
 
+// The line of the entry after `done` of the `expected` ones; the cancel flag
+// is checked every so often. The file ending first is a fault.
+const TextLine& EntryLine(EntryLines& entries, std::uint64_t done, std::uint64_t expected) {
+    if (done % kEntriesPerCancelCheck == 0)
+        CheckCancelled(static_cast<std::int64_t>(done), static_cast<std::int64_t>(expected));
+    const TextLine* line = entries.Next();
+    if (line == nullptr)
+        throw ImportFault{"the file ends after " + std::to_string(done) + " of its " +
+                          CountOf(expected, "entry", "entries")};
+    return *line;
+}
+
+// After the `expected` entries: a line more is a fault.
+void NoMoreEntries(EntryLines& entries, std::uint64_t expected) {
+    if (const TextLine* extra = entries.Next())
+        Fault(extra->Number, "more entries than the " + std::to_string(expected) + " of the size line");
+}
+
 void ReadArray(RCOMat& m, const Header& h, std::uint64_t rows, std::uint64_t cols, EntryLines& entries) {
     const bool symmetric = h.Symmetry != MmSymmetry::General;
     // Column by column; a symmetric file gives the lower triangle (without
@@ -184,50 +202,38 @@ void ReadArray(RCOMat& m, const Header& h, std::uint64_t rows, std::uint64_t col
     for (std::uint64_t j = 0; j < cols; ++j) {
         const std::uint64_t first = !symmetric ? 0 : h.Symmetry == MmSymmetry::SkewSymmetric ? j + 1 : j;
         for (std::uint64_t i = first; i < rows; ++i) {
-            if (done % kEntriesPerCancelCheck == 0)
-                CheckCancelled(static_cast<std::int64_t>(done), static_cast<std::int64_t>(expected));
-            const TextLine* line = entries.Next();
-            if (line == nullptr)
-                throw ImportFault{"the file ends after " + std::to_string(done) + " of its " +
-                                  CountOf(expected, "entry", "entries")};
-            const Scalar v = EntryValue(Words(line->Text), 0, h.Field, *line);
+            const TextLine& line = EntryLine(entries, done, expected);
+            const Scalar v = EntryValue(Words(line.Text), 0, h.Field, line);
             m[i][j] = v;
             if (symmetric && i != j) m[j][i] = Mirrored(v, h.Symmetry);
             ++done;
         }
     }
-    if (const TextLine* extra = entries.Next())
-        Fault(extra->Number, "more entries than the " + std::to_string(expected) + " of the size line");
+    NoMoreEntries(entries, expected);
 }
 
 void ReadCoordinate(RCOMat& m, const Header& h, std::uint64_t rows, std::uint64_t cols, std::uint64_t count,
                     EntryLines& entries) {
     for (std::uint64_t k = 0; k < count; ++k) {
-        if (k % kEntriesPerCancelCheck == 0)
-            CheckCancelled(static_cast<std::int64_t>(k), static_cast<std::int64_t>(count));
-        const TextLine* line = entries.Next();
-        if (line == nullptr)
-            throw ImportFault{"the file ends after " + std::to_string(k) + " of its " +
-                              CountOf(count, "entry", "entries")};
-        const std::vector<std::string_view> w = Words(line->Text);
+        const TextLine& line = EntryLine(entries, k, count);
+        const std::vector<std::string_view> w = Words(line.Text);
         std::uint64_t i = 0, j = 0;
         if (w.size() < 2 || !ReadCount(w[0], i) || !ReadCount(w[1], j))
-            Fault(line->Number,
-                  "'" + std::string(TrimBlanks(line->Text)) + "' does not start with an entry's row and column");
+            Fault(line.Number,
+                  "'" + std::string(TrimBlanks(line.Text)) + "' does not start with an entry's row and column");
         if (i < 1 || j < 1 || i > rows || j > cols)
-            Fault(line->Number, "the entry (" + std::to_string(i) + ", " + std::to_string(j) + ") is outside the " +
-                                    SizeText(rows, cols) + " matrix");
+            Fault(line.Number, "the entry (" + std::to_string(i) + ", " + std::to_string(j) + ") is outside the " +
+                                   SizeText(rows, cols) + " matrix");
         if (h.Symmetry == MmSymmetry::SkewSymmetric && i == j)
-            Fault(line->Number, "a skew-symmetric matrix has no diagonal entries, but (" + std::to_string(i) + ", " +
-                                    std::to_string(j) + ") is one");
-        const Scalar v = EntryValue(w, 2, h.Field, *line);
+            Fault(line.Number, "a skew-symmetric matrix has no diagonal entries, but (" + std::to_string(i) + ", " +
+                                   std::to_string(j) + ") is one");
+        const Scalar v = EntryValue(w, 2, h.Field, line);
         --i;
         --j;
-        m[i][j] = Sum(m[i][j], v, *line);
-        if (h.Symmetry != MmSymmetry::General && i != j) m[j][i] = Sum(m[j][i], Mirrored(v, h.Symmetry), *line);
+        m[i][j] = Sum(m[i][j], v, line);
+        if (h.Symmetry != MmSymmetry::General && i != j) m[j][i] = Sum(m[j][i], Mirrored(v, h.Symmetry), line);
     }
-    if (const TextLine* extra = entries.Next())
-        Fault(extra->Number, "more entries than the " + std::to_string(count) + " of the size line");
+    NoMoreEntries(entries, count);
 }
 
 }  // namespace

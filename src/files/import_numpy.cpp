@@ -42,13 +42,7 @@ public:
         bool nested = false;
         bool flat = false;
         RCOVec flatRow;
-        for (;;) {
-            SkipSpace(c_);
-            if (c_.AtEnd()) throw ImportFault{"the \"[\" on line " + std::to_string(openedOn) + " is not closed"};
-            if (c_.Peek() == ']') {
-                c_.Advance();
-                break;
-            }
+        while (!AtListEnd(openedOn)) {
             if (c_.Peek() == '[') {
                 if (flat) Fault(c_, "a list holds both numbers and lists");
                 nested = true;
@@ -74,13 +68,7 @@ private:
         rowLines_.push_back(openedOn);
         c_.Advance();
         RCOVec row;
-        for (;;) {
-            SkipSpace(c_);
-            if (c_.AtEnd()) throw ImportFault{"the \"[\" on line " + std::to_string(openedOn) + " is not closed"};
-            if (c_.Peek() == ']') {
-                c_.Advance();
-                break;
-            }
+        while (!AtListEnd(openedOn)) {
             if (c_.Peek() == '[') Fault(c_, "a list nested deeper than two is not a matrix");
             row.push_back(ReadElement(rowNumber, row.size() + 1));
             Separator();
@@ -88,6 +76,16 @@ private:
         Count(row.size());
         rows_.push_back(std::move(row));
         CheckCancelled();
+    }
+
+    // Whether the list opened on line `openedOn` ends here (its "]" then
+    // taken); its end of text is a fault.
+    bool AtListEnd(std::int32_t openedOn) {
+        SkipSpace(c_);
+        if (c_.AtEnd()) throw ImportFault{"the \"[\" on line " + std::to_string(openedOn) + " is not closed"};
+        if (c_.Peek() != ']') return false;
+        c_.Advance();
+        return true;
     }
 
     // An element's text: up to the next "," or "]" outside parentheses.

@@ -8,7 +8,9 @@
 
 #include <charconv>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
+#include <tuple>
 #include <utility>
 #include <variant>
 
@@ -257,6 +259,15 @@ const char* PairName(std::string_view name) {
 }
 
 // Every kind of value but a matrix (ReadKept reads that).
+// Two integers with a blank between ("ROWS COLS"), then the line's end.
+std::pair<std::int32_t, std::int32_t> ReadIntegerPair(Reader& in) {
+    const auto first = in.Integer<std::int32_t>();
+    in.Blank();
+    const auto second = in.Integer<std::int32_t>();
+    in.LineEnd();
+    return {first, second};
+}
+
 CommandResult ReadValue(Reader& in) {
     const std::string_view kind = in.Word();
     in.Blank();
@@ -267,10 +278,7 @@ CommandResult ReadValue(Reader& in) {
     }
     if (kind == "dimension") {
         DimensionResult r;
-        r.Rows = in.Integer<std::int32_t>();
-        in.Blank();
-        r.Cols = in.Integer<std::int32_t>();
-        in.LineEnd();
+        std::tie(r.Rows, r.Cols) = ReadIntegerPair(in);
         return r;
     }
     if (kind == "factor-pair") {
@@ -293,21 +301,13 @@ CommandResult ReadValue(Reader& in) {
     }
     if (kind == "svd") {
         SvdResult r;
-        r.Rows = in.Integer<std::int32_t>();
-        in.Blank();
-        r.Cols = in.Integer<std::int32_t>();
-        in.LineEnd();
-        r.U = ReadMatrix(in);
-        r.S = ReadMatrix(in);
-        r.V = ReadMatrix(in);
+        std::tie(r.Rows, r.Cols) = ReadIntegerPair(in);
+        for (RCOMat* factor : {&r.U, &r.S, &r.V}) *factor = ReadMatrix(in);
         return r;
     }
     if (kind == "eigen") {
         EigenResult r;
-        r.Order = in.Integer<std::int32_t>();
-        in.Blank();
-        r.Unreached = in.Integer<std::int32_t>();
-        in.LineEnd();
+        std::tie(r.Order, r.Unreached) = ReadIntegerPair(in);
         r.Re = ReadVector(in, "re");
         r.Im = ReadVector(in, "im");
         return r;
