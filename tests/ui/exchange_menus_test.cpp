@@ -122,7 +122,7 @@ TEST_F(Exchange, PasteAsMatrixReadsOctaveAndNumpyText) {
 TEST_F(Exchange, TheCommaHintShowsOnTheBottomBorderAndOffersPasteAsMatrix) {
     ui.MatrixA->setPlainText(QStringLiteral("1,2\n3,4"));
     test::RunStep(window, "A'");
-    const test::CliRun cli = RunCli({QStringLiteral("1,2\n3,4")}, {QStringLiteral("A'")}, true);
+    const test::CliRun cli = RunCli({QStringLiteral("1,2\n3,4"), {}}, {QStringLiteral("A'")}, true);
     const QJsonArray notices = cli.Json.value(QStringLiteral("notices")).toArray();
     ASSERT_FALSE(notices.isEmpty());
     auto* hint = Child<QWidget>(window, "HintLine");

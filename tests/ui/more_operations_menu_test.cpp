@@ -141,8 +141,11 @@ TEST_F(OperationsMenu, EveryRowIsAnItemThatRunsItsStepAsTheCliDoes) {
         EXPECT_EQ(ui.Result->toPlainText(), cli.Out) << op.Step;
     }
     // The grid keeps its 44 buttons: none of these rows has one.
-    for (const Operation& op : MoreOperations())
-        if (op.Control != nullptr) EXPECT_EQ(window.findChild<QWidget*>(QString::fromLatin1(op.Control)), nullptr);
+    for (const Operation& op : MoreOperations()) {
+        if (op.Control != nullptr) {
+            EXPECT_EQ(window.findChild<QWidget*>(QString::fromLatin1(op.Control)), nullptr);
+        }
+    }
 }
 
 TEST_F(OperationsMenu, AnItemsHintShowsWhileItIsHighlighted) {
