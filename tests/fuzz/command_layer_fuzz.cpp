@@ -10,8 +10,10 @@
 //   2  Matrix B text (likewise)
 //   3  x text (empty field: the start "1")
 //   4  precision text (empty field: the start "3")
-//   5  steps, one byte each: the byte modulo the number of step words picks
-//      the word from the table built in StepWords()
+//   5  steps, one byte each: a byte from 0xE0 on picks an operation beyond
+//      the 43 (its offset modulo their number), any other byte modulo the
+//      number of step words picks the word from the table built in
+//      StepWords()
 //   6… values: each "a=", "b=", "x=" or "precision=" step takes the next one
 //
 // Bounds, so that every run ends quickly: editors of at most 12 rows of 12
@@ -53,6 +55,7 @@
 #include <iterator>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -67,6 +70,7 @@
 #include "core/kernel/fpu.h"
 #include "core/scalar.h"
 #include "files/project_file.h"
+#include "linalg/errors.h"
 #include "textio/matrix_reader.h"
 #include "textio/text_tools.h"
 
@@ -237,6 +241,9 @@ std::string ReadFile(const std::string& path) {
 
 enum class Takes { Nothing, Value };
 
+// The step bytes from this one on name the operations beyond the 43.
+constexpr unsigned char kFirstMoreByte = 0xE0;
+
 struct StepWord {
     std::string Word;
     Takes Value = Takes::Nothing;
@@ -307,6 +314,7 @@ bool KnownMessage(std::string_view m, bool cancelled, bool quotesNul) {
         m == kInvalidVariantOpMessage)
         return true;
     if (m == kCancelledMessage) return cancelled;
+    if (m == linalg::kNoConvergenceMessage) return true;
     for (std::string_view reason : kParseReasons)
         if (m.starts_with(reason) && ((m.ends_with("]") && m.find("<?>") != std::string_view::npos) || quotesNul))
             return true;
@@ -323,11 +331,22 @@ bool KnownMessage(std::string_view m, bool cancelled, bool quotesNul) {
     return false;
 }
 
+// A word "nan", "inf" or "infinity" in any case, as printing a value that
+// is no finite number would spell it; letters around it make another word
+// ("determinant").
 bool HasNanOrInf(std::string_view line) {
-    std::string lower(line);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    for (std::size_t i = 0; i < line.size();) {
+        if (!letter(line[i])) {
+            ++i;
+            continue;
+        }
+        std::string word;
+        for (; i < line.size() && letter(line[i]); ++i)
+            word += line[i] >= 'A' && line[i] <= 'Z' ? static_cast<char>(line[i] - 'A' + 'a') : line[i];
+        if (word == "nan" || word == "inf" || word == "infinity") return true;
+    }
+    return false;
 }
 
 // Auto writes the message of a command that raised as a panel line
@@ -625,7 +644,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<StepWord>& words = StepWords();
     const std::string_view steps = field(5).substr(0, kMaxSteps);
     std::size_t nextValue = 6;
+    const std::span<const Operation> more = MoreOperations();
     for (unsigned char byte : steps) {
+        if (byte >= kFirstMoreByte) {
+            if (!RunAndCheck(s, more[(byte - kFirstMoreByte) % more.size()].Step) || g_cancels >= kMaxCancels) break;
+            continue;
+        }
         const StepWord& w = words[byte % words.size()];
         std::string word = w.Word;
         if (w.Value == Takes::Value) {
