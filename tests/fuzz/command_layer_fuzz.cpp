@@ -28,7 +28,8 @@
 // After every step it checks:
 //   - any error is a CalcError with one of the calculator's own messages;
 //     "cancelled" only after the watchdog fired;
-//   - the lines a step writes to the panel hold no "nan" or "inf" text;
+//   - the lines a step writes to the panel hold no word "nan", "inf" or
+//     "infinity";
 //   - the panel only grows: what was there before is still there, unchanged,
 //     except after clear, Auto (which clears first), and the panel's own
 //     tools (align, comma to dot, dot to comma), which keep its tokens or its
