@@ -41,6 +41,7 @@ RCOMat ToResultColumn(const std::vector<double>& values);
 
 // The refusal of an empty editor: " Error: To Calculate LABEL, the Matrix is empty!".
 void RefuseEmptyOperand(CalcState& state, std::string_view label);
+
 // Whether a command on one operand takes only a square one.
 enum class OperandShape { Any, Square };
 

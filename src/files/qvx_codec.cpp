@@ -258,7 +258,6 @@ const char* PairName(std::string_view name) {
     throw Damaged{};
 }
 
-// Every kind of value but a matrix (ReadKept reads that).
 // Two integers with a blank between ("ROWS COLS"), then the line's end.
 std::pair<std::int32_t, std::int32_t> ReadIntegerPair(Reader& in) {
     const auto first = in.Integer<std::int32_t>();
@@ -268,6 +267,7 @@ std::pair<std::int32_t, std::int32_t> ReadIntegerPair(Reader& in) {
     return {first, second};
 }
 
+// Every kind of value but a matrix (ReadKept reads that).
 CommandResult ReadValue(Reader& in) {
     const std::string_view kind = in.Word();
     in.Blank();
