@@ -31,6 +31,12 @@ std::atomic<std::int64_t> g_part{0};
 std::atomic<std::int64_t> g_parts{0};
 std::atomic<const char*> g_label{nullptr};
 
+// The running routine has no parts (any more).
+void ForgetParts() {
+    g_parts.store(0, std::memory_order_relaxed);
+    g_part.store(0, std::memory_order_relaxed);
+}
+
 std::uint64_t StageWord(std::int32_t stage, std::int32_t stages) {
     const auto clamp = [](std::int32_t v) { return static_cast<std::uint64_t>(std::clamp(v, 0, kMostStages)); };
     return clamp(stages) << kStagesShift | clamp(stage) << kStageShift;
@@ -88,14 +94,12 @@ Progress CurrentProgress() {
 }
 
 void ResetProgress() {
-    g_parts.store(0, std::memory_order_relaxed);
-    g_part.store(0, std::memory_order_relaxed);
+    ForgetParts();
     g_word.fetch_and(~(kFractionBits | kKnown), std::memory_order_relaxed);
 }
 
 void SetProgressStage(std::int32_t stage, std::int32_t stages, const char* label) {
-    g_parts.store(0, std::memory_order_relaxed);
-    g_part.store(0, std::memory_order_relaxed);
+    ForgetParts();
     g_label.store(label, std::memory_order_relaxed);
     g_word.store(StageWord(stage, stages), std::memory_order_relaxed);
 }

@@ -109,17 +109,13 @@ Operand2 ReadChecked(const CalcState& s, Operand which) {
     });
 }
 
-RealMatrix ReadCheckedReal(const CalcState& s, Operand which) {
-    // The real-only reader gives no imaginary part.
-    return std::get<RealMatrix>(
-        ReadOperand(s, which, [&s](const EditorLines& text, std::int32_t rows, std::int32_t cols, RCOMat& m) {
-            ReadRealMatrix(text, rows, cols, m, s.Settings.DecimalMark);
-        }));
-}
-
 RealOperand ReadCheckedReal(const CalcState& s, const Operation& op) {
     const Operand which = OperandOf(op);
-    return {which, ReadCheckedReal(s, which)};
+    // The real-only reader gives no imaginary part.
+    return {which, std::get<RealMatrix>(ReadOperand(
+                       s, which, [&s](const EditorLines& text, std::int32_t rows, std::int32_t cols, RCOMat& m) {
+                           ReadRealMatrix(text, rows, cols, m, s.Settings.DecimalMark);
+                       }))};
 }
 
 namespace {

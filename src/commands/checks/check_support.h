@@ -47,9 +47,8 @@ Operand OperandOf(const Operation& op);
 // The operand with the general reader (complex elements), at the editor's
 // measure.
 Operand2 ReadChecked(const CalcState& s, Operand which);
-// The same with the real-only reader of Eig, QR and Svd.
-RealMatrix ReadCheckedReal(const CalcState& s, Operand which);
-// The operand of a command on one matrix, with the real-only reader.
+// The operand of a command on one matrix with the real-only reader of Eig,
+// QR and Svd, and which editor it is.
 struct RealOperand {
     Operand Which;
     RealMatrix Values;
